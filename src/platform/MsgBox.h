@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+// The modal message box, with the button and icon style numbers of the
+// platform the program was first written for (0 OK ... 5 Retry/Cancel, plus
+// 16/32/48/64 for the icon) and its result numbers (1 OK, 2 Cancel, 3 Abort,
+// 4 Retry, 5 Ignore, 6 Yes, 7 No). Every box the program shows goes through
+// here, so tests can answer boxes from a script.
+namespace MsgBox {
+
+enum Result { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+struct Request {
+    QString text;
+    int style = 0;
+    QString title;
+    QString helpFile;      // empty: no help button
+    int helpContext = 0;
+};
+
+using Handler = std::function<int(const Request&)>;
+
+int Show(const Request& request);
+
+// Replaces the real box (tests); an empty handler restores it.
+void SetHandler(Handler handler);
+
+// Called when the help button of a real box is pressed; the frame installs
+// its help viewer here.
+using HelpOpener = std::function<void(const QString& helpFile, int context)>;
+void SetHelpOpener(HelpOpener opener);
+
+}  // namespace MsgBox

@@ -1,0 +1,176 @@
+#include "platform/ProfileString.h"
+
+#include "platform/Folders.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+
+namespace ProfileString {
+namespace {
+
+// Lines longer than this are cut before they are looked at; no sensible INI
+// line comes near it and it keeps a corrupt file from costing memory.
+constexpr int MaxLineLength = 4096;
+
+struct ParsedFile {
+    QDateTime modified;
+    qint64 size = -1;
+    QStringList lines;  // raw lines without their line ending
+    bool crlf = false;
+};
+
+QHash<QString, ParsedFile>& cache() {
+    static QHash<QString, ParsedFile> files;
+    return files;
+}
+
+// "[name]" gives name (blanks trimmed); anything else is not a section line.
+bool sectionName(const QString& line, QString& name) {
+    const QString t = line.trimmed();
+    if (!t.startsWith('[')) return false;
+    const int close = t.indexOf(']');
+    if (close < 0) return false;
+    name = t.mid(1, close - 1).trimmed();
+    return true;
+}
+
+// "key=value" gives both, trimmed; lines without "=" are no entries.
+bool entry(const QString& line, QString& key, QString& value) {
+    const int eq = line.indexOf('=');
+    if (eq < 0) return false;
+    key = line.left(eq).trimmed();
+    if (key.isEmpty() || key.startsWith(';')) return false;
+    value = line.mid(eq + 1).trimmed();
+    // The profile functions strip one pair of matching quotes.
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return true;
+}
+
+const ParsedFile* load(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        cache().remove(path);
+        return nullptr;
+    }
+    auto it = cache().find(path);
+    if (it != cache().end() && it->modified == info.lastModified() && it->size == info.size())
+        return &*it;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return nullptr;
+    const QByteArray bytes = file.readAll();
+    ParsedFile parsed;
+    parsed.modified = info.lastModified();
+    parsed.size = info.size();
+    parsed.crlf = bytes.contains("\r\n");
+    const QString text = QString::fromLatin1(bytes);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0) end = text.size();
+        QString line = text.mid(start, end - start);
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.size() > MaxLineLength) line.truncate(MaxLineLength);
+        parsed.lines.append(line);
+        start = end + 1;
+    }
+    return &*cache().insert(path, parsed);
+}
+
+// Index of the line that opens the section, or -1.
+int findSection(const QStringList& lines, const QString& section) {
+    QString name;
+    for (int i = 0; i < lines.size(); ++i)
+        if (sectionName(lines[i], name) && name.compare(section, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+}  // namespace
+
+QString Read(const QString& fileName, const QString& section, const QString& key,
+             const QString& defaultValue) {
+    const ParsedFile* file = load(Folders::ResolveProfilePath(fileName));
+    QString result = defaultValue;
+    if (file) {
+        const int head = findSection(file->lines, section);
+        if (head >= 0) {
+            QString name, k, v;
+            for (int i = head + 1; i < file->lines.size(); ++i) {
+                if (sectionName(file->lines[i], name)) break;
+                if (entry(file->lines[i], k, v) && k.compare(key.trimmed(), Qt::CaseInsensitive) == 0) {
+                    result = v;
+                    break;
+                }
+            }
+        }
+    }
+    result.truncate(MaxValueLength);
+    return result;
+}
+
+QStringList KeyNames(const QString& fileName, const QString& section) {
+    QStringList keys;
+    const ParsedFile* file = load(Folders::ResolveProfilePath(fileName));
+    if (!file) return keys;
+    const int head = findSection(file->lines, section);
+    if (head < 0) return keys;
+    QString name, k, v;
+    for (int i = head + 1; i < file->lines.size(); ++i) {
+        if (sectionName(file->lines[i], name)) break;
+        if (entry(file->lines[i], k, v)) keys.append(k);
+    }
+    return keys;
+}
+
+bool Write(const QString& fileName, const QString& section, const QString& key,
+           const QString& value) {
+    const QString path = Folders::ResolveProfilePath(fileName);
+    QStringList lines;
+    bool crlf = false;
+    if (const ParsedFile* file = load(path)) {
+        lines = file->lines;
+        crlf = file->crlf;
+        if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    }
+    const QString newLine = key + '=' + value;
+    int head = findSection(lines, section);
+    if (head < 0) {
+        lines.append('[' + section + ']');
+        lines.append(newLine);
+    } else {
+        int insertAt = head + 1;
+        bool replaced = false;
+        QString name, k, v;
+        for (int i = head + 1; i < lines.size(); ++i) {
+            if (sectionName(lines[i], name)) break;
+            if (entry(lines[i], k, v)) {
+                if (k.compare(key, Qt::CaseInsensitive) == 0) {
+                    lines[i] = newLine;
+                    replaced = true;
+                    break;
+                }
+                insertAt = i + 1;
+            }
+        }
+        if (!replaced) lines.insert(insertAt, newLine);
+    }
+
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    const QByteArray eol = crlf ? "\r\n" : "\n";
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += line.toLatin1() + eol;
+    if (out.write(bytes) != bytes.size() || !out.commit()) return false;
+    cache().remove(path);
+    return true;
+}
+
+void ForgetCachedFiles() { cache().clear(); }
+
+}  // namespace ProfileString

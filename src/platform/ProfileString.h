@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// Profile-string (INI) files, read and written one byte = one character
+// (Latin-1). Sections and keys match without regard to case; a value is at
+// most 1023 characters. A file name without a folder is taken from the
+// Windows folder (see Folders::ResolveProfilePath).
+namespace ProfileString {
+
+constexpr int MaxValueLength = 1023;
+
+// The value of key in section; the default when the file, the section or the
+// key is missing. A key that is present with an empty value gives "".
+QString Read(const QString& fileName, const QString& section, const QString& key,
+             const QString& defaultValue);
+
+// The key names of a section in file order (empty when the section is missing).
+QStringList KeyNames(const QString& fileName, const QString& section);
+
+// Sets key in section, creating file, section and key as needed and keeping
+// every other line, comment and the order of the file. The file is replaced
+// only once the new content is completely written. False when it cannot be
+// written.
+bool Write(const QString& fileName, const QString& section, const QString& key,
+           const QString& value);
+
+// Drops the cached content of every file (tests that edit files behind the
+// program's back within one second call this).
+void ForgetCachedFiles();
+
+}  // namespace ProfileString

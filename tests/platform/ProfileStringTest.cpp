@@ -1,0 +1,60 @@
+#include "platform/ProfileString.h"
+#include "support/TempWindowsFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ProfileString, ReadsByCaseInsensitiveSectionAndKey) {
+    TempWindowsFolder dir;
+    dir.write("a.ini", "; comment\r\n[Settings]\r\nPort = COM3\r\nEmpty=\r\n[Other]\r\nport=X\r\n");
+    struct Case { const char* section; const char* key; const char* expected; } cases[] = {
+        {"Settings", "Port", "COM3"},   {"SETTINGS", "port", "COM3"}, {"other", "PORT", "X"},
+        {"Settings", "Empty", ""},      {"Settings", "Missing", "dflt"}, {"Nope", "Port", "dflt"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ProfileString::Read("a.ini", c.section, c.key, "dflt"), c.expected) << c.section << "/" << c.key;
+    EXPECT_EQ(ProfileString::Read("missing.ini", "Settings", "Port", "dflt"), "dflt");
+}
+
+TEST(ProfileString, CutsLongValuesAndSurvivesMalformedLines) {
+    TempWindowsFolder dir;
+    QByteArray bytes = "[S]\nnoequals\n[broken\n\x01\x02\xff=bin\nlong=" + QByteArray(2000, 'x') + "\n";
+    bytes += "huge=" + QByteArray(100000, 'y') + "\nlast=ok\n";
+    dir.write("b.ini", bytes);
+    EXPECT_EQ(ProfileString::Read("b.ini", "S", "long", "").size(), ProfileString::MaxValueLength);
+    EXPECT_EQ(ProfileString::Read("b.ini", "S", "last", ""), "ok");
+    EXPECT_EQ(ProfileString::Read("b.ini", "S", QString::fromLatin1("\x01\x02\xff"), ""), "bin");
+}
+
+TEST(ProfileString, WriteKeepsOtherLinesAndOrder) {
+    TempWindowsFolder dir;
+    dir.write("c.ini", "; keep me\r\n[A]\r\nx=1\r\n; inner\r\ny=2\r\n[B]\r\nz=3\r\n");
+    ASSERT_TRUE(ProfileString::Write("c.ini", "a", "Y", "20"));
+    ASSERT_TRUE(ProfileString::Write("c.ini", "A", "new", "n"));
+    ASSERT_TRUE(ProfileString::Write("c.ini", "C", "k", "v"));
+    EXPECT_EQ(dir.read("c.ini"),
+              "; keep me\r\n[A]\r\nx=1\r\n; inner\r\nY=20\r\nnew=n\r\n[B]\r\nz=3\r\n[C]\r\nk=v\r\n");
+}
+
+TEST(ProfileString, WriteCreatesFolderAndFileAndKeepsLatin1) {
+    TempWindowsFolder dir;
+    const QString value = QString::fromLatin1("\x82\xe4");
+    ASSERT_TRUE(ProfileString::Write("new.ini", "S", "k", value));
+    EXPECT_EQ(ProfileString::Read("new.ini", "S", "k", ""), value);
+    EXPECT_TRUE(dir.read("new.ini").contains("\x82\xe4"));
+}
+
+TEST(ProfileString, ListsKeyNamesInFileOrder) {
+    TempWindowsFolder dir;
+    dir.write("d.ini", "[S]\nb=1\na=2\n;c=3\n[T]\nq=1\n");
+    EXPECT_EQ(ProfileString::KeyNames("d.ini", "s"), QStringList({"b", "a"}));
+    EXPECT_TRUE(ProfileString::KeyNames("d.ini", "none").isEmpty());
+}
+
+TEST(ProfileString, UnwritableFolderReportsFailure) {
+    // A folder below a plain file cannot be created, not even by root.
+    EXPECT_FALSE(ProfileString::Write("/dev/null/zelvo.ini", "S", "k", "v"));
+}
+
+}  // namespace
