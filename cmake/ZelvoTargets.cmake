@@ -42,6 +42,11 @@ function(zelvo_tests folder)
   target_link_libraries(${name} PRIVATE ${libs} zelvo_test_support GTest::gtest Qt6::Test)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   add_dependencies(${name} zelvo_data)
+  # Tests that talk to a simulated sensor find the simulator here.
+  if(TARGET sensorsim)
+    target_compile_definitions(${name} PRIVATE SENSORSIM_PATH="$<TARGET_FILE:sensorsim>")
+    add_dependencies(${name} sensorsim)
+  endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
