@@ -41,6 +41,7 @@ function(zelvo_tests folder)
   endforeach()
   target_link_libraries(${name} PRIVATE ${libs} zelvo_test_support GTest::gtest Qt6::Test)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_options(${name} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/support/QtPrinters.h)
   add_dependencies(${name} zelvo_data)
   # Tests that talk to a simulated sensor find the simulator here.
   if(TARGET sensorsim)

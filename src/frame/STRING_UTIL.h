@@ -16,6 +16,9 @@ QString ReplaceAll(const QString& text, const QString& search, const QString& re
 // Locale-aware; errorFlag is -1 when a non-blank text is not a number, else 0.
 float StrToSingle(const QString& text, int& errorFlag);
 int UpperKeyAscii(int keyCode);
+// Removes leading and trailing blanks (spaces only; tabs and other white
+// space stay, as the sensor texts and language files expect).
+QString TrimBlanks(const QString& text);
 
 }  // namespace STRING_UTIL
 

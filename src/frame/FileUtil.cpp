@@ -1,0 +1,26 @@
+#include "frame/FileUtil.h"
+
+#include <QFileInfo>
+
+namespace FileUtil {
+
+bool FileExists(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable() && info.size() > 0;
+}
+
+QString GetFileName(const QString& path) {
+    qsizetype cut = path.lastIndexOf('\\');
+    if (cut < 0) cut = path.lastIndexOf('/');
+    return path.mid(cut + 1);
+}
+
+QString GetFileExtension(const QString& path) {
+    const QString name = GetFileName(path);
+    const qsizetype dot = name.indexOf('.');
+    if (dot < 0) return QString();
+    return name.mid(dot + 1).trimmed().toUpper();
+}
+
+}  // namespace FileUtil

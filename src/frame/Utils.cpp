@@ -1,0 +1,40 @@
+#include "frame/Utils.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QWidget>
+
+namespace Utils {
+
+bool IsParDefValid(const QString& value, const QByteArray& rawAnswer) {
+    if (value.isEmpty()) return false;
+    return rawAnswer.isEmpty() || static_cast<quint8>(rawAnswer[0]) != InvalidCommandStatus;
+}
+
+bool IsInControl(const QWidget* control, int x, int y) {
+    if (!control || control->isHidden()) return false;
+    const QRect r = control->geometry();
+    return r.x() <= x && x <= r.x() + r.width() && r.y() <= y && y <= r.y() + r.height();
+}
+
+void DrawMarker(QPainter& painter, bool upper, double x, double y, double w, double h, double m) {
+    const double x2 = x + w;
+    painter.save();
+    QPen pen(Qt::black);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(QPointF(x, y), QPointF(x2, y + h - 1)));
+    painter.setBrush(Qt::black);
+    if (upper)
+        painter.drawRect(QRectF(QPointF(x + m, y + m), QPointF(x2 - m, y + h / 2 - m)));
+    else
+        painter.drawRect(QRectF(QPointF(x + m, y + h / 2 + m - 1), QPointF(x2 - m, y + h - m - 1)));
+    painter.restore();
+}
+
+void SelectAllText(QLineEdit* textBox) {
+    if (textBox) textBox->setSelection(0, textBox->text().size());
+}
+
+}  // namespace Utils

@@ -1,0 +1,24 @@
+#pragma once
+#include <QtGlobal>
+
+// The two clocks the stopwatch reads: a high-resolution counter with its
+// frequency, and the millisecond tick count. Both come from the steady clock,
+// so they never jump when the wall clock is set.
+namespace SystemClock {
+
+// A clock the stopwatch can read; tests put in one they advance by hand.
+class Source {
+public:
+    virtual ~Source() = default;
+    // Counts per second of the high-resolution counter; 0 when there is none.
+    virtual qint64 PerformanceFrequency() const = 0;
+    virtual qint64 PerformanceCounter() const = 0;
+    // Milliseconds since the system started, wrapping around like the 32-bit
+    // tick count of the platform the program was written for.
+    virtual qint32 TickCount() const = 0;
+};
+
+// The machine's own clocks.
+const Source& Machine();
+
+}  // namespace SystemClock

@@ -1,0 +1,85 @@
+#include "frame/RuntimeError.h"
+#include "frame/basCVMK.h"
+#include "frame/bit.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+TEST(Bits, GetBitReadsEachBit) {
+    struct Case {
+        int byte, bit, expected;
+    } cases[] = {
+        {1, 0, 1}, {128, 7, 1}, {255, 3, 1}, {8, 3, 1}, {8, 2, 0}, {127, 7, 0}, {0x80, 0, 0}, {255, 8, 0}, {255, -1, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GetBit(quint8(c.byte), c.bit), c.expected) << c.byte << " bit " << c.bit;
+}
+
+TEST(Bits, SetBitChangesOnlyItsBitAndNormalisesTheValue) {
+    struct Case {
+        int byte, bit, value;
+        int expectedByte, expectedValue, expectedResult;
+    } cases[] = {
+        {5, 1, 7, 7, 1, 1},       // any non-zero value means 1 and is stored back as 1
+        {7, 1, 1, 7, 1, 0},       // already set: unchanged, result 0
+        {7, 1, 0, 5, 0, 1},
+        {0, 7, -3, 128, 1, 1},
+        {255, 0, 0, 254, 0, 1},
+        {0, 0, 0, 0, 0, 0},
+        {0xA5, 8, 1, 0xA5, 1, 0},  // no such bit: the byte stays
+    };
+    for (const Case& c : cases) {
+        quint8 b = quint8(c.byte);
+        int v = c.value;
+        EXPECT_EQ(SetBit(b, c.bit, v), c.expectedResult) << c.byte << " bit " << c.bit;
+        EXPECT_EQ(b, c.expectedByte) << c.byte << " bit " << c.bit;
+        EXPECT_EQ(v, c.expectedValue) << c.byte << " bit " << c.bit;
+    }
+}
+
+QString chars(std::initializer_list<int> codes) {
+    QString s;
+    for (int c : codes) s += QChar(c);
+    return s;
+}
+
+TEST(BinaryStrings, LowByteFirstAndSigned) {
+    EXPECT_EQ(CVI(chars({1, 2})), 513);
+    EXPECT_EQ(CVI(chars({0xFF, 0xFF})), -1);
+    EXPECT_EQ(CVI(chars({0x00, 0x80})), -32768);
+    EXPECT_EQ(CVI(chars({0x82, 0x00})), 130);  // bytes above 127 are not sign-extended
+    EXPECT_EQ(CVL(chars({1, 2, 3, 4})), 0x04030201);
+    EXPECT_EQ(CVL(chars({0xFE, 0xFF, 0xFF, 0xFF})), -2);
+    EXPECT_EQ(BytesToInt(QByteArray("\x34\x12\x99", 3)), 0x1234);
+    EXPECT_EQ(BytesToLong(QByteArray("\x00\x00\x00\x80", 4)), qint32(0x80000000));
+}
+
+TEST(BinaryStrings, WrongLengthsRaiseNumberedErrors) {
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+        int number;
+        const char* source;
+    } cases[] = {
+        {"CVI of 3", [] { CVI("abc"); }, 1000, "CVI"},
+        {"CVI of 0", [] { CVI(""); }, 1000, "CVI"},
+        {"CVL of 2", [] { CVL("ab"); }, 1000, "CVL"},
+        {"CVL of 5", [] { CVL("abcde"); }, 1000, "CVL"},
+        {"BytesToInt of 1", [] { BytesToInt(QByteArray(1, 'a')); }, 9, "BytesToInt"},
+        {"BytesToLong of 3", [] { BytesToLong(QByteArray(3, 'a')); }, 9, "BytesToLong"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << c.what << " raised nothing";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), c.number) << c.what;
+            EXPECT_EQ(e.Source(), c.source) << c.what;
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include "frame/Message.h"
+
+#include "frame/TempProgramFolder.h"
+#include "support/ScriptedMessages.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case { int number; std::optional<int> buttons; std::optional<QString> arguments; QString text; int style; };
+
+// What reaches the box: the filled, expanded text and the style with 32 added.
+void expectBoxes(const std::vector<Case>& cases, const QString& title) {
+    for (const Case& c : cases) {
+        ScriptedMessages boxes({MsgBox::No});
+        EXPECT_EQ(ShowMessage(c.number, c.buttons, std::nullopt, c.arguments), MsgBox::No);
+        ASSERT_EQ(boxes.count(), 1) << c.number;
+        EXPECT_EQ(boxes.shown()[0].text, c.text) << c.number;
+        EXPECT_EQ(boxes.shown()[0].style, c.style) << c.number;
+        EXPECT_EQ(boxes.shown()[0].title, title) << c.number;
+        EXPECT_EQ(boxes.shown()[0].helpFile, "") << c.number;
+    }
+}
+
+TEST(Message, BuiltInTextsFilledAndExpanded) {
+    TempProgramFolder folder;
+    TempProgramFolder::init();
+    expectBoxes({
+        {7, 4, "AAA|BBB",
+         "Die Sensortypen der Datendatei (AAA) und des angeschlossenen\rSensors(BBB) stimmen nicht überein. "
+         "Sollen die Daten trotzdem übertragen werden?", 36},
+        {11, 34, "RM,12", "Beim Lesen der Sensordaten trat ein Fehler auf.\r\rBefehl <RM,12> Fehler <>", 66},
+        {10, 36, "Sensor suchen.",
+         "Wenn Sie den Vorgang <Sensor suchen.> jetzt abbrechen, gehen möglicherweise Daten verloren.\r\r"
+         "Verarbeitung abbrechen?", 68},
+        {8, 3, std::nullopt, "Sie haben Parameterdaten verändert!\rWollen Sie die geänderten Daten speichern?", 35},
+        {1, 5, std::nullopt, "Der Sensor konnte nicht initialisiert werden!", 37},
+        {20, 64, std::nullopt, "Ungültige Datendatei!", 96},
+        {99, std::nullopt, std::nullopt, "Programmfehler! Fehlernummer 99", 32},
+        {14, 0, std::nullopt, "Programmfehler! Fehlernummer 14", 32},   // 14 to 19 have no text
+    }, "ZELVO 8200");
+}
+
+TEST(Message, LanguageFileOverridesTextsTitleAndDefault) {
+    TempProgramFolder folder;
+    folder.writeLanguage("WZLVLANG.ENG", "English",
+                         "[Errors]\r\n1=Sensor could not be started!\r\n5=\r\n"
+                         "7=File (%s)\\nsensor (%s) \xe4\r\nDefault=Program error no.\r\n"
+                         "[frmMessage]\r\nfrmMessage=Zelvo Message\r\n");
+    TempProgramFolder::init();
+    int english = 1;
+    LanguageUtil::SelectLanguage(english);
+    expectBoxes({
+        {1, 0, std::nullopt, "Sensor could not be started!", 32},
+        {5, 36, std::nullopt, "Sensor auf Defaultwerte zurücksetzen?", 68},   // empty value: built-in text
+        {7, 4, "A|B", "File (A)\rsensor (B) " + QString(QChar(0xE4)), 36},    // read as Latin-1
+        {6, 36, std::nullopt, "Sensorkonfiguration auslesen?", 68},
+        {99, 0, std::nullopt, "Program error no. 99", 32},
+    }, "Zelvo Message");
+    EXPECT_EQ(GetErrorText(99), "");
+}
+
+TEST(Message, HelpContextBringsTheLanguagesHelpFile) {
+    TempProgramFolder folder;
+    folder.writeLanguage("WZLVLANG.ENG", "English", "Help=WZLVENG.HLP\r\n");
+    TempProgramFolder::init();
+    ScriptedMessages boxes;
+    ShowMessage(2, 5, 200);
+    int english = 1;
+    LanguageUtil::SelectLanguage(english);
+    ShowMessage(2, 5, 700);
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown()[0].helpFile, folder.file("WZLVGER.HLP"));
+    EXPECT_EQ(boxes.shown()[0].helpContext, 200);
+    EXPECT_EQ(boxes.shown()[1].helpFile, folder.file("WZLVENG.HLP"));
+    EXPECT_EQ(boxes.shown()[1].helpContext, 700);
+}
+
+}  // namespace

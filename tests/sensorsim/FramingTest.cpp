@@ -1,0 +1,122 @@
+// Byte-level framing: requests end with a carriage return, the echoing line
+// sends back every byte, the others ignore a lone carriage return.
+#include "SensorTalk.h"
+
+#include "core/RequestLog.h"
+
+using namespace sensortest;
+using sensorsim::Line;
+using sensorsim::Sensor;
+
+namespace {
+
+const std::string IdAnswer = "Q&B QF6000-KR Eprom: E3.07 Version: 2.1\r";
+
+TEST(Framing, SplitsRequestsAtCarriageReturnsHoweverTheBytesArrive) {
+    struct Case {
+        const char* name;
+        Line line;
+        std::vector<std::string> chunks;  // fed one after the other
+        std::string sent;                 // everything the sensor sends back
+    };
+    const std::string echoId = "Q&B QE3000-62HN Eprom: E1.2 Version: 2.1\r";
+    const Case cases[] = {
+        {"whole request", Line::Qf8200, {"ID\r"}, IdAnswer},
+        {"request in pieces", Line::Qf8200, {"I", "D", "\r"}, IdAnswer},
+        {"two requests at once", Line::Qf8200, {"ID\rVER\r"}, IdAnswer + "V2.1B\r"},
+        {"lone carriage return ignored", Line::Qf8200, {"\r"}, ""},
+        {"line feed after CR skipped", Line::Qf8200, {"VER\r\nVER\r\n"}, "V2.1B\rV2.1B\r"},
+        {"status answer framed", Line::Qf8200, {"NOPE\r"}, "\x82\r"},
+        {"lower case", Line::Qf8200, {"ver\r"}, "V2.1B\r"},
+        {"overlong request refused", Line::Qf8200, {std::string(300, 'A') + "\r"}, "\x82\r"},
+        {"echo probe: one CR back", Line::Qf8200Echo, {"\r"}, "\r"},
+        {"echo, then answer", Line::Qf8200Echo, {"ID\r"}, "ID\r" + echoId},
+        {"echo byte by byte", Line::Qf8200Echo, {"I", "D", "\r"}, "ID\r" + echoId},
+    };
+    for (const Case& c : cases) {
+        Sensor sensor(configFor(c.line));
+        std::string sent;
+        for (const std::string& chunk : c.chunks) sent += sensor.feed(chunk);
+        EXPECT_EQ(sent, c.sent) << c.name;
+    }
+
+    // An echoing sensor echoes each byte the moment it arrives.
+    Sensor echo(configFor(Line::Qf8200Echo));
+    EXPECT_EQ(echo.feed("I"), "I");
+    EXPECT_EQ(echo.feed("D"), "D");
+}
+
+TEST(Framing, KeepsEveryRequestForTheLog) {
+    Sensor sensor(configFor(Line::Qf8200));
+    sensor.feed("\rID\r\nSD1,500\r" + std::string(300, 'x') + "\r\x82\xe4\\\r");
+    const std::vector<std::string> expected = {"", "ID", "SD1,500", std::string(Sensor::MaxRequestBytes, 'x'),
+                                               "\x82\xe4\\"};
+    EXPECT_EQ(sensor.takeRequests(), expected);
+    EXPECT_TRUE(sensor.takeRequests().empty());
+    EXPECT_EQ(sensorsim::logLine("\x82\xe4\\ A,1~\x7f\x1b"), "\\x82\\xE4\\x5C A,1~\\x7F\\x1B");
+}
+
+TEST(Framing, IdentificationSelectsTheRightEditorAndRange) {
+    // Detection takes the word after "Q&B " as the type: "62HN" is the echo line, else "QT" the QT8200,
+    // else "QF" with "K58" the QF8200RDX and "QF" alone the QF8200. The range is the number from the
+    // type's third character on; the version is the text after "Version: ".
+    auto editorOf = [](const std::string& type) -> std::string {
+        if (type.find("62HN") != std::string::npos) return "frmQF8200Echo";
+        if (type.find("QT") != std::string::npos) return "frmQT8200";
+        if (type.find("QF") != std::string::npos)
+            return type.find("K58") != std::string::npos ? "frmQF8200RDX" : "frmQF8200";
+        return "";
+    };
+    struct Case {
+        Line line;
+        const char* variant;
+        const char* editor;
+        long range;
+        const char* version;
+        bool analogType;  // the echo editor tells its analogue variant by "IU" in the type
+    };
+    const Case cases[] = {
+        {Line::Qf8200, "switch", "frmQF8200", 6000, "2.1", false},
+        {Line::Qf8200Echo, "switch", "frmQF8200Echo", 3000, "2.1", false},
+        {Line::Qf8200Echo, "analog,v1", "frmQF8200Echo", 2000, "1.9", true},
+        {Line::Qf8200Rdx, "2out", "frmQF8200RDX", 4000, "2.1", false},
+        {Line::Qt8200, "analog", "frmQT8200", 2500, "2.1", true},
+    };
+    for (const Case& c : cases) {
+        Talk talk(c.line, c.variant);
+        const std::string id = talk.ask("ID");
+        ASSERT_TRUE(id.starts_with("Q&B ")) << id;
+        const std::string type = id.substr(4, id.find(' ', 4) - 4);
+        EXPECT_EQ(editorOf(type), c.editor) << id;
+        EXPECT_EQ(std::stol(type.substr(2)), c.range) << id;
+        EXPECT_EQ(id.substr(id.find("Version: ") + 9), c.version) << id;
+        EXPECT_EQ(type.find("IU") != std::string::npos, c.analogType) << id;
+        const std::string dat = talk.ask("DAT");
+        EXPECT_TRUE(dat.starts_with("Date: ") && dat.find(" Time: ") != std::string::npos) << dat;
+    }
+}
+
+TEST(Framing, FactoryDefaultsAndTheUserConfiguration) {
+    struct Case {
+        Line line;
+        std::string read, write, factory, changed, other;  // other: a second written value
+    };
+    const Case cases[] = {
+        {Line::Qf8200, "SD11", "SD11,", "1000", "1500", "1600"},
+        {Line::Qf8200Echo, "RM,WXE7", "WM,WXE7,", "01F4", "05DC", "0640"},
+        {Line::Qf8200Rdx, "SD2", "SD2,", "1600", "1500", "1700"},
+        {Line::Qt8200, "SD1", "SD1,", "00500", "01500", "01600"},
+    };
+    for (const Case& c : cases) {
+        Talk talk(c.line);
+        const std::string name = sensorsim::lineName(c.line);
+        expectExchanges(talk,
+                        {{"RUC", Ok}, {c.read, c.factory},  // the user slot starts with the factory values
+                         {c.write + c.changed, Ok}, {"SUC", Ok}, {c.write + c.other, Ok}, {c.read, c.other},
+                         {"RUC", Ok}, {c.read, c.changed}, {"DEF", Ok}, {c.read, c.factory}, {"RUC", Ok},
+                         {c.read, c.changed}},
+                        name);
+    }
+}
+
+}  // namespace

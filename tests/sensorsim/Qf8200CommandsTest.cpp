@@ -1,0 +1,96 @@
+// The QF8200 answers in the notation its editor reads (plain values, "KEY,VALUE" writes).
+#include "SensorTalk.h"
+
+#include <cmath>
+
+using namespace sensortest;
+using sensorsim::Line;
+
+namespace {
+
+TEST(Qf8200Commands, AnswersEachVariantInTheEditorsNotation) {
+    struct Case {
+        const char* variant;
+        std::vector<Exchange> exchanges;
+    };
+    const Case cases[] = {
+        {"switch",
+         {{"VER", "V2.1B"}, {"VS0", "33130"}, {"VS", "34319"}, {"TO", "0"}, {"TEM", "2931"}, {"CBT", "0"},
+          {"FTO", "3"}, {"BR", "350"}, {"DIP", "A50"}, {"UDS", "0"}, {"SD11", "1000"}, {"SD1", "1000"},
+          {"SD12", "2000"}, {"SD21", "3000"}, {"SD2", "3000"}, {"SH1", "5"}, {"OM", "00"}, {"OPM", "SW"},
+          {"FSF", "0"}, {"EM", "NONE"}, {"OT", "0"}, {"SE", "1"}, {"RR", "6000"}, {"NEF", "0"},
+          // write only, read only, missing and unknown
+          {"REF", Unknown}, {"VS,34000", Unknown}, {"DIP,FFF", Unknown}, {"NDE", Unknown}, {"XYZ", Unknown},
+          {"sd1", "1000"}}},
+        {"analog",
+         {{"OM", "0"}, {"OPM", "SS"}, {"FSF", "0,40"}, {"NDE", "500"}, {"FDE", "5000"}, {"SD21", Unknown},
+          {"SD2", Unknown}, {"SD22", Unknown}, {"SH2", Unknown}}},
+        {"v1", {{"VER", "V1.9A"}, {"OT", Unknown}, {"SE", Unknown}, {"RR", Unknown}, {"NEF", Unknown}}},
+    };
+    for (const Case& c : cases) {
+        Talk talk(Line::Qf8200, c.variant);
+        expectExchanges(talk, c.exchanges, c.variant);
+    }
+}
+
+TEST(Qf8200Commands, KeepsWrittenValuesInItsOwnNotationAndRefusesBadOnes) {
+    struct Case {
+        const char* variant;
+        std::vector<Exchange> exchanges;
+    };
+    const Case cases[] = {
+        {"switch",
+         {{"SD11,0500", Ok}, {"SD11", "500"}, {"SD1,700", Ok}, {"SD11", "700"}, {"OM,10", Ok}, {"OM", "10"},
+          {"OPM,WR", Ok}, {"OPM", "WR"}, {"OM,1", BadValue}, {"OM,12", BadValue}, {"OPM,WX", BadValue},
+          {"SH1,16", BadValue}, {"SD11,abc", BadValue}, {"SD11,-5", BadValue}, {"SD11,", BadValue},
+          {"SD11,6001", BadValue}, {"VS0,34321.5", BadValue}, {"VS0,34321,5", BadValue}, {"FSF,1,40", BadValue},
+          {"FSF,2", Ok}, {"FSF", "2"}, {"SD11", "700"}}},
+        {"switch",
+         {{"EM,DYN", Ok}, {"EM", "DYN,10"}, {"EM,PT1,100,5,3", Ok}, {"EM", "PT1,100,5,3"}, {"EM,MXN,5,2", Ok},
+          {"EM", "MXN,5,2"}, {"EM,MXN,5,5", BadValue}, {"EM,MXN,12,2", BadValue}, {"EM,PT1,100", BadValue},
+          {"EM,0", Ok}, {"EM", "NONE"}}},
+        {"analog",
+         {{"FSF,1", Ok}, {"FSF", "1,40"}, {"FSF,2,220", Ok}, {"FSF", "2,220"}, {"FSF,1,-1", Ok}, {"FSF", "1,-1"},
+          {"FSF,1,300", BadValue}, {"FSF,3", BadValue}, {"OM,1", Ok}, {"OM,10", BadValue}, {"OPM,WL", Ok},
+          {"OPM,WW", BadValue}}},
+    };
+    for (const Case& c : cases) {
+        Talk talk(Line::Qf8200, c.variant);
+        expectExchanges(talk, c.exchanges, c.variant);
+    }
+}
+
+TEST(Qf8200Commands, TemperatureAndReferenceChangeTheValuesThatDependOnThem) {
+    auto velocity = [](double vs0, double tenthK) { return std::lround(vs0 * std::sqrt(tenthK / 2731.5)); };
+    Talk talk(Line::Qf8200);
+    expectExchanges(talk,
+                    {{"TEM,2981", Ok}, {"TO", "50"}, {"TEM", "2981"},
+                     {"VS", std::to_string(velocity(33130, 2981))},
+                     {"TO,-20", Ok}, {"TEM", "2911"},
+                     {"VS0,34000", Ok}, {"VS", std::to_string(velocity(34000, 2911))}, {"TEM", "2911"},
+                     {"TEM,3431", Ok}, {"TO", "500"}, {"TEM,3432", BadValue}, {"TO", "500"},
+                     {"TEM,20", BadValue}},
+                    "temperature");
+
+    // At time 0 the target stands at a tenth of the 6000 mm range. A reference distance recalibrates
+    // the speed at 0 °C so that the sensor then measures exactly that distance.
+    Talk calibrated(Line::Qf8200);
+    expectExchanges(calibrated,
+                    {{"AD", "600"}, {"REF,660", Ok}, {"VS0", std::to_string(std::lround(33130 * 660.0 / 600))},
+                     {"AD", "660"}, {"REF,0", BadValue}, {"REF,abc", BadValue}, {"REF,655.2", Ok}, {"AD", "655"}},
+                    "reference");
+}
+
+TEST(Qf8200Commands, DipSwitchesOverrideTheirParametersOnlyWhileInUse) {
+    // A50: switches 1-4 = 1010 (switch point 1 = 11 x 250 mm), 5-8 = 0101 (point 2 six steps further), 9 off.
+    Talk talk(Line::Qf8200);
+    expectExchanges(talk,
+                    {{"SD11,1200", Ok}, {"OT,1", Ok}, {"UDS,1", Ok}, {"SD11", "2750"}, {"SD21", "4250"}, {"OM", "00"},
+                     {"OT", "0"}, {"SD12", "2000"}, {"SD11,1300", Ok}, {"SD11", "2750"}, {"UDS,0", Ok},
+                     {"SD11", "1300"}, {"OT", "1"}, {"UDS,2", BadValue}},
+                    "switch");
+    Talk analog(Line::Qf8200, "analog");
+    expectExchanges(analog, {{"UDS,1", Ok}, {"NDE", "2750"}, {"FDE", "4250"}, {"OM", "0"}}, "analog");
+}
+
+}  // namespace

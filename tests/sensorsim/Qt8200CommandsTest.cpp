@@ -1,0 +1,48 @@
+// The QT8200: zero-padded values, a two-field evaluation method written one
+// field at a time, and no second switch output in the analogue variant.
+#include "SensorTalk.h"
+
+using namespace sensortest;
+using sensorsim::Line;
+
+namespace {
+
+TEST(Qt8200Commands, AnswersEachVariantInTheEditorsNotation) {
+    struct Case {
+        const char* variant;
+        std::vector<Exchange> exchanges;
+    };
+    const Case cases[] = {
+        {"switch",
+         {{"VS", "34320"}, {"RT", "0"}, {"DIP", "25F"}, {"UDS", "0"}, {"SD1", "00500"}, {"SD2", "01500"},
+          {"FA1", "0"}, {"SH2", "5"}, {"OM", "22"}, {"CBT", "0000"}, {"CCT", "000"}, {"FTO", "003"},
+          {"CON", "005"}, {"EM", "OFF,000"}, {"NDE", "00300"}, {"FDE", "02000"}, {"FW", "10"}, {"REF", Unknown},
+          {"SD1,500", Ok}, {"SD1", "00500"}, {"SD1,12", Ok}, {"SD1", "00012"}, {"SD1,2501", BadValue},
+          {"CBT,12", Ok}, {"CBT", "0012"}, {"OM,32", Ok}, {"OM", "32"}, {"OM,24", BadValue}, {"OM,3", BadValue},
+          {"BDE", Ok}, {"BDE,1", Ok}, {"NDE", "00300"}}},
+        {"switch",
+         {{"EM,DYN1", Ok}, {"EM", "DYN,000"}, {"EM,003", Ok}, {"EM", "DYN,003"}, {"EM,M3", Ok}, {"EM", "DYN,M3"},
+          {"EM,OFF", Ok}, {"EM", "OFF,M3"}, {"EM,M0", Ok}, {"EM", "OFF,000"}, {"EM,BEW1,255", Ok},
+          {"EM", "BEW,255"}, {"EM,DYN1,M0", Ok}, {"EM", "DYN,000"}, {"EM,2", BadValue}, {"EM,256", BadValue},
+          {"EM,M5", BadValue}, {"EM,XYZ", BadValue}, {"EM,003,DYN1", BadValue}, {"EM", "DYN,000"}}},
+        {"analog",
+         {{"SD2", Unknown}, {"SH2", Unknown}, {"OM", "2"}, {"OM,3", Ok}, {"OM,32", BadValue}, {"MD,RD", Ok}}},
+    };
+    for (const Case& c : cases) {
+        Talk talk(Line::Qt8200, c.variant);
+        expectExchanges(talk, c.exchanges, c.variant);
+    }
+}
+
+TEST(Qt8200Commands, DipSwitchesAndReferenceDistance) {
+    // 25F: switch point 1 = 3 x 250 mm, point 2 six steps further, switch 9 on (output 1 normally closed).
+    Talk talk(Line::Qt8200);
+    expectExchanges(talk,
+                    {{"UDS,1", Ok}, {"SD1", "00750"}, {"SD2", "02250"}, {"NDE", "00750"}, {"FDE", "02250"},
+                     {"OM", "32"}, {"UDS,0", Ok}, {"SD1", "00500"}, {"OM", "22"},
+                     // at time 0 the target stands at 250 mm
+                     {"AD", "250"}, {"REF,275", Ok}, {"VS", "37752"}, {"AD", "275"}},
+                    "qt8200");
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#pragma once
+// Talks to an in-process simulated sensor the way the program's serial code
+// does: a request and its carriage return in, the answer up to its carriage
+// return out (an echoing sensor's echo is taken off first).
+#include "core/Config.h"
+#include "core/Sensor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace sensortest {
+
+inline const std::string Ok = "\x80";
+inline const std::string BadValue = "\x81";
+inline const std::string Unknown = "\x82";
+
+inline sensorsim::SensorConfig configFor(sensorsim::Line line, const std::string& variantWords = "",
+                                         sensorsim::FaultPlan faults = {}) {
+    sensorsim::SensorConfig config;
+    config.line = line;
+    config.variant = sensorsim::defaultVariant(line);
+    if (!variantWords.empty()) sensorsim::applyVariantWords(line, variantWords, config.variant);
+    config.faults = std::move(faults);
+    return config;
+}
+
+class Talk {
+public:
+    explicit Talk(sensorsim::Line line, const std::string& variantWords = "", sensorsim::FaultPlan faults = {})
+        : sensor(configFor(line, variantWords, std::move(faults))), echoes_(line == sensorsim::Line::Qf8200Echo) {}
+
+    // The answer without its carriage return; "<no CR>" marks an answer that did not end with one.
+    std::string ask(const std::string& request) {
+        std::string bytes = sensor.feed(request + "\r");
+        if (echoes_) bytes.erase(0, request.size() + 1);
+        if (bytes.empty() || bytes.back() != '\r') return bytes + "<no CR>";
+        bytes.pop_back();
+        return bytes;
+    }
+
+    sensorsim::Sensor sensor;
+
+private:
+    bool echoes_;
+};
+
+// One request and the answer it must get.
+struct Exchange {
+    std::string request;
+    std::string answer;
+};
+
+inline void expectExchanges(Talk& talk, const std::vector<Exchange>& exchanges, const std::string& context) {
+    for (const Exchange& e : exchanges) EXPECT_EQ(talk.ask(e.request), e.answer) << context << ": " << e.request;
+}
+
+}  // namespace sensortest

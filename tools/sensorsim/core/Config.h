@@ -1,0 +1,51 @@
+#pragma once
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace sensorsim {
+
+// The four sensor lines the program knows.
+enum class Line { Qf8200, Qf8200Echo, Qf8200Rdx, Qt8200 };
+
+std::optional<Line> lineFromName(std::string_view name);  // "qf8200", "qf8200echo", "qf8200rdx", "qt8200"
+std::string lineName(Line line);
+
+// How one simulated sensor is built. Not every choice applies to every line.
+struct Variant {
+    bool analog = false;       // analogue output: in place of switch output 2 (QF8200, QT8200), in place of
+                               // the switch outputs (QF8200Echo), beside the switch outputs (QF8200RDX)
+    int switchOutputs = 2;     // QF8200RDX: 2 or 3
+    bool inclination = true;   // QF8200RDX: inclination switch
+    bool firmwareV2 = true;    // software from version 2 (QF8200: OT, SE, RR, NEF; QF8200Echo: XE1C, XE2E, XE2F)
+};
+
+// The factory variant of a line when --variant does not say otherwise.
+Variant defaultVariant(Line line);
+
+// Applies a comma-separated list of variant words ("switch", "analog", "2out", "3out", "incl", "noincl",
+// "v1", "v2") to variant. The error text, or nullopt when every word was taken.
+std::optional<std::string> applyVariantWords(Line line, std::string_view words, Variant& variant);
+
+// Faults the sensor injects into its answers, for tests of the program's recovery. 0 = off.
+struct FaultPlan {
+    int dropEveryNth = 0;                          // every Nth answer is not sent at all
+    int garbageEveryNth = 0;                       // every Nth answer becomes random bytes and a carriage return
+    int noCrEveryNth = 0;                          // every Nth answer loses its carriage return
+    std::map<std::string, unsigned char> statusByKey;  // requests of this key get only this status byte
+    std::set<std::string> longAnswerKeys;          // requests of this key get 300 printable bytes
+    int trickleMs = 0;                             // pause between the bytes of an answer
+    int delayMs = 0;                               // pause before an answer
+    int hangupAfter = 0;                           // the sensor goes away after this many requests
+    unsigned seed = 1;                             // of the garbage bytes
+};
+
+struct SensorConfig {
+    Line line = Line::Qf8200;
+    Variant variant = defaultVariant(Line::Qf8200);
+    FaultPlan faults;
+};
+
+}  // namespace sensorsim

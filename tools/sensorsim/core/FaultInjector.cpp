@@ -1,0 +1,57 @@
+#include "core/FaultInjector.h"
+
+#include "core/Text.h"
+
+namespace sensorsim {
+
+namespace {
+
+constexpr char CarriageReturn = '\r';
+constexpr std::size_t LongAnswerBytes = 300;
+
+bool everyNth(long count, int n) { return n > 0 && count % n == 0; }
+
+bool keyMatches(const std::string& key, const std::string& request) {
+    if (request.substr(0, request.find(',')) == key) return true;
+    return key.find(',') != std::string::npos &&
+           (request == key || (request.starts_with(key) && request[key.size()] == ','));
+}
+
+}  // namespace
+
+FaultInjector::FaultInjector(FaultPlan plan) : plan_(std::move(plan)), random_(plan_.seed) {}
+
+std::optional<std::string> FaultInjector::replacement(std::string_view request) const {
+    const std::string upper = toUpper(request);
+    for (const auto& [key, status] : plan_.statusByKey)
+        if (keyMatches(toUpper(key), upper)) return std::string(1, static_cast<char>(status));
+    for (const std::string& key : plan_.longAnswerKeys) {
+        if (!keyMatches(toUpper(key), upper)) continue;
+        std::string text;
+        for (std::size_t i = 0; i < LongAnswerBytes; ++i) text += static_cast<char>('!' + i % ('~' - '!' + 1));
+        return text;
+    }
+    return std::nullopt;
+}
+
+std::string FaultInjector::wireBytes(const std::string& answer) {
+    ++answers_;
+    if (everyNth(answers_, plan_.dropEveryNth)) return {};
+    std::string bytes = everyNth(answers_, plan_.garbageEveryNth) ? garbage() : answer;
+    if (!everyNth(answers_, plan_.noCrEveryNth)) bytes += CarriageReturn;
+    return bytes;
+}
+
+std::string FaultInjector::garbage() {
+    std::uniform_int_distribution<int> length(4, 24);
+    std::uniform_int_distribution<int> byte(0, 254);
+    std::string bytes(static_cast<std::size_t>(length(random_)), '\0');
+    for (char& b : bytes) {
+        int value = byte(random_);
+        if (value >= CarriageReturn) ++value;  // every byte but the carriage return
+        b = static_cast<char>(value);
+    }
+    return bytes;
+}
+
+}  // namespace sensorsim

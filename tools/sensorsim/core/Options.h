@@ -1,0 +1,28 @@
+#pragma once
+#include "core/Config.h"
+
+#include <string>
+#include <vector>
+
+namespace sensorsim {
+
+// What the command line of the sensorsim program asks for.
+struct ProgramOptions {
+    SensorConfig sensor;
+    std::string linkPath;  // a symbolic link to the pseudo-terminal, removed at the end
+    std::string logPath;   // the request log
+    int baud = 0;          // pace the line at this rate; 0 = bytes pass at once
+    bool help = false;
+};
+
+struct ParsedOptions {
+    ProgramOptions options;
+    std::string error;  // empty when the command line is good
+};
+
+// Parses the arguments after the program name ("--flag value" or "--flag=value").
+ParsedOptions parseOptions(const std::vector<std::string>& arguments);
+
+std::string usageText();
+
+}  // namespace sensorsim

@@ -1,0 +1,72 @@
+#include "core/Sensor.h"
+
+#include "core/Lines.h"
+#include "core/Status.h"
+#include "core/Text.h"
+
+#include <utility>
+
+namespace sensorsim {
+
+Sensor::Sensor(const SensorConfig& config)
+    : model_(makeLine(config.line, config.variant)), faults_(config.faults) {}
+
+Sensor::~Sensor() = default;
+
+std::string Sensor::feed(std::string_view bytesIn) {
+    for (char byte : bytesIn) receive(byte);
+    return outbox_.take(now_);
+}
+
+std::string Sensor::advance(std::int64_t ms) {
+    const std::int64_t until = now_ + (ms > 0 ? ms : 0);
+    while (model_->streaming() && !hangupPending_ && nextStreamLine_ <= until) {
+        outbox_.push(nextStreamLine_, model_->streamLine(nextStreamLine_) + "\r");
+        nextStreamLine_ += LineModel::MeasureCycleMs;
+    }
+    now_ = until;
+    return outbox_.take(now_);
+}
+
+std::optional<std::int64_t> Sensor::nextDue() const {
+    auto due = outbox_.nextDue();
+    if (model_->streaming() && !hangupPending_ && (!due || nextStreamLine_ < *due)) due = nextStreamLine_;
+    return due;
+}
+
+std::vector<std::string> Sensor::takeRequests() { return std::exchange(requests_, {}); }
+
+void Sensor::receive(char byte) {
+    if (hangupPending_) return;  // a sensor that is going away hears nothing more
+    if (model_->echoes()) outbox_.push(now_, std::string(1, byte));
+    if (byte == '\r') {
+        serve(std::exchange(line_, {}), std::exchange(lineTooLong_, false));
+        return;
+    }
+    if (byte == '\n' && line_.empty()) return;
+    if (line_.size() < MaxRequestBytes) line_ += byte;
+    else lineTooLong_ = true;
+}
+
+void Sensor::serve(const std::string& request, bool tooLong) {
+    requests_.push_back(request);
+    ++requestCount_;
+    const int hangupAfter = faults_.plan().hangupAfter;
+    if (hangupAfter > 0 && requestCount_ >= hangupAfter) hangupPending_ = true;
+    if (request.empty()) return;  // the echo probe: an echoing sensor has answered it with its echo
+
+    std::string answer;
+    if (tooLong) {
+        answer = statusAnswer(Status::InvalidCommand);
+    } else if (auto replaced = faults_.replacement(request)) {
+        answer = *replaced;
+    } else {
+        const bool wasStreaming = model_->streaming();
+        answer = model_->answer(toUpper(request), now_);
+        if (!wasStreaming && model_->streaming()) nextStreamLine_ = now_ + LineModel::MeasureCycleMs;
+    }
+    const FaultPlan& plan = faults_.plan();
+    outbox_.push(now_ + plan.delayMs, faults_.wireBytes(answer), plan.trickleMs);
+}
+
+}  // namespace sensorsim
