@@ -1,11 +1,14 @@
+#include "frame/MainModule.h"
+#include "mainwin/frmMain.h"
+#include "mainwin/frmMainWiring.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("ZELVO 8200");
-    window.resize(640, 480);
-    window.show();
-    return app.exec();
+    return MainModule::Main([] {
+        auto* window = new frmMain;
+        ConnectProgramParts(*window);
+        return window;
+    });
 }

@@ -14,13 +14,16 @@ namespace {
 // succeeds, so a run of failing writes shows the message once.
 bool writeErrorShown = false;
 
-// Shows the hourglass for the lifetime of the object. Nothing to do without a
-// GUI, or while the hourglass already shows (a long operation looking texts
-// up), which keeps a lookup cheap.
+// Shows the hourglass for the lifetime of the object while the file has to be
+// read from disk. A file already in memory answers in microseconds, and every
+// window text is such a lookup: switching the pointer for each of them would
+// cost more than the lookup itself. Nothing to do without a GUI, or while the
+// hourglass already shows.
 class HourglassWhileReading {
 public:
-    HourglassWhileReading() {
+    explicit HourglassWhileReading(const QString& fileName) {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+        if (ProfileString::IsCached(fileName)) return;
         const QCursor* current = QGuiApplication::overrideCursor();
         if (current && current->shape() == Qt::WaitCursor) return;
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -40,7 +43,7 @@ private:
 
 void ReadIniBuffer(const QString& fileName, const QString& section, const QString& key,
                    const QString& defaultValue, QString& result) {
-    HourglassWhileReading hourglass;
+    HourglassWhileReading hourglass(fileName);
     if (!key.isEmpty()) {
         result = Registry::TrimNull(ProfileString::Read(fileName, section, key, defaultValue));
         return;

@@ -26,6 +26,9 @@ struct SensorStateData {
     QString DatAnswer;
     int SensorRange = 0;                  // millimetres
     QString DataFileName;                 // path of the loaded parameter file
+    // A master-mode start deferred to the next poll cycle.
+    bool MasterRequest = false;
+    QString MasterArg;
 };
 
 namespace Sensor {

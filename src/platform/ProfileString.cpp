@@ -16,11 +16,18 @@ namespace {
 // line comes near it and it keeps a corrupt file from costing memory.
 constexpr int MaxLineLength = 4096;
 
+// Section and key names as the lookup index holds them.
+QString folded(const QString& name) { return name.trimmed().toCaseFolded(); }
+
 struct ParsedFile {
     QDateTime modified;
     qint64 size = -1;
     QStringList lines;  // raw lines without their line ending
     bool crlf = false;
+    // Folded section name -> folded key -> value, for the first section of a
+    // name and the first key of a name in it (the ones a line scan finds).
+    // Every window text is looked up here, so a lookup must not scan lines.
+    QHash<QString, QHash<QString, QString>> values;
 };
 
 QHash<QString, ParsedFile>& cache() {
@@ -52,6 +59,24 @@ bool entry(const QString& line, QString& key, QString& value) {
     return true;
 }
 
+void buildIndex(ParsedFile& file) {
+    QHash<QString, QString>* current = nullptr;  // null outside a section and in a repeated one
+    QString name, key, value;
+    for (const QString& line : std::as_const(file.lines)) {
+        if (sectionName(line, name)) {
+            const QString section = folded(name);
+            current = file.values.contains(section) ? nullptr : &file.values[section];
+        } else if (current && entry(line, key, value)) {
+            const QString k = folded(key);
+            if (!current->contains(k)) current->insert(k, value);
+        }
+    }
+}
+
+bool isCurrent(const ParsedFile& file, const QFileInfo& info) {
+    return file.modified == info.lastModified() && file.size == info.size();
+}
+
 const ParsedFile* load(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
@@ -59,8 +84,7 @@ const ParsedFile* load(const QString& path) {
         return nullptr;
     }
     auto it = cache().find(path);
-    if (it != cache().end() && it->modified == info.lastModified() && it->size == info.size())
-        return &*it;
+    if (it != cache().end() && isCurrent(*it, info)) return &*it;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
     const QByteArray bytes = file.readAll();
@@ -79,6 +103,7 @@ const ParsedFile* load(const QString& path) {
         parsed.lines.append(line);
         start = end + 1;
     }
+    buildIndex(parsed);
     return &*cache().insert(path, parsed);
 }
 
@@ -90,27 +115,33 @@ int findSection(const QStringList& lines, const QString& section) {
     return -1;
 }
 
+// A value ends at its first line break, as the reader sees it; the rest must
+// not become lines (keys, sections) of their own.
+QString firstLine(const QString& value) {
+    for (qsizetype i = 0; i < value.size(); ++i)
+        if (value[i] == '\r' || value[i] == '\n') return value.left(i);
+    return value;
+}
+
 }  // namespace
 
 QString Read(const QString& fileName, const QString& section, const QString& key,
              const QString& defaultValue) {
-    const ParsedFile* file = load(Folders::ResolveProfilePath(fileName));
     QString result = defaultValue;
-    if (file) {
-        const int head = findSection(file->lines, section);
-        if (head >= 0) {
-            QString name, k, v;
-            for (int i = head + 1; i < file->lines.size(); ++i) {
-                if (sectionName(file->lines[i], name)) break;
-                if (entry(file->lines[i], k, v) && k.compare(key.trimmed(), Qt::CaseInsensitive) == 0) {
-                    result = v;
-                    break;
-                }
-            }
-        }
+    if (const ParsedFile* file = load(Folders::ResolveProfilePath(fileName))) {
+        const auto keys = file->values.constFind(folded(section));
+        if (keys != file->values.cend()) result = keys->value(folded(key), defaultValue);
     }
     result.truncate(MaxValueLength);
     return result;
+}
+
+bool IsCached(const QString& fileName) {
+    const QString path = Folders::ResolveProfilePath(fileName);
+    const auto it = cache().constFind(path);
+    if (it == cache().cend()) return false;
+    const QFileInfo info(path);
+    return info.isFile() && isCurrent(*it, info);
 }
 
 QStringList KeyNames(const QString& fileName, const QString& section) {
@@ -137,7 +168,7 @@ bool Write(const QString& fileName, const QString& section, const QString& key,
         crlf = file->crlf;
         if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
     }
-    const QString newLine = key + '=' + value;
+    const QString newLine = key + '=' + firstLine(value);
     int head = findSection(lines, section);
     if (head < 0) {
         lines.append('[' + section + ']');

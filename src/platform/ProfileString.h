@@ -20,10 +20,14 @@ QStringList KeyNames(const QString& fileName, const QString& section);
 
 // Sets key in section, creating file, section and key as needed and keeping
 // every other line, comment and the order of the file. The file is replaced
-// only once the new content is completely written. False when it cannot be
-// written.
+// only once the new content is completely written. A value is written up to
+// its first line break. False when it cannot be written.
 bool Write(const QString& fileName, const QString& section, const QString& key,
            const QString& value);
+
+// True when the file's content is in memory and the file has not changed
+// since, so that reading from it costs no file access.
+bool IsCached(const QString& fileName);
 
 // Drops the cached content of every file (tests that edit files behind the
 // program's back within one second call this).

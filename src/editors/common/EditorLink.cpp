@@ -1,0 +1,30 @@
+#include "editors/common/EditorLink.h"
+
+#include "link/Sensor.h"
+
+namespace {
+
+class CommandLayerLink : public EditorLink {
+public:
+    int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& answerBytes,
+                    std::optional<int> fileNo) override {
+        return Sensor::SendCommand(command, answer, answerBytes, fileNo, /*dynamic=*/false,
+                                   /*useRetries=*/true, /*log=*/true);
+    }
+    void SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
+        Sensor::SetParameter(key, value, fileNo, nullptr, /*log=*/true, /*timeoutMs=*/0);
+    }
+};
+
+CommandLayerLink commandLayer;
+EditorLink* installed = nullptr;
+
+}  // namespace
+
+namespace Editors {
+
+void SetLink(EditorLink* link) { installed = link; }
+
+EditorLink& Link() { return installed ? *installed : commandLayer; }
+
+}  // namespace Editors

@@ -1,0 +1,156 @@
+#include "editors/common/ParamEditorModel.h"
+
+#include "editors/common/EditorLink.h"
+#include "editors/common/RWState.h"
+#include "link/SensorCommands.h"
+#include "link/SensorState.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr quint8 InvalidCommand = 0x82;
+
+// A value read from a parameter file stands for the answer the sensor gave
+// when the file was written: its bytes become the raw answer, so that a
+// parameter the sensor rejected (82h) stays invalid after the round trip.
+void SetRawAnswerFromValue(ParamRec& rec) {
+    const QByteArray bytes = rec.Value.toLatin1();
+    rec.RawAnswer.fill(0);
+    const int n = std::min<int>(bytes.size(), int(rec.RawAnswer.size()) - 1);
+    std::copy_n(reinterpret_cast<const quint8*>(bytes.constData()), n, rec.RawAnswer.begin());
+    rec.RawAnswer[size_t(n)] = '\r';
+}
+
+}  // namespace
+
+ParamEditorModel::ParamEditorModel(int upperBound) : table_(upperBound) {}
+
+void ParamEditorModel::Build(const std::vector<ParamRow>& rows) {
+    if (initDone_) return;
+    initDone_ = true;
+    int index = 0;
+    for (const ParamRow& row : rows) {
+        Sensor::InitParameter(table_[++index], row.id, row.key, row.stored, row.firstLink, row.nextLink,
+                              row.altKey, row.readable, row.bulkWrite, row.ruleKey, row.writeCommand, row.group,
+                              row.section, row.condition);
+    }
+    table_.Count = index;
+}
+
+int ParamEditorModel::IndexOfId(int id) const {
+    for (int i = 1; i <= table_.Count; ++i)
+        if (table_[i].ID == id) return i;
+    return 0;
+}
+
+int ParamEditorModel::IndexOfKey(const QString& key) const {
+    for (int i = 1; i <= table_.Count; ++i)
+        if (table_[i].Key == key) return i;
+    return 0;
+}
+
+bool ParamEditorModel::IsValid(int index) const { return table_.InUse(index) && IsParDefValid(table_[index]); }
+
+bool ParamEditorModel::IsRejected(const ParamRec& rec) {
+    return !rec.Value.isEmpty() && rec.Value.at(0).unicode() == InvalidCommand;
+}
+
+void ParamEditorModel::Fill(ParamRec& rec) {
+    if (fillForm_) fillForm_(rec);
+}
+
+void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& progress) {
+    BusyGuard busy(*this);
+    if (!source) {
+        progress.ShowForm(RWState::ReadMode, table_.Count + 1);
+        progress.IncBar();
+    }
+    for (int i = 1; i <= table_.Count; ++i) {
+        if (!source && !progress.IncBar()) break;
+        ParamRec& rec = table_[i];
+        if (!rec.Readable || (source && !rec.Stored)) continue;
+        if (Sensor::IsParamSupported(rec)) {
+            rec.AnswerLength = qint16(Editors::Link().SendCommand(rec.Key, rec.Value, rec.RawAnswer, source));
+            if (source) SetRawAnswerFromValue(rec);
+        }
+        Fill(rec);
+    }
+    if (!source) {
+        progress.Unload();
+    } else if (!Sensor::State().OfflineMode) {
+        // A file opened while a sensor is connected: its values go to the
+        // sensor, and what the sensor then holds is shown.
+        Sensor::SensorWriteData();
+        Sensor::SensorReadData();
+    }
+}
+
+void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& progress) {
+    if (!target && Sensor::State().OfflineMode) return;
+    if (!target) {
+        progress.ShowForm(RWState::WriteMode, table_.Count + 1);
+        progress.IncBar();
+    }
+    for (int i = 1; i <= table_.Count; ++i) {
+        if (!target && !progress.IncBar()) break;
+        const ParamRec& rec = table_[i];
+        if (!rec.Stored || !(rec.BulkWrite || target)) continue;
+        // Writing back the rejection status would only be rejected again (and
+        // retried); the file keeps it so the record stays invalid on reading.
+        if (!target && IsRejected(rec)) continue;
+        Editors::Link().SetParameter(rec.Key, rec.Value, target);
+    }
+    if (!target) progress.Unload();
+}
+
+bool ParamEditorModel::Commit(int index, const QString& value, bool writeNow) {
+    if (!table_.InUse(index)) return false;
+    ParamRec& rec = table_[index];
+    if (value == rec.Value) return false;
+    rec.Value = value;
+    Sensor::State().DataChanged = true;
+    if (writeNow && !Sensor::State().OfflineMode) {
+        Editors::Link().SetParameter(rec.Key, rec.Value, std::nullopt);
+        WalkChain(index, rec.Key, ShowUnreadable::Yes);
+    } else {
+        Fill(rec);
+    }
+    return true;
+}
+
+void ParamEditorModel::InterpretCommand(const QString& word) {
+    BusyGuard busy(*this);
+    // A typed "FSF,2,30" arrives as "FSF,2": the record is the one the text
+    // before the comma names.
+    const QString command = word.section(QLatin1Char(','), 0, 0);
+    const int index = table_.FindByKey(command);
+    if (index == 0) return;
+    WalkChain(index, command, ShowUnreadable::No);
+}
+
+void ParamEditorModel::ReRead(ParamRec& rec, const QString& command) {
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    const int count = Editors::Link().SendCommand(command, answer, bytes, std::nullopt);
+    // A sensor that stopped answering must not wipe the values the editor
+    // knows (an empty value would hide controls and be saved as empty).
+    if (count == 0) return;
+    rec.Value = answer;
+    rec.RawAnswer = bytes;
+    rec.AnswerLength = qint16(count);
+}
+
+void ParamEditorModel::WalkChain(int index, const QString& firstCommand, ShowUnreadable show) {
+    bool first = true;
+    Sensor::DependencyChain(table_, index, [&](int, ParamRec& rec) {
+        const QString command = first ? firstCommand : rec.Key;
+        first = false;
+        if (rec.Readable) {
+            ReRead(rec, command);
+            Fill(rec);
+        } else if (show == ShowUnreadable::Yes) {
+            Fill(rec);
+        }
+    });
+}

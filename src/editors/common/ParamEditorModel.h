@@ -1,0 +1,140 @@
+#pragma once
+#include "editors/common/TransferProgress.h"
+#include "link/ParamRec.h"
+
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// One row of an editor's parameter table as its Init hands it to
+// InitParameter; what a row does not set has InitParameter's defaults.
+struct ParamRow {
+    ParamRow(int id, QString key, bool stored = true) : id(id), key(std::move(key)), stored(stored) {}
+    ParamRow& WithLinks(int first, int next) {
+        firstLink = first;
+        nextLink = next;
+        return *this;
+    }
+    ParamRow& WithAltKey(QString word) {
+        altKey = std::move(word);
+        return *this;
+    }
+    ParamRow& Unreadable() {
+        readable = false;
+        return *this;
+    }
+    ParamRow& NoBulkWrite() {
+        bulkWrite = false;
+        return *this;
+    }
+    ParamRow& WithRule(QString rule, QString ruleSection) {
+        ruleKey = std::move(rule);
+        section = std::move(ruleSection);
+        return *this;
+    }
+    ParamRow& WithWriteCommand(QString command) {
+        writeCommand = std::move(command);
+        return *this;
+    }
+    ParamRow& InGroup(QVariant outputGroup) {
+        group = std::move(outputGroup);
+        return *this;
+    }
+    ParamRow& WithCondition(QString typeAndVersion) {
+        condition = std::move(typeAndVersion);
+        return *this;
+    }
+
+    int id;
+    QString key;
+    bool stored;
+    int firstLink = 0;
+    int nextLink = 0;
+    QString altKey;
+    bool readable = true;
+    bool bulkWrite = true;
+    QString ruleKey;
+    QString writeCommand;
+    QVariant group;
+    QString section;
+    QString condition;
+};
+
+// The data side every sensor-line editor shares, without any widget: the
+// parameter table, the transfers between table and sensor or parameter file,
+// the commit of an edited value and the re-read walks along the dependency
+// chains. The window shows a record through the FillForm hook.
+class ParamEditorModel {
+public:
+    using FillFormHook = std::function<void(ParamRec&)>;
+
+    explicit ParamEditorModel(int upperBound);
+
+    void SetFillForm(FillFormHook fillForm) { fillForm_ = std::move(fillForm); }
+
+    // Builds the table once; later calls change nothing.
+    void Build(const std::vector<ParamRow>& rows);
+    bool InitDone() const { return initDone_; }
+
+    ParamTable& Table() { return table_; }
+    const ParamTable& Table() const { return table_; }
+    int Count() const { return table_.Count; }
+    ParamRec& operator[](int index) { return table_[index]; }
+    const ParamRec& operator[](int index) const { return table_[index]; }
+    // Index of the record with that id or key; 0 for none.
+    int IndexOfId(int id) const;
+    int IndexOfKey(const QString& key) const;
+    bool IsValid(int index) const;
+
+    // True while records are read or controls filled; the list boxes'
+    // handlers do not commit while it is set. A guard restores the state it
+    // found, so a fill inside a read leaves the read busy.
+    bool Busy() const { return busyDepth_ > 0; }
+    class BusyGuard {
+    public:
+        explicit BusyGuard(ParamEditorModel& model) : model_(model) { ++model_.busyDepth_; }
+        ~BusyGuard() { --model_.busyDepth_; }
+        BusyGuard(const BusyGuard&) = delete;
+        BusyGuard& operator=(const BusyGuard&) = delete;
+
+    private:
+        ParamEditorModel& model_;
+    };
+
+    // Every readable record from the sensor (with the progress window and its
+    // cancel), or every readable stored record from an open parameter file;
+    // a file read while a sensor is online then writes the data set to the
+    // sensor and reads everything back.
+    void ReadAll(std::optional<int> source, TransferProgress& progress);
+    // Every stored record to the sensor (bulk-write records only, with the
+    // progress window; nothing while offline), or to an open parameter file.
+    void WriteAll(std::optional<int> target, TransferProgress& progress);
+
+    // Stores an edited value. An unchanged value does nothing and returns
+    // False. Otherwise marks the data set changed; with writeNow while online
+    // writes "KEY,VALUE" and re-reads the dependency chain, showing every
+    // record on it, else shows the record again.
+    bool Commit(int index, const QString& value, bool writeNow);
+
+    // Re-reads the record a typed command word names (Key or AltKey; a word
+    // that still carries arguments counts by its text before the first ",")
+    // and its dependency chain, showing the readable records.
+    void InterpretCommand(const QString& word);
+
+    // A value the sensor answered with the invalid-command status 82h.
+    static bool IsRejected(const ParamRec& rec);
+
+private:
+    enum class ShowUnreadable { No, Yes };
+    void Fill(ParamRec& rec);
+    // Reads one record again; no answer keeps what was known.
+    void ReRead(ParamRec& rec, const QString& command);
+    void WalkChain(int index, const QString& firstCommand, ShowUnreadable show);
+
+    ParamTable table_;
+    bool initDone_ = false;
+    int busyDepth_ = 0;
+    FillFormHook fillForm_;
+};

@@ -1,0 +1,28 @@
+#include "editors/common/TypedInput.h"
+
+#include "frame/STRING_UTIL.h"
+
+namespace TypedInput {
+
+bool IsSingleValue(const QString& text) {
+    for (QChar c : text)
+        if (c == QLatin1Char(',') || c.unicode() < 0x20 || c.unicode() == 0x7F) return false;
+    return true;
+}
+
+std::optional<float> Number(const QString& text) {
+    if (TrimBlanks(text).isEmpty()) return std::nullopt;
+    int error = 0;
+    const float value = StrToSingle(text, error);
+    if (error != 0) return std::nullopt;
+    return value;
+}
+
+std::optional<QString> AsTyped(const QString& text) {
+    if (!IsSingleValue(text) || !Number(text)) return std::nullopt;
+    return text;
+}
+
+QString GeneralText(float value) { return QString::number(double(value), 'g', 7); }
+
+}  // namespace TypedInput

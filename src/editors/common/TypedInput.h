@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+// What the user types into an editor's fields, before it becomes part of a
+// sensor command ("KEY,VALUE") or a parameter-file line ("KEY=VALUE").
+namespace TypedInput {
+
+// A text that can stand as one value: no "," (it would add arguments to the
+// command) and no control character (it would end the command or the line).
+bool IsSingleValue(const QString& text);
+
+// The number typed, read with the user's locale (StrToSingle); nothing for an
+// empty or blank text or one that is no number.
+std::optional<float> Number(const QString& text);
+
+// A field whose text goes to the sensor exactly as typed ("0500" stays
+// "0500"): the text when it is a number and a single value.
+std::optional<QString> AsTyped(const QString& text);
+
+// A number as the sensor is sent it when the program converted it: as short as
+// possible with up to 7 significant digits, no thousands separator and "." as
+// the decimal point whatever the locale (a locale's "," would split the value
+// into two arguments).
+QString GeneralText(float value);
+
+}  // namespace TypedInput

@@ -1,0 +1,41 @@
+#include "editors/qf8200/QF8200Table.h"
+
+namespace QF8200 {
+
+std::vector<ParamRow> TableRows() {
+    // Changing the DIP-switch use re-reads every value the switches override
+    // (UDS -> OM -> SD11 -> SD21 -> NDE -> FDE -> OT); a new reference distance
+    // or temperature changes the sound velocity the sensor works with.
+    return {
+        ParamRow(IdVS, "VS", false),
+        ParamRow(IdVS0, "VS0").WithLinks(VS, VS),
+        ParamRow(IdTO, "TO").WithLinks(TEM, VS),
+        ParamRow(IdTEM, "TEM").WithLinks(TO, 0).NoBulkWrite(),
+        ParamRow(IdCBT, "CBT"),
+        ParamRow(IdCCT, "CCT"),
+        ParamRow(IdFTO, "FTO"),
+        ParamRow(IdCON, "CON"),
+        ParamRow(IdBR, "BR"),
+        ParamRow(IdDIP, "DIP", false),
+        ParamRow(IdUDS, "UDS").WithLinks(OM, 0),
+        ParamRow(IdSD11, "SD11").WithLinks(0, SD21).WithAltKey("SD1"),
+        ParamRow(IdSD12, "SD12"),
+        ParamRow(IdSD21, "SD21").WithLinks(0, NDE).WithAltKey("SD2"),
+        ParamRow(IdSD22, "SD22"),
+        ParamRow(IdSH1, "SH1"),
+        ParamRow(IdSH2, "SH2"),
+        ParamRow(IdOM, "OM").WithLinks(0, SD11),
+        ParamRow(IdOPM, "OPM"),
+        ParamRow(IdFSF, "FSF"),
+        ParamRow(IdEM, "EM"),
+        ParamRow(IdNDE, "NDE").WithLinks(0, FDE),
+        ParamRow(IdFDE, "FDE").WithLinks(0, OT),
+        ParamRow(IdREF, "REF", false).WithLinks(VS0, 0).Unreadable(),
+        ParamRow(IdOT, "OT"),
+        ParamRow(IdSE, "SE"),
+        ParamRow(IdRR, "RR"),
+        ParamRow(IdNEF, "NEF"),
+    };
+}
+
+}  // namespace QF8200

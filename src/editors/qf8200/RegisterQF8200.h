@@ -1,0 +1,5 @@
+#pragma once
+
+// Makes frmQF8200 the editor that detection opens for a QF8200 sensor or
+// parameter file. Called once at start-up.
+void RegisterQF8200Editor();

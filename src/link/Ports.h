@@ -1,0 +1,100 @@
+#pragma once
+#include <QByteArray>
+#include <QLabel>
+#include <QPointer>
+#include <QString>
+#include <array>
+
+class SerialControl;
+
+// The one serial line to the sensor: opening the port, framing requests,
+// collecting answers with their timeouts, echo mode, and requests nested
+// inside another request's wait (the waiting request's answer is parked and
+// handed to it afterwards). Every request and answer is offered to the
+// traffic log (link/TrafficLog.h).
+namespace Ports {
+
+// Callers hand over answer arrays of 201 bytes (indices 0 to 200).
+constexpr int AnswerSize = 201;
+using AnswerBytes = std::array<quint8, AnswerSize>;
+
+// Bytes gathered without completing an answer before they are dropped.
+constexpr int RxBufferSize = 2049;
+// Answer waits that may run inside one another.
+constexpr int MaxReadDepth = 10;
+
+// The first byte of a sensor answer may be a status byte.
+enum SensorStatus : quint8 {
+    StatusOK = 0x80,
+    StatusInvalidParameter = 0x81,
+    StatusInvalidCommand = 0x82,
+    StatusOverflow = 0x83,
+    StatusHardwareError = 0x84,
+};
+// 81h to 84h: the sensor refused the request.
+bool IsErrorStatus(int firstByte);
+
+struct LinkState {
+    SerialControl* control = nullptr;
+    QPointer<QLabel> portLabel;
+    QString PortName;              // empty until the first SetPort
+    bool PortOpen = false;         // opened successfully and not closed since
+    bool PortLost = false;         // the device went away while open: the next SetPort reopens
+    int DetectTimeout = 100;       // ms
+    int AnswerTimeout = 100;       // ms, default wait outside echo mode
+    qint32 EchoTimeout = 500;      // ms, default wait and echo pause in echo mode
+    bool EchoMode = false;
+    bool EchoWaitAlways = false;
+    int ReadDepth = 0;             // answer waits in progress
+    QByteArray RxBuffer;           // taken from the port, not yet handed out
+    std::array<AnswerBytes, MaxReadDepth + 1> ParkedAnswer{};
+    std::array<int, MaxReadDepth + 1> ParkedCount{};   // per depth; 0 = nothing parked
+};
+
+LinkState& State();
+// Forgets the control, the label and all link state (tests).
+void ResetForTests();
+
+// Keeps the control and the status-bar label, reads "DetectTimeout" and
+// "EchoTimeout" from the settings file and leaves the port closed.
+void InitPort(SerialControl* control, QLabel* portLabel);
+// A new name reopens the line (message 2 with Retry/Cancel when it fails);
+// the current name does nothing unless the port was lost; an empty name
+// receives the current name.
+void SetPort(QString& name);
+void ClosePort();
+// Returns the previous answer timeout.
+int SetTimeout(int ms);
+void SetEchoMode(bool echo, bool waitAlways);
+// Waits while window events run; 0 means half the answer timeout.
+void Delay(qint32 ms);
+// First step of every request: parks the answer of a request that waits
+// further out, then throws all waiting input away. Returns the bytes thrown away.
+QByteArray FlushInput();
+
+// Sends one request: a request of exactly one byte goes out as it is, any
+// other gets a carriage return appended. Returns the bytes put on the line
+// (0 when the port is closed or the request is empty).
+int SendText(const QString& text, bool dynamic = false, bool log = false);
+int SendBytes(const QByteArray& bytes, bool dynamic = false, bool log = false);
+
+// Waits for an answer: up to the first carriage return (expectedLength 0;
+// the carriage return is stored but not counted), any one byte (1), or
+// exactly expectedLength bytes. timeoutMs <= 0 takes the default. Returns the
+// count, 0 for no answer.
+int ReadAnswer(AnswerBytes& answer, int expectedLength = 0, bool dynamic = false, bool log = false,
+               bool debugLog = false, int timeoutMs = 0);
+// The same, giving the counted bytes as Latin-1 text.
+int ReadAnswerText(QString& answer, int expectedLength = 0, bool dynamic = false, bool log = false,
+                   bool debugLog = false, int timeoutMs = 0);
+
+// Link state that other windows read.
+QString PortName();
+bool PortOpen();
+bool EchoMode();
+bool EchoWaitAlways();
+int ReadDepth();
+int AnswerTimeout();
+qint32 EchoTimeout();
+
+}  // namespace Ports

@@ -1,0 +1,216 @@
+#include "link/SensorDetection.h"
+
+#include "frame/Message.h"
+#include "frame/Options.h"
+#include "frame/STRING_UTIL.h"
+#include "link/EditorChoice.h"
+#include "link/EditorRegistry.h"
+#include "link/MainWindowServices.h"
+#include "link/Ports.h"
+#include "link/SensorEditor.h"
+#include "link/SensorRequest.h"
+#include "link/SensorState.h"
+#include "platform/MsgBox.h"
+
+#include <QByteArray>
+
+namespace {
+
+const int MessageNoSensor = 1;
+const int MessageSaveChanges = 8;
+const int ButtonsYesNoCancel = 3;
+const int ButtonsRetryCancel = 5;
+const int EchoProbeTimeoutMs = 400;
+const int EchoSettleMs = 100;
+const quint8 CarriageReturn = 13;
+
+// A sensor that echoes every byte answers a lone carriage return with exactly
+// that one byte.
+void ProbeEchoMode() {
+    Ports::SetEchoMode(false, false);
+    const int oldTimeout = Ports::SetTimeout(EchoProbeTimeoutMs);
+    Ports::SendBytes(QByteArray(1, char(CarriageReturn)), false, true);
+    Ports::AnswerBytes echo{};
+    const int count = Ports::ReadAnswer(echo, 1, false, true);
+    Ports::SetTimeout(oldTimeout);
+    if (count == 1 && echo[0] == CarriageReturn) {
+        Ports::SetEchoMode(true, false);
+        Ports::Delay(EchoSettleMs);
+    }
+}
+
+void PrepareLiveSensor() {
+    Ports::FlushInput();
+    ProbeEchoMode();
+    if (Ports::EchoMode())
+        return;
+    Sensor::SendLoggedRequest(QStringLiteral("MD,OFF"));
+    if (Options::Current().SendRST) {
+        Sensor::SendLoggedRequest(QStringLiteral("RST"));
+        Sensor::SettlePause();
+    }
+}
+
+// Splits a "DAT" answer: the text after the first "Date:" up to "Time:" is
+// the date, the rest the time.
+void ParseDateAnswer(const QString& answer, QString& date, QString& time) {
+    date.clear();
+    time.clear();
+    const int dateAt = answer.indexOf(QStringLiteral("Date:"));
+    if (dateAt < 0)
+        return;
+    const QString rest = answer.mid(dateAt + 5);
+    const int timeAt = rest.indexOf(QStringLiteral("Time:"));
+    date = TrimBlanks(timeAt < 0 ? rest : rest.left(timeAt));
+    if (timeAt >= 0)
+        time = TrimBlanks(rest.mid(timeAt + 5));
+}
+
+// The editor window for the chosen name, with the line's master-mode window,
+// line number and echo flag taken over; nullptr (and nothing taken over) when
+// the name leads to no editor that is built in.
+SensorEditor* TakeEditorChoice(const QString& name) {
+    const auto choice = Sensor::EditorChoiceFor(name);
+    SensorEditor* editor = choice ? EditorRegistry::Editor(choice->editorName) : nullptr;
+    if (!editor)
+        return nullptr;
+    SensorStateData& s = Sensor::State();
+    s.MasterForm = choice->masterName.isEmpty() ? nullptr : EditorRegistry::Master(choice->masterName);
+    s.SensorLine = choice->sensorLine;
+    Ports::SetEchoMode(choice->echoMode, Ports::EchoWaitAlways());
+    return editor;
+}
+
+void StartEditor(SensorEditor* editor, std::optional<int> fileNumber) {
+    SensorStateData& s = Sensor::State();
+    const QString name = editor->name();
+    if (!s.SensorFormName.isEmpty() && s.SensorFormName != name && s.SensorForm)
+        s.SensorForm->Unload();
+    Sensor::MainWindow().SetParameterMenuEnabled(true);
+    s.SensorForm = editor;
+    s.SensorFormName = name;
+    editor->Init();
+    editor->readdata(fileNumber);
+}
+
+}  // namespace
+
+namespace Sensor {
+
+void DetectSensor(std::optional<int> fileNumber) {
+    if (!QuerySaveChanges())
+        return;
+    SensorStateData& s = State();
+    s.SensorLine = QStringLiteral("-1");
+
+    for (;;) {
+        if (fileNumber)
+            s.OfflineMode = true;
+        else
+            PrepareLiveSensor();
+
+        SensorEditor* editor = nullptr;
+        if (IsSensorConnected(fileNumber)) {
+            s.SensorState = 1;
+            if (!fileNumber)
+                s.OfflineMode = false;
+            ReadSensorIdent(fileNumber);
+            const QString name = ChooseEditorName(s.SensorType);
+            if (!name.isEmpty())
+                editor = TakeEditorChoice(name);
+            s.SensorRange = SensorRangeOf(s.SensorType);
+        }
+        if (editor) {
+            StartEditor(editor, fileNumber);
+            break;
+        }
+        if (ShowMessage(MessageNoSensor, ButtonsRetryCancel) != MsgBox::Retry) {
+            if (!s.OfflineMode) {
+                s.SensorState = 0;
+                MainWindow().SetParameterMenuEnabled(false);
+            }
+            break;
+        }
+        Ports::FlushInput();
+    }
+
+    MainWindowServices& mainWindow = MainWindow();
+    if (!mainWindow.StartupPending() && s.SensorState == 1) {
+        if (mainWindow.ParameterMenuChecked() && s.SensorForm)
+            s.SensorForm->Show();
+        if (mainWindow.DisplayWindowLoaded())
+            mainWindow.InitDisplayWindow();
+    }
+    mainWindow.EnableData(s.SensorState);
+}
+
+bool IsSensorConnected(std::optional<int> fileNumber) {
+    return fileNumber || !SendLoggedRequest(QStringLiteral("ID")).isEmpty();
+}
+
+void ReadSensorIdent(std::optional<int> fileNumber) {
+    SensorStateData& s = State();
+    s.IdAnswer = SendLoggedRequest(QStringLiteral("ID"), fileNumber);
+    if (!ParseSensorInfo(s.IdAnswer, s.SensorType, s.SensorEprom, s.SensorVersion))
+        return;  // SensorType is empty: no editor will be chosen
+
+    if (Ports::EchoMode()) {
+        s.VerAnswer.clear();
+        s.SensorVersionLetter.clear();
+    } else {
+        s.VerAnswer = SendLoggedRequest(QStringLiteral("VER"), fileNumber);
+        s.SensorVersionLetter = s.VerAnswer.right(1);
+    }
+    s.DatAnswer = SendLoggedRequest(QStringLiteral("DAT"), fileNumber);
+    ParseDateAnswer(s.DatAnswer, s.SensorDate, s.SensorTime);
+}
+
+// "Q&B QE3000-62HN Eprom: E1.2 Version: 2.1" gives the type "QE3000-62HN",
+// the EPROM text "E1.2 " and the version "2.1". Texts without the prefix
+// lose their first three characters instead. A text without a blank behind
+// the type, or without "Version:" behind it, cannot be taken apart.
+bool ParseSensorInfo(const QString& idText, QString& type, QString& eprom, QString& version) {
+    type.clear();
+    if (idText.isEmpty())
+        return false;
+    const QString prefix = QStringLiteral("Q&B ");
+    const int prefixAt = idText.indexOf(prefix);
+    const QString s = prefixAt >= 0 ? idText.mid(prefixAt + prefix.size()) : idText.mid(3);
+
+    const int blank = s.indexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return false;
+    const int versionAt = s.indexOf(QStringLiteral("Version"), blank);
+    const int versionColon = versionAt < 0 ? -1 : s.indexOf(QLatin1Char(':'), versionAt);
+    if (versionColon < 0)
+        return false;
+
+    QString epromText;
+    if (const int epromAt = s.indexOf(QStringLiteral("Eprom"), blank); epromAt >= 0) {
+        if (const int colon = s.indexOf(QLatin1Char(':'), epromAt); colon >= 0) {
+            const QString rest = s.mid(colon + 2);
+            const int end = rest.indexOf(QLatin1Char(' '));
+            if (end >= 0)
+                epromText = rest.left(end + 1);  // the blank stays at its end
+        }
+    }
+    type = TrimBlanks(s.left(blank));
+    eprom = epromText;
+    version = s.mid(versionColon + 2);
+    return true;
+}
+
+bool QuerySaveChanges() {
+    SensorStateData& s = State();
+    if (s.OfflineMode && s.DataChanged) {
+        const int answer = ShowMessage(MessageSaveChanges, ButtonsYesNoCancel);
+        if (answer == MsgBox::Cancel)
+            return false;
+        if (answer == MsgBox::Yes && !MainWindow().SaveParameterFile(true))
+            return false;
+    }
+    s.DataChanged = false;
+    return true;
+}
+
+}  // namespace Sensor

@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+#include <optional>
+
+// Finding out which sensor is connected (or which sensor a parameter file was
+// written for) and starting its editor.
+namespace Sensor {
+
+// Full (re)initialisation: identification, editor choice, editor start.
+// Without a file number the live sensor is probed; with one, the open
+// parameter file answers and OfflineMode is set.
+void DetectSensor(std::optional<int> fileNumber = std::nullopt);
+
+// Whether a sensor answers "ID" (always True for a parameter file).
+bool IsSensorConnected(std::optional<int> fileNumber = std::nullopt);
+
+// Fills the identification texts from "ID", "VER" and "DAT"; clears
+// SensorType when the identification cannot be taken apart.
+void ReadSensorIdent(std::optional<int> fileNumber = std::nullopt);
+
+// Takes an "ID" answer apart into type, EPROM and version texts. False (with
+// the type cleared) when the text has no type word or no "Version" behind it.
+bool ParseSensorInfo(const QString& idText, QString& type, QString& eprom, QString& version);
+
+// Asks whether to save a changed offline data set; False = the caller stops.
+bool QuerySaveChanges();
+
+}  // namespace Sensor

@@ -1,0 +1,165 @@
+// The serial layer and the command layer against the simulated sensor on a
+// pseudo-terminal, through the real serial port.
+#include "e2e/SimulatedSensor.h"
+#include "frame/Options.h"
+#include "link/Ports.h"
+#include "link/Sensor.h"
+#include "platform/SerialPort.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempWindowsFolder.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class SerialLinkE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
+        Options::ResetForTests();
+        Options::Current().RetryCount = 2;
+        Ports::ResetForTests();
+    }
+
+    void TearDown() override {
+        Ports::ClosePort();
+        Ports::ResetForTests();
+        Options::ResetForTests();
+    }
+
+    // Starts the simulator and opens its terminal as the program does.
+    void connect(const QStringList& arguments) {
+        sim = std::make_unique<SimulatedSensor>(arguments);
+        ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
+        Ports::InitPort(&port, nullptr);
+        QString name = sim->devicePath();
+        Ports::SetPort(name);
+        ASSERT_TRUE(Ports::PortOpen()) << qPrintable(port.lastError());
+    }
+
+    int send(const QString& command) { return Sensor::SendCommand(command, answer, bytes, std::nullopt, false, true, true); }
+
+    TempWindowsFolder windows;
+    ScriptedMessages messages{{}, MsgBox::Cancel};
+    SerialPort port;
+    std::unique_ptr<SimulatedSensor> sim;
+    QString answer;
+    Ports::AnswerBytes bytes{};
+};
+
+TEST_F(SerialLinkE2E, IdentificationAndParameterWrite) {
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200"}));
+    EXPECT_GT(send("ID"), 0);
+    EXPECT_TRUE(answer.contains("QF")) << qPrintable(answer);
+
+    QString written;
+    EXPECT_TRUE(Sensor::SetParameter("SD11", "1500", std::nullopt, &written, true));
+    EXPECT_EQ(written.toLatin1(), "\x80");
+    EXPECT_EQ(send("SD11"), 4);
+    EXPECT_EQ(answer, "1500");
+    EXPECT_EQ(sim->requests(), (QStringList{"ID", "SD11,1500", "SD11"}));
+}
+
+TEST_F(SerialLinkE2E, EchoingSensor) {
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200echo"}));
+    // The echo probe of detection: one carriage return comes back alone.
+    Ports::FlushInput();
+    const int oldTimeout = Ports::SetTimeout(400);
+    Ports::SendBytes("\r", false, true);
+    Ports::AnswerBytes echo{};
+    ASSERT_EQ(Ports::ReadAnswer(echo, 1, false, true), 1);
+    EXPECT_EQ(echo[0], '\r');
+    Ports::SetTimeout(oldTimeout);
+    Ports::SetEchoMode(true, false);
+
+    EXPECT_GT(send("ID"), 0);
+    EXPECT_FALSE(answer.contains("ID")) << "the echo leaked into the answer: " << qPrintable(answer);
+    EXPECT_FALSE(Ports::EchoWaitAlways());
+    EXPECT_EQ(sim->requests(), (QStringList{"", "ID"}));
+}
+
+TEST_F(SerialLinkE2E, DroppedAnswerIsTriedAgain) {
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--drop-every", "2"}));
+    ASSERT_EQ(send("SD11"), 4);
+    EXPECT_EQ(send("SD11"), 4);
+    EXPECT_EQ(answer, "1000");
+    EXPECT_EQ(sim->requests(), QStringList(3, "SD11"));
+}
+
+TEST_F(SerialLinkE2E, StatusByteIsTriedAgainAndHandedBack) {
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--status", "SD11=82"}));
+    EXPECT_EQ(send("SD11"), 1);
+    EXPECT_EQ(bytes[0], Ports::StatusInvalidCommand);
+    EXPECT_EQ(sim->requests(), QStringList(2, "SD11"));
+}
+
+TEST_F(SerialLinkE2E, GarbageDoesNotSpoilTheNextRequest) {
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--garbage-every", "1"}));
+    send("SD11");
+    EXPECT_FALSE(answer.contains('\r'));
+    sim.reset();
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--garbage-every", "2"}));
+    send("SD11");
+    send("SD11");   // garbage, perhaps with an error status that is tried again
+    EXPECT_EQ(send("SD11"), 4);
+    EXPECT_EQ(answer, "1000");
+}
+
+TEST_F(SerialLinkE2E, AnswerWithoutCarriageReturnIsTriedAgainCleanly) {
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--no-cr-every", "1"}));
+    EXPECT_EQ(send("SD11"), 0);
+    sim.reset();
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--no-cr-every", "2"}));
+    ASSERT_EQ(send("SD11"), 4);
+    EXPECT_EQ(send("SD11"), 4);
+    EXPECT_EQ(answer, "1000");
+    EXPECT_EQ(sim->requests(), QStringList(3, "SD11"));
+}
+
+TEST_F(SerialLinkE2E, LongAnswer) {
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--long-answer", "ID"}));
+    EXPECT_EQ(send("ID"), Ports::AnswerSize);
+    EXPECT_EQ(answer.size(), Ports::AnswerSize);
+    EXPECT_EQ(send("^50^ID"), 0);
+    EXPECT_TRUE(answer.isEmpty());
+    EXPECT_EQ(send("SD11"), 4);
+    EXPECT_EQ(sim->requests(), (QStringList{"ID", "ID", "SD11"}));
+}
+
+TEST_F(SerialLinkE2E, SlowAnswers) {
+    struct SlowCase {
+        const char* flag;
+        const char* value;
+    };
+    // Bytes 20 ms apart and an answer 60 ms late both fit the 100 ms timeout,
+    // which counts from the last byte.
+    for (const SlowCase& c : {SlowCase{"--trickle-ms", "20"}, SlowCase{"--delay-ms", "60"}}) {
+        SCOPED_TRACE(c.flag);
+        ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", c.flag, c.value}));
+        EXPECT_EQ(send("SD11"), 4);
+        EXPECT_EQ(answer, "1000");
+        EXPECT_EQ(sim->requests(), QStringList{"SD11"});
+        Ports::ClosePort();
+    }
+}
+
+TEST_F(SerialLinkE2E, HangupEndsTheWaitAndTheNextSetPortReports) {
+    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--hangup-after", "1"}));
+    // Long waits: only noticing the hang-up ends them early.
+    Ports::SetTimeout(10000);
+    // The answer and the hang-up race; a hang-up empties the terminal's
+    // input, so the answer may be lost with it.
+    send("SD11");
+    ASSERT_TRUE(sim->waitForExit(5000));
+    EXPECT_EQ(send("SD11"), 0);
+    EXPECT_FALSE(Ports::PortOpen());
+
+    QString same = sim->devicePath();
+    Ports::SetPort(same);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_TRUE(messages.shown()[0].text.contains("seriellen Schnittstelle"));
+    EXPECT_FALSE(Ports::PortOpen());
+}
+
+}  // namespace

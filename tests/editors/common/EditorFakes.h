@@ -1,0 +1,126 @@
+#pragma once
+// Stand-ins for what an editor talks to: a sensor behind the command layer
+// that records every request, the progress window, the main window and the
+// display window. Header-only, so the tests of every editor can use them.
+#include "editors/common/DisplayWindowLink.h"
+#include "editors/common/EditorHost.h"
+#include "editors/common/EditorLink.h"
+#include "editors/common/TransferProgress.h"
+
+#include <QHash>
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+#include <algorithm>
+
+// Answers reads from a table of values (Latin-1 text), takes writes into it
+// and keeps the requests in order: "KEY" for a read, "KEY,VALUE" for a write.
+// Parameter files are value tables per file number, written lines are kept.
+class FakeSensor : public EditorLink {
+public:
+    int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& answerBytes,
+                    std::optional<int> fileNo) override {
+        answer.clear();
+        if (fileNo) {
+            answer = files[*fileNo].value(command);
+            return int(answer.size());
+        }
+        requests.append(command);
+        if (silent.contains(command)) return 0;
+        answer = values.contains(command) ? values.value(command) : QString(QChar(0x82));
+        const QByteArray bytes = answer.toLatin1() + '\r';
+        std::copy_n(reinterpret_cast<const quint8*>(bytes.constData()),
+                    std::min<int>(bytes.size(), Ports::AnswerSize), answerBytes.begin());
+        return int(answer.size());
+    }
+
+    void SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
+        if (fileNo) {
+            fileLines[*fileNo].append(key + '=' + value);
+            return;
+        }
+        requests.append(value.isEmpty() ? key : key + ',' + value);
+        if (!value.isEmpty() && values.contains(key)) values[key] = value;
+    }
+
+    // The requests since the last call.
+    QStringList take() {
+        QStringList taken = requests;
+        requests.clear();
+        return taken;
+    }
+
+    QHash<QString, QString> values;
+    QSet<QString> silent;                       // keys that get no answer
+    QMap<int, QHash<QString, QString>> files;   // open parameter files
+    QMap<int, QStringList> fileLines;
+    QStringList requests;
+};
+
+// Records the progress window's calls; IncBar answers False from call
+// number cancelAt on (0: never).
+class FakeProgress : public TransferProgress {
+public:
+    void ShowForm(int mode, int count) override {
+        shownMode = mode;
+        shownCount = count;
+        ++shows;
+    }
+    bool IncBar(int, const QString&) override { return cancelAt == 0 || ++incBars < cancelAt; }
+    void Unload() override { ++unloads; }
+
+    int cancelAt = 0;
+    int incBars = 0;
+    int shows = 0;
+    int shownMode = -1;
+    int shownCount = -1;
+    int unloads = 0;
+};
+
+class FakeHost : public EditorHost {
+public:
+    void ShowQuickHelp(int id) override { quickHelp.append(id); }
+    void EnableStoRcl(bool enabled) override { storeRecall = enabled; }
+    void SetParameterMenuChecked(bool checked) override { parameterChecked = checked; }
+    bool IsMainWindowActive() const override { return mainWindowActive; }
+    void AddEditorWindow(QWidget*) override {}
+
+    QList<int> quickHelp;
+    bool storeRecall = false;
+    bool parameterChecked = true;
+    bool mainWindowActive = true;
+};
+
+// The display window's calls as "EnableSwitch(2,0)", "Update" ...
+class FakeDisplay : public DisplayWindowLink {
+public:
+    bool Loaded() const override { return loaded; }
+    void EnableSwitch(int index, int value) override { calls.append(QStringLiteral("EnableSwitch(%1,%2)").arg(index).arg(value)); }
+    void SetErrorMode(int index, int value) override { calls.append(QStringLiteral("SetErrorMode(%1,%2)").arg(index).arg(value)); }
+    void SetFehlerStrom(int value) override { calls.append(QStringLiteral("SetFehlerStrom(%1)").arg(value)); }
+    void Update() override { calls.append(QStringLiteral("Update")); }
+
+    bool loaded = true;
+    QStringList calls;
+};
+
+// Installs the fakes for the lifetime of a test.
+struct InstalledFakes {
+    InstalledFakes() {
+        Editors::SetLink(&sensor);
+        Editors::SetHost(&host);
+        Editors::SetDisplayWindow(&display);
+    }
+    ~InstalledFakes() {
+        Editors::SetLink(nullptr);
+        Editors::SetHost(nullptr);
+        Editors::SetDisplayWindow(nullptr);
+    }
+    InstalledFakes(const InstalledFakes&) = delete;
+    InstalledFakes& operator=(const InstalledFakes&) = delete;
+
+    FakeSensor sensor;
+    FakeProgress progress;
+    FakeHost host;
+    FakeDisplay display;
+};

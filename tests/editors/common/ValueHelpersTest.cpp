@@ -1,0 +1,64 @@
+// Typed input checks and the DIP-switch value, which every editor uses.
+#include "editors/common/DipSwitches.h"
+#include "editors/common/TypedInput.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct LocaleScope {
+    explicit LocaleScope(QLocale::Language language) { QLocale::setDefault(QLocale(language)); }
+    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
+};
+
+TEST(TypedInput, RefusesTextThatIsNoSingleNumber) {
+    LocaleScope english(QLocale::English);
+    struct Case {
+        QString typed;
+        std::optional<QString> sent;
+    } const cases[] = {
+        {"0500", "0500"},          // as typed
+        {"12.5", "12.5"},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"abc", std::nullopt},
+        {"12a", std::nullopt},
+        {"500,1", std::nullopt},   // would add an argument
+        {"500\r", std::nullopt},   // would end the command
+        {"5\t00", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TypedInput::AsTyped(c.typed), c.sent) << c.typed.toStdString();
+}
+
+TEST(TypedInput, GeneralTextNeverUsesTheLocaleSeparator) {
+    LocaleScope german(QLocale::German);
+    EXPECT_EQ(TypedInput::Number("343,2"), 343.2f);
+    EXPECT_EQ(TypedInput::Number("343.2"), std::nullopt);   // no group separator inside a decimal
+    struct Case {
+        float value;
+        const char* text;
+    } const cases[] = {
+        {343.2f * 100.0f, "34320"}, {331.33f * 100.0f, "33133"}, {8.02f * 100.0f, "802.0001"},
+        {1000.0f, "1000"},          {34321.5f, "34321.5"},        {0.5f, "0.5"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TypedInput::GeneralText(c.value), c.text);
+}
+
+TEST(DipSwitches, HexDigitsGiveTheSwitches) {
+    struct Case {
+        QString value;
+        QString on;   // '1' for each switch that is on, 1 to 10
+    } const cases[] = {
+        {"A5", "1010010100"},  {"A50", "1010010100"}, {"A5F", "1010010110"}, {"FF1", "1111111110"},
+        {"", "0000000000"},    {QString(QChar(0x82)), "0000000000"},          {"5", "0000010100"},
+        {"G5", "0000000000"},  {"a5", "1010010100"},
+    };
+    for (const Case& c : cases) {
+        QString on;
+        for (bool state : DipSwitches::States(c.value)) on += state ? '1' : '0';
+        EXPECT_EQ(on, c.on) << c.value.toStdString();
+    }
+}
+
+}  // namespace

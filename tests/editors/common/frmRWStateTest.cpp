@@ -1,0 +1,66 @@
+// The progress window and the cancel request that outlives it.
+#include "editors/common/RWState.h"
+#include "editors/common/frmRWState.h"
+#include "link/SensorState.h"
+#include "platform/MsgBox.h"
+#include "support/ScriptedMessages.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RWStateTest : public ::testing::Test {
+protected:
+    void SetUp() override { RWState::ResetForTests(); }
+    void TearDown() override {
+        RWState::ResetForTests();
+        Sensor::ResetStateForTests();
+    }
+};
+
+TEST_F(RWStateTest, ShowsTheOperationAndAdvancesTheBar) {
+    Sensor::State().SensorType = "QF3000";
+    RWState::ShowForm(RWState::ReadMode, 10);
+    frmRWState* form = RWState::Form();
+    ASSERT_NE(form, nullptr);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(form->lblSensor[size_t(i)]->isHidden(), i != 1);
+    EXPECT_EQ(form->gaugeBar->maximum(), 11);
+    EXPECT_EQ(form->gaugeBar->value(), 1);
+    EXPECT_EQ(form->windowTitle(), "Zelvo 8200 <QF3000>");
+    EXPECT_TRUE(RWState::IncBar(1, "SD1"));
+    EXPECT_EQ(form->lblComment->text(), "(SD1)");
+    for (int i = 0; i < 12; ++i) RWState::IncBar();
+    EXPECT_EQ(form->gaugeBar->value(), 11);   // beyond the maximum: not set
+    EXPECT_EQ(form->lblComment->text(), "");
+    RWState::Unload();
+    EXPECT_EQ(RWState::Form(), nullptr);
+}
+
+TEST_F(RWStateTest, CancelAskedAndConfirmedStopsUntilTheNextTransfer) {
+    ScriptedMessages boxes({MsgBox::No, MsgBox::Yes});
+    RWState::ShowForm(RWState::WriteMode, 5);
+    RWState::Form()->btCancel->click();
+    EXPECT_TRUE(RWState::IncBar());
+    RWState::Form()->btCancel->click();
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_TRUE(boxes.shown()[1].text.contains("<Daten zum Sensor übertragen.>"));
+    EXPECT_FALSE(RWState::Form()->btCancel->isEnabled());
+    RWState::Unload();
+    EXPECT_FALSE(RWState::IncBar());   // the request outlives the window
+    RWState::ShowForm(RWState::ReadMode, 5);
+    EXPECT_TRUE(RWState::IncBar());
+}
+
+TEST_F(RWStateTest, CloseBoxCancelsWithoutAsking) {
+    ScriptedMessages boxes;
+    RWState::ShowForm(RWState::ReadMode, 5);
+    RWState::Form()->close();
+    EXPECT_NE(RWState::Form(), nullptr);
+    EXPECT_FALSE(RWState::IncBar());
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+}  // namespace

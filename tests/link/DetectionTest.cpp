@@ -1,0 +1,172 @@
+#include "link/DetectionFixture.h"
+#include "link/SensorCommands.h"
+#include "link/SensorDetection.h"
+#include "link/SensorInfo.h"
+
+namespace {
+
+const QString NoSensorText = "Der Sensor konnte nicht initialisiert werden!";
+
+TEST_F(DetectionTest, LiveDetectionOfEachLine) {
+    struct Case {
+        const char* id;
+        bool echoes;
+        bool sendRst;
+        QStringList requests;
+        const char* editor;
+        const char* line;
+    } const cases[] = {
+        {"Q&B QF3000 Eprom: E1.2 Version: 2.1", false, false, {"<CR>", "MD,OFF", "ID", "ID", "VER", "DAT"},
+         "frmQF8200", "0"},
+        {"Q&B QF3000 Version: 2.1", false, true, {"<CR>", "MD,OFF", "RST", "ID", "ID", "VER", "DAT"}, "frmQF8200",
+         "0"},
+        {"Q&B QF6000-K58 Version: 1.0", false, false, {"<CR>", "MD,OFF", "ID", "ID", "VER", "DAT"}, "frmQF8200RDX",
+         "2"},
+        {"Q&B QT2000 Version: 1.0", false, false, {"<CR>", "MD,OFF", "ID", "ID", "VER", "DAT"}, "frmQT8200", "3"},
+        // An echoing sensor gets neither "MD,OFF" nor "RST" nor "VER".
+        {"Q&B QE3000-62HN Version: 2.1", true, true, {"<CR>", "ID", "ID", "DAT"}, "frmQF8200Echo", "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        port.requests.clear();
+        calls.clear();
+        mainWindow.calls.clear();
+        port.echo = c.echoes;
+        Options::Current().SendRST = c.sendRst;
+        sensorIs(c.id);
+        if (c.echoes)
+            answers.remove("");  // its echo is the only answer to a lone CR
+
+        Sensor::DetectSensor();
+
+        EXPECT_EQ(requests(), c.requests);
+        const QString editor = c.editor;
+        EXPECT_EQ(calls.mid(calls.size() - 3), QStringList({editor + ":Init", editor + ":readdata()", editor + ":Show"}));
+        const SensorStateData& s = Sensor::State();
+        EXPECT_EQ(s.SensorForm, editors[editor].get());
+        EXPECT_EQ(s.SensorLine, c.line);
+        EXPECT_EQ(s.SensorState, 1);
+        EXPECT_EQ(Ports::EchoMode(), c.echoes);
+        EXPECT_EQ(s.SensorVersionLetter, c.echoes ? "" : "B");
+        EXPECT_EQ(s.SensorDate + '|' + s.SensorTime, "01.02.2003|12:34");
+        EXPECT_TRUE(mainWindow.menuEnabled);
+        EXPECT_EQ(mainWindow.calls, QStringList({"EnableData(1)"}));
+    }
+}
+
+TEST_F(DetectionTest, SilentSensorRetryThenCancel) {
+    Sensor::DetectSensor();  // a first editor, for Cancel to keep
+    answers.remove("ID");
+    ScriptedMessages boxes({MsgBox::Retry, MsgBox::Cancel});
+    calls.clear();
+    port.requests.clear();
+
+    Sensor::DetectSensor();
+
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown().at(0).text, NoSensorText);
+    EXPECT_EQ(boxes.shown().at(0).style & 7, 5);  // Retry and Cancel
+    EXPECT_EQ(requests(), QStringList({"<CR>", "MD,OFF", "ID", "ID", "<CR>", "MD,OFF", "ID", "ID"}));
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_EQ(Sensor::State().SensorForm, editors["frmQF8200"].get());
+    EXPECT_EQ(Sensor::State().SensorState, 0);
+    EXPECT_FALSE(mainWindow.menuEnabled);
+    EXPECT_EQ(mainWindow.calls.last(), "EnableData(0)");
+}
+
+TEST_F(DetectionTest, IdentificationThatLeadsToNoEditorShowsMessageOne) {
+    EditorRegistry::ResetForTests();
+    registerEditor("frmQF8200");  // the only editor built in
+    for (const char* id : {"Q&B XY3000 Version: 1", "Q&B QT3000 Version: 1", "Q&B QF3000 Eprom: E1.2",
+                           "\x01\x02\xff"}) {
+        sensorIs(id);
+        ScriptedMessages boxes({MsgBox::Cancel});
+        Sensor::DetectSensor();
+        ASSERT_EQ(boxes.count(), 1) << id;
+        EXPECT_EQ(boxes.shown().at(0).text, NoSensorText);
+        EXPECT_TRUE(calls.isEmpty());
+    }
+}
+
+TEST_F(DetectionTest, OnlyANewLineUnloadsTheEditor) {
+    Sensor::DetectSensor();
+    Sensor::DetectSensor();
+    sensorIs("Q&B QT2000 Version: 1.0");
+    mainWindow.startupPending = true;  // the first activation shows it
+    Sensor::DetectSensor();
+    EXPECT_EQ(calls, QStringList({"frmQF8200:Init", "frmQF8200:readdata()", "frmQF8200:Show", "frmQF8200:Init",
+                                  "frmQF8200:readdata()", "frmQF8200:Show", "frmQF8200:Unload", "frmQT8200:Init",
+                                  "frmQT8200:readdata()"}));
+}
+
+TEST_F(DetectionTest, ParameterFileAnswersInsteadOfTheSensor) {
+    const QMap<QString, QString> file = {{"ID", "Q&B QT6000 Version: 1.5"}, {"VER", "V1.5C"}, {"DAT", "Date: 03.04.05"}};
+    OfflineAnswers::Install({[&](int fileNo, const QString& key) { return fileNo == 7 ? file.value(key) : ""; }, {}});
+    mainWindow.displayLoaded = true;
+
+    Sensor::DetectSensor(7);
+
+    EXPECT_TRUE(port.requests.isEmpty());
+    EXPECT_EQ(calls, QStringList({"frmQT8200:Init", "frmQT8200:readdata(7)", "frmQT8200:Show"}));
+    EXPECT_EQ(mainWindow.calls, QStringList({"InitDisplayWindow", "EnableData(1)"}));
+    const SensorStateData& s = Sensor::State();
+    EXPECT_TRUE(s.OfflineMode);
+    EXPECT_EQ(s.SensorRange, 6000);
+    EXPECT_EQ(s.SensorVersionLetter + '|' + s.SensorDate + '|' + s.SensorTime, "C|03.04.05|");
+
+    // Saving: the identification lines go first, in this order.
+    QStringList lines;
+    OfflineAnswers::Install({{}, [&](int fileNo, const QString& line) { lines << QString::number(fileNo) + line; }});
+    Sensor::State().DataChanged = true;
+    Sensor::SensorWriteData(4);
+    EXPECT_EQ(lines, QStringList({"4VER=V1.5C", "4DAT=Date: 03.04.05", "4ID=Q&B QT6000 Version: 1.5"}));
+    EXPECT_FALSE(s.DataChanged);
+    EXPECT_EQ(calls.last(), "frmQT8200:WriteData(4)");
+}
+
+TEST_F(DetectionTest, SaveQuestionOnlyForChangedOfflineData) {
+    struct Case {
+        bool offline, changed;
+        int answer;
+        bool saved, result;
+        int boxes;
+        bool changedAfter;
+    } const cases[] = {
+        {false, true, MsgBox::Yes, true, true, 0, false},
+        {true, true, MsgBox::Yes, true, true, 1, false},
+        {true, true, MsgBox::Yes, false, false, 1, true},  // the save dialog was cancelled
+        {true, true, MsgBox::No, true, true, 1, false},
+        {true, true, MsgBox::Cancel, true, false, 1, true},
+    };
+    for (const Case& c : cases) {
+        Sensor::State().OfflineMode = c.offline;
+        Sensor::State().DataChanged = c.changed;
+        mainWindow.saveSucceeds = c.saved;
+        ScriptedMessages boxes({c.answer});
+        EXPECT_EQ(Sensor::QuerySaveChanges(), c.result);
+        EXPECT_EQ(boxes.count(), c.boxes);
+        EXPECT_EQ(Sensor::State().DataChanged, c.changedAfter);
+    }
+    // Cancel stops a detection before anything is sent.
+    ScriptedMessages boxes({MsgBox::Cancel});
+    Sensor::DetectSensor();
+    EXPECT_TRUE(port.requests.isEmpty());
+}
+
+TEST_F(DetectionTest, SensorCommandsDetectAgainAndTypedOnesAreNotSentTwice) {
+    Sensor::DetectSensor();
+    const auto run = [&](const std::function<void()>& command) {
+        port.requests.clear();
+        calls.clear();
+        command();
+        return requests().mid(0, 2);
+    };
+    EXPECT_EQ(run([] { Sensor::SensorSetDefaults(true); }), QStringList({"DEF", "<CR>"}));
+    EXPECT_EQ(calls.mid(0, 2), QStringList({"frmQF8200:SetDefaults", "frmQF8200:Init"}));
+    EXPECT_EQ(run([] { QString t = " DEF "; Sensor::SensorInterpretCommand(t); }), QStringList({"<CR>", "MD,OFF"}));
+    EXPECT_EQ(run([] { Sensor::RecallUserConfig(true); }), QStringList({"RUC", "<CR>"}));
+    EXPECT_EQ(run([] { QString t = "ruc"; Sensor::SensorInterpretCommand(t); }), QStringList({"<CR>", "MD,OFF"}));
+    EXPECT_EQ(run([] { Sensor::StoreUserConfig(); }), QStringList({"SUC"}));
+}
+
+}  // namespace

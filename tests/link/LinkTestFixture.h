@@ -1,0 +1,54 @@
+#pragma once
+#include "frame/Options.h"
+#include "link/FakeSerialControl.h"
+#include "link/OfflineAnswers.h"
+#include "link/Ports.h"
+#include "link/TrafficLog.h"
+#include "support/TempWindowsFolder.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+// A link on an open fake port "COM1" with short timeouts, two tries per
+// command and a recorder as the traffic sink.
+class LinkTest : public ::testing::Test {
+protected:
+    static constexpr int TimeoutMs = 30;
+
+    void SetUp() override {
+        Options::ResetForTests();
+        Options::Current().RetryCount = 2;
+        Ports::ResetForTests();
+        Ports::InitPort(&port, &label);
+        QString name = "COM1";
+        Ports::SetPort(name);
+        Ports::SetTimeout(TimeoutMs);
+        Ports::State().EchoTimeout = TimeoutMs;
+        TrafficLog::SetSink([this](const TrafficLogLine& line) { traffic.append(line); });
+    }
+
+    void TearDown() override {
+        TrafficLog::SetSink({});
+        OfflineAnswers::Install({});
+        Ports::ResetForTests();
+        Options::ResetForTests();
+    }
+
+    // Each traffic line as prefix + text.
+    QStringList trafficLines() const {
+        QStringList lines;
+        for (const TrafficLogLine& line : traffic) lines.append(line.Prefix + line.Text);
+        return lines;
+    }
+
+    static QByteArray bytesOf(const Ports::AnswerBytes& answer, int count) {
+        return QByteArray(reinterpret_cast<const char*>(answer.data()), count);
+    }
+
+    TempWindowsFolder windows;
+    FakeSerialControl port;
+    QLabel label;
+    QList<TrafficLogLine> traffic;
+};

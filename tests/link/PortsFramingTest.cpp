@@ -1,0 +1,81 @@
+// Request framing: what goes on the wire and which traffic line it makes.
+#include "link/LinkTestFixture.h"
+
+namespace {
+
+struct FramingCase {
+    const char* name;
+    QByteArray request;
+    bool log;
+    bool debug;
+    QByteArray wire;
+    int sent;
+    QStringList lines;
+};
+
+TEST_F(LinkTest, SendTextFramesEachRequest) {
+    const FramingCase cases[] = {
+        {"text gets a carriage return", "ID", true, false, "ID\r", 3, {"W: ID<CR>"}},
+        {"a lone carriage return goes out alone", "\r", true, false, "\r", 1, {"W: <CR>"}},
+        {"one character goes out without one", "X", false, false, "X", 1, {}},
+        {"a status byte stays one byte", "\x82", false, false, "\x82", 1, {}},
+        {"a parameter write", "SD1,500", true, false, "SD1,500\r", 8, {"W: SD1,500<CR>"}},
+        {"debug mode logs unasked in lower case", "ID", false, true, "ID\r", 3, {"w: 49 44 0D (ID<CR>)"}},
+        {"debug mode adds the dump to a logged line", "ID", true, true, "ID\r", 3, {"W: 49 44 0D (ID<CR>)"}},
+        {"an empty request sends nothing", "", true, true, "", 0, {}},
+    };
+    for (const FramingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.wire.clear();
+        traffic.clear();
+        Options::Current().DebugMode = c.debug;
+        EXPECT_EQ(Ports::SendText(QString::fromLatin1(c.request), false, c.log), c.sent);
+        EXPECT_EQ(port.wire, c.wire);
+        EXPECT_EQ(trafficLines(), c.lines);
+    }
+}
+
+TEST_F(LinkTest, RequestLineCarriesTheDynamicFlag) {
+    Ports::SendText("AD", true, true);
+    ASSERT_EQ(traffic.size(), 1);
+    EXPECT_TRUE(traffic[0].Dynamic);
+}
+
+TEST_F(LinkTest, ClosedPortSendsNothingAndLogsNothing) {
+    Ports::ClosePort();
+    Options::Current().DebugMode = true;
+    EXPECT_EQ(Ports::SendText("ID", false, true), 0);
+    EXPECT_TRUE(port.wire.isEmpty());
+    EXPECT_TRUE(traffic.isEmpty());
+}
+
+TEST_F(LinkTest, EchoModeSendsByteByByteAndSwallowsTheEchoes) {
+    port.echo = true;
+    port.respond = [](const QByteArray& request) { return request == "ID" ? QByteArray("QF8200\r") : QByteArray(); };
+    Ports::SetEchoMode(true, false);
+
+    EXPECT_EQ(Ports::SendText("ID", false, true), 3);
+    QString answer;
+    EXPECT_EQ(Ports::ReadAnswerText(answer), 6);
+    EXPECT_EQ(answer, "QF8200");
+    EXPECT_EQ(port.wire, "ID\r");
+    EXPECT_EQ(trafficLines(), QStringList{"W: ID<CR>"});
+}
+
+TEST_F(LinkTest, EchoModeGoesOnWhenEchoesDoNotCome) {
+    Ports::SetEchoMode(true, false);
+    EXPECT_EQ(Ports::SendText("ID"), 3);
+    EXPECT_EQ(port.wire, "ID\r");
+    EXPECT_EQ(Ports::ReadDepth(), 0);
+}
+
+TEST_F(LinkTest, FlushInputDropsEverythingWaiting) {
+    port.arrive("A\rB\r");
+    Ports::AnswerBytes answer{};
+    ASSERT_EQ(Ports::ReadAnswer(answer), 1);   // "B\r" stays gathered
+    port.arrive("late\r");
+    EXPECT_EQ(Ports::FlushInput(), "B\rlate\r");
+    EXPECT_EQ(Ports::ReadAnswer(answer), 0);
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+// Requests started from a window event while another request waits.
+#include "link/LinkTestFixture.h"
+#include "link/Sensor.h"
+
+namespace {
+
+struct NestedRun {
+    int count = -1;
+    QString answer;
+    int depthAfter = -1;    // ReadDepth once the nested request is done
+    int parkedAfter = -1;   // what waits parked for the outer request then
+};
+
+// Starts SS1 from a timer while the outer request waits; `outerArrives`
+// puts the outer answer on the line in the same event, just before.
+void nestSS1(NestedRun& run, FakeSerialControl& port, const QByteArray& outerArrives) {
+    QTimer::singleShot(10, [&run, &port, outerArrives] {
+        port.arrive(outerArrives);
+        Ports::AnswerBytes bytes{};
+        run.count = Sensor::SendCommand("SS1", run.answer, bytes);
+        run.depthAfter = Ports::ReadDepth();
+        run.parkedAfter = Ports::State().ParkedCount[1];
+    });
+}
+
+TEST_F(LinkTest, NestedRequestParksTheWaitingAnswerForTheOuterRequest) {
+    port.respond = [](const QByteArray& request) { return request == "SS1" ? QByteArray("1\r") : QByteArray(); };
+    Ports::SetTimeout(60);
+    NestedRun nested;
+    nestSS1(nested, port, "1234\r");
+
+    QString outer;
+    Ports::AnswerBytes bytes{};
+    const int outerCount = Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false);
+
+    EXPECT_EQ(nested.count, 1);
+    EXPECT_EQ(nested.answer, "1");
+    // The outer request still waits when the nested one is done; its answer
+    // is parked at its depth and handed to it when its own wait ends.
+    EXPECT_EQ(nested.depthAfter, 1);
+    EXPECT_EQ(nested.parkedAfter, 4);
+    EXPECT_EQ(outerCount, 4);
+    EXPECT_EQ(outer, "1234");
+    EXPECT_EQ(Ports::State().ParkedCount[1], 0);
+    EXPECT_EQ(Ports::ReadDepth(), 0);
+    EXPECT_EQ(port.requests, (QList<QByteArray>{"AD", "SS1"}));
+}
+
+TEST_F(LinkTest, NestedRequestWithoutAWaitingAnswerParksNothing) {
+    port.respond = [](const QByteArray& request) { return request == "SS1" ? QByteArray("0\r") : QByteArray(); };
+    NestedRun nested;
+    nestSS1(nested, port, "");
+
+    QString outer;
+    Ports::AnswerBytes bytes{};
+    EXPECT_EQ(Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false), 0);
+    EXPECT_EQ(nested.count, 1);
+    EXPECT_EQ(nested.answer, "0");
+    EXPECT_EQ(nested.parkedAfter, 0);
+}
+
+TEST_F(LinkTest, WaitBeyondTheDeepestNestingReturnsAtOnce) {
+    Ports::State().ReadDepth = Ports::MaxReadDepth;
+    port.arrive("OK\r");
+    Ports::AnswerBytes answer{};
+    EXPECT_EQ(Ports::ReadAnswer(answer), 0);
+    EXPECT_EQ(Ports::ReadDepth(), Ports::MaxReadDepth);
+    // Flushing at the deepest level cannot park either; it only clears.
+    Ports::FlushInput();
+    EXPECT_EQ(Ports::State().ParkedCount[Ports::MaxReadDepth], 0);
+    Ports::State().ReadDepth = 0;
+    EXPECT_EQ(Ports::ReadAnswer(answer), 0);
+}
+
+}  // namespace

@@ -1,0 +1,237 @@
+// The command layer: retries, status bytes, length prefixes, echo fallback,
+// offline answers and parameter writes.
+#include "link/LinkTestFixture.h"
+#include "link/Sensor.h"
+
+#include <QMap>
+
+namespace {
+
+// A sensor that gives the scripted answers one per request, then silence.
+FakeSerialControl::Responder scripted(QList<QByteArray> answers) {
+    return [answers](const QByteArray&) mutable { return answers.isEmpty() ? QByteArray() : answers.takeFirst(); };
+}
+
+class SensorCommand : public LinkTest {
+protected:
+    int send(const QString& command, bool useRetries = true) {
+        return Sensor::SendCommand(command, answer, bytes, std::nullopt, false, useRetries, true);
+    }
+    QString answer;
+    Ports::AnswerBytes bytes{};
+};
+
+TEST_F(SensorCommand, RetriesOnSilenceAndErrorStatus) {
+    struct RetryCase {
+        const char* name;
+        QList<QByteArray> answers;
+        bool useRetries;
+        int sends;
+        int count;
+        QByteArray answer;
+    };
+    const RetryCase cases[] = {
+        {"an answer at once", {"QF\r"}, true, 1, 2, "QF"},
+        {"80h is a valid answer", {"\x80\r"}, true, 1, 1, "\x80"},
+        {"85h is no error status", {"\x85\r"}, true, 1, 1, "\x85"},
+        {"81h is tried again", {"\x81\r", "\x81\r"}, true, 2, 1, "\x81"},
+        {"82h on every try is handed back", {"\x82\r", "\x82\r"}, true, 2, 1, "\x82"},
+        {"an error, then an answer", {"\x84\r", "OK\r"}, true, 2, 2, "OK"},
+        {"silence is tried again", {}, true, 2, 0, ""},
+        {"a silent last try keeps the earlier text", {"\x83\r"}, true, 2, 0, "\x83"},
+        {"a retry forgets a try without carriage return", {"AB", "QF\r"}, true, 2, 2, "QF"},
+        {"no retries asked", {}, false, 1, 0, ""},
+        {"no retries asked on an error", {"\x81\r"}, false, 1, 1, "\x81"},
+    };
+    for (const RetryCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.requests.clear();
+        port.respond = scripted(c.answers);
+        EXPECT_EQ(send("SD1", c.useRetries), c.count);
+        EXPECT_EQ(port.requests, QList<QByteArray>(c.sends, "SD1"));
+        EXPECT_EQ(answer.toLatin1(), c.answer);
+        if (c.count > 0) {
+            EXPECT_EQ(bytes[0], quint8(c.answer[0]));
+        }
+    }
+}
+
+TEST_F(SensorCommand, LengthPrefixes) {
+    struct PrefixCase {
+        const char* name;
+        QString command;
+        QByteArray reply;
+        QList<QByteArray> requests;
+        int count;
+        QString answer;
+    };
+    const PrefixCase cases[] = {
+        {"expected length, carriage return at the third byte", "~3~XYZ", "AB\r", {"XYZ"}, 3, "AB\r"},
+        {"expected length cuts a longer answer", "~3~XYZ", "ABCDE\r", {"XYZ"}, 3, "ABC"},
+        {"expected length with a short answer never completes", "~3~XYZ", "A\r", {"XYZ", "XYZ"}, 0, ""},
+        {"no second marker: the whole command is the request", "~3XYZ", "ABCDE\r", {"~3XYZ"}, 5, "ABCDE"},
+        {"maximum length allows as long", "^6^ID", "ABCDEF\r", {"ID"}, 6, "ABCDEF"},
+        {"a prefix alone sends nothing", "~3~", "ABC\r", {}, 0, ""},
+        {"an empty command sends nothing", "", "ABC\r", {}, 0, ""},
+    };
+    for (const PrefixCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.requests.clear();
+        port.respond = [&c](const QByteArray&) { return c.reply; };
+        answer = "old";
+        EXPECT_EQ(send(c.command), c.count);
+        EXPECT_EQ(port.requests, c.requests);
+        EXPECT_EQ(answer, c.answer);
+    }
+}
+
+TEST_F(SensorCommand, OverlongAnswerAfterMaximumLengthIsRefusedOnce) {
+    port.respond = [](const QByteArray&) { return QByteArray("ABCDEF\rMORE\r"); };
+    EXPECT_EQ(send("^4^ID"), 0);
+    EXPECT_EQ(answer, "");
+    EXPECT_EQ(port.requests, QList<QByteArray>{"ID"});
+    ASSERT_EQ(traffic.size(), 3);
+    EXPECT_EQ(traffic[2].Prefix, "A");
+    EXPECT_EQ(traffic[2].Text, "ABCDEF");
+    EXPECT_FALSE(traffic[2].Dynamic);
+    // The rest of the line is thrown away.
+    EXPECT_TRUE(Ports::State().RxBuffer.isEmpty());
+    EXPECT_EQ(port.InBufferCount(), 0);
+}
+
+TEST_F(SensorCommand, EmptyCommandLeavesTheAnswerBytesAlone) {
+    bytes.fill(0x55);
+    EXPECT_EQ(send(""), 0);
+    EXPECT_EQ(bytes[0], 0x55);
+}
+
+TEST_F(SensorCommand, EchoModeAddsOneRoundWithThePauseAfterEveryByte) {
+    port.echo = true;
+    QList<bool> pausing;
+    port.respond = [&pausing](const QByteArray&) {
+        pausing.append(Ports::EchoWaitAlways());
+        return QByteArray();
+    };
+    Ports::SetEchoMode(true, false);
+    EXPECT_EQ(send("ID"), 0);
+    EXPECT_EQ(pausing, (QList<bool>{false, false, true, true}));
+    EXPECT_TRUE(Ports::EchoMode());
+    EXPECT_FALSE(Ports::EchoWaitAlways());
+
+    // One request without retries still gets its second round in echo mode.
+    pausing.clear();
+    EXPECT_EQ(send("ID", false), 0);
+    EXPECT_EQ(pausing, (QList<bool>{false, true}));
+}
+
+TEST_F(SensorCommand, EchoModeAnswerAtOnceNeedsNoFallback) {
+    port.echo = true;
+    port.respond = scripted({"QE3000\r"});
+    Ports::SetEchoMode(true, false);
+    EXPECT_EQ(send("ID"), 6);
+    EXPECT_EQ(answer, "QE3000");
+    EXPECT_EQ(port.requests.size(), 1);
+}
+
+TEST_F(SensorCommand, OfflineAnswersComeFromTheOpenFile) {
+    const QMap<QString, QString> file{{"SD1", "500"}, {"ID", "QF8200 Version: 2.1"}};
+    QList<int> fileNumbers;
+    QStringList written;
+    OfflineAnswers::Install({[&](int fileNo, const QString& key) {
+                                 fileNumbers.append(fileNo);
+                                 return file.value(key);
+                             },
+                             [&](int fileNo, const QString& line) {
+                                 fileNumbers.append(fileNo);
+                                 written.append(line);
+                             }});
+    struct OfflineCase {
+        const char* command;
+        int count;
+        QString answer;
+    };
+    const OfflineCase cases[] = {{"SD1", 3, "500"}, {"~3~SD1", 3, "500"}, {"ID", 19, "QF8200 Version: 2.1"}, {"SD2", 0, ""}};
+    bytes.fill(0x55);
+    for (const OfflineCase& c : cases) {
+        SCOPED_TRACE(c.command);
+        EXPECT_EQ(Sensor::SendCommand(c.command, answer, bytes, 7), c.count);
+        EXPECT_EQ(answer, c.answer);
+    }
+    EXPECT_TRUE(Sensor::SetParameter("SD1", "500", 7));
+    EXPECT_TRUE(Sensor::SetParameter("^2^SD2", "", 7));
+    EXPECT_EQ(written, (QStringList{"SD1=500", "SD2="}));
+    EXPECT_EQ(fileNumbers, QList<int>(6, 7));
+    EXPECT_EQ(bytes[0], 0x55);
+    EXPECT_TRUE(port.wire.isEmpty());
+    EXPECT_TRUE(traffic.isEmpty());
+}
+
+TEST_F(SensorCommand, SetParameterWrites) {
+    struct WriteCase {
+        const char* name;
+        QString key;
+        QString value;
+        QList<QByteArray> answers;
+        bool result;
+        QList<QByteArray> requests;
+        QByteArray answer;
+    };
+    const WriteCase cases[] = {
+        {"first valid answer is handed back", "SD1", "500", {"\x80\r"}, true, {"SD1,500"}, "\x80"},
+        {"an error is tried again", "SD1", "500", {"\x81\r", "\x80\r"}, true, {"SD1,500", "SD1,500"}, "\x80"},
+        {"a retry forgets a try without carriage return", "SD1", "5", {"\x80", "\x81\r"}, true, {"SD1,5", "SD1,5"}, "keep"},
+        {"no valid answer leaves the answer alone", "SD1", "9", {"\x81\r", "\x81\r"}, true, {"SD1,9", "SD1,9"}, "keep"},
+        {"a prefix is removed", "~2~SD1", "500", {"\x80\r"}, true, {"SD1,500"}, "\x80"},
+        {"an empty value sends the bare name once", "DEF", "", {"\x80\r"}, true, {"DEF"}, "keep"},
+        {"an empty name sends nothing", "", "500", {"\x80\r"}, false, {}, "keep"},
+        {"a prefix alone is no name", "^2^", "500", {"\x80\r"}, false, {}, "keep"},
+    };
+    for (const WriteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.requests.clear();
+        port.respond = scripted(c.answers);
+        QString result = "keep";
+        EXPECT_EQ(Sensor::SetParameter(c.key, c.value, std::nullopt, &result, true), c.result);
+        EXPECT_EQ(port.requests, c.requests);
+        EXPECT_EQ(result.toLatin1(), c.answer);
+    }
+}
+
+TEST_F(SensorCommand, BareNameIsNotWaitedFor) {
+    port.respond = scripted({"\x80\r"});
+    Sensor::SetParameter("RST", "", std::nullopt, nullptr, true);
+    EXPECT_EQ(trafficLines(), QStringList{"W: RST<CR>"});
+    EXPECT_EQ(Ports::ReadDepth(), 0);
+}
+
+TEST_F(SensorCommand, SetParameterWaitsAsLongAsItsCallerSays) {
+    port.respond = scripted({"\x80\r"});
+    port.answerDelayMs = 4 * TimeoutMs;
+    QString result;
+    Sensor::SetParameter("TEM", "20", std::nullopt, &result, false, 20 * TimeoutMs);
+    EXPECT_EQ(result.toLatin1(), "\x80");
+    EXPECT_EQ(port.requests.size(), 1);
+}
+
+TEST_F(SensorCommand, SetModeOffRepeatsUntil80h) {
+    Options::Current().RetryCount = 1;
+    struct ModeOffCase {
+        const char* name;
+        QList<QByteArray> answers;
+        int sends;
+    };
+    const ModeOffCase cases[] = {
+        {"80h at once", {"\x80\r"}, 1},
+        {"a valid answer that is not 80h", {"OK\r", "\x80\r"}, 2},
+        {"gives up after ten", QList<QByteArray>(20, "\x81\r"), 10},
+    };
+    for (const ModeOffCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.requests.clear();
+        port.respond = scripted(c.answers);
+        Sensor::SetModeOff();
+        EXPECT_EQ(port.requests, QList<QByteArray>(c.sends, "MD,OFF"));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+#include "frame/Inifile_Utils.h"
+#include "frame/Options.h"
+#include "link/TrafficLog.h"
+#include "mainwin/frmMonitor.h"
+#include "platform/Folders.h"
+#include "support/TempWindowsFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QSignalSpy>
+
+namespace {
+
+class Monitor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        area.resize(640, 400);
+        area.show();
+        monitor = new frmMonitor(&area);
+    }
+    void TearDown() override { TrafficLog::SetSink({}); }
+
+    void setFilters(bool dynamic, bool statics) {
+        monitor->chkDynamic->setChecked(dynamic);
+        monitor->chkStatic->setChecked(statics);
+    }
+    QStringList shown() {
+        monitor->ShowPendingLines();
+        QStringList items;
+        for (int i = 0; i < monitor->lstComm->count(); ++i) items.append(monitor->lstComm->item(i)->text());
+        return items;
+    }
+
+    TempWindowsFolder folder;
+    QMdiArea area;
+    QPointer<frmMonitor> monitor;
+};
+
+struct Completion {
+    QString prefix;
+    QString text;
+    QString line;
+};
+
+TEST_F(Monitor, CompletesEmptyAndOneCharacterTexts) {
+    const Completion cases[] = {
+        {"R: ", "", "R: <TIMEOUT>"},
+        {"R: ", "A", "R: A (HEX=41)"},
+        {"R: ", QString(QChar(0x81)), QString("R: ") + QChar(0x81) + " (HEX=81)"},
+        {"r: ", QString(QChar(0x0D)), QString("r: ") + QChar(0x0D) + " (HEX=0D)"},
+        {"W: ", "<CR>", "W: <CR>"},
+        {"W: ", "ID<CR>", "W: ID<CR>"},
+        {"D:", "EchoMode = False", "D:EchoMode = False"},
+        {"A", "", "A<TIMEOUT>"},
+    };
+    for (const Completion& c : cases) monitor->Add(c.prefix, c.text);
+    QStringList expected;
+    for (const Completion& c : cases) expected.append(c.line);
+    EXPECT_EQ(monitor->Lines(), expected);
+}
+
+struct FilterCase {
+    bool showDynamic;
+    bool showStatic;
+    bool lineDynamic;
+    bool added;
+};
+
+TEST_F(Monitor, FiltersCyclicAndOneOffTraffic) {
+    const FilterCase cases[] = {
+        {false, false, false, false}, {false, false, true, false}, {false, true, true, false},
+        {false, true, false, true},   {true, false, true, true},   {true, false, false, false},
+        {true, true, true, true},     {true, true, false, true},
+    };
+    for (const FilterCase& c : cases) {
+        setFilters(c.showDynamic, c.showStatic);
+        const qsizetype before = monitor->Lines().size();
+        monitor->Add("W: ", "AD<CR>", c.lineDynamic);
+        EXPECT_EQ(monitor->Lines().size() - before, c.added ? 1 : 0)
+            << c.showDynamic << c.showStatic << c.lineDynamic;
+    }
+}
+
+TEST_F(Monitor, KeepsTheNewest1000LinesInModelAndList) {
+    for (int i = 1; i <= 1001; ++i) monitor->Add("W: ", QString("#%1").arg(i));
+    QStringList lines = monitor->Lines();
+    ASSERT_EQ(lines.size(), 1000);
+    EXPECT_EQ(lines.first(), "W: #2");
+    EXPECT_EQ(lines.last(), "W: #1001");
+    EXPECT_EQ(shown(), lines);
+
+    // Batches of every size keep the list equal to the lines held.
+    for (int batch : {1, 7, 999, 1000, 2500, 3}) {
+        for (int i = 0; i < batch; ++i) monitor->Add("R: ", QString("b%1-%2").arg(batch).arg(i));
+        EXPECT_EQ(shown(), monitor->Lines()) << batch;
+    }
+    EXPECT_EQ(monitor->lstComm->count(), 1000);
+}
+
+TEST_F(Monitor, ControlCharactersDoNotBreakAListLine) {
+    monitor->Add("R: ", "12\n34");
+    EXPECT_EQ(monitor->Lines(), QStringList{"R: 12\n34"});
+    EXPECT_EQ(shown(), QStringList{QString("R: 12") + QChar(0xB7) + "34"});
+}
+
+TEST_F(Monitor, IsTheTrafficSinkOnlyWhileOpen) {
+    TrafficLog::Offer({"W: ", "ID<CR>", false});
+    EXPECT_EQ(monitor->Lines(), QStringList{"W: ID<CR>"});
+
+    QSignalSpy closed(monitor.data(), &frmMonitor::closed);
+    qobject_cast<QMdiSubWindow*>(monitor->parentWidget())->close();
+    EXPECT_EQ(closed.count(), 1);
+    if (monitor) {
+        EXPECT_FALSE(monitor->Loaded);
+        monitor->Add("W: ", "late");
+        EXPECT_EQ(monitor->Lines(), QStringList{"W: ID<CR>"});
+    }
+    TrafficLog::Offer({"W: ", "VER<CR>", false});   // reaches nobody, breaks nothing
+
+    // Opened again, the monitor starts empty.
+    QPointer<frmMonitor> again = new frmMonitor(&area);
+    EXPECT_TRUE(again->Lines().isEmpty());
+    TrafficLog::Offer({"R: ", "", false});
+    EXPECT_EQ(again->Lines(), QStringList{"R: <TIMEOUT>"});
+}
+
+struct SettingCase {
+    const char* dynamicValue;   // nullptr: key missing
+    const char* staticValue;
+    bool dynamicChecked;
+    bool staticChecked;
+};
+
+TEST(MonitorSettings, ReadsYesInAnyCaseAndWritesYesNo) {
+    const SettingCase cases[] = {
+        {nullptr, nullptr, false, true}, {"YES", "yes", true, true}, {"Yes", "No", true, false},
+        {"1", "", false, false},         {"yes please", "true", false, false},
+    };
+    for (const SettingCase& c : cases) {
+        TempWindowsFolder folder;
+        if (c.dynamicValue) WriteIniString(Options::SettingsFile, "Monitor", "ShowDynamic", c.dynamicValue);
+        if (c.staticValue) WriteIniString(Options::SettingsFile, "Monitor", "ShowStatic", c.staticValue);
+        QMdiArea area;
+        area.show();
+        auto* monitor = new frmMonitor(&area);
+        EXPECT_EQ(monitor->chkDynamic->isChecked(), c.dynamicChecked) << c.dynamicValue;
+        EXPECT_EQ(monitor->chkStatic->isChecked(), c.staticChecked) << c.staticValue;
+
+        monitor->chkDynamic->setChecked(!c.dynamicChecked);
+        qobject_cast<QMdiSubWindow*>(monitor->parentWidget())->close();
+        EXPECT_EQ(ReadIniString(Options::SettingsFile, "Monitor", "ShowDynamic", "?"),
+                  c.dynamicChecked ? "No" : "Yes");
+        EXPECT_EQ(ReadIniString(Options::SettingsFile, "Monitor", "ShowStatic", "?"),
+                  c.staticChecked ? "Yes" : "No");
+        EXPECT_NE(ReadIniString(Options::SettingsFile, "Windows", "frmMonitor", ""), "");
+    }
+}
+
+TEST(MonitorPlace, DefaultsToTheLowerRightHalfOfTheClientArea) {
+    TempWindowsFolder folder;   // no stored place
+    const QString programFolder = Folders::ProgramFolder();
+    Folders::SetProgramFolderForTests(folder.path());   // and no default place
+    QMdiArea area;
+    area.resize(640, 400);
+    area.show();
+    auto* monitor = new frmMonitor(&area);
+    const QRect place = monitor->parentWidget()->geometry();
+    const QSize client = area.viewport()->size();
+    EXPECT_EQ(place.width(), client.width() / 2);
+    EXPECT_EQ(place.right() + 1, client.width());
+    EXPECT_EQ(place.bottom() + 1, client.height());
+    EXPECT_GE(monitor->height(), 119);
+    Folders::SetProgramFolderForTests(programFolder);
+}
+
+}  // namespace
