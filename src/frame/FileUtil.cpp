@@ -1,5 +1,7 @@
 #include "frame/FileUtil.h"
 
+#include "frame/STRING_UTIL.h"
+
 #include <QFileInfo>
 
 namespace FileUtil {
@@ -20,7 +22,7 @@ QString GetFileExtension(const QString& path) {
     const QString name = GetFileName(path);
     const qsizetype dot = name.indexOf('.');
     if (dot < 0) return QString();
-    return name.mid(dot + 1).trimmed().toUpper();
+    return TrimBlanks(name.mid(dot + 1)).toUpper();
 }
 
 }  // namespace FileUtil

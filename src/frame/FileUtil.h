@@ -11,7 +11,8 @@ bool FileExists(const QString& path);
 // without either, the whole path.
 QString GetFileName(const QString& path);
 
-// The text after the first dot of the file name, trimmed and in upper case;
+// The text after the first dot of the file name, without surrounding blanks
+// and in upper case;
 // empty when the name has no dot ("WZLVLANG.eng" gives "ENG").
 QString GetFileExtension(const QString& path);
 

@@ -1,8 +1,8 @@
 #include "frame/LanguageUtil.h"
 
+#include "frame/FileUtil.h"
 #include "frame/Inifile_Utils.h"
 #include "frame/QuickHelpTable.h"
-#include "frame/STRING_UTIL.h"
 #include "platform/Folders.h"
 
 #include <QDir>
@@ -50,7 +50,7 @@ bool isReadableText(const QString& path) {
 std::optional<Language> readLanguageFile(const QString& folder, const QString& fileName,
                                          const QString& defaultHelp) {
     const QString path = Folders::JoinPath(folder, fileName);
-    const QString code = TrimBlanks(fileName.mid(fileName.indexOf('.') + 1).toUpper());
+    const QString code = GetFileExtension(fileName);
     if (code.isEmpty() || !isReadableText(path)) return std::nullopt;
     const QString name = ReadIniString(path, MainSection, QStringLiteral("Language"), QString());
     if (name.isEmpty()) return std::nullopt;

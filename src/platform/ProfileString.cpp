@@ -2,12 +2,14 @@
 
 #include "platform/Folders.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+
+#include <optional>
+#include <sys/stat.h>
 
 namespace ProfileString {
 namespace {
@@ -19,9 +21,24 @@ constexpr int MaxLineLength = 4096;
 // Section and key names as the lookup index holds them.
 QString folded(const QString& name) { return name.trimmed().toCaseFolded(); }
 
-struct ParsedFile {
-    QDateTime modified;
+// What tells whether a file changed since it was read: its modification time
+// to the nanosecond and its size. Taken with one stat call, since every text
+// lookup asks for it.
+struct FileStamp {
+    qint64 modifiedNs = -1;
     qint64 size = -1;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of a regular file; nothing for anything else or a missing file.
+std::optional<FileStamp> stampOf(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return FileStamp{qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec, qint64(st.st_size)};
+}
+
+struct ParsedFile {
+    FileStamp stamp;
     QStringList lines;  // raw lines without their line ending
     bool crlf = false;
     // Folded section name -> folded key -> value, for the first section of a
@@ -73,24 +90,19 @@ void buildIndex(ParsedFile& file) {
     }
 }
 
-bool isCurrent(const ParsedFile& file, const QFileInfo& info) {
-    return file.modified == info.lastModified() && file.size == info.size();
-}
-
 const ParsedFile* load(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile()) {
+    const std::optional<FileStamp> stamp = stampOf(path);
+    if (!stamp) {
         cache().remove(path);
         return nullptr;
     }
     auto it = cache().find(path);
-    if (it != cache().end() && isCurrent(*it, info)) return &*it;
+    if (it != cache().end() && it->stamp == *stamp) return &*it;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
     const QByteArray bytes = file.readAll();
     ParsedFile parsed;
-    parsed.modified = info.lastModified();
-    parsed.size = info.size();
+    parsed.stamp = *stamp;
     parsed.crlf = bytes.contains("\r\n");
     const QString text = QString::fromLatin1(bytes);
     qsizetype start = 0;
@@ -140,8 +152,8 @@ bool IsCached(const QString& fileName) {
     const QString path = Folders::ResolveProfilePath(fileName);
     const auto it = cache().constFind(path);
     if (it == cache().cend()) return false;
-    const QFileInfo info(path);
-    return info.isFile() && isCurrent(*it, info);
+    const std::optional<FileStamp> stamp = stampOf(path);
+    return stamp && it->stamp == *stamp;
 }
 
 QStringList KeyNames(const QString& fileName, const QString& section) {

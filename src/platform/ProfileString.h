@@ -29,8 +29,9 @@ bool Write(const QString& fileName, const QString& section, const QString& key,
 // since, so that reading from it costs no file access.
 bool IsCached(const QString& fileName);
 
-// Drops the cached content of every file (tests that edit files behind the
-// program's back within one second call this).
+// Drops the cached content of every file (tests that rewrite a file behind
+// the program's back, at the same size within the file system's time
+// resolution, call this).
 void ForgetCachedFiles();
 
 }  // namespace ProfileString

@@ -79,12 +79,39 @@ TEST_F(SerialLinkE2E, EchoingSensor) {
     EXPECT_EQ(sim->requests(), (QStringList{"", "ID"}));
 }
 
-TEST_F(SerialLinkE2E, DroppedAnswerIsTriedAgain) {
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--drop-every", "2"}));
-    ASSERT_EQ(send("SD11"), 4);
-    EXPECT_EQ(send("SD11"), 4);
-    EXPECT_EQ(answer, "1000");
-    EXPECT_EQ(sim->requests(), QStringList(3, "SD11"));
+TEST_F(SerialLinkE2E, FaultsOfTheSensor) {
+    struct Exchange {
+        QString command;
+        int count;   // -1: whatever comes
+    };
+    struct FaultCase {
+        QStringList flags;
+        QList<Exchange> exchanges;
+        QStringList log;
+    };
+    // The last exchange of each case reads SD11, whose value is "1000".
+    const FaultCase cases[] = {
+        {{"--drop-every", "2"}, {{"SD11", 4}, {"SD11", 4}}, QStringList(3, "SD11")},
+        {{"--garbage-every", "2"}, {{"SD11", 4}, {"SD11", -1}, {"SD11", 4}}, {}},
+        {{"--no-cr-every", "2"}, {{"SD11", 4}, {"SD11", 4}}, QStringList(3, "SD11")},
+        {{"--long-answer", "ID"}, {{"ID", Ports::AnswerSize}, {"^50^ID", 0}, {"SD11", 4}}, {"ID", "ID", "SD11"}},
+        // Bytes 20 ms apart and an answer 60 ms late both fit the 100 ms
+        // timeout, which counts from the last byte.
+        {{"--trickle-ms", "20"}, {{"SD11", 4}}, {"SD11"}},
+        {{"--delay-ms", "60"}, {{"SD11", 4}}, {"SD11"}},
+    };
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(qPrintable(c.flags.join(' ')));
+        ASSERT_NO_FATAL_FAILURE(connect(QStringList{"--line", "qf8200"} + c.flags));
+        for (const Exchange& e : c.exchanges) {
+            const int count = send(e.command);
+            if (e.count >= 0) EXPECT_EQ(count, e.count) << qPrintable(e.command);
+            EXPECT_FALSE(answer.contains('\r'));
+        }
+        EXPECT_EQ(answer, "1000");
+        if (!c.log.isEmpty()) EXPECT_EQ(sim->requests(), c.log);
+        Ports::ClosePort();
+    }
 }
 
 TEST_F(SerialLinkE2E, StatusByteIsTriedAgainAndHandedBack) {
@@ -92,56 +119,6 @@ TEST_F(SerialLinkE2E, StatusByteIsTriedAgainAndHandedBack) {
     EXPECT_EQ(send("SD11"), 1);
     EXPECT_EQ(bytes[0], Ports::StatusInvalidCommand);
     EXPECT_EQ(sim->requests(), QStringList(2, "SD11"));
-}
-
-TEST_F(SerialLinkE2E, GarbageDoesNotSpoilTheNextRequest) {
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--garbage-every", "1"}));
-    send("SD11");
-    EXPECT_FALSE(answer.contains('\r'));
-    sim.reset();
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--garbage-every", "2"}));
-    send("SD11");
-    send("SD11");   // garbage, perhaps with an error status that is tried again
-    EXPECT_EQ(send("SD11"), 4);
-    EXPECT_EQ(answer, "1000");
-}
-
-TEST_F(SerialLinkE2E, AnswerWithoutCarriageReturnIsTriedAgainCleanly) {
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--no-cr-every", "1"}));
-    EXPECT_EQ(send("SD11"), 0);
-    sim.reset();
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--no-cr-every", "2"}));
-    ASSERT_EQ(send("SD11"), 4);
-    EXPECT_EQ(send("SD11"), 4);
-    EXPECT_EQ(answer, "1000");
-    EXPECT_EQ(sim->requests(), QStringList(3, "SD11"));
-}
-
-TEST_F(SerialLinkE2E, LongAnswer) {
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--long-answer", "ID"}));
-    EXPECT_EQ(send("ID"), Ports::AnswerSize);
-    EXPECT_EQ(answer.size(), Ports::AnswerSize);
-    EXPECT_EQ(send("^50^ID"), 0);
-    EXPECT_TRUE(answer.isEmpty());
-    EXPECT_EQ(send("SD11"), 4);
-    EXPECT_EQ(sim->requests(), (QStringList{"ID", "ID", "SD11"}));
-}
-
-TEST_F(SerialLinkE2E, SlowAnswers) {
-    struct SlowCase {
-        const char* flag;
-        const char* value;
-    };
-    // Bytes 20 ms apart and an answer 60 ms late both fit the 100 ms timeout,
-    // which counts from the last byte.
-    for (const SlowCase& c : {SlowCase{"--trickle-ms", "20"}, SlowCase{"--delay-ms", "60"}}) {
-        SCOPED_TRACE(c.flag);
-        ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", c.flag, c.value}));
-        EXPECT_EQ(send("SD11"), 4);
-        EXPECT_EQ(answer, "1000");
-        EXPECT_EQ(sim->requests(), QStringList{"SD11"});
-        Ports::ClosePort();
-    }
 }
 
 TEST_F(SerialLinkE2E, HangupEndsTheWaitAndTheNextSetPortReports) {

@@ -3,6 +3,7 @@
 #include "platform/SerialPort.h"
 
 #include <QDeadlineTimer>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,26 +12,39 @@ namespace {
 QByteArray readLine(SerialPort& port, int ms) {
     QByteArray line;
     const QDeadlineTimer deadline(ms);
-    while (!line.contains('\r') && !deadline.hasExpired()) {
+    while (!line.contains('\r') && !deadline.hasExpired() && port.PortOpen())
         if (port.waitForInput(5)) line += port.Input();
-        if (!port.PortOpen()) break;
-    }
     return line;
 }
 
-TEST(SerialPortPty, ExchangesIdWithTheSimulator) {
+TEST(SerialPortPty, RefusesWhatIsNoSerialLine) {
+    QTemporaryDir folder;
+    const QString plainFile = folder.filePath("file");
+    QFile(plainFile).open(QIODevice::WriteOnly);
+    for (const QString& name : {QString(), QString("/dev/null"), plainFile, folder.filePath("missing")}) {
+        SerialPort port;
+        port.SetCommPort(name);
+        EXPECT_FALSE(port.SetPortOpen(true)) << qPrintable(name);
+        EXPECT_FALSE(port.PortOpen());
+        EXPECT_FALSE(port.waitForInput(1));
+    }
+}
+
+TEST(SerialPortPty, ExchangesRawBytesAndNoticesTheFarEndGoing) {
     if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
-    SimulatedSensor sim({"--line", "qf8200"});
+    SimulatedSensor sim({"--line", "qf8200", "--status", "SD11=82"});
     ASSERT_TRUE(sim.started()) << qPrintable(sim.error());
 
     SerialPort port;
     port.SetCommPort(sim.devicePath());
     ASSERT_TRUE(port.SetPortOpen(true)) << qPrintable(port.lastError());
     port.Output("ID\r");
+    // Raw line: the carriage return arrives as it is, not as a line feed.
     const QByteArray answer = readLine(port, 2000);
     EXPECT_TRUE(answer.endsWith('\r'));
     EXPECT_TRUE(answer.contains("QF")) << answer.constData();
-    EXPECT_EQ(port.InBufferCount(), 0);
+    port.Output("SD11\r");
+    EXPECT_EQ(readLine(port, 2000), "\x82\r");
 
     // Closed and opened again, the port still works (no exclusive lock left behind).
     port.SetPortOpen(false);
@@ -38,6 +52,10 @@ TEST(SerialPortPty, ExchangesIdWithTheSimulator) {
     port.Output("ID\r");
     EXPECT_EQ(readLine(port, 2000), answer);
 
+    sim.stop();
+    EXPECT_FALSE(port.waitForInput(1000));
+    EXPECT_FALSE(port.PortOpen());
+    port.Output("ID\r");   // harmless on a port that is gone
 }
 
 }  // namespace

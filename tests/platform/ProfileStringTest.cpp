@@ -1,6 +1,8 @@
 #include "platform/ProfileString.h"
 #include "support/TempWindowsFolder.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,6 +52,46 @@ TEST(ProfileString, ListsKeyNamesInFileOrder) {
     dir.write("d.ini", "[S]\nb=1\na=2\n;c=3\n[T]\nq=1\n");
     EXPECT_EQ(ProfileString::KeyNames("d.ini", "s"), QStringList({"b", "a"}));
     EXPECT_TRUE(ProfileString::KeyNames("d.ini", "none").isEmpty());
+}
+
+TEST(ProfileString, FirstSectionAndFirstKeyOfANameWin) {
+    TempWindowsFolder dir;
+    dir.write("e.ini", "top=0\n[S]\na=1\nA=2\n[ s ]\na=3\nb=4\n[Gr\xd6\xdf" "e]\nH\xd6HE=5\n");
+    struct Case { QString section; QString key; const char* expected; } cases[] = {
+        {"s", "a", "1"},
+        {"S", "b", "dflt"},  // a repeated section adds nothing
+        {"S", "top", "dflt"},  // lines before the first section belong to none
+        {QString::fromLatin1("gr\xf6\xdf" "e"), QString::fromLatin1("h\xf6he"), "5"},  // Latin-1 letters fold too
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ProfileString::Read("e.ini", c.section, c.key, "dflt"), c.expected) << c.key.toStdString();
+}
+
+TEST(ProfileString, SeesAFileChangedBehindItsBack) {
+    TempWindowsFolder dir;
+    dir.write("f.ini", "[S]\nk=old\n");
+    ASSERT_EQ(ProfileString::Read("f.ini", "S", "k", ""), "old");
+    ASSERT_TRUE(ProfileString::IsCached("f.ini"));
+    QFile f(dir.file("f.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[S]\nk=changed\n");
+    f.close();
+    EXPECT_FALSE(ProfileString::IsCached("f.ini"));
+    EXPECT_EQ(ProfileString::Read("f.ini", "S", "k", ""), "changed");
+    QFile::remove(dir.file("f.ini"));
+    EXPECT_FALSE(ProfileString::IsCached("f.ini"));
+    EXPECT_EQ(ProfileString::Read("f.ini", "S", "k", "gone"), "gone");
+}
+
+TEST(ProfileString, ALineBreakEndsTheWrittenValue) {
+    TempWindowsFolder dir;
+    dir.write("g.ini", "[PREVIOUSFILES]\nFile1=a.zlv\n[Settings]\nPort=COM1\n");
+    const char* values[] = {"/tmp/x\n[Settings]\nPort=COM9", "/tmp/x\rPort=COM9", "/tmp/x\r\nFile2=y"};
+    for (const char* value : values) {
+        ASSERT_TRUE(ProfileString::Write("g.ini", "PREVIOUSFILES", "File1", value));
+        EXPECT_EQ(ProfileString::Read("g.ini", "PREVIOUSFILES", "File1", ""), "/tmp/x") << value;
+        EXPECT_EQ(dir.read("g.ini"), "[PREVIOUSFILES]\nFile1=/tmp/x\n[Settings]\nPort=COM1\n") << value;
+    }
 }
 
 TEST(ProfileString, UnwritableFolderReportsFailure) {

@@ -27,8 +27,8 @@ int tightRow(int n) { return 12 + 16 * n; }
 // Columns of the narrow left frames (label, value, unit) and of the wide
 // right frames (two label-value-unit groups and a picture).
 constexpr int LeftLabelX = 6, LeftLabelW = 112, LeftValueX = 120, LeftValueW = 56, LeftUnitX = 179, LeftUnitW = 36;
-constexpr int FieldLabelX = 6, FieldLabelW = 84, FieldValueX = 92, FieldValueW = 44, FieldUnitX = 138, FieldUnitW = 18;
-constexpr int ListLabelX = 160, ListLabelW = 66, ListX = 228, ListW = 92;
+constexpr int FieldLabelX = 6, FieldLabelW = 84, FieldValueX = 92, FieldValueW = 40, FieldUnitX = 134, FieldUnitW = 20;
+constexpr int ListLabelX = 156, ListLabelW = 72, ListX = 228, ListW = 92;
 constexpr int PictureX = 324;
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, QRect twips) {
@@ -284,7 +284,8 @@ void frmQF8200::BuildDip() {
     Frame1[2] = separator(f, 2, {150, 12, 3, 40});
     constexpr int PictureLeft = 200, PictureTop = 12, SwitchWidth = 14;
     picDips = new DipSwitchView(f);
-    picDips->setGeometry(PictureLeft, PictureTop, SwitchWidth * DipSwitches::Count, 2 * SwitchWidth);
+    // One pixel more than the switches, for the right edge of the last one.
+    picDips->setGeometry(PictureLeft, PictureTop, SwitchWidth * DipSwitches::Count + 1, 2 * SwitchWidth);
     lblDipOn = makeLabel(f, "lblDipOn", "ON", {PictureLeft - 24, PictureTop, 22, 14});
     lblDipOn->setProperty("tag", QStringLiteral("NOLANG"));
     for (int i = 0; i < DipSwitches::Count; ++i) {

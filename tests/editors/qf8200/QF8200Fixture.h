@@ -3,10 +3,12 @@
 // main window, display window and progress window replaced by recorders.
 #include "editors/common/EditorFakes.h"
 #include "editors/common/RWState.h"
+#include "editors/qf8200/QF8200Table.h"
 #include "editors/qf8200/frmQF8200.h"
 #include "link/SensorState.h"
 #include "support/TempWindowsFolder.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -52,20 +54,26 @@ protected:
         window->Init();
         window->readdata();
         window->Show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         fakes.sensor.take();
         fakes.display.calls.clear();
         fakes.host.quickHelp.clear();
     }
 
-    // The user edits a text box: focus, typed text, then the key (Enter or Tab).
+    // The user types into a text box, replacing its text.
     void type(QLineEdit* box, const QString& text) {
         box->setFocus();
         QApplication::processEvents();
         box->selectAll();
-        if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
-        else QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
     }
-    void press(QWidget* control, Qt::Key key) { QTest::keyClick(control, key); }
+    // The user chooses a list entry.
+    void choose(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
 
     TempWindowsFolder windows;
     InstalledFakes fakes;
