@@ -53,9 +53,11 @@ int main(int argc, char** argv) {
     int english = 1;
     LanguageUtil::SelectLanguage(english);
 
+    // A window on the screen, as in the program: pointer changes reach it.
     QWidget shown;
     shown.show();
     app.processEvents();
+
     const QString lastSection = "frmWindow" + QString::number(Sections - 1);
     QElapsedTimer timer;
     timer.start();

@@ -77,7 +77,7 @@ double cpuSeconds() {
 // The quickest exchange the terminal allows: a blocking poll on a bare
 // descriptor, no event loop, no framing. What SendCommand takes beyond this
 // is what the program adds.
-std::vector<double> loopBackFloor(const QString& device) {
+std::vector<double> loopBackFloor(const QString& device, int count) {
     std::vector<double> times;
     const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY);
     if (fd < 0) return times;
@@ -86,7 +86,7 @@ std::vector<double> loopBackFloor(const QString& device) {
     cfmakeraw(&tio);
     tcsetattr(fd, TCSANOW, &tio);
     const QByteArray request = Request.toLatin1() + '\r';
-    for (int i = 0; i < Requests; ++i) {
+    for (int i = 0; i < count; ++i) {
         QElapsedTimer clock;
         clock.start();
         if (::write(fd, request.constData(), size_t(request.size())) != request.size()) break;
@@ -135,13 +135,23 @@ std::vector<double> timedRequests(int count) {
 bool measureLatency(const QString& simulator) {
     Simulator sim = startSimulator(simulator, {});
     if (sim.device.isEmpty()) return false;
-    const std::vector<double> floor = loopBackFloor(sim.device);
-    SerialPort port;
+    // Bare and program exchanges take turns in blocks, so both see the same
+    // machine load.
+    constexpr int Blocks = 10;
+    std::vector<double> floor;
     std::vector<double> roundTrips;
-    if (connectPort(port, sim.device)) roundTrips = timedRequests(Requests);
-    Ports::ClosePort();
+    for (int block = 0; block < Blocks; ++block) {
+        const std::vector<double> bare = loopBackFloor(sim.device, Requests / Blocks);
+        SerialPort port;
+        const std::vector<double> timed = connectPort(port, sim.device) ? timedRequests(Requests / Blocks)
+                                                                         : std::vector<double>();
+        Ports::ClosePort();
+        if (bare.empty() || timed.empty()) break;
+        floor.insert(floor.end(), bare.begin(), bare.end());
+        roundTrips.insert(roundTrips.end(), timed.begin(), timed.end());
+    }
     stopSimulator(sim);
-    if (floor.empty() || roundTrips.empty()) return false;
+    if (int(roundTrips.size()) != Requests) return false;
 
     const double floorMedian = percentile(floor, 0.5);
     std::vector<double> latency;

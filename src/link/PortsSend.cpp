@@ -46,7 +46,9 @@ QByteArray FlushInput() {
     QByteArray dropped = s.RxBuffer;
     s.RxBuffer.clear();
     if (Line::Usable()) {
-        dropped.append(s.control->Input());
+        // Taken rather than only cleared, so the caller learns what was
+        // dropped; a line that never stops talking is cut off at some point.
+        while (dropped.size() < RxBufferSize && s.control->InBufferCount() > 0) dropped.append(s.control->Input());
         s.control->ClearInBuffer();
     }
     return dropped;

@@ -81,6 +81,39 @@ SensorEditor* TakeEditorChoice(const QString& name) {
     return editor;
 }
 
+// What a detection overwrites before it knows whether it finds an editor.
+// A cancelled detection leaves the previous editor in place, so these go back
+// to the values that belong to that editor's data: a file's values must not
+// turn online and be written to another sensor, nor be saved under another
+// file's identification; and without any editor there is no data set.
+struct DataSetDescription {
+    bool OfflineMode;
+    QString SensorLine, SensorType, SensorEprom, SensorVersion, SensorVersionLetter, SensorDate, SensorTime;
+    QString IdAnswer, VerAnswer, DatAnswer;
+    int SensorRange;
+
+    static DataSetDescription Of(const SensorStateData& s) {
+        return {s.OfflineMode, s.SensorLine, s.SensorType, s.SensorEprom, s.SensorVersion,
+                s.SensorVersionLetter, s.SensorDate, s.SensorTime, s.IdAnswer, s.VerAnswer,
+                s.DatAnswer, s.SensorRange};
+    }
+    void RestoreTo(SensorStateData& s) const {
+        s.OfflineMode = OfflineMode;
+        if (s.SensorForm)
+            s.SensorLine = SensorLine;  // the line of the editor left in place; "-1" without one
+        s.SensorType = SensorType;
+        s.SensorEprom = SensorEprom;
+        s.SensorVersion = SensorVersion;
+        s.SensorVersionLetter = SensorVersionLetter;
+        s.SensorDate = SensorDate;
+        s.SensorTime = SensorTime;
+        s.IdAnswer = IdAnswer;
+        s.VerAnswer = VerAnswer;
+        s.DatAnswer = DatAnswer;
+        s.SensorRange = SensorRange;
+    }
+};
+
 void StartEditor(SensorEditor* editor, std::optional<int> fileNumber) {
     SensorStateData& s = Sensor::State();
     const QString name = editor->name();
@@ -101,6 +134,7 @@ void DetectSensor(std::optional<int> fileNumber) {
     if (!QuerySaveChanges())
         return;
     SensorStateData& s = State();
+    const DataSetDescription found = DataSetDescription::Of(s);
     s.SensorLine = QStringLiteral("-1");
 
     for (;;) {
@@ -125,6 +159,7 @@ void DetectSensor(std::optional<int> fileNumber) {
             break;
         }
         if (ShowMessage(MessageNoSensor, ButtonsRetryCancel) != MsgBox::Retry) {
+            found.RestoreTo(s);
             if (!s.OfflineMode) {
                 s.SensorState = 0;
                 MainWindow().SetParameterMenuEnabled(false);
@@ -154,7 +189,9 @@ void ReadSensorIdent(std::optional<int> fileNumber) {
     if (!ParseSensorInfo(s.IdAnswer, s.SensorType, s.SensorEprom, s.SensorVersion))
         return;  // SensorType is empty: no editor will be chosen
 
-    if (Ports::EchoMode()) {
+    // An echoing sensor has no "VER"; a parameter file keeps the line of its
+    // own sensor (empty for an echoing one), whatever the port's echo flag.
+    if (Ports::EchoMode() && !fileNumber) {
         s.VerAnswer.clear();
         s.SensorVersionLetter.clear();
     } else {

@@ -179,6 +179,8 @@ bool Write(const QString& fileName, const QString& section, const QString& key,
         lines = file->lines;
         crlf = file->crlf;
         if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    } else if (stampOf(path)) {
+        return false;  // there but unreadable: rewriting it would drop every other key
     }
     const QString newLine = key + '=' + firstLine(value);
     int head = findSection(lines, section);

@@ -103,6 +103,7 @@ TEST_F(DetectionTest, ParameterFileAnswersInsteadOfTheSensor) {
     const QMap<QString, QString> file = {{"ID", "Q&B QT6000 Version: 1.5"}, {"VER", "V1.5C"}, {"DAT", "Date: 03.04.05"}};
     OfflineAnswers::Install({[&](int fileNo, const QString& key) { return fileNo == 7 ? file.value(key) : ""; }, {}});
     mainWindow.displayLoaded = true;
+    Ports::SetEchoMode(true, false);  // the sensor before echoed: the file still has its "VER" line read
 
     Sensor::DetectSensor(7);
 
@@ -122,6 +123,53 @@ TEST_F(DetectionTest, ParameterFileAnswersInsteadOfTheSensor) {
     EXPECT_EQ(lines, QStringList({"4VER=V1.5C", "4DAT=Date: 03.04.05", "4ID=Q&B QT6000 Version: 1.5"}));
     EXPECT_FALSE(s.DataChanged);
     EXPECT_EQ(calls.last(), "frmQT8200:WriteData(4)");
+}
+
+TEST_F(DetectionTest, CancelledDetectionLeavesTheDataSetItFound) {
+    const QMap<int, QMap<QString, QString>> files = {
+        {1, {{"ID", "Q&B QT6000 Version: 1.5"}, {"VER", "V1.5C"}, {"DAT", "Date: 03.04.05"}}},
+        {2, {{"ID", "Q&B XY9000"}}},  // cannot be taken apart
+    };
+    OfflineAnswers::Install({[&](int fileNo, const QString& key) { return files.value(fileNo).value(key); }, {}});
+    enum Source { Nothing, LiveSensor, QtFile };
+    struct Case {
+        Source before;
+        bool failingFile;  // else a live sensor of a type without an editor answers
+        bool offline;
+        int sensorState;
+        const char* type;
+        const char* line;
+    } const cases[] = {
+        {Nothing, true, false, 0, "", "-1"},            // no editor: nothing to work on
+        {QtFile, false, true, 1, "QT6000", "3"},        // the file's editor must not go online
+        {QtFile, true, true, 1, "QT6000", "3"},         // nor save another file's identification
+        {LiveSensor, true, false, 0, "QF3000", "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(&c - cases));
+        Sensor::ResetStateForTests();
+        sensorIs("Q&B QF3000 Eprom: E1.2 Version: 2.1");
+        if (c.before == LiveSensor)
+            Sensor::DetectSensor();
+        else if (c.before == QtFile)
+            Sensor::DetectSensor(1);
+        const SensorEditor* editor = Sensor::State().SensorForm;
+        sensorIs("Q&B XY3000 Version: 1.0");
+        ScriptedMessages boxes({MsgBox::Cancel});
+
+        Sensor::DetectSensor(c.failingFile ? std::optional<int>(2) : std::nullopt);
+
+        ASSERT_EQ(boxes.count(), 1);
+        const SensorStateData& s = Sensor::State();
+        EXPECT_EQ(s.SensorForm, editor);
+        EXPECT_EQ(s.OfflineMode, c.offline);
+        EXPECT_EQ(s.SensorState, c.sensorState);
+        EXPECT_EQ(s.SensorType, c.type);
+        EXPECT_EQ(s.IdAnswer.isEmpty(), c.before == Nothing);
+        EXPECT_EQ(s.SensorLine, c.line);
+        EXPECT_EQ(mainWindow.menuEnabled, c.sensorState == 1);
+        EXPECT_EQ(mainWindow.calls.last(), QStringLiteral("EnableData(%1)").arg(c.sensorState));
+    }
 }
 
 TEST_F(DetectionTest, SaveQuestionOnlyForChangedOfflineData) {

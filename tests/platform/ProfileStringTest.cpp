@@ -2,6 +2,7 @@
 #include "support/TempWindowsFolder.h"
 
 #include <QFile>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,16 @@ TEST(ProfileString, ALineBreakEndsTheWrittenValue) {
         EXPECT_EQ(ProfileString::Read("g.ini", "PREVIOUSFILES", "File1", ""), "/tmp/x") << value;
         EXPECT_EQ(dir.read("g.ini"), "[PREVIOUSFILES]\nFile1=/tmp/x\n[Settings]\nPort=COM1\n") << value;
     }
+}
+
+TEST(ProfileString, AnUnreadableFileIsNotOverwritten) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    TempWindowsFolder dir;
+    dir.write("h.ini", "[Settings]\nPort=COM2\n");
+    QFile::setPermissions(dir.file("h.ini"), QFileDevice::WriteOwner);
+    EXPECT_FALSE(ProfileString::Write("h.ini", "Settings", "Debug", "1"));
+    QFile::setPermissions(dir.file("h.ini"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(dir.read("h.ini"), "[Settings]\nPort=COM2\n");
 }
 
 TEST(ProfileString, UnwritableFolderReportsFailure) {
