@@ -9,7 +9,9 @@ namespace Sensor {
 
 // Full (re)initialisation: identification, editor choice, editor start.
 // Without a file number the live sensor is probed; with one, the open
-// parameter file answers and OfflineMode is set.
+// parameter file answers and OfflineMode is set. A detection the user
+// cancels leaves the previous editor with the data source and identification
+// it had.
 void DetectSensor(std::optional<int> fileNumber = std::nullopt);
 
 // Whether a sensor answers "ID" (always True for a parameter file).
