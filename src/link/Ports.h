@@ -71,6 +71,9 @@ void Delay(qint32 ms);
 // First step of every request: parks the answer of a request that waits
 // further out, then throws all waiting input away. Returns the bytes thrown away.
 QByteArray FlushInput();
+// Throws all waiting input away without parking anything: for the retries of
+// a request already started, whose late bytes belong to nobody further out.
+QByteArray DiscardInput();
 
 // Sends one request: a request of exactly one byte goes out as it is, any
 // other gets a carriage return appended. Returns the bytes put on the line

@@ -43,12 +43,21 @@ QByteArray FlushInput() {
             s.ParkedCount[depth] = count;
         }
     }
+    return DiscardInput();
+}
+
+QByteArray DiscardInput() {
+    LinkState& s = State();
     QByteArray dropped = s.RxBuffer;
     s.RxBuffer.clear();
     if (Line::Usable()) {
         // Taken rather than only cleared, so the caller learns what was
         // dropped; a line that never stops talking is cut off at some point.
-        while (dropped.size() < RxBufferSize && s.control->InBufferCount() > 0) dropped.append(s.control->Input());
+        while (dropped.size() < RxBufferSize && s.control->InBufferCount() > 0) {
+            const QByteArray taken = s.control->Input();
+            if (taken.isEmpty()) break;
+            dropped.append(taken);
+        }
         s.control->ClearInBuffer();
     }
     return dropped;

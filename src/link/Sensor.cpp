@@ -37,14 +37,19 @@ Request splitPrefix(const QString& command) {
 int tryLimit() { return std::max(Options::Current().RetryCount, 1); }
 
 // Counts a failed try. When the tries are used up in echo mode, one more
-// round follows with the echo pause after every byte. True: try again.
+// round follows with the echo pause after every byte. True: try again, on a
+// clean line, so the bytes of a try that never completed cannot glue
+// themselves to the next try's answer. Only the request's first FlushInput
+// parks: what comes now is this request's own late answer.
 bool anotherTry(int& tries, int limit) {
     ++tries;
     if (tries >= limit && Ports::EchoMode() && !Ports::EchoWaitAlways()) {
         Ports::SetEchoMode(true, true);
         tries = 0;
     }
-    return tries < limit;
+    if (tries >= limit) return false;
+    Ports::DiscardInput();
+    return true;
 }
 
 void endEchoFallback() {
@@ -68,10 +73,8 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
     const int limit = useRetries ? tryLimit() : 1;
     int tries = 0;
     int count = 0;
+    Ports::FlushInput();
     do {
-        // Every try starts on a clean line, so the bytes of a try that never
-        // completed cannot glue themselves to the next try's answer.
-        Ports::FlushInput();
         Ports::SendText(request.text, dynamic, log);
         count = Ports::ReadAnswer(answerBytes, request.expectedLength, dynamic, log, true);
         if (count > 0) answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
@@ -79,7 +82,8 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
             TrafficLog::Offer({"A", answer, false});
             answer.clear();
             count = 0;
-            Ports::FlushInput();
+            // The rest of the refused answer is ours too: thrown away, not parked.
+            Ports::DiscardInput();
             break;
         }
         if (count > 0 && !Ports::IsErrorStatus(answerBytes[0])) break;
@@ -101,8 +105,8 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
 
     const QString request = value.isEmpty() ? key : key + ',' + value;
     int tries = 0;
+    Ports::FlushInput();
     do {
-        Ports::FlushInput();
         Ports::SendText(request, false, log);
         // A bare name is a command whose answer nobody reads; the next
         // request's FlushInput throws it away.

@@ -118,4 +118,23 @@ QImage MakerLogo() {
     });
 }
 
+QImage ProgramIcon() {
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Ink);
+    p.setBrush(Housing);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 5, 5);
+    QPen wave(Face);
+    wave.setWidthF(2.5);
+    p.setPen(wave);
+    p.setBrush(Qt::NoBrush);
+    for (int r = 7; r <= 21; r += 7) p.drawArc(QRectF(6 - r, 16 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Face);
+    p.drawEllipse(QPointF(6, 16), 3, 3);
+    return icon;
+}
+
 }  // namespace SensorPictures

@@ -18,4 +18,7 @@ QImage Picture(const QString& resourceName);
 // The logo at the right end of the status bar (imgQB).
 QImage MakerLogo();
 
+// The program's window icon (transparent around the badge).
+QImage ProgramIcon();
+
 }  // namespace SensorPictures

@@ -121,8 +121,12 @@ bool ImageButton::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::Enter:
         StoreButtonState(this);
+        update();   // raised
         break;
     case QEvent::Leave:
+        HideButtonTip();
+        update();   // back to normal
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
         HideButtonTip();
@@ -166,6 +170,7 @@ void AddToolbarButton(ToolbarButton& record, QAction* control, const QImage& ico
     if (canDisable) record.DisabledImage = composed(s.normalBackground, icon, false, true);
     record.Control = control;
     record.Tip = tip;
+    control->setEnabled(!record.Disabled);
 
     if (toolbarNumber < 1 || toolbarNumber > int(s.toolbars.size())) return;
     QToolBar* bar = s.toolbars[size_t(toolbarNumber - 1)].bar;
@@ -231,9 +236,12 @@ void TipFollowLoop() {
     if (!LanguageUtil::QuickHelpOn()) return;
 
     if (!s.tip) s.tip = new TipWindow;
-    s.tip->lblTip->setText(QLatin1Char(' ') + button->record().Tip + QLatin1Char(' '));
+    const QRect screen = button->screen()->geometry();
+    // A tip wider than the screen (an overlong translation) is cut to fit.
+    const QString tip = QLatin1Char(' ') + button->record().Tip + QLatin1Char(' ');
+    s.tip->lblTip->setText(s.tip->lblTip->fontMetrics().elidedText(tip, Qt::ElideRight, screen.width() - 8));
     s.tip->adjustSize();
-    s.tip->move(TipPosition(area, s.tip->size(), button->screen()->geometry()));
+    s.tip->move(TipPosition(area, s.tip->size(), screen));
     s.tip->show();
     s.tip->raise();
 }

@@ -12,3 +12,10 @@ void TranslateWindow(QWidget* window);
 
 // Marks a control so that TranslateWindow leaves it alone.
 void KeepDesignText(QWidget* control);
+
+class QString;
+
+// A caption from a language file fit for a menu, title or tip: one that
+// would show nothing (empty, blanks, only "&") gives way to the design text,
+// and an overlong one is cut, so that no file can leave a window unusable.
+QString UsableCaption(const QString& translated, const QString& designText);

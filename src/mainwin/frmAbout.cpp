@@ -1,6 +1,5 @@
 #include "mainwin/frmAbout.h"
 
-#include "frame/Window.h"
 #include "mainwin/WindowTexts.h"
 
 #include <QCoreApplication>
@@ -57,7 +56,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     // The major number keeps the blank of its decimal form: " 1.0.0".
     lblVersionNum->setText(QLatin1Char(' ') + QCoreApplication::applicationVersion());
     lblCONSTQt->setText(QStringLiteral("Qt ") + QLatin1String(qVersion()));
-    Window::CenterForm(this);
 }
 
 void frmAbout::SetLanguage() {

@@ -5,12 +5,18 @@
 #include "frame/Options.h"
 #include "frame/SettingsServices.h"
 #include "frame/Window.h"
+#include "link/Ports.h"
+#include "link/SensorDetection.h"
 #include "link/SensorEditor.h"
 #include "link/SensorState.h"
+#include "mainwin/SensorPictures.h"
+#include "mainwin/WindowTexts.h"
 #include "mainwin/frmMainMenu.h"
+#include "mainwin/frmMonitor.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +27,7 @@
 namespace {
 
 const QString Section = QStringLiteral("frmMain");
+const QString MonitorWindow = QStringLiteral("frmMonitor");
 constexpr int ClientWidth = 640;
 constexpr int ClientHeight = 480;
 constexpr int PollIntervalMs = 250;
@@ -35,18 +42,27 @@ void run(const Step& step, Args&&... args) {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(Section);
     setWindowTitle(QStringLiteral("Zelvo 8200"));
+    // The child windows show the main window's icon too.
+    setWindowIcon(QIcon(QPixmap::fromImage(SensorPictures::ProgramIcon())));
+    setContextMenuPolicy(Qt::NoContextMenu);   // the toolbar is not for hiding
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea);
+    // The pointer over the empty background hides the button tip and the quick help.
+    mdiArea->viewport()->setMouseTracking(true);
+    mdiArea->viewport()->installEventFilter(this);
     mnMacros = frmMainMenu::Build(this);
     buildStatusBar();
-    connectWindowMenu();
+    connectMenuCommands();
 
     timSensorPoll = new QTimer(this);
     timSensorPoll->setObjectName(QStringLiteral("timSensorPoll"));
     timSensorPoll->setInterval(PollIntervalMs);
     connect(timSensorPoll, &QTimer::timeout, this, [] { MainModule::State().PollRequest = true; });
+
+    RegisterToolWindow(MonitorWindow, {[this] { showMonitor(); }, [this] { return monitor_ && monitor_->Loaded; },
+                                       [this] { monitor_->SetLanguage(); }});
 
     Window::SetMainWindow(this);
     Sensor::SetMainWindowServices(this);
@@ -55,6 +71,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 frmMain::~frmMain() {
+    Toolbar::HideButtonTip();
     Sensor::SetMainWindowServices(nullptr);
     Editors::SetHost(nullptr);
     const Options::SettingsServices standIns = Options::DefaultServices();
@@ -68,29 +85,26 @@ void frmMain::buildStatusBar() {
     bar->setSizeGripEnabled(false);
     lblMessage = new QLabel(bar);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setTextFormat(Qt::PlainText);
+    // However long a help text, the line shrinks with the window (to nothing
+    // in a very narrow one) instead of widening it.
+    lblMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(lblMessage, 1);
     lblPort = new QLabel(QStringLiteral(" NONE "), bar);
     lblPort->setObjectName(QStringLiteral("lblPort"));
+    lblPort->setTextFormat(Qt::PlainText);
     lblPort->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->addPermanentWidget(lblPort);
+    imgQB = new QLabel(bar);
+    imgQB->setObjectName(QStringLiteral("imgQB"));
+    imgQB->setContentsMargins(0, 0, 3, 0);   // 3 pixels from the right edge
+    bar->addPermanentWidget(imgQB);
     // Never shown: its height in the system font tells small from large
     // fonts when a default window place is chosen.
     lblRefHeight = new QLabel(QStringLiteral("Xg"), bar);
     lblRefHeight->setObjectName(QStringLiteral("lblRefHeight"));
     lblRefHeight->adjustSize();
     lblRefHeight->hide();
-}
-
-void frmMain::connectWindowMenu() {
-    for (const frmMainMenu::WindowItem& entry : frmMainMenu::ToolWindowItems) {
-        const QString item = QLatin1String(entry.item);
-        connect(MenuItem(item), &QAction::triggered, this, [this, item] { showFromWindowMenu(item); });
-    }
-    const QString parameter = QLatin1String(frmMainMenu::ParameterItem);
-    connect(MenuItem(parameter), &QAction::triggered, this, [this, parameter] { showFromWindowMenu(parameter); });
-    connect(MenuItem(QStringLiteral("mnDefaultPosition")), &QAction::triggered, this, &frmMain::setDefaultPositions);
-    connect(MenuItem(QStringLiteral("mnContents")), &QAction::triggered, this, [] { Window::ShowHelp(0); });
-    connect(MenuItem(QStringLiteral("mnExit")), &QAction::triggered, this, &QWidget::close);
 }
 
 // The settings carry the check marks of the window menu from one run to the next.
@@ -107,13 +121,21 @@ void frmMain::installSettingsServices() {
 
 QAction* frmMain::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
 
+void frmMain::RegisterToolWindow(const QString& windowName, ToolWindow window) {
+    toolWindows_.insert(windowName, std::move(window));
+}
+
 void frmMain::setVisible(bool visible) {
     // The first showing loads the window, before it appears.
-    if (visible && !loaded_) {
+    const bool first = visible && !loaded_;
+    if (first) {
         loaded_ = true;
         Load();
     }
     QMainWindow::setVisible(visible);
+    // The first activation shows the windows of the last run; ask for it
+    // rather than wait until the user happens to click into the window.
+    if (first) activateWindow();
 }
 
 void frmMain::Load() {
@@ -123,14 +145,17 @@ void frmMain::Load() {
     // A stored place wins over the centred one.
     Window::CenterForm(this);
     Window::RestoreWindowPos(this);
+    QPixmap logo = QPixmap::fromImage(SensorPictures::MakerLogo());
+    Toolbar::MakePictureTransparent(logo);
+    imgQB->setPixmap(logo);
     LanguageUtil::InitLanguages(QStringLiteral("GER"), QStringLiteral("Deutsch"));
-    run(Steps.InitToolbar);
+    buildToolbar();
     MenuItem(QStringLiteral("mnDefaultPosition"))->setEnabled(Window::HasDefaultWindowPos(this));
     run(Steps.InitPort);
     run(Steps.InitRecentFiles);
     run(Steps.LoadCommandHistory);
     Options::LoadSettings();
-    run(Steps.DetectSensor);
+    Sensor::DetectSensor();
     SetLanguage();
 }
 
@@ -143,10 +168,20 @@ bool frmMain::event(QEvent* event) {
     return handled;
 }
 
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mdiArea->viewport() && event->type() == QEvent::MouseMove) {
+        Toolbar::HideButtonTip();
+        ShowQuickHelp(0);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // The check marks say which windows were open when the program last ended.
 void frmMain::showWindowsOfLastRun() {
-    for (const frmMainMenu::WindowItem& entry : frmMainMenu::ToolWindowItems)
-        if (MenuItem(QLatin1String(entry.item))->isChecked()) run(Steps.ShowToolWindow, QLatin1String(entry.window));
+    for (const frmMainMenu::WindowItem& entry : frmMainMenu::ToolWindowItems) {
+        const auto window = toolWindows_.constFind(QLatin1String(entry.window));
+        if (MenuItem(QLatin1String(entry.item))->isChecked() && window != toolWindows_.cend()) run(window->Show);
+    }
     const SensorStateData& sensor = Sensor::State();
     if (sensor.SensorState == 1 && ParameterMenuChecked() && sensor.SensorForm) sensor.SensorForm->Show();
 }
@@ -156,8 +191,10 @@ void frmMain::showWindowsOfLastRun() {
 void frmMain::showFromWindowMenu(const QString& item) {
     MenuItem(item)->setChecked(true);
     if (item != QLatin1String(frmMainMenu::ParameterItem)) {
-        for (const frmMainMenu::WindowItem& entry : frmMainMenu::ToolWindowItems)
-            if (item == QLatin1String(entry.item)) run(Steps.ShowToolWindow, QLatin1String(entry.window));
+        for (const frmMainMenu::WindowItem& entry : frmMainMenu::ToolWindowItems) {
+            const auto window = toolWindows_.constFind(QLatin1String(entry.window));
+            if (item == QLatin1String(entry.item) && window != toolWindows_.cend()) run(window->Show);
+        }
         return;
     }
     SensorStateData& sensor = Sensor::State();
@@ -165,6 +202,19 @@ void frmMain::showFromWindowMenu(const QString& item) {
     sensor.SensorForm->Show();
     sensor.SensorForm->SetWindowState(0);
     sensor.SensorForm->ZOrder();
+}
+
+frmMonitor* frmMain::Monitor() const { return monitor_; }
+
+void frmMain::showMonitor() {
+    if (!monitor_) {
+        monitor_ = new frmMonitor(mdiArea);
+        connect(monitor_, &frmMonitor::closed, this, [this] { MenuItem(QStringLiteral("mnMonitor"))->setChecked(false); });
+    }
+    QWidget* sub = monitor_->parentWidget();
+    sub->showNormal();
+    sub->raise();
+    mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(sub));
 }
 
 void frmMain::setDefaultPositions() {
@@ -182,38 +232,47 @@ void frmMain::setDefaultPositions() {
         Window::SetDefaultWindowPos(dynamic_cast<QWidget*>(sensor.SensorForm), sensor.SensorForm->name(), true);
 }
 
+// After a change of language every loaded window reads its texts again; the
+// display window has none to translate.
+void frmMain::translateLoadedWindows() {
+    SetLanguage();
+    for (const char* name : {"frmCommand", "frmMonitor", "frmDistance"}) {
+        const auto window = toolWindows_.constFind(QLatin1String(name));
+        if (window != toolWindows_.cend() && window->Loaded && window->Loaded()) run(window->SetLanguage);
+    }
+    const SensorStateData& sensor = Sensor::State();
+    if (!sensor.SensorFormName.isEmpty() && sensor.SensorForm && sensor.SensorForm->Loaded())
+        sensor.SensorForm->SetLanguage();
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (Steps.QuerySaveChanges && !Steps.QuerySaveChanges()) {
+    if (!Sensor::QuerySaveChanges()) {
         event->ignore();
         return;
     }
-    run(Steps.HideButtonTip);
-    run(Steps.StopProtFile);
+    Toolbar::HideButtonTip();
+    run(Steps.StartProtFile, false);
     run(Steps.SaveCommandHistory);
     Window::SaveWindowPos(this);
     // While the tool windows are still open, their check marks are intact.
     Options::SaveSettings();
-    run(Steps.ClosePort);
+    Ports::ClosePort();
     // Qt would delete the child windows without asking them; closing them
     // first lets each one save its own state.
     mdiArea->closeAllSubWindows();
     event->accept();
 }
 
-void frmMain::setToolbarButtonsDisabled(std::initializer_list<int> buttons, bool disabled) {
-    for (int button : buttons) run(Steps.SetToolbarButtonDisabled, button, disabled);
-}
-
 void frmMain::EnableStoRcl(bool enable) {
     for (const char* item : {"mnSensStore", "mnSensRecall"}) MenuItem(QLatin1String(item))->setEnabled(enable);
-    setToolbarButtonsDisabled({7, 8}, !enable);
+    for (int button : {7, 8}) Toolbar::SetButtonDisabled(ToolbarButtons[size_t(button)], !enable);
 }
 
 void frmMain::EnableData(int state) {
     const bool enable = state == 1;
     for (const char* item : {"mnSave", "mnPrint", "mnExport", "mnSensWrite", "mnInfo"})
         MenuItem(QLatin1String(item))->setEnabled(enable);
-    setToolbarButtonsDisabled({1, 2, 4}, !enable);
+    for (int button : {1, 2, 4}) Toolbar::SetButtonDisabled(ToolbarButtons[size_t(button)], !enable);
 }
 
 void frmMain::ShowQuickHelp(int helpId) { lblMessage->setText(' ' + GetQuickHelp(helpId)); }
@@ -224,12 +283,22 @@ void frmMain::SetLanguage() {
         LanguageUtil::StoreOriginalText(this);
         for (const QString& item : frmMainMenu::TranslatedItems()) LanguageUtil::StoreOriginalText(MenuItem(item));
         for (QAction* macro : mnMacros->actions()) LanguageUtil::StoreOriginalText(macro);
+        for (Toolbar::ToolbarButton& button : ToolbarButtons) button.DesignTip = button.Tip;
     }
-    LanguageUtil::TranslateControl(Section, this);
-    for (const QString& item : frmMainMenu::TranslatedItems()) LanguageUtil::TranslateControl(Section, MenuItem(item));
-    run(Steps.TranslateToolbar);
-    StopCaption = GetLangText(Section, QStringLiteral("StopRec"), QStringLiteral("&Aufzeichnung stoppen"));
-    StartCaption = GetLangText(Section, QStringLiteral("StartRec"), QStringLiteral("&Aufzeichnung starten"));
+    const auto translated = [](const QString& key, const QString& design) {
+        return UsableCaption(GetLangText(Section, key, design), design);
+    };
+    setWindowTitle(translated(Section, property("tag").toString()));
+    for (const QString& item : frmMainMenu::TranslatedItems()) {
+        QAction* action = MenuItem(item);
+        action->setText(translated(item, action->property("tag").toString()));
+    }
+    for (int i = 0; i < int(ToolbarButtons.size()); ++i) {
+        Toolbar::ToolbarButton& button = ToolbarButtons[size_t(i)];
+        button.Tip = translated(QStringLiteral("Tooltip") + QString::number(i), button.DesignTip);
+    }
+    StopCaption = translated(QStringLiteral("StopRec"), QStringLiteral("&Aufzeichnung stoppen"));
+    StartCaption = translated(QStringLiteral("StartRec"), QStringLiteral("&Aufzeichnung starten"));
 }
 
 void frmMain::SetParameterMenuEnabled(bool enabled) {
@@ -240,7 +309,10 @@ bool frmMain::ParameterMenuChecked() const {
     return MenuItem(QLatin1String(frmMainMenu::ParameterItem))->isChecked();
 }
 
-bool frmMain::DisplayWindowLoaded() const { return Steps.DisplayWindowLoaded && Steps.DisplayWindowLoaded(); }
+bool frmMain::DisplayWindowLoaded() const {
+    const auto display = toolWindows_.constFind(QStringLiteral("frmShowIt"));
+    return display != toolWindows_.cend() && display->Loaded && display->Loaded();
+}
 
 void frmMain::InitDisplayWindow() { run(Steps.InitDisplayWindow); }
 

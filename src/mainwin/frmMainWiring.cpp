@@ -2,7 +2,6 @@
 
 #include "frame/SettingsServices.h"
 #include "link/Ports.h"
-#include "link/SensorDetection.h"
 #include "mainwin/frmMain.h"
 #include "platform/SerialPort.h"
 
@@ -17,10 +16,6 @@ SerialPort& comSensor() {
 }  // namespace
 
 void ConnectProgramParts(frmMain& window) {
-    frmMainSteps& steps = window.Steps;
-    steps.InitPort = [&window] { Ports::InitPort(&comSensor(), window.lblPort); };
-    steps.DetectSensor = [] { Sensor::DetectSensor(); };
-    steps.QuerySaveChanges = [] { return Sensor::QuerySaveChanges(); };
-    steps.ClosePort = [] { Ports::ClosePort(); };
+    window.Steps.InitPort = [&window] { Ports::InitPort(&comSensor(), window.lblPort); };
     Options::Services().SetPort = [](QString& name) { Ports::SetPort(name); };
 }

@@ -2,8 +2,7 @@
 
 class frmMain;
 
-// Connects the main window's start-up and shutdown to the program's parts
-// that carry them out (serial line, sensor detection, settings services).
-// The program calls it once for its main window; tests that want the real
-// parts do the same.
+// Connects the main window to the real serial port: the line it opens at
+// start-up and the port the settings name. The program calls it once for its
+// main window; tests that talk to a simulated sensor do the same.
 void ConnectProgramParts(frmMain& window);

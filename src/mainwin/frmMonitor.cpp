@@ -55,7 +55,6 @@ frmMonitor::frmMonitor(QMdiArea* area) {
     lstComm->setUniformItemSizes(true);
     lstComm->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     lstComm->setMinimumHeight(1);
-    KeepDesignText(lstComm);
     chkDynamic = new QCheckBox(QStringLiteral("&dynamische Daten"), this);
     chkDynamic->setObjectName(QStringLiteral("chkDynamic"));
     chkStatic = new QCheckBox(QStringLiteral("&statische Daten"), this);

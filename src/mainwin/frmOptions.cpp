@@ -98,7 +98,6 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     LanguageUtil::SelectLanguage(currentLanguage);
     cmbLanguage->setCurrentIndex(currentLanguage);
     SetCheck(chkSendRST, Options::Current().SendRST);
-    Window::CenterForm(this);
     Toolbar::HideButtonTip();
 }
 

@@ -62,7 +62,6 @@ frmPrintComment::frmPrintComment(QWidget* parent) : QDialog(parent) {
     connect(btHelp, &QPushButton::clicked, this, [] { Window::ShowHelp(HelpContext); });
 
     SetLanguage();
-    Window::CenterForm(this);
 }
 
 void frmPrintComment::SetLanguage() {
@@ -82,7 +81,7 @@ bool frmPrintComment::GetComment(QString& comment) {
     m.confirmed = false;
     comment = m.comment;
     frmPrintComment dialog(Window::MainWindow());
-    dialog.exec();
+    Window::ShowModalCentered(&dialog);
     if (m.confirmed) comment = m.comment;
     return m.confirmed;
 }

@@ -7,7 +7,7 @@
 #include <thread>
 
 void FakeSerialControl::arriveLater(int ms, const QByteArray& bytes) {
-    QTimer::singleShot(ms, [this, bytes] {
+    QTimer::singleShot(ms, &arrivals_, [this, bytes] {
         if (open_) input_.append(bytes);
     });
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QObject>
 #include <functional>
 
 // An in-process stand-in for the serial port. What the program writes is
@@ -48,6 +49,9 @@ public:
 private:
     void requestComplete(const QByteArray& request);
 
+    // Owns the timers of late arrivals, so that none outlives the fake and
+    // lands in a later test.
+    QObject arrivals_;
     QString name_;
     bool open_ = false;
     QByteArray input_;

@@ -2,6 +2,8 @@
 #include "link/LinkTestFixture.h"
 #include "link/Sensor.h"
 
+#include <functional>
+
 namespace {
 
 struct NestedRun {
@@ -70,6 +72,59 @@ TEST_F(LinkTest, WaitBeyondTheDeepestNestingReturnsAtOnce) {
     EXPECT_EQ(Ports::State().ParkedCount[Ports::MaxReadDepth], 0);
     Ports::State().ReadDepth = 0;
     EXPECT_EQ(Ports::ReadAnswer(answer), 0);
+}
+
+// Only the start of a nested request parks the waiting answer. Its retries
+// and the flush after an overlong answer throw input away: what comes then
+// belongs to the nested request, never to the request waiting further out.
+TEST_F(LinkTest, NestedRetriesDoNotParkTheirOwnLateAnswers) {
+    constexpr int Timeout = 60;
+    constexpr int LateMs = Timeout * 3 / 2;   // after the try gave up, within a further wait
+    struct Case {
+        const char* name;
+        std::function<void()> nested;
+        std::function<QByteArray(const QByteArray&)> sensor;
+    };
+    int tries = 0;
+    const auto lateFirst = [&](const QByteArray& answer) {
+        return [&, answer](const QByteArray&) {
+            if (tries++ > 0) return answer;
+            port.arriveLater(LateMs, answer);
+            return QByteArray();
+        };
+    };
+    const Case cases[] = {
+        {"a command whose first answer comes late",
+         [] {
+             QString answer;
+             Ports::AnswerBytes bytes{};
+             Sensor::SendCommand("SS1", answer, bytes);
+         },
+         lateFirst("1\r")},
+        {"a parameter write whose first answer comes late",
+         [] { Sensor::SetParameter("SD1", "500"); }, lateFirst("\x80\r")},
+        {"an overlong answer with more behind it",
+         [] {
+             QString answer;
+             Ports::AnswerBytes bytes{};
+             Sensor::SendCommand("^4^ID", answer, bytes);
+         },
+         [](const QByteArray& request) { return request == "ID" ? QByteArray("ABCDEF\rMORE\r") : QByteArray(); }},
+    };
+    Ports::SetTimeout(Timeout);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tries = 0;
+        port.respond = [&c](const QByteArray& request) { return request == "AD" ? QByteArray() : c.sensor(request); };
+        QTimer::singleShot(10, c.nested);
+        QString outer = "old";
+        Ports::AnswerBytes bytes{};
+        EXPECT_EQ(Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false), 0);
+        EXPECT_EQ(outer, "");
+        EXPECT_EQ(Ports::ReadDepth(), 0);
+        // Let a late answer arrive before the next case starts.
+        Ports::Delay(LateMs);
+    }
 }
 
 }  // namespace

@@ -79,15 +79,6 @@ TEST(ToolbarPicture, TransparentPictureShowsOnlyNonKeyPixels) {
     EXPECT_EQ(result.pixel(1, 1), qRgb(191, 192, 192));
 }
 
-TEST(ToolbarPicture, EveryButtonHasItsOwnIcon) {
-    for (int i = 0; i <= 10; ++i) {
-        const QImage icon = ToolbarPictures::ToolbarIcon(i);
-        ASSERT_EQ(icon.size(), QSize(24, 24)) << i;
-        for (int j = 0; j < i; ++j) EXPECT_NE(icon, ToolbarPictures::ToolbarIcon(j)) << i << " " << j;
-    }
-    EXPECT_TRUE(ToolbarPictures::ToolbarIcon(11).isNull());
-}
-
 struct TipCase {
     const char* what;
     QRect button;

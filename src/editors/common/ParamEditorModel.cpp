@@ -38,6 +38,12 @@ void ParamEditorModel::Build(const std::vector<ParamRow>& rows) {
     table_.Count = index;
 }
 
+void ParamEditorModel::Rebuild(const std::vector<ParamRow>& rows) {
+    table_.Clear();
+    initDone_ = false;
+    Build(rows);
+}
+
 int ParamEditorModel::IndexOfId(int id) const {
     for (int i = 1; i <= table_.Count; ++i)
         if (table_[i].ID == id) return i;
@@ -63,11 +69,15 @@ void ParamEditorModel::Fill(ParamRec& rec) {
 void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& progress) {
     BusyGuard busy(*this);
     if (!source) {
-        progress.ShowForm(RWState::ReadMode, table_.Count + 1);
+        progress.ShowForm(RWState::ReadMode, table_.Count + 1 + afterReadSteps_);
         progress.IncBar();
     }
+    bool cancelled = false;
     for (int i = 1; i <= table_.Count; ++i) {
-        if (!source && !progress.IncBar()) break;
+        if (!source && !progress.IncBar()) {
+            cancelled = true;
+            break;
+        }
         ParamRec& rec = table_[i];
         if (!rec.Readable || (source && !rec.Stored)) continue;
         if (Sensor::IsParamSupported(rec)) {
@@ -77,6 +87,7 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
         Fill(rec);
     }
     if (!source) {
+        if (!cancelled && afterSensorRead_) afterSensorRead_(progress);
         progress.Unload();
     } else if (!Sensor::State().OfflineMode) {
         // A file opened while a sensor is connected: its values go to the
@@ -93,7 +104,7 @@ void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& pro
         progress.IncBar();
     }
     for (int i = 1; i <= table_.Count; ++i) {
-        if (!target && !progress.IncBar()) break;
+        if (!target && !progress.IncBar() && writeCancellable_) break;
         const ParamRec& rec = table_[i];
         if (!rec.Stored || !(rec.BulkWrite || target)) continue;
         // Writing back the rejection status would only be rejected again (and
@@ -104,14 +115,15 @@ void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& pro
     if (!target) progress.Unload();
 }
 
-bool ParamEditorModel::Commit(int index, const QString& value, bool writeNow) {
+bool ParamEditorModel::Commit(int index, const QString& value, bool writeNow, const QStringList& parts) {
     if (!table_.InUse(index)) return false;
     ParamRec& rec = table_[index];
     if (value == rec.Value) return false;
     rec.Value = value;
     Sensor::State().DataChanged = true;
     if (writeNow && !Sensor::State().OfflineMode) {
-        Editors::Link().SetParameter(rec.Key, rec.Value, std::nullopt);
+        if (parts.isEmpty()) Editors::Link().SetParameter(rec.Key, rec.Value, std::nullopt);
+        for (const QString& part : parts) Editors::Link().SetParameter(rec.Key, part, std::nullopt);
         WalkChain(index, rec.Key, ShowUnreadable::Yes);
     } else {
         Fill(rec);

@@ -3,6 +3,7 @@
 #include "link/ParamRec.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <optional>
@@ -74,9 +75,24 @@ public:
 
     void SetFillForm(FillFormHook fillForm) { fillForm_ = std::move(fillForm); }
 
+    // Work of a line after every record was read from the sensor (not after
+    // a cancel), while the progress window is still open; it adds extraSteps
+    // to the window's count.
+    using SensorReadHook = std::function<void(TransferProgress&)>;
+    void SetAfterSensorRead(int extraSteps, SensorReadHook hook) {
+        afterReadSteps_ = extraSteps;
+        afterSensorRead_ = std::move(hook);
+    }
+    // Whether the progress window's cancel stops a write to the sensor (it
+    // does unless a line says otherwise).
+    void SetSensorWriteCancellable(bool cancellable) { writeCancellable_ = cancellable; }
+
     // Builds the table once; later calls change nothing.
     void Build(const std::vector<ParamRow>& rows);
     bool InitDone() const { return initDone_; }
+    // Builds the table anew, for a line whose records depend on the sensor
+    // that detection found (the same window serves the next sensor).
+    void Rebuild(const std::vector<ParamRow>& rows);
 
     ParamTable& Table() { return table_; }
     const ParamTable& Table() const { return table_; }
@@ -115,8 +131,10 @@ public:
     // Stores an edited value. An unchanged value does nothing and returns
     // False. Otherwise marks the data set changed; with writeNow while online
     // writes "KEY,VALUE" and re-reads the dependency chain, showing every
-    // record on it, else shows the record again.
-    bool Commit(int index, const QString& value, bool writeNow);
+    // record on it, else shows the record again. A value of several fields
+    // that the sensor takes one at a time is written as one "KEY,PART"
+    // command per entry of parts.
+    bool Commit(int index, const QString& value, bool writeNow, const QStringList& parts = {});
 
     // Re-reads the record a typed command word names (Key or AltKey; a word
     // that still carries arguments counts by its text before the first ",")
@@ -137,4 +155,7 @@ private:
     bool initDone_ = false;
     int busyDepth_ = 0;
     FillFormHook fillForm_;
+    int afterReadSteps_ = 0;
+    SensorReadHook afterSensorRead_;
+    bool writeCancellable_ = true;
 };

@@ -26,6 +26,7 @@ const char* const HelpIdProperty = "helpId";
 const char* const CommitIdProperty = "commitId";
 const char* const SelectAllProperty = "selectAllOnFocus";
 const char* const BlankCommitsProperty = "blankCommits";
+const char* const FocusFieldProperty = "focusField";
 
 bool isEnterKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
@@ -143,6 +144,7 @@ void ParamEditorWindow::Load() {
     ParamEditorModel::BusyGuard busy(model_);
     currentField_ = 0;
     currentBox_ = nullptr;
+    currentIsFocusField_ = false;
     ApplyFixedSize();
     Frame()->move(0, 0);
     Window::RestoreWindowPos(this);
@@ -219,6 +221,11 @@ void ParamEditorWindow::BindList(QComboBox* list, int helpId, std::function<void
     connect(list, &QComboBox::activated, this, [click = std::move(click)](int) { click(); });
 }
 
+void ParamEditorWindow::BindFocusField(QWidget* control, int id) {
+    control->setProperty(FocusFieldProperty, id);
+    control->installEventFilter(this);
+}
+
 void ParamEditorWindow::BindHoverHelp(QWidget* control, int topic) {
     control->setMouseTracking(true);
     control->installEventFilter(this);
@@ -257,6 +264,11 @@ bool ParamEditorWindow::eventFilter(QObject* watched, QEvent* event) {
         CommitCurrentField();
         return true;
     }
+    if (event->type() == QEvent::FocusIn && watched->property(FocusFieldProperty).isValid()) {
+        currentField_ = watched->property(FocusFieldProperty).toInt();
+        currentBox_ = nullptr;
+        currentIsFocusField_ = true;
+    }
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box && box->property(CommitIdProperty).isValid()) {
         if (event->type() == QEvent::FocusIn) HandleFocusIn(box);
@@ -271,13 +283,13 @@ bool ParamEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool ParamEditorWindow::HandleFocusIn(QLineEdit* box) {
+void ParamEditorWindow::HandleFocusIn(QLineEdit* box) {
     currentField_ = box->property(CommitIdProperty).toInt();
     currentBox_ = box;
+    currentIsFocusField_ = false;
     // A click that gives the focus would clear a selection made at once.
     if (box->property(SelectAllProperty).toBool())
         QTimer::singleShot(0, box, [box] { SelectAllText(box); });
-    return false;
 }
 
 void ParamEditorWindow::HandleFocusOut(QLineEdit* box, Qt::FocusReason reason) {
@@ -291,6 +303,11 @@ void ParamEditorWindow::HandleFocusOut(QLineEdit* box, Qt::FocusReason reason) {
 }
 
 void ParamEditorWindow::CommitCurrentField() {
+    // A list or check box commits what it shows; its commit writes only a change.
+    if (currentIsFocusField_) {
+        PutData(currentField_, true);
+        return;
+    }
     // Enter commits what the user typed into the current field; a field shown
     // as filled (or emptied) by the editor has nothing to write.
     if (!currentBox_ || !currentBox_->isModified()) return;
@@ -304,6 +321,7 @@ void ParamEditorWindow::ShowHoverHelp(QWidget* control, const HoverHelp& help, c
 }
 
 void ParamEditorWindow::QuickHelpTick() {
+    TimerTick();
     if (!Editors::Host().IsMainWindowActive()) return;
     if (Frame()->windowState() & Qt::WindowMinimized) return;
     ShowComboHelpAt(mapFromGlobal(QCursor::pos()));

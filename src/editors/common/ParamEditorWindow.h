@@ -75,6 +75,7 @@ public:
 
     // The progress window the transfers drive (tests substitute their own).
     void SetProgress(TransferProgress* progress);
+    TransferProgress& Progress() { return *progress_; }
 
 protected:
     ParamEditorWindow(const QString& windowName, int tableUpperBound);
@@ -87,6 +88,9 @@ protected:
     virtual void LoadPictures() {}
     // Load step 8.
     virtual bool StoreRecallEnabled() const = 0;
+    // Work of the quick-help timer's every tick before its list test, even
+    // while the main window is not the active one.
+    virtual void TimerTick() {}
     // The lists the quick-help timer tests, in order, under the window's
     // current variant.
     virtual std::vector<QComboBox*> ComboHelpOrder() const = 0;
@@ -105,6 +109,9 @@ protected:
                      Blank blank = Blank::Commits);
     // A list: click is its Click handler (layout, then the commit unless Busy).
     void BindList(QComboBox* list, int helpId, std::function<void()> click);
+    // A control other than a text box (a list, a check box) that becomes the
+    // current field when it gets the focus: Enter then commits id.
+    void BindFocusField(QWidget* control, int id);
     // Hovering shows a fixed topic (0 clears the line).
     void BindHoverHelp(QWidget* control, int topic);
     // Hovering shows the topic of another control, read when the mouse moves.
@@ -141,7 +148,7 @@ private:
     void KeepWindowNormal();
     void QuickHelpTick();
     void QueryUnload();
-    bool HandleFocusIn(QLineEdit* box);
+    void HandleFocusIn(QLineEdit* box);
     void HandleFocusOut(QLineEdit* box, Qt::FocusReason reason);
     void CommitCurrentField();
     void ShowHoverHelp(QWidget* control, const HoverHelp& help, const QPoint& pos);
@@ -154,6 +161,7 @@ private:
     bool designTextsStored_ = false;
     int currentField_ = 0;
     QLineEdit* currentBox_ = nullptr;
+    bool currentIsFocusField_ = false;   // the current field is a BindFocusField control
     QSize fixedSize_;
     QWidget* rightMostFrame_ = nullptr;
     QWidget* bottomFrame_ = nullptr;

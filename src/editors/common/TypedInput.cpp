@@ -1,6 +1,9 @@
 #include "editors/common/TypedInput.h"
 
+#include "frame/NumberFormat.h"
 #include "frame/STRING_UTIL.h"
+
+#include <QRegularExpression>
 
 namespace TypedInput {
 
@@ -16,6 +19,15 @@ std::optional<float> Number(const QString& text) {
     const float value = StrToSingle(text, error);
     if (error != 0) return std::nullopt;
     return value;
+}
+
+std::optional<double> LeadingNumber(const QString& text) {
+    if (!IsSingleValue(text)) return std::nullopt;
+    // The sensor's reading of the text gives 0 for "abc" as for "0": only a
+    // digit where the number starts tells them apart.
+    static const QRegularExpression startsWithNumber(QStringLiteral("^ *[+-]?\\.?[0-9]"));
+    if (!startsWithNumber.match(text).hasMatch()) return std::nullopt;
+    return NumberFormat::LeadingNumber(text);
 }
 
 std::optional<QString> AsTyped(const QString& text) {

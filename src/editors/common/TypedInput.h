@@ -14,6 +14,12 @@ bool IsSingleValue(const QString& text);
 // empty or blank text or one that is no number.
 std::optional<float> Number(const QString& text);
 
+// The number a typed text starts with, read as the sensor's own texts are
+// ("." is the decimal point, reading stops where the number ends: "12mm"
+// gives 12); nothing when the text holds no number at its start or is no
+// single value. For fields the program writes in a fixed format.
+std::optional<double> LeadingNumber(const QString& text);
+
 // A field whose text goes to the sensor exactly as typed ("0500" stays
 // "0500"): the text when it is a number and a single value.
 std::optional<QString> AsTyped(const QString& text);

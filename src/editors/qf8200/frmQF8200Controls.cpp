@@ -57,7 +57,6 @@ QLabel* displayLabel(QWidget* parent, const char* name, QRect rect) {
     QLabel* label = makeLabel(parent, name, "", rect);
     label->setFrameShape(QFrame::StyledPanel);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setProperty("tag", QStringLiteral("NOLANG"));
     return label;
 }
 
@@ -287,7 +286,6 @@ void frmQF8200::BuildDip() {
     // One pixel more than the switches, for the right edge of the last one.
     picDips->setGeometry(PictureLeft, PictureTop, SwitchWidth * DipSwitches::Count + 1, 2 * SwitchWidth);
     lblDipOn = makeLabel(f, "lblDipOn", "ON", {PictureLeft - 24, PictureTop, 22, 14});
-    lblDipOn->setProperty("tag", QStringLiteral("NOLANG"));
     for (int i = 0; i < DipSwitches::Count; ++i) {
         const QByteArray digit = QByteArray::number((i + 1) % 10);
         lblDipCount[size_t(i)] = arrayLabel(f, "lblDipCount", i, digit.constData(),

@@ -55,14 +55,6 @@ TEST_F(ModelTest, SensorReadAsksReadableRecordsUntilCancelled) {
     }
 }
 
-TEST_F(ModelTest, SensorReadKeepsTheRejectionOfAnUnknownParameter) {
-    model.ReadAll(std::nullopt, fakes.progress);
-    EXPECT_EQ(model[NDE].Value, QString(QChar(0x82)));
-    EXPECT_EQ(model[NDE].RawAnswer[0], 0x82);
-    EXPECT_FALSE(model.IsValid(NDE));
-    EXPECT_TRUE(model.IsValid(SD11));
-}
-
 TEST_F(ModelTest, FileReadTakesStoredRecordsAndKeepsRejectionsInvalid) {
     Sensor::State().OfflineMode = true;
     set(VS, "34000");
@@ -154,14 +146,6 @@ TEST_F(ModelTest, TypedCommandsReReadWhatTheyName) {
         EXPECT_EQ(filled, c.filled) << c.word.toStdString();
     }
     EXPECT_EQ(model[SD11].Value, "500");
-}
-
-TEST_F(ModelTest, BuildsItsTableOnce) {
-    model.Build({ParamRow(1, "X")});
-    EXPECT_EQ(model.Count(), 6);
-    EXPECT_EQ(model.IndexOfId(1027), NDE);
-    EXPECT_EQ(model.IndexOfKey("REF"), REF);
-    EXPECT_EQ(model.IndexOfId(1003), 0);
 }
 
 }  // namespace

@@ -35,14 +35,9 @@ TEST(TypedInput, GeneralTextNeverUsesTheLocaleSeparator) {
     LocaleScope german(QLocale::German);
     EXPECT_EQ(TypedInput::Number("343,2"), 343.2f);
     EXPECT_EQ(TypedInput::Number("343.2"), std::nullopt);   // no group separator inside a decimal
-    struct Case {
-        float value;
-        const char* text;
-    } const cases[] = {
-        {343.2f * 100.0f, "34320"}, {331.33f * 100.0f, "33133"}, {8.02f * 100.0f, "802.0001"},
-        {1000.0f, "1000"},          {34321.5f, "34321.5"},        {0.5f, "0.5"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(TypedInput::GeneralText(c.value), c.text);
+    EXPECT_EQ(TypedInput::GeneralText(8.02f * 100.0f), "802.0001");   // single precision, 7 digits
+    EXPECT_EQ(TypedInput::GeneralText(34321.5f), "34321.5");
+    EXPECT_EQ(TypedInput::GeneralText(1000.0f), "1000");
 }
 
 TEST(DipSwitches, HexDigitsGiveTheSwitches) {

@@ -59,10 +59,7 @@ TEST_F(QF8200CommitTest, EnterWithoutAnEditWritesNothing) {
 }
 
 TEST_F(QF8200CommitTest, PassingThroughAShortenedValueWritesNothing) {
-    fakes.sensor.values = QF8200Sensor(true);
-    fakes.sensor.values["FSF"] = "1,-1";
-    open(true);
-    fakes.sensor.values["FSF"] = "1,-1";
+    open(true, {{"FSF", "1,-1"}});
     window->txtFailCurrent->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(window->txtFailCurrent->text(), "-1");
@@ -97,9 +94,9 @@ TEST_F(QF8200CommitTest, ChoosingAMethodLaysOutItsFields) {
     fakes.sensor.take();
     EXPECT_FALSE(window->txtMCount->isHidden());
     EXPECT_TRUE(window->txtWeight->isHidden());
+    EXPECT_EQ(window->txtNCount->text(), "0");   // the sensor answered "MXN"
     type(window->txtMCount, "0");
-    type(window->txtNCount, "0");
-    QTest::keyClick(window->txtNCount, Qt::Key_Return);
+    QTest::keyClick(window->txtMCount, Qt::Key_Return);
     EXPECT_EQ(fakes.sensor.take(), QStringList({"EM,MXN,5,2", "EM"}));
 }
 
@@ -115,23 +112,17 @@ TEST_F(QF8200CommitTest, OperatingModeDisablesTheSecondPoint) {
     EXPECT_TRUE(fakes.display.calls.contains("EnableSwitch(4,-1)"));
 }
 
-TEST_F(QF8200CommitTest, ReReadWithoutAnswerKeepsTheTypedValue) {
-    fakes.sensor.silent = {"SD11"};
-    type(window->txtSwitchDis11, "600");
-    window->txtSwitchDis11->clearFocus();
-    EXPECT_EQ(fakes.sensor.take(), QStringList({"SD11,600", "SD11"}));
-    EXPECT_EQ(window->Model()[QF8200::SD11].Value, "600");
-    EXPECT_EQ(window->txtSwitchDis11->text(), "600");
-}
-
-TEST_F(QF8200CommitTest, OfflineEditsAreStoredOnly) {
-    Sensor::State().OfflineMode = true;
-    type(window->txtSwitchDis11, "0600");
-    QTest::keyClick(window->txtSwitchDis11, Qt::Key_Return);
-    EXPECT_TRUE(fakes.sensor.take().isEmpty());
-    EXPECT_TRUE(Sensor::State().DataChanged);
-    EXPECT_EQ(window->Model()[QF8200::SD11].Value, "0600");
-    EXPECT_EQ(window->txtSwitchDis11->text(), "600");
+TEST_F(QF8200CommitTest, FileOpenedOnlineIsWrittenThroughAndReadBack) {
+    Sensor::State().SensorForm = window.get();
+    fakes.sensor.files[3] = QF8200Sensor(false);
+    fakes.sensor.files[3]["SD11"] = "650";
+    window->readdata(3);
+    const QStringList requests = fakes.sensor.take();
+    ASSERT_EQ(requests.size(), 22 + 27);   // the bulk writes, then every readable record
+    EXPECT_TRUE(requests.contains("SD11,650"));
+    EXPECT_FALSE(requests.contains("TEM,2931"));
+    EXPECT_EQ(requests.mid(22).first(), "VS");
+    EXPECT_EQ(window->txtSwitchDis11->text(), "650");
 }
 
 }  // namespace

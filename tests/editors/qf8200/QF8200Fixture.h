@@ -44,11 +44,13 @@ protected:
         Sensor::ResetStateForTests();
     }
 
-    void open(bool analog) {
+    // A window on a sensor of that variant, with some answers changed.
+    void open(bool analog, const QHash<QString, QString>& changes = {}) {
         window.reset();
         Sensor::ResetStateForTests();
         Sensor::State().SensorType = "QF3000";
         fakes.sensor.values = QF8200Sensor(analog);
+        for (auto it = changes.begin(); it != changes.end(); ++it) fakes.sensor.values[it.key()] = it.value();
         window = std::make_unique<frmQF8200>();
         window->SetProgress(&fakes.progress);
         window->Init();

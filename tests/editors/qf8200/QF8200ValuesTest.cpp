@@ -1,6 +1,5 @@
 // The QF8200 value texts and their display forms, both ways, under the C and
 // a German locale (decimal comma).
-#include "editors/qf8200/QF8200Layout.h"
 #include "editors/qf8200/QF8200Values.h"
 
 #include <QLocale>
@@ -52,7 +51,6 @@ TEST_P(QF8200ValuesTest, ComposedFromTypedText) {
         {V::ComposeSoundVelocity, "343.215", "34321.5"}, {V::ComposeSoundVelocity, "", nullopt},
         {V::ComposeReference, "1000", "1000"},     {V::ComposeReference, "999.5", "999.5"},
         {V::ComposeReference, " ", nullopt},       {V::ComposeAsTyped, "0500", "0500"},
-        {V::ComposeAsTyped, "", nullopt},          {V::ComposeAsTyped, "5x", nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(c.compose(local(c.typed)), c.value) << c.typed;
     // A comma is never the locale's decimal sign here: it would be a second argument.
@@ -148,25 +146,6 @@ TEST_P(QF8200ValuesTest, OutputsDependOnTheSecondOutput) {
     EXPECT_EQ(V::ComposeOperatingModes(0, 2, 1, false, true), "SL");
     EXPECT_EQ(V::ComposeOperatingModes(4, 2, 1, false, false), "L");
     EXPECT_EQ(V::ComposeOperatingModes(-1, 2, 1, false, false), nullopt);
-}
-
-TEST(QF8200Layout, MethodRowsAndOutputFields) {
-    struct Rows {
-        int method, diff, weight, threshold, mCount, nCount;
-    } const rows[] = {{0, 0, 0, 0, 0, 0}, {1, 1, 0, 0, 0, 0}, {2, 2, 1, 3, 0, 0}, {3, 0, 0, 0, 1, 2}, {-1, 0, 0, 0, 0, 0}};
-    for (const Rows& r : rows) {
-        const QF8200Layout::MethodRows m = QF8200Layout::EvalMethodRows(r.method);
-        EXPECT_EQ((std::array{m.diff, m.weight, m.threshold, m.mCount, m.nCount}),
-                  (std::array{r.diff, r.weight, r.threshold, r.mCount, r.nCount}))
-            << r.method;
-    }
-    EXPECT_FALSE(QF8200Layout::OperatingModeFields(0).secondPoint);
-    EXPECT_TRUE(QF8200Layout::OperatingModeFields(0).hysteresis);
-    EXPECT_FALSE(QF8200Layout::OperatingModeFields(3).hysteresis);
-    EXPECT_TRUE(QF8200Layout::OperatingModeFields(1).secondPoint);
-    EXPECT_FALSE(QF8200Layout::FailCurrentEnabled(false, 1));
-    EXPECT_FALSE(QF8200Layout::FailCurrentEnabled(true, 0));
-    EXPECT_TRUE(QF8200Layout::FailCurrentEnabled(true, 2));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, QF8200ValuesTest, ::testing::Values(QLocale::C, QLocale::German));

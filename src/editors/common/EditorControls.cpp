@@ -1,0 +1,74 @@
+#include "editors/common/EditorControls.h"
+
+#include "editors/common/Twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace EditorControls {
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, QRect twips) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(Twips::Rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return frame;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QRect rect) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(rect);
+    return label;
+}
+
+QLabel* MakeArrayLabel(QWidget* parent, const char* name, int index, const char* text, QRect rect) {
+    QLabel* label = MakeLabel(parent, name, text, rect);
+    label->setProperty("index", index);
+    return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(rect);
+    return box;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name, std::initializer_list<const char*> items, QRect rect) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    for (const char* item : items) list->addItem(QString::fromUtf8(item));
+    list->setCurrentIndex(-1);
+    list->setGeometry(rect);
+    return list;
+}
+
+QGroupBox* MakeSeparator(QWidget* parent, int index, QRect rect) {
+    auto* line = new QGroupBox(parent);
+    line->setObjectName(QStringLiteral("Frame1"));
+    line->setProperty("index", index);
+    line->setGeometry(rect);
+    return line;
+}
+
+DipSwitchPicture MakeDipSwitchPicture(QWidget* parent, QPoint topLeft, int switchWidth) {
+    constexpr int LabelHeight = 14;
+    DipSwitchPicture made;
+    made.picDips = new DipSwitchView(parent);
+    // One pixel more than the switches, for the right edge of the last one.
+    made.picDips->setGeometry(topLeft.x(), topLeft.y(), switchWidth * DipSwitches::Count + 1, 2 * switchWidth);
+    made.lblDipOn = MakeLabel(parent, "lblDipOn", "ON", {topLeft.x() - 24, topLeft.y(), 22, LabelHeight});
+    for (int i = 0; i < DipSwitches::Count; ++i) {
+        const QByteArray digit = QByteArray::number((i + 1) % 10);
+        QLabel* number = MakeArrayLabel(parent, "lblDipCount", i, digit.constData(),
+                                        {topLeft.x() + i * switchWidth, topLeft.y() + 2 * switchWidth + 1,
+                                         switchWidth, LabelHeight});
+        number->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        made.lblDipCount[size_t(i)] = number;
+    }
+    return made;
+}
+
+}  // namespace EditorControls

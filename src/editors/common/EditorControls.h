@@ -1,0 +1,40 @@
+#pragma once
+#include "editors/common/DipSwitches.h"
+
+#include <QRect>
+#include <array>
+#include <initializer_list>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Creating the controls of an editor window at their design places. Names
+// are the design names (the language file and the window keys use them);
+// texts are UTF-8.
+namespace EditorControls {
+
+// A captioned frame at a place given in twips.
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, QRect twips);
+// The other controls at places given in pixels of their frame.
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QRect rect);
+// A member of a control array: the array's name and its index.
+QLabel* MakeArrayLabel(QWidget* parent, const char* name, int index, const char* text, QRect rect);
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect);
+// A drop-down list, with no entry selected until a value is shown.
+QComboBox* MakeList(QWidget* parent, const char* name, std::initializer_list<const char*> items, QRect rect);
+// A frame without caption that draws a separating line (Frame1 and its index).
+QGroupBox* MakeSeparator(QWidget* parent, int index, QRect rect);
+
+// The DIP-switch picture with "ON" to its left and the switch numbers 1 to
+// 9 and 0 under the switches.
+struct DipSwitchPicture {
+    DipSwitchView* picDips = nullptr;
+    QLabel* lblDipOn = nullptr;
+    std::array<QLabel*, DipSwitches::Count> lblDipCount{};
+};
+DipSwitchPicture MakeDipSwitchPicture(QWidget* parent, QPoint topLeft, int switchWidth);
+
+}  // namespace EditorControls

@@ -1,0 +1,20 @@
+#pragma once
+#include <QCursor>
+#include <QGuiApplication>
+
+// The hourglass pointer while an editor talks to the sensor; the pointer
+// before it returns however the work ends. Commits may nest, and each level
+// shows its own hourglass.
+class Hourglass {
+public:
+    Hourglass() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~Hourglass() { QGuiApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+
+    // A message box in the middle of the work is shown with the normal
+    // pointer, which then stays until this level of work ends.
+    static void ShowNormalPointer() {
+        if (QGuiApplication::overrideCursor()) QGuiApplication::changeOverrideCursor(QCursor(Qt::ArrowCursor));
+    }
+};

@@ -1,0 +1,48 @@
+#include "editors/common/ValueTexts.h"
+
+#include "editors/common/TypedInput.h"
+#include "frame/NumberFormat.h"
+#include "frame/RuntimeError.h"
+
+namespace ValueTexts {
+
+using NumberFormat::Format;
+using NumberFormat::LeadingNumber;
+
+QString ShowSoundVelocity(const QString& value) { return Format(LeadingNumber(value) / 100, QStringLiteral("0.0#")); }
+
+std::optional<QString> ComposeSoundVelocity(const QString& typed) {
+    const std::optional<float> velocity = TypedInput::Number(typed);
+    if (!velocity) return std::nullopt;
+    const float hundredths = *velocity * 100.0f;   // single precision, as the sensor's unit is computed
+    return TypedInput::GeneralText(hundredths);
+}
+
+std::optional<QString> ComposeReference(const QString& typed) {
+    const std::optional<float> distance = TypedInput::Number(typed);
+    if (!distance) return std::nullopt;
+    return TypedInput::GeneralText(*distance);
+}
+
+QString ShowWholeNumber(const QString& value) { return Format(LeadingNumber(value), QStringLiteral("0")); }
+
+std::optional<QString> ComposeFormatted(const QString& typed, const QString& pattern) {
+    const std::optional<double> number = TypedInput::LeadingNumber(typed);
+    if (!number) return std::nullopt;
+    return Format(*number, pattern);
+}
+
+std::optional<int> ShowListIndex(const QString& value) {
+    try {
+        return NumberFormat::CInt(LeadingNumber(value));
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> ComposeListIndex(int index) {
+    if (index < 0) return std::nullopt;
+    return QString::number(index);
+}
+
+}  // namespace ValueTexts

@@ -1,0 +1,213 @@
+#include "editors/qf8200echo/frmQF8200Echo.h"
+
+#include "editors/common/DisplayWindowLink.h"
+#include "editors/common/EditorHost.h"
+#include "editors/common/OperatingModePictures.h"
+#include "editors/qf8200echo/EchoCommands.h"
+#include "editors/qf8200echo/EchoLink.h"
+#include "editors/qf8200echo/EchoValues.h"
+#include "editors/qf8200echo/QF8200EchoTable.h"
+#include "frame/Radio_Utils.h"
+#include "frame/STRING_UTIL.h"
+#include "frame/Slider_Util.h"
+#include "link/SensorCommands.h"
+#include "link/SensorInfo.h"
+#include "link/SensorState.h"
+#include "link/TrafficLog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+
+using namespace QF8200Echo;
+
+namespace {
+
+constexpr int InfoPage = 3;
+
+// A mode with a second switch point: window or hysteresis.
+bool hasSecondPoint(const QString& operatingMode) {
+    return operatingMode == QLatin1String("W") || operatingMode == QLatin1String("H");
+}
+
+QString sensorData(int item) {
+    QVariant value;
+    Sensor::GetSensorData(item, value);
+    return value.toString();
+}
+
+// Counts the requests in progress while it lives.
+class SensorWork {
+public:
+    explicit SensorWork(int& count) : count_(count) { ++count_; }
+    ~SensorWork() { --count_; }
+    SensorWork(const SensorWork&) = delete;
+    SensorWork& operator=(const SensorWork&) = delete;
+
+private:
+    int& count_;
+};
+
+}  // namespace
+
+std::vector<ParamRow> frmQF8200Echo::TableRows() const { return QF8200Echo::TableRows(echo_.FirmwareV2()); }
+
+void frmQF8200Echo::Init() {
+    echo_.Build(sensorData(SensorInfoItem::Version));
+    EnableFirmwareFeatures();
+}
+
+void frmQF8200Echo::readdata(std::optional<int> source) {
+    ParamEditorModel::BusyGuard busy(Model());
+    SensorWork work(sensorWork_);
+    if (Loaded()) Sensor::SetSensorCaption(*this);
+    SetSensorTyp();
+    fillingAll_ = true;
+    if (transfers_.ReadAll(source, Progress())) {
+        Editors::ShowIt().EnableSwitch(0, DisplayTrue);
+        if (!AnalogVariant()) EnableSecondSwitchPoints(echo_.Taught());
+        if (Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+        if (Loaded() && tabData->currentIndex() == InfoPage) ShowSensorInfo();
+    }
+    fillingAll_ = false;
+    if (!source) {
+        Progress().Unload();
+    } else if (!Sensor::State().OfflineMode) {
+        // A file opened while a sensor is connected: its values go to the
+        // sensor, and what the sensor then holds is shown.
+        Sensor::SensorWriteData();
+        Sensor::SensorReadData();
+    }
+}
+
+void frmQF8200Echo::WriteData(std::optional<int> target, std::optional<QVariant>) {
+    SensorWork work(sensorWork_);
+    transfers_.WriteAll(target, Progress());
+}
+
+void frmQF8200Echo::SetDefaults() { transfers_.WriteDefaultSensitivity(); }
+
+void frmQF8200Echo::GetData(int item, QVariant& value) { echo_.GetData(item, value); }
+
+bool frmQF8200Echo::ValidPar(int item) { return echo_.ValidPar(item); }
+
+QString frmQF8200Echo::GetSendCommand(QString& command, bool& flag) {
+    const EchoCommands::Translation translation = EchoCommands::Translate(echo_, command);
+    for (const auto& [request, hex] : translation.writesFirst) QF8200Echo::Link().Write(request, hex, 0);
+    if (!translation.logged.isEmpty()) TrafficLog::Offer({QStringLiteral("W: "), translation.logged, false});
+    flag = translation.flag;
+    return translation.request;
+}
+
+QString frmQF8200Echo::ConvertResult(QString& command, QString& answer) {
+    const EchoCommands::Result result = EchoCommands::ConvertResult(echo_, command, answer);
+    if (result.logged) TrafficLog::Offer({QStringLiteral("R: "), result.shown, false});
+    return result.shown;
+}
+
+void frmQF8200Echo::InterpretCommand(QString& word) {
+    ParamEditorModel::BusyGuard busy(Model());
+    SensorWork work(sensorWork_);
+    if (const int index = EchoCommands::RecordNamedBy(echo_, word)) transfers_.ReReadChain(index);
+}
+
+void frmQF8200Echo::Show() {
+    const bool loading = !Loaded();
+    ParamEditorWindow::Show();
+    if (!loading) return;
+    ParamEditorModel::BusyGuard busy(Model());
+    EnableFirmwareFeatures();
+    tabData_Click();
+}
+
+// --- load, variant, software ------------------------------------------------
+
+void frmQF8200Echo::SetupDisplayWindow() {
+    PendingSens = PendingRange = PendingSonicWidth = -1;
+    SetSensorTyp();
+    for (QSlider* slider : {slideSens, slideRange, slideSonicWidth}) HideSliderTip(slider);
+    Editors::ShowIt().SetErrorMode(0, DisplayTrue);
+}
+
+void frmQF8200Echo::LoadPictures() {
+    const int modes[] = {0, 1, 3};
+    const int analogModes[] = {0, 3, 2};
+    for (size_t i = 0; i < OPMPictures.size(); ++i) {
+        OPMPictures[i] = OperatingModePictures::Picture(QStringLiteral("OPM%1").arg(modes[i]));
+        OPMAnalogPictures[i] = OperatingModePictures::Picture(QStringLiteral("OPMANALOG%1").arg(analogModes[i]));
+    }
+}
+
+void frmQF8200Echo::SetSensorTyp() {
+    echo_.SetSensorType(Sensor::State().SensorType);
+    const bool analog = AnalogVariant();
+    frameAnalog->setVisible(analog);
+    frameSwitch1->setVisible(!analog);
+    frameSwitch2->setVisible(!analog);
+    lblFEvalDisTeach->setVisible(analog);
+    lblNEvalDisTeach->setVisible(analog);
+    chkUseTeachInAnalog->setVisible(analog);
+    lblSwitchDisTeach1->setVisible(!analog);
+    lblSwitchDisTeach2->setVisible(!analog);
+    chkUseTeachIn->setVisible(!analog);
+    FillEvalMethod();
+}
+
+void frmQF8200Echo::EnableFirmwareFeatures() {
+    if (!Loaded()) return;
+    rdSens[1]->setEnabled(echo_.FirmwareV2());
+    if (echo_.FirmwareV2()) return;
+    SetRadioIndex(rdSens, 0);
+    ShowSensPanel(0);
+    slideRange->setValue(0);
+    slideSonicWidth->setValue(0);
+    UpdateBeamShapes();
+}
+
+void frmQF8200Echo::EnableSecondSwitchPoints(bool taught) {
+    const auto enable = [this](int marker, int record) {
+        const bool second = echo_.Has(record) && hasSecondPoint(echo_[record].Value);
+        Editors::ShowIt().EnableSwitch(marker, second ? DisplayTrue : 0);
+    };
+    if (taught) {
+        enable(SecondPointOfOutput1, TOPM);
+    } else {
+        enable(SecondPointOfOutput1, OPM1);
+        enable(SecondPointOfOutput2, OPM2);
+    }
+}
+
+void frmQF8200Echo::tabData_Click() {
+    if (tabData->currentIndex() == InfoPage) ShowSensorInfo();
+}
+
+void frmQF8200Echo::ShowSensorInfo() {
+    const QString type = sensorData(SensorInfoItem::SensorType);
+    lbTyp->setText(type);
+    picSensor->setPixmap(Editors::Host().SensorPicture(type));
+    lbVersion->setText(sensorData(SensorInfoItem::Version));
+    lbSoftware->setText(TrimBlanks(sensorData(SensorInfoItem::VersionLetter) + QStringLiteral(" (")) +
+                        sensorData(SensorInfoItem::DateTime) + QLatin1Char(')'));
+    lbEprom->setText(sensorData(SensorInfoItem::Eprom));
+    // The same name and version as the about box.
+    lblProgram->setText(QStringLiteral("Zelvo 8200"));
+    lblVersionNum->setText(QLatin1Char(' ') + QCoreApplication::applicationVersion());
+    Image1->setPixmap(windowIcon().pixmap(32, 32));
+}
+
+std::vector<QComboBox*> frmQF8200Echo::ComboHelpOrder() const {
+    std::vector<QComboBox*> order = {cmbRange, cmbSonicWidth, cmbSens, cmbStartup, cmbBurst, cmbEchoError, cmbFailSafe};
+    if (!AnalogVariant())
+        order.insert(order.end(), {cmbSwitchMode1, cmbOPMode1, cmbOPMode2, cmbSwitchMode2});
+    order.push_back(cmbEvalMethod);
+    if (AnalogVariant()) order.insert(order.end(), {cmbOutputAnalog, cmbOPModeAnalog});
+    // Only the lists of the page in front are under the mouse.
+    QWidget* page = tabData->currentWidget();
+    std::erase_if(order, [page](const QComboBox* list) { return !page || !page->isAncestorOf(list); });
+    return order;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+// Makes frmQF8200RDX the editor that detection opens for a QF8200RDX sensor
+// or parameter file, and adds its built-in German quick-help texts. Called
+// once at start-up.
+void RegisterQF8200RDXEditor();

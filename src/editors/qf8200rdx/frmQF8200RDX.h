@@ -1,0 +1,147 @@
+#pragma once
+#include "editors/common/EvalMethod.h"
+#include "editors/common/ParamEditorWindow.h"
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+// The parameter editor of the QF8200RDX line: every parameter of the sensor
+// in ten frames (measurement, evaluation, inclination switch, three switch
+// outputs, analogue output, behaviour without echo, main application,
+// evaluation method). The third output, the analogue output and the
+// inclination switch appear only when the sensor knows their parameters. A
+// change is written to the sensor at once and the parameters that depend on
+// it are read back. Controls carry the names and help ids of the design.
+class frmQF8200RDX : public ParamEditorWindow {
+    Q_OBJECT
+public:
+    frmQF8200RDX();
+
+    void GetData(int item, QVariant& value) override;
+    bool ValidPar(int item) override;
+    void PrintData() override;
+    void SetLanguage() override;
+
+    void FillForm(ParamRec& rec) override;
+    void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) override;
+
+    // The evaluation limits found in the sensor's EEPROM by the last
+    // complete read from the sensor; 0 before the first.
+    int MINRELDIS = 0;
+    int MAXRELDIS = 0;
+
+    QGroupBox* frameMeasurement;
+    std::array<QGroupBox*, 2> Frame1{};
+    QLabel* lblSound;
+    QLabel* lbSound;
+    std::array<QLabel*, 2> lblms{};
+    QLabel* lblSound0;
+    QLineEdit* txtSound;
+    QLabel* lblTemperatureOffset;
+    QLabel* lbTemperatureOffset;
+    std::array<QLabel*, 2> lblTemp{};
+    QLabel* lblTemperature;
+    QLineEdit* txtTemperature;
+    QLabel* lblReferenceDis;
+    QLineEdit* txtReferenceDis;
+    QLabel* lblReferenceDisMM;
+    QLabel* lblBurst;
+    QLineEdit* txtBurst;
+    QLabel* lblCycle;
+    QLineEdit* txtCycle;
+    std::array<QLabel*, 3> lblCycleTime{};   // only element 2 exists
+
+    QGroupBox* frameEvaluate;
+    QLabel* lblFiltertimeout;
+    QLineEdit* txtFiltertimeout;
+    QLabel* lblConFilter;
+    QLineEdit* txtConFilter;
+    QLabel* lblBlindrange;
+    QLineEdit* txtBlindrange;
+    QLabel* lblMMBlindrange;
+
+    QGroupBox* frameInclination;
+    QComboBox* cmbInclination;
+    QLabel* lblInclinationOn;
+    QLineEdit* txtInclinationOn;
+    QLabel* lblInclinationOff;
+    QLineEdit* txtInclinationOff;
+    std::array<QLabel*, 2> lblInclinationTime{};
+
+    // A switch output's frame (frameSwitch1 ...) and controls; the design
+    // names of output n are in the object names (txtSwitchDis<n>1,
+    // txtSwitchHys<n>, cmbSwitchMode<n>, cmbFailSafe<n>, and the unit label
+    // arrays lblSDis1, lblsdis2, lblsdis3).
+    struct SwitchOutput {
+        QGroupBox* frame = nullptr;
+        QLabel* lblSwitchDis = nullptr;
+        QLineEdit* txtSwitchDis = nullptr;
+        QLabel* lblSwitchHys = nullptr;
+        QLineEdit* txtSwitchHys = nullptr;
+        std::array<QLabel*, 2> units{};   // "mm" beside the point, "%" beside the hysteresis
+        QLabel* lblSwitchMode = nullptr;
+        QComboBox* cmbSwitchMode = nullptr;
+        QLabel* lblFailSafe = nullptr;
+        QComboBox* cmbFailSafe = nullptr;
+    };
+    std::array<SwitchOutput, 3> Outputs{};
+
+    QGroupBox* frameAnalog;
+    QLabel* lblNEvalDis;
+    QLineEdit* txtNEvalDis;
+    QLabel* lblNEvalUnit;
+    QLabel* lblFEvalDis;
+    QLineEdit* txtFEvalDis;
+    QLabel* lblFEvalUnit;
+    QLabel* lblFailCurrent;
+    QLineEdit* txtFailCurrent;
+    QLabel* lblFailCurrent1;
+
+    QGroupBox* frameError;
+    QLabel* lblEchoError;
+    QComboBox* cmbEchoError;
+
+    QGroupBox* frameMainApplication;
+    QComboBox* cmbMainApplication;
+
+    QGroupBox* frameEvalMethod;
+    QComboBox* cmbEvalMethod;
+    EvalMethodFields MethodFields{};
+
+protected:
+    std::vector<ParamRow> TableRows() const override;
+    void SetupDisplayWindow() override;
+    bool StoreRecallEnabled() const override { return true; }
+    std::vector<QComboBox*> ComboHelpOrder() const override;
+
+private:
+    // Building the window (frmQF8200RDXControls.cpp).
+    void BuildMeasurement();
+    void BuildEvaluate();
+    void BuildInclination();
+    void BuildSwitchOutputs();
+    void BuildAnalog();
+    void BuildError();
+    void BuildMainApplication();
+    void BuildEvalMethod();
+    void SetTabOrder();
+    void BindControls();
+    void BindHelp();
+
+    void cmbEvalMethod_Click();
+    // Reads the evaluation limits after a complete read from the sensor.
+    void EepromCellRead(TransferProgress& progress);
+
+    // FillForm's parts (frmQF8200RDXTransfer.cpp).
+    void ShowSwitchModes(const ParamRec& rec);
+    void ShowFailSafe(const ParamRec& rec);
+    void ShowEvalMethod(const ParamRec& rec);
+    void ShowInclination(const ParamRec& rec);
+    std::optional<QString> Compose(int index, bool third) const;
+    // The outputs whose frame is shown (two or three).
+    int ShownOutputs() const;
+};

@@ -1,0 +1,312 @@
+// Building frmQF8200RDX: frames at their design places (twips), the controls
+// inside them in rows, and the bindings of every control to the editor rules.
+#include "editors/common/EditorControls.h"
+#include "editors/common/Twips.h"
+#include "editors/qf8200rdx/QF8200RDXTable.h"
+#include "editors/qf8200rdx/frmQF8200RDX.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace QF8200RDX;
+using namespace EditorControls;
+
+namespace {
+
+// Rows inside a frame, in pixels, the first below the frame's caption.
+constexpr int RowHeight = 17;
+int row(int n) { return 15 + 20 * n; }
+
+// Columns of the left frames (label, value, unit) and of the narrower
+// frames of the middle and right columns.
+constexpr int LeftLabelX = 6, LeftLabelW = 112, LeftValueX = 120, LeftValueW = 56, LeftUnitX = 179, LeftUnitW = 36;
+constexpr int LabelX = 6, LabelW = 96, ValueX = 104, ValueW = 50, UnitX = 158, UnitW = 30;
+
+QRect leftLabel(int y) { return {LeftLabelX, y, LeftLabelW, RowHeight}; }
+QRect leftValue(int y) { return {LeftValueX, y, LeftValueW, RowHeight}; }
+QRect leftUnit(int y) { return {LeftUnitX, y, LeftUnitW, RowHeight}; }
+QRect label(int y) { return {LabelX, y, LabelW, RowHeight}; }
+QRect value(int y) { return {ValueX, y, ValueW, RowHeight}; }
+QRect unit(int y) { return {UnitX, y, UnitW, RowHeight}; }
+
+// A label's text a little lower than a list's top, so that both read as one row.
+constexpr int ListLabelDrop = 2;
+
+const char* const FailSafeItems[] = {"0", "1", "2"};
+
+// The names that differ between the three switch outputs.
+struct OutputDesign {
+    const char* frame;
+    const char* caption;
+    QRect twips;
+    const char* pointLabel;
+    const char* pointCaption;
+    const char* unitArray;
+    int pointId, hysteresisId, modeId, failSafeId;
+};
+const OutputDesign OutputDesigns[] = {
+    {"frameSwitch1", "Schaltausgang 1", {3420, 60, 2895, 1575}, "lblSwitchDis11", "Schaltpunkt ", "lblSDis1", IdSD1,
+     IdSH1, IdOM, IdFailSafe1},
+    {"frameSwitch2", "Schaltausgang 2", {6360, 60, 2895, 1575}, "lblSwitchDis21", "Schaltpunkt", "lblsdis2", IdSD2,
+     IdSH2, IdSwitchMode2, IdFailSafe2},
+    {"frameSwitch3", "Schaltausgang 3", {3420, 1680, 2895, 1575}, "lblSwitchDis31", "Schaltpunkt", "lblsdis3", IdSD3,
+     IdSH3, IdSwitchMode3, IdFailSafe3},
+};
+
+// A label that shows a value the sensor computed.
+QLabel* displayLabel(QWidget* frame, const char* name, QRect rect) {
+    QLabel* display = MakeLabel(frame, name, "", rect);
+    display->setFrameShape(QFrame::StyledPanel);
+    display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return display;
+}
+
+QByteArray numbered(const char* name, int n) { return QByteArray(name) + QByteArray::number(n); }
+
+}  // namespace
+
+frmQF8200RDX::frmQF8200RDX() : ParamEditorWindow(QStringLiteral("frmQF8200RDX"), TableUpperBound) {
+    setWindowTitle(QStringLiteral("QF8200RDX"));
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    setFont(small);
+
+    BuildMeasurement();
+    BuildEvaluate();
+    BuildInclination();
+    BuildSwitchOutputs();
+    BuildAnalog();
+    BuildError();
+    BuildMainApplication();
+    BuildEvalMethod();
+
+    SetSizeFrames(Outputs[1].frame, frameEvalMethod, frameMeasurement);
+    SetTabOrder();
+    BindControls();
+    BindHelp();
+
+    // The limit search reads up to twelve EEPROM cells after the records; the
+    // progress window counts ten steps for it (steps past its end are
+    // ignored), nine more than it counts anyway.
+    Model().SetAfterSensorRead(9, [this](TransferProgress& progress) { EepromCellRead(progress); });
+    // A full write goes through once started: half a parameter set written
+    // leaves the sensor in a state nobody chose.
+    Model().SetSensorWriteCancellable(false);
+}
+
+void frmQF8200RDX::BuildMeasurement() {
+    frameMeasurement = MakeFrame(this, "frameMeasurement", "Messung", {60, 60, 3315, 2535});
+    QWidget* f = frameMeasurement;
+    lblSound = MakeLabel(f, "lblSound", "Schallgeschwindigkeit", leftLabel(15));
+    lbSound = displayLabel(f, "lbSound", leftValue(15));
+    lblms[0] = MakeArrayLabel(f, "lblms", 0, "m/s", leftUnit(15));
+    lblSound0 = MakeLabel(f, "lblSound0", "bei 0°C", leftLabel(33));
+    txtSound = MakeTextBox(f, "txtSound", leftValue(33));
+    lblms[1] = MakeArrayLabel(f, "lblms", 1, "m/s", leftUnit(33));
+    Frame1[0] = MakeSeparator(f, 0, Twips::Rect(60, 780, 3195, 75));
+    lblTemperatureOffset = MakeLabel(f, "lblTemperatureOffset", "Temperatur Offset", leftLabel(60));
+    lbTemperatureOffset = displayLabel(f, "lbTemperatureOffset", leftValue(60));
+    lblTemp[0] = MakeArrayLabel(f, "lblTemp", 0, "°C", leftUnit(60));
+    lblTemperature = MakeLabel(f, "lblTemperature", "Temperatur", leftLabel(78));
+    txtTemperature = MakeTextBox(f, "txtTemperature", leftValue(78));
+    lblTemp[1] = MakeArrayLabel(f, "lblTemp", 1, "°C", leftUnit(78));
+    lblReferenceDis = MakeLabel(f, "lblReferenceDis", "Referenz Distanz", leftLabel(96));
+    txtReferenceDis = MakeTextBox(f, "txtReferenceDis", leftValue(96));
+    lblReferenceDisMM = MakeLabel(f, "lblReferenceDisMM", "mm", leftUnit(96));
+    Frame1[1] = MakeSeparator(f, 1, Twips::Rect(60, 1740, 3195, 75));
+    lblBurst = MakeLabel(f, "lblBurst", "Taktzeit", leftLabel(124));
+    txtBurst = MakeTextBox(f, "txtBurst", leftValue(124));
+    lblCycle = MakeLabel(f, "lblCycle", "Offset Zykluszeit", leftLabel(144));
+    txtCycle = MakeTextBox(f, "txtCycle", leftValue(144));
+    lblCycleTime[2] = MakeArrayLabel(f, "lblCycleTime", 2, "ms", leftUnit(144));
+    // The velocities and the offset the sensor computed stand out in blue.
+    for (QLabel* display : {lbSound, lbTemperatureOffset}) {
+        QPalette palette = display->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        display->setPalette(palette);
+    }
+}
+
+void frmQF8200RDX::BuildEvaluate() {
+    frameEvaluate = MakeFrame(this, "frameEvaluate", "Auswertung", {60, 2640, 3315, 1155});
+    QWidget* f = frameEvaluate;
+    lblFiltertimeout = MakeLabel(f, "lblFiltertimeout", "Filter Timeout", leftLabel(row(0)));
+    txtFiltertimeout = MakeTextBox(f, "txtFiltertimeout", leftValue(row(0)));
+    lblConFilter = MakeLabel(f, "lblConFilter", "Konservatives Filter", leftLabel(row(1)));
+    txtConFilter = MakeTextBox(f, "txtConFilter", leftValue(row(1)));
+    lblBlindrange = MakeLabel(f, "lblBlindrange", "Blindbereich", leftLabel(row(2)));
+    txtBlindrange = MakeTextBox(f, "txtBlindrange", leftValue(row(2)));
+    lblMMBlindrange = MakeLabel(f, "lblMMBlindrange", "mm", leftUnit(row(2)));
+}
+
+void frmQF8200RDX::BuildInclination() {
+    frameInclination = MakeFrame(this, "frameInclination", "Neigungsschalter", {60, 3840, 3315, 1455});
+    QWidget* f = frameInclination;
+    cmbInclination = MakeList(f, "cmbInclination", {"Aktiv", "Inaktiv"}, Twips::Rect(120, 240, 1635, 315));
+    constexpr int OnY = 44, OffY = 66;
+    lblInclinationOn = MakeLabel(f, "lblInclinationOn", "Einschaltverzögerung", leftLabel(OnY));
+    txtInclinationOn = MakeTextBox(f, "txtInclinationOn", leftValue(OnY));
+    txtInclinationOn->setText(QStringLiteral("2000"));
+    lblInclinationTime[0] = MakeArrayLabel(f, "lblInclinationTime", 0, "ms", leftUnit(OnY));
+    lblInclinationOff = MakeLabel(f, "lblInclinationOff", "Ausschaltverzögerung", leftLabel(OffY));
+    txtInclinationOff = MakeTextBox(f, "txtInclinationOff", leftValue(OffY));
+    txtInclinationOff->setText(QStringLiteral("100"));
+    lblInclinationTime[1] = MakeArrayLabel(f, "lblInclinationTime", 1, "ms", leftUnit(OffY));
+}
+
+void frmQF8200RDX::BuildSwitchOutputs() {
+    for (int n = 1; n <= 3; ++n) {
+        const OutputDesign& design = OutputDesigns[n - 1];
+        SwitchOutput& o = Outputs[size_t(n - 1)];
+        o.frame = MakeFrame(this, design.frame, design.caption, design.twips);
+        QWidget* f = o.frame;
+        o.lblSwitchDis = MakeLabel(f, design.pointLabel, design.pointCaption, label(row(0)));
+        o.txtSwitchDis = MakeTextBox(f, numbered("txtSwitchDis", n * 10 + 1).constData(), value(row(0)));
+        o.units[0] = MakeArrayLabel(f, design.unitArray, 0, "mm", unit(row(0)));
+        o.lblSwitchHys = MakeLabel(f, numbered("lblSwitchHys", n).constData(), "Schalthysterese", label(row(1)));
+        o.txtSwitchHys = MakeTextBox(f, numbered("txtSwitchHys", n).constData(), value(row(1)));
+        o.units[1] = MakeArrayLabel(f, design.unitArray, 1, "%", unit(row(1)));
+        o.cmbSwitchMode = MakeList(f, numbered("cmbSwitchMode", n).constData(), {"Schließer", "Öffner", "Inaktiv"},
+                               Twips::Rect(1560, 840, 1275, 315));
+        o.lblSwitchMode = MakeLabel(f, numbered("lblSwitchMode", n).constData(), "Schaltmodus",
+                                label(o.cmbSwitchMode->y() + ListLabelDrop));
+        o.cmbFailSafe = MakeList(f, numbered("cmbFailSafe", n).constData(), {}, Twips::Rect(1560, 1160, 795, 315));
+        for (const char* item : FailSafeItems) o.cmbFailSafe->addItem(QString::fromLatin1(item));
+        o.cmbFailSafe->setCurrentIndex(-1);
+        o.lblFailSafe = MakeLabel(f, numbered("lblFailSafe", n).constData(), "Störverhalten",
+                              label(o.cmbFailSafe->y() + ListLabelDrop));
+    }
+}
+
+void frmQF8200RDX::BuildAnalog() {
+    frameAnalog = MakeFrame(this, "frameAnalog", "Analogausgang", {6360, 1680, 2895, 1575});
+    QWidget* f = frameAnalog;
+    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", label(row(0)));
+    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", value(row(0)));
+    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", unit(row(0)));
+    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", label(row(1)));
+    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", value(row(1)));
+    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", unit(row(1)));
+    lblFailCurrent = MakeLabel(f, "lblFailCurrent", "Fehlerstrom", label(row(2)));
+    txtFailCurrent = MakeTextBox(f, "txtFailCurrent", value(row(2)));
+    lblFailCurrent1 = MakeLabel(f, "lblFailCurrent1", "mA", unit(row(2)));
+}
+
+void frmQF8200RDX::BuildError() {
+    frameError = MakeFrame(this, "frameError", "Störverhalten", {3420, 3300, 2895, 795});
+    cmbEchoError = MakeList(frameError, "cmbEchoError", {"kein Fehler", "Fehler"}, Twips::Rect(1440, 300, 1395, 288));
+    lblEchoError = MakeLabel(frameError, "lblEchoError", "Kein Echo",
+                         {LabelX, cmbEchoError->y() + ListLabelDrop, cmbEchoError->x() - LabelX - 2, RowHeight});
+}
+
+void frmQF8200RDX::BuildMainApplication() {
+    frameMainApplication = MakeFrame(this, "frameMainApplication", "Hauptanwendung", {6360, 3300, 2895, 795});
+    cmbMainApplication = MakeList(frameMainApplication, "cmbMainApplication", {"Analogausgabe", "Schaltfunktion"},
+                              Twips::Rect(240, 300, 2475, 315));
+}
+
+void frmQF8200RDX::BuildEvalMethod() {
+    frameEvalMethod = MakeFrame(this, "frameEvalMethod", "Auswertemethode", {3420, 4140, 5835, 1155});
+    QWidget* f = frameEvalMethod;
+    cmbEvalMethod = MakeList(f, "cmbEvalMethod", {"Keine", "Dynamisch", "Tiefpass", "Mittelwert"},
+                         Twips::Rect(120, 240, 1635, 315));
+    // Weight, count M and deviation share the first row (labels at 1920,
+    // 240 and boxes at 3660, 180 twips); count N is in the second row, the
+    // threshold in the third. The method shows and moves them.
+    const QRect labelPlace = Twips::Rect(1920, 240, 3660 - 1920 - 60, 255);
+    const QRect boxPlace = Twips::Rect(3660, 180, 750, 285);
+    const auto labelAt = [&](int r) { return labelPlace.translated(0, 21 * r); };
+    const auto boxAt = [&](int r) { return boxPlace.translated(0, 21 * r); };
+    EvalMethodFields& m = MethodFields;
+    m.lblWeight = MakeLabel(f, "lblWeight", "Gewicht", labelAt(0));
+    m.txtWeight = MakeTextBox(f, "txtWeight", boxAt(0));
+    m.lblMCount = MakeLabel(f, "lblMCount", "Messwerte", labelAt(0));
+    m.txtMCount = MakeTextBox(f, "txtMCount", boxAt(0));
+    m.lblDiff = MakeLabel(f, "lblDiff", "Abweichung", labelAt(0));
+    m.txtDiff = MakeTextBox(f, "txtDiff", boxAt(0));
+    m.lblDiffPercent = MakeLabel(f, "lblDiffPercent", "%", boxAt(0).translated(boxPlace.width() + 3, 0));
+    m.lblNCount = MakeLabel(f, "lblNCount", "Ungültige Werte", labelAt(1));
+    m.txtNCount = MakeTextBox(f, "txtNCount", boxAt(1));
+    m.lblThreshold = MakeLabel(f, "lblThreshold", "Verwerfungszähler", labelAt(2));
+    m.txtThreshold = MakeTextBox(f, "txtThreshold", boxAt(2));
+}
+
+void frmQF8200RDX::SetTabOrder() {
+    const EvalMethodFields& m = MethodFields;
+    QWidget* const order[] = {
+        txtSound, txtTemperature, txtReferenceDis, txtBurst, txtCycle, txtFiltertimeout, txtConFilter,
+        txtBlindrange, cmbInclination, txtInclinationOn, txtInclinationOff,
+        Outputs[0].txtSwitchDis, Outputs[0].txtSwitchHys, Outputs[0].cmbSwitchMode, Outputs[0].cmbFailSafe,
+        Outputs[1].txtSwitchDis, Outputs[1].txtSwitchHys, Outputs[1].cmbSwitchMode, Outputs[1].cmbFailSafe,
+        Outputs[2].txtSwitchDis, Outputs[2].txtSwitchHys, Outputs[2].cmbSwitchMode, Outputs[2].cmbFailSafe,
+        txtNEvalDis, txtFEvalDis, txtFailCurrent, cmbEchoError, cmbMainApplication, cmbEvalMethod,
+        m.txtWeight, m.txtThreshold, m.txtDiff, m.txtMCount, m.txtNCount,
+    };
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmQF8200RDX::BindControls() {
+    for (auto [box, id] : std::initializer_list<std::pair<QLineEdit*, int>>{
+             {txtSound, IdVS0}, {txtTemperature, IdTEM}, {txtBurst, IdCBT}, {txtCycle, IdCCT},
+             {txtFiltertimeout, IdFTO}, {txtConFilter, IdCON}, {txtBlindrange, IdBR}, {txtNEvalDis, IdNDE},
+             {txtFEvalDis, IdFDE}})
+        BindTextBox(box, id, id);
+    // The reference distance cannot be read back: its box stays empty, keeps
+    // the caret where it is, and leaving it empty writes nothing.
+    BindTextBox(txtReferenceDis, IdREF, IdREF, Focus::KeepCaret, Blank::DoesNotCommit);
+    // Parts of a composite value commit the record they belong to.
+    BindTextBox(txtFailCurrent, IdFailCurrent, IdFSF);
+    BindTextBox(txtInclinationOn, IdInclinationOn, IdUIS);
+    BindTextBox(txtInclinationOff, IdInclinationOff, IdUIS);
+    const EvalMethodFields& m = MethodFields;
+    for (auto [box, id] : std::initializer_list<std::pair<QLineEdit*, int>>{
+             {m.txtDiff, IdDiff}, {m.txtWeight, IdWeight}, {m.txtThreshold, IdThreshold}, {m.txtMCount, IdMCount},
+             {m.txtNCount, IdNCount}})
+        BindTextBox(box, id, IdEM);
+
+    for (size_t i = 0; i < Outputs.size(); ++i) {
+        const OutputDesign& design = OutputDesigns[i];
+        BindTextBox(Outputs[i].txtSwitchDis, design.pointId, design.pointId);
+        BindTextBox(Outputs[i].txtSwitchHys, design.hysteresisId, design.hysteresisId);
+        BindList(Outputs[i].cmbSwitchMode, design.modeId, [this] { CommitUnlessBusy(IdOM); });
+        BindList(Outputs[i].cmbFailSafe, design.failSafeId, [this] { CommitUnlessBusy(IdFSF); });
+    }
+    for (auto [list, id] : std::initializer_list<std::pair<QComboBox*, int>>{
+             {cmbEchoError, IdNEF}, {cmbInclination, IdUIS}, {cmbMainApplication, IdMA}})
+        BindList(list, id, [this, id] { CommitUnlessBusy(id); });
+    BindList(cmbEvalMethod, IdEM, [this] { cmbEvalMethod_Click(); });
+}
+
+void frmQF8200RDX::BindHelp() {
+    // The bare area of these frames clears the help line; the other frames
+    // leave the last text standing.
+    for (QWidget* frame : {frameMeasurement, frameEvaluate, Outputs[0].frame, Outputs[1].frame, frameAnalog,
+                           frameEvalMethod})
+        BindFrameHelp(frame, 0);
+
+    for (QWidget* control : {lblSound, lbSound, lblms[0]}) BindHoverHelp(control, IdVS);
+    for (QWidget* control : {lblTemperatureOffset, lbTemperatureOffset, lblTemp[0]}) BindHoverHelp(control, IdTO);
+    const EvalMethodFields& m = MethodFields;
+    for (auto [control, target] : std::initializer_list<std::pair<QWidget*, QWidget*>>{
+             {lblSound0, txtSound}, {lblms[1], txtSound}, {lblTemperature, txtTemperature},
+             {lblTemp[1], txtTemperature}, {lblReferenceDis, txtReferenceDis}, {lblReferenceDisMM, txtReferenceDis},
+             {lblBurst, txtBurst}, {lblCycle, txtCycle}, {lblCycleTime[2], txtCycle},
+             {lblFiltertimeout, txtFiltertimeout}, {lblConFilter, txtConFilter}, {lblBlindrange, txtBlindrange},
+             {lblMMBlindrange, txtBlindrange}, {lblInclinationOn, txtInclinationOn},
+             {lblInclinationTime[0], txtInclinationOn}, {lblInclinationOff, txtInclinationOff},
+             {lblInclinationTime[1], txtInclinationOff}, {lblNEvalDis, txtNEvalDis}, {lblNEvalUnit, txtNEvalDis},
+             {lblFEvalDis, txtFEvalDis}, {lblFEvalUnit, txtFEvalDis}, {lblFailCurrent, txtFailCurrent},
+             {lblFailCurrent1, txtFailCurrent}, {lblEchoError, cmbEchoError}, {m.lblWeight, m.txtWeight},
+             {m.lblDiff, m.txtDiff}, {m.lblDiffPercent, m.txtDiff}, {m.lblThreshold, m.txtThreshold},
+             {m.lblMCount, m.txtMCount}, {m.lblNCount, m.txtNCount}})
+        BindHoverHelp(control, target);
+    for (const SwitchOutput& o : Outputs) {
+        for (auto [control, target] : std::initializer_list<std::pair<QWidget*, QWidget*>>{
+                 {o.lblSwitchDis, o.txtSwitchDis}, {o.units[0], o.txtSwitchDis}, {o.lblSwitchHys, o.txtSwitchHys},
+                 {o.units[1], o.txtSwitchHys}, {o.lblSwitchMode, o.cmbSwitchMode}, {o.lblFailSafe, o.cmbFailSafe}})
+            BindHoverHelp(control, target);
+    }
+}

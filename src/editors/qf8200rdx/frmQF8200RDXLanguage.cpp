@@ -1,0 +1,31 @@
+// frmQF8200RDX's texts from the language file (section "frmQF8200RDX"). Units,
+// the value displays, the fail-safe digits and the window caption (the
+// sensor type) stay as they are.
+#include "editors/qf8200rdx/frmQF8200RDX.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+
+void frmQF8200RDX::SetLanguage() {
+    std::vector<QWidget*> captions = {
+        frameMeasurement, lblSound,         lblSound0,    lblTemperatureOffset, lblTemperature, lblReferenceDis,
+        lblBurst,         lblCycle,         frameEvaluate, lblFiltertimeout,    lblConFilter,   lblBlindrange,
+    };
+    for (const SwitchOutput& o : Outputs)
+        captions.insert(captions.end(), {o.frame, o.lblSwitchDis, o.lblSwitchHys, o.lblSwitchMode, o.lblFailSafe});
+    const EvalMethodFields& m = MethodFields;
+    captions.insert(captions.end(), {frameAnalog, lblNEvalDis, lblFEvalDis, lblFailCurrent, frameEvalMethod,
+                                     m.lblDiff, m.lblWeight, m.lblThreshold, m.lblMCount, m.lblNCount,
+                                     frameInclination, lblInclinationOn, lblInclinationOff, frameError,
+                                     frameMainApplication, lblEchoError});
+    // The three switching-mode lists show the same items under one key prefix.
+    const std::vector<TranslatedList> lists = {
+        {QStringLiteral("cmbEchoError"), {cmbEchoError}},
+        {QStringLiteral("cmbMainApplication"), {cmbMainApplication}},
+        {QStringLiteral("cmbInclination"), {cmbInclination}},
+        {QStringLiteral("cmbOutput"), {Outputs[0].cmbSwitchMode, Outputs[1].cmbSwitchMode, Outputs[2].cmbSwitchMode}},
+        {QStringLiteral("cmbEvalMethod"), {cmbEvalMethod}},
+    };
+    TranslateTexts(captions, lists);
+}

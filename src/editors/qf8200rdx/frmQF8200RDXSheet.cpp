@@ -1,0 +1,71 @@
+// frmQF8200RDX's part of the parameter sheet: the window's captions, texts and
+// list entries as it shows them, section by section. Sections of outputs the
+// sensor lacks, and fields the chosen settings do not use, are left out.
+#include "editors/common/ParamSheet.h"
+#include "editors/qf8200rdx/frmQF8200RDX.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace ParamSheet;
+
+void frmQF8200RDX::PrintData() {
+    EmptyLine();
+    Line(CaptionOf(frameMeasurement), QString());
+    Line(CaptionOf(lblSound), CaptionOf(lbSound) + CaptionOf(lblms[0]));
+    Line(CaptionOf(lblSound0), TextOf(txtSound) + CaptionOf(lblms[1]));
+    Line(CaptionOf(lblTemperatureOffset), CaptionOf(lbTemperatureOffset) + CaptionOf(lblTemp[0]));
+    Line(CaptionOf(lblTemperature), TextOf(txtTemperature) + CaptionOf(lblTemp[1]));
+    Line(CaptionOf(lblBurst), TextOf(txtBurst));
+    Line(CaptionOf(lblCycle), TextOf(txtCycle) + CaptionOf(lblCycleTime[2]));
+
+    EmptyLine();
+    Line(CaptionOf(frameEvaluate), QString());
+    Line(CaptionOf(lblFiltertimeout), TextOf(txtFiltertimeout));
+    Line(CaptionOf(lblConFilter), TextOf(txtConFilter));
+    Line(CaptionOf(lblBlindrange), TextOf(txtBlindrange) + CaptionOf(lblMMBlindrange));
+    // The inclination switch belongs to the evaluation: no empty line before it.
+    if (!frameInclination->isHidden()) {
+        Line(CaptionOf(frameInclination), EntryOf(cmbInclination));
+        if (lblInclinationOn->isEnabled()) {
+            const QString indent(4, QLatin1Char(' '));
+            Line(indent + CaptionOf(lblInclinationOn), TextOf(txtInclinationOn) + CaptionOf(lblInclinationTime[0]));
+            Line(indent + CaptionOf(lblInclinationOff), TextOf(txtInclinationOff) + CaptionOf(lblInclinationTime[0]));
+        }
+    }
+
+    for (const SwitchOutput& o : Outputs) {
+        if (o.frame->isHidden()) continue;
+        EmptyLine();
+        Line(CaptionOf(o.frame), QString());
+        Line(CaptionOf(o.lblSwitchDis), TextOf(o.txtSwitchDis) + CaptionOf(o.units[0]));
+        Line(CaptionOf(o.lblSwitchHys), TextOf(o.txtSwitchHys) + CaptionOf(o.units[1]));
+        Line(CaptionOf(o.lblSwitchMode), EntryOf(o.cmbSwitchMode));
+        Line(CaptionOf(o.lblFailSafe), EntryOf(o.cmbFailSafe));
+    }
+    if (!frameAnalog->isHidden()) {
+        EmptyLine();
+        Line(CaptionOf(frameAnalog), QString());
+        Line(CaptionOf(lblNEvalDis), TextOf(txtNEvalDis));
+        Line(CaptionOf(lblFEvalDis), TextOf(txtFEvalDis));
+        Line(CaptionOf(lblFailCurrent), TextOf(txtFailCurrent) + CaptionOf(lblFailCurrent1));
+    }
+
+    EmptyLine();
+    Line(CaptionOf(frameError), QString());
+    Line(CaptionOf(lblEchoError), EntryOf(cmbEchoError));
+
+    EmptyLine();
+    Line(CaptionOf(frameMainApplication), EntryOf(cmbMainApplication));
+
+    EmptyLine();
+    Line(CaptionOf(frameEvalMethod), EntryOf(cmbEvalMethod));
+    const EvalMethodFields& m = MethodFields;
+    if (!m.lblDiff->isHidden()) Line(CaptionOf(m.lblDiff), TextOf(m.txtDiff));
+    if (!m.lblWeight->isHidden()) Line(CaptionOf(m.lblWeight), TextOf(m.txtWeight));
+    if (!m.lblThreshold->isHidden()) Line(CaptionOf(m.lblThreshold), TextOf(m.txtThreshold));
+    if (!m.lblMCount->isHidden()) Line(CaptionOf(m.lblMCount), TextOf(m.txtMCount));
+    if (!m.lblNCount->isHidden()) Line(CaptionOf(m.lblNCount), TextOf(m.txtNCount));
+}

@@ -1,0 +1,191 @@
+// frmQF8200RDX's value transfer: a record shown in its controls (FillForm) and
+// the controls composed into a record's value and committed (PutData).
+#include "editors/common/ControlGroups.h"
+#include "editors/common/DisplayWindowLink.h"
+#include "editors/common/TemperatureTexts.h"
+#include "editors/common/TypedInput.h"
+#include "editors/common/ValueTexts.h"
+#include "editors/qf8200rdx/QF8200RDXTable.h"
+#include "editors/qf8200rdx/QF8200RDXValues.h"
+#include "editors/qf8200rdx/frmQF8200RDX.h"
+#include "link/SensorState.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace QF8200RDX;
+namespace V = QF8200RDXValues;
+namespace T = ValueTexts;
+
+namespace {
+
+// An index outside the list leaves the list as it was.
+void setIndex(QComboBox* list, std::optional<int> index) {
+    if (index && *index >= 0 && *index < list->count()) list->setCurrentIndex(*index);
+}
+
+void setText(QLineEdit* box, const std::optional<QString>& text) {
+    if (text) box->setText(*text);
+}
+
+bool isSwitchPoint(int id) { return id == IdSD1 || id == IdSD2 || id == IdSD3; }
+
+}  // namespace
+
+int frmQF8200RDX::ShownOutputs() const { return Outputs[2].frame->isHidden() ? 2 : 3; }
+
+void frmQF8200RDX::FillForm(ParamRec& rec) {
+    if (rec.ID == IdEM) rec.Value = EvalMethod::Normalize(rec.Value);
+    if (!Loaded()) return;
+    ParamEditorModel::BusyGuard busy(Model());
+    const QString& value = rec.Value;
+    const bool valid = IsParDefValid(rec);
+    switch (rec.ID) {
+    case IdVS: lbSound->setText(T::ShowSoundVelocity(value)); break;
+    case IdVS0: txtSound->setText(T::ShowSoundVelocity(value)); break;
+    case IdTO: lbTemperatureOffset->setText(TemperatureTexts::ShowOffset(value)); break;
+    case IdTEM: txtTemperature->setText(TemperatureTexts::Show(value)); break;
+    // The reference distance cannot be read back: its field stays empty.
+    case IdREF: txtReferenceDis->clear(); break;
+    case IdCBT: txtBurst->setText(T::ShowWholeNumber(value)); break;
+    case IdCCT: txtCycle->setText(T::ShowWholeNumber(value)); break;
+    case IdFTO: txtFiltertimeout->setText(T::ShowWholeNumber(value)); break;
+    case IdCON: txtConFilter->setText(T::ShowWholeNumber(value)); break;
+    case IdBR: txtBlindrange->setText(T::ShowWholeNumber(value)); break;
+    case IdNEF: setIndex(cmbEchoError, T::ShowListIndex(value)); break;
+    case IdSD1: Outputs[0].txtSwitchDis->setText(T::ShowWholeNumber(value)); break;
+    case IdSD2: Outputs[1].txtSwitchDis->setText(T::ShowWholeNumber(value)); break;
+    case IdSD3:
+        // A sensor with two switch outputs does not know SD3.
+        Outputs[2].frame->setVisible(valid);
+        if (valid) Outputs[2].txtSwitchDis->setText(T::ShowWholeNumber(value));
+        break;
+    case IdSH1: Outputs[0].txtSwitchHys->setText(T::ShowWholeNumber(value)); break;
+    case IdSH2: Outputs[1].txtSwitchHys->setText(T::ShowWholeNumber(value)); break;
+    case IdSH3: Outputs[2].txtSwitchHys->setText(T::ShowWholeNumber(value)); break;
+    case IdOM: ShowSwitchModes(rec); break;
+    case IdFSF: ShowFailSafe(rec); break;
+    case IdEM: ShowEvalMethod(rec); break;
+    case IdNDE: txtNEvalDis->setText(T::ShowWholeNumber(value)); break;
+    case IdFDE:
+        // A sensor without analogue output does not know FDE.
+        frameAnalog->setVisible(valid);
+        if (valid) txtFEvalDis->setText(T::ShowWholeNumber(value));
+        break;
+    case IdMA: setIndex(cmbMainApplication, V::ShowMainApplication(value)); break;
+    case IdUIS: ShowInclination(rec); break;
+    default: break;
+    }
+    const bool drawn = rec.ID == IdSD1 || rec.ID == IdSD2 || rec.ID == IdNDE ||
+                       ((rec.ID == IdSD3 || rec.ID == IdFDE) && valid);
+    if (drawn && Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+}
+
+void frmQF8200RDX::ShowSwitchModes(const ParamRec& rec) {
+    const std::array<int, 3> entries = V::ShowSwitchModes(rec.Value);
+    for (size_t i = 0; i < Outputs.size(); ++i) setIndex(Outputs[i].cmbSwitchMode, entries[i]);
+}
+
+void frmQF8200RDX::ShowFailSafe(const ParamRec& rec) {
+    const V::FailSafe shown = V::ShowFailSafe(rec.Value);
+    for (size_t i = 0; i < Outputs.size(); ++i) {
+        setIndex(Outputs[i].cmbFailSafe, shown.modes[i]);
+        Editors::ShowIt().SetErrorMode(int(i) + 1, shown.modes[i]);
+    }
+    if (shown.current) {
+        txtFailCurrent->setText(shown.currentText);
+        Editors::ShowIt().SetFehlerStrom(*shown.current);
+    }
+}
+
+void frmQF8200RDX::ShowEvalMethod(const ParamRec& rec) {
+    const V::EvalShown shown = V::ShowEvalMethod(rec.Value);
+    setIndex(cmbEvalMethod, shown.method);
+    setText(MethodFields.txtDiff, shown.fields.diff);
+    setText(MethodFields.txtWeight, shown.fields.weight);
+    setText(MethodFields.txtThreshold, shown.fields.threshold);
+    setText(MethodFields.txtMCount, shown.fields.mCount);
+    setText(MethodFields.txtNCount, shown.fields.nCount);
+    MethodFields.Layout(cmbEvalMethod->currentIndex());
+}
+
+void frmQF8200RDX::ShowInclination(const ParamRec& rec) {
+    // A sensor without inclination switch does not know UIS.
+    const bool valid = IsParDefValid(rec);
+    frameInclination->setVisible(valid);
+    if (!valid) return;
+    const V::Inclination shown = V::ShowInclination(rec.Value);
+    cmbInclination->setCurrentIndex(shown.active ? 0 : 1);
+    if (shown.active) {
+        txtInclinationOn->setText(shown.onMs);
+        txtInclinationOff->setText(shown.offMs);
+    }
+    // While the switch is off its delays keep their texts, greyed.
+    EnableControls({lblInclinationOn, lblInclinationOff, lblInclinationTime[0], lblInclinationTime[1],
+                    txtInclinationOn, txtInclinationOff},
+                   shown.active);
+}
+
+void frmQF8200RDX::PutData(int id, bool writeNow, std::optional<bool> third) {
+    const int index = Model().IndexOfId(id);
+    // The sound velocity and the temperature offset are only shown.
+    if (index == 0 || index == VS || index == TO) return;
+    const std::optional<QString> value = Compose(index, third.value_or(true));
+    if (!value) {
+        // Input that cannot be written is replaced by what the record holds.
+        FillForm(Model()[index]);
+        return;
+    }
+    const bool changed = Model().Commit(index, *value, writeNow);
+    const bool written = changed && writeNow && !Sensor::State().OfflineMode;
+    if (written && isSwitchPoint(id) && Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+}
+
+std::optional<QString> frmQF8200RDX::Compose(int index, bool third) const {
+    const auto typed = [](const QLineEdit* box) { return TypedInput::AsTyped(box->text()); };
+    switch (index) {
+    case VS0: return T::ComposeSoundVelocity(txtSound->text());
+    case TEM: return TemperatureTexts::Compose(txtTemperature->text());
+    case REF: return T::ComposeReference(txtReferenceDis->text());
+    case CBT: return typed(txtBurst);
+    case CCT: return typed(txtCycle);
+    case FTO: return typed(txtFiltertimeout);
+    case CON: return typed(txtConFilter);
+    case BR: return typed(txtBlindrange);
+    case NEF: return T::ComposeListIndex(cmbEchoError->currentIndex());
+    case SD1: return typed(Outputs[0].txtSwitchDis);
+    case SD2: return typed(Outputs[1].txtSwitchDis);
+    case SD3: return typed(Outputs[2].txtSwitchDis);
+    case SH1: return typed(Outputs[0].txtSwitchHys);
+    case SH2: return typed(Outputs[1].txtSwitchHys);
+    case SH3: return typed(Outputs[2].txtSwitchHys);
+    case OM: {
+        // Only the outputs the sensor has: a third output only with its frame.
+        std::vector<int> entries;
+        for (int i = 0; i < ShownOutputs(); ++i) entries.push_back(Outputs[size_t(i)].cmbSwitchMode->currentIndex());
+        return V::ComposeSwitchModes(entries);
+    }
+    case FSF: {
+        std::vector<int> modes;
+        for (int i = 0; i < ShownOutputs(); ++i) modes.push_back(Outputs[size_t(i)].cmbFailSafe->currentIndex());
+        // The fault current belongs to the analogue output.
+        const std::optional<QString> current =
+            frameAnalog->isHidden() ? std::nullopt : std::optional<QString>(txtFailCurrent->text());
+        return V::ComposeFailSafe(modes, current);
+    }
+    case EM: {
+        const EvalMethod::Fields fields{MethodFields.txtDiff->text(), MethodFields.txtWeight->text(),
+                                        MethodFields.txtThreshold->text(), MethodFields.txtMCount->text(),
+                                        MethodFields.txtNCount->text()};
+        return EvalMethod::Compose(cmbEvalMethod->currentIndex(), third, fields);
+    }
+    case NDE: return typed(txtNEvalDis);
+    case FDE: return typed(txtFEvalDis);
+    case MA: return V::ComposeMainApplication(cmbMainApplication->currentIndex());
+    case UIS: return V::ComposeInclination(cmbInclination->currentIndex(), txtInclinationOn->text(),
+                                           txtInclinationOff->text());
+    default: return std::nullopt;
+    }
+}

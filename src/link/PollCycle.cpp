@@ -1,0 +1,156 @@
+#include "link/PollCycle.h"
+
+#include "frame/MainModule.h"
+#include "frame/NumberFormat.h"
+#include "link/DisplayWindows.h"
+#include "link/MasterWindow.h"
+#include "link/ProtFile.h"
+#include "link/Sensor.h"
+#include "link/SensorEditor.h"
+#include "link/SensorInfo.h"
+#include "link/SensorState.h"
+
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Sensor {
+namespace {
+
+constexpr int MasterSettleDelays = 5;
+constexpr int EchoLine = 1;
+
+std::function<void(bool)>& timerSwitch() {
+    static std::function<void(bool)> installed;
+    return installed;
+}
+
+void switchTimer() {
+    if (timerSwitch()) timerSwitch()(PollCycleState().PollClients >= 1);
+}
+
+// Poll traffic is cyclic: the traffic monitor shows it only on request.
+QString ask(const QString& command, bool useRetries) {
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    SendCommand(command, answer, bytes, std::nullopt, true, useRetries);
+    return answer;
+}
+
+// A switch output as the display shows it: 0 inactive, 1 active, 2 error
+// ("E"), -1 anything else.
+int switchState(const QString& answer) {
+    if (answer == QLatin1String("E")) return 2;
+    const int c = answer[0].unicode() - '0';
+    return c == 0 || c == 1 ? c : -1;
+}
+
+bool analogOutputInUse() {
+    QVariant inUse = false;
+    GetSensorData(SensorInfoItem::AnalogInUse, inUse);
+    return inUse.toBool();
+}
+
+struct Outputs {
+    int state1 = -1;
+    int state2 = -1;
+    qint32 analog = 0;
+};
+
+// The QF8200Echo line has no switch-state commands: its outputs count as
+// inactive while the sensor answers.
+Outputs echoLineOutputs(bool distanceAnswered) {
+    Outputs out;
+    out.state1 = out.state2 = distanceAnswered ? 0 : -1;
+    if (analogOutputInUse()) out.analog = LeadingLong(ask(QStringLiteral("IU"), false));
+    return out;
+}
+
+// A sensor that does not answer "SS1" twice in a row is not asked "SS2"
+// either until it answers again, so a silent sensor costs one wait per cycle.
+Outputs switchLineOutputs(PollState& poll) {
+    Outputs out;
+    const QString first = ask(QStringLiteral("SS1"), false);
+    if (first.isEmpty()) {
+        poll.SwitchErrorCount = std::min(poll.SwitchErrorCount + 1, 2);
+    } else {
+        poll.SwitchErrorCount = 0;
+        out.state1 = switchState(first);
+    }
+    if (!(out.state1 < 0 && poll.SwitchErrorCount >= 2)) {
+        const QString second = ask(QStringLiteral("SS2"), false);
+        if (!second.isEmpty()) out.state2 = switchState(second);
+    }
+    if (analogOutputInUse()) out.analog = LeadingLong(ask(QStringLiteral("RD"), false));
+    return out;
+}
+
+// A master mode asked for while polling ran starts here, between two cycles,
+// so that its stream never meets a poll request.
+void startDeferredMasterMode(SensorStateData& sensor) {
+    sensor.MasterRequest = false;
+    if (sensor.SensorFormName.isEmpty() || !sensor.MasterForm) return;
+    sensor.MasterForm->Start(sensor.MasterArg);
+    for (int i = 0; i < MasterSettleDelays; ++i) Ports::Delay(0);
+}
+
+}  // namespace
+
+PollState& PollCycleState() {
+    static PollState state;
+    return state;
+}
+
+void ResetPollCycleForTests() {
+    PollCycleState() = PollState();
+    timerSwitch() = nullptr;
+}
+
+void SetPollTimerSwitch(std::function<void(bool run)> newSwitch) {
+    timerSwitch() = std::move(newSwitch);
+    switchTimer();
+}
+
+void SetPolling(bool on) {
+    int& clients = PollCycleState().PollClients;
+    clients = std::max(clients + (on ? 1 : -1), 0);
+    switchTimer();
+}
+
+void PollSensor() {
+    PollState& poll = PollCycleState();
+    if (poll.PollBusy) return;
+    poll.PollBusy = true;
+    const auto done = qScopeGuard([&poll] { poll.PollBusy = false; });
+
+    SensorStateData& sensor = State();
+    if (sensor.MasterRequest) {
+        startDeferredMasterMode(sensor);
+        return;
+    }
+
+    const QString distanceAnswer = ask(QStringLiteral("AD"), true);
+    const qint32 distance = distanceAnswer.startsWith(QLatin1Char('E')) ? -1 : LeadingLong(distanceAnswer);
+    if (LoggingActive()) FileLoggingTick(distanceAnswer);
+    if (DistanceReadout().Loaded()) DistanceReadout().SetDistance(distance);
+    if (!SwitchDisplay().Loaded()) return;
+
+    const bool echoLine = NumberFormat::LeadingNumber(sensor.SensorLine) == EchoLine;
+    const Outputs out = echoLine ? echoLineOutputs(!distanceAnswer.isEmpty()) : switchLineOutputs(poll);
+    // Fetched again: the display may have gone while the sensor was asked.
+    SwitchDisplayLink& display = SwitchDisplay();
+    display.SetDistance(distance, out.analog, out.state1 == 2);
+    display.SetState(out.state1, out.state2);
+}
+
+void InstallPollCycle() { MainModule::State().PollSensor = [] { PollSensor(); }; }
+
+qint32 LeadingLong(const QString& answer) {
+    constexpr double lowest = std::numeric_limits<qint32>::min();
+    constexpr double highest = std::numeric_limits<qint32>::max();
+    return qint32(std::clamp(std::nearbyint(NumberFormat::LeadingNumber(answer)), lowest, highest));
+}
+
+}  // namespace Sensor

@@ -1,0 +1,46 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The common file dialog (open and save) as the program was first written
+// for: a filter given as "description|pattern|description|pattern", a
+// default extension without its dot and a 1-based filter index. Every file
+// dialog the program shows goes through here, so tests can answer dialogs
+// from a script.
+namespace FileDialog {
+
+enum class Kind { Open, Save };
+
+struct Request {
+    Kind kind = Kind::Open;
+    QString title;             // empty: the platform's title
+    QString fileName;          // the name the dialog starts with; may carry a folder
+    QString initialFolder;     // used when fileName names no folder; empty: the current folder
+    QString filter;            // "Zelvo 8200 Parameter|*.zlv"
+    int filterIndex = 1;       // the filter shown first
+    QString defaultExtension;  // "ZLV": added to a typed name without an extension
+    bool fileMustExist = false;
+    bool overwritePrompt = false;
+};
+
+struct Result {
+    QString fileName;          // the chosen path; empty when the user cancelled
+    int filterIndex = 1;       // the filter in use when the user chose
+    bool cancelled() const { return fileName.isEmpty(); }
+};
+
+Result Show(const Request& request);
+
+// Replaces the real dialog (tests); an empty handler restores it.
+using Handler = std::function<Result(const Request&)>;
+void SetHandler(Handler handler);
+
+// The dialog's name filters for a "description|pattern" filter. File names
+// are case-sensitive here, so every pattern is offered in both cases:
+// "Zelvo 8200 Parameter|*.zlv" gives "Zelvo 8200 Parameter (*.zlv *.ZLV)".
+// A description that already ends in a bracketed pattern list loses it.
+QStringList NameFilters(const QString& filter);
+
+}  // namespace FileDialog

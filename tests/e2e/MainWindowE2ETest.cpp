@@ -1,0 +1,99 @@
+// The whole program against the simulated sensor: the main window starts on
+// the port its settings name, finds the QF8200, opens its editor with the
+// sensor's values and lists the traffic in the monitor.
+#include "e2e/SimulatedSensor.h"
+#include "editors/common/RWState.h"
+#include "editors/qf8200/RegisterQF8200.h"
+#include "frame/LanguageUtil.h"
+#include "frame/MainModule.h"
+#include "frame/Options.h"
+#include "frame/SettingsServices.h"
+#include "link/EditorRegistry.h"
+#include "link/Ports.h"
+#include "link/SensorEditor.h"
+#include "link/SensorState.h"
+#include "mainwin/Toolbar.h"
+#include "mainwin/frmMain.h"
+#include "mainwin/frmMainWiring.h"
+#include "mainwin/frmMonitor.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempWindowsFolder.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
+        Options::ResetForTests();
+        Options::ResetServicesForTests();
+        MainModule::ResetForTests();
+        Ports::ResetForTests();
+        Sensor::ResetStateForTests();
+        Toolbar::ResetForTests();
+        LanguageUtil::ResetLanguages();
+        RegisterQF8200Editor();
+    }
+
+    void TearDown() override {
+        delete window.data();
+        Ports::ClosePort();
+        Ports::ResetForTests();
+        EditorRegistry::ResetForTests();
+        RWState::ResetForTests();
+        Sensor::ResetStateForTests();
+        Options::ResetServicesForTests();
+        Toolbar::ResetForTests();
+    }
+
+    TempWindowsFolder windows;
+    ScriptedMessages boxes;
+    QPointer<frmMain> window;
+};
+
+TEST_F(MainWindowE2E, StartFindsTheSensorShowsItsValuesAndTheTraffic) {
+    SimulatedSensor sim({"--line", "qf8200"});
+    ASSERT_TRUE(sim.started()) << qPrintable(sim.error());
+    windows.write(Options::SettingsFile, "[Settings]\r\nPort=" + sim.devicePath().toLatin1() + "\r\nSendRST=0\r\n");
+
+    window = new frmMain;
+    ConnectProgramParts(*window);
+    window->show();
+    QEvent activation(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(window, &activation);
+
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(window->lblPort->text(), ' ' + sim.devicePath() + ' ');
+    ASSERT_EQ(Sensor::State().SensorFormName, "frmQF8200");
+    auto* editor = dynamic_cast<QWidget*>(Sensor::State().SensorForm);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(Sensor::State().SensorForm->Loaded());
+    EXPECT_TRUE(editor->isVisibleTo(window));
+    auto* switchPoint = editor->findChild<QLineEdit*>("txtSwitchDis11");
+    ASSERT_NE(switchPoint, nullptr);
+    EXPECT_EQ(switchPoint->text(), "1000");   // the simulator's factory value
+    EXPECT_TRUE(window->MenuItem("mnSensWrite")->isEnabled());
+
+    // The monitor opened at the first activation (no stored choice) and shows
+    // the identification; a read from the menu adds its traffic.
+    ASSERT_NE(window->Monitor(), nullptr);
+    window->MenuItem("mnSensRead")->trigger();
+    const QStringList lines = window->Monitor()->Lines();
+    const qsizetype id = lines.indexOf("W: ID<CR>");
+    ASSERT_GE(id, 0) << qPrintable(lines.join('\n'));
+    ASSERT_LT(id + 1, lines.size());
+    EXPECT_TRUE(lines[id + 1].startsWith("R: Q&B QF")) << qPrintable(lines[id + 1]);
+    EXPECT_TRUE(sim.requests().contains("SD11"));
+
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(windows.read(Options::SettingsFile).contains("MonitorWnd=Show"));
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// The QF8200RDX's compound values and their display forms, both ways, under
+// the C and a German locale (decimal comma).
+#include "editors/qf8200rdx/QF8200RDXValues.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace V = QF8200RDXValues;
+using std::nullopt;
+
+class QF8200RDXValuesTest : public ::testing::TestWithParam<QLocale::Language> {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(GetParam())); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    // A number as the user's locale writes it.
+    static QString local(const char* text) {
+        QString s = QString::fromLatin1(text);
+        return s.replace('.', QLocale().decimalPoint());
+    }
+};
+
+TEST_P(QF8200RDXValuesTest, SwitchModesOneCharacterPerOutput) {
+    struct Shown {
+        const char* value;
+        std::array<int, 3> entries;
+    } const shown[] = {{"1I0", {1, 2, 0}}, {"01", {0, 1, 0}}, {"x1i", {0, 1, 0}}, {"", {0, 0, 0}}};
+    for (const Shown& s : shown) EXPECT_EQ(V::ShowSwitchModes(s.value), s.entries) << s.value;
+    EXPECT_EQ(V::ComposeSwitchModes({1, 2, 0}), "1I0");
+    EXPECT_EQ(V::ComposeSwitchModes({1, 2}), "1I");   // third output absent
+    EXPECT_EQ(V::ComposeSwitchModes({-1, 1}), "01");  // a list without a selection is normally open
+}
+
+TEST_P(QF8200RDXValuesTest, FailSafeDigitsAndFaultCurrent) {
+    struct Shown {
+        const char* value;
+        std::array<int, 3> modes;
+        int current;
+        const char* text;
+    } const shown[] = {
+        {"201,36", {2, 0, 1}, 36, "3.6"}, {"10", {1, 0, 0}, 0, "0.0"}, {"20,-1", {2, 0, 0}, -1, "-1"},
+        {"12,0", {1, 2, 0}, 0, "0.0"},
+    };
+    for (const Shown& s : shown) {
+        const V::FailSafe f = V::ShowFailSafe(s.value);
+        EXPECT_EQ(f.modes, s.modes) << s.value;
+        EXPECT_EQ(f.current, s.current) << s.value;
+        EXPECT_EQ(f.currentText, local(s.text)) << s.value;
+    }
+    struct Composed {
+        std::vector<int> modes;
+        std::optional<const char*> typed;   // nothing: no analogue output
+        std::optional<QString> value;
+    } const composed[] = {
+        {{2, 0, 1}, "3.6", "201,36"},  {{2, 0, 1}, "-1", "201,-1"}, {{2, 0, 1}, nullopt, "201"},
+        {{2, 0}, "4", "20,40"},        {{1, 1, 1}, "0.25", "111,2"}, {{1, 1, 1}, "0.35", "111,4"},   // halves to even
+        {{1, 1, 1}, "-0.5", "111,-5"}, {{1, 1, 1}, "", nullopt},     {{1, 1, 1}, "viel", nullopt},
+        {{1, 1, 1}, "4000", nullopt},  {{1, -1, 1}, "3.6", nullopt},
+    };
+    for (const Composed& c : composed) {
+        const std::optional<QString> typed = c.typed ? std::optional<QString>(local(*c.typed)) : nullopt;
+        EXPECT_EQ(V::ComposeFailSafe(c.modes, typed), c.value) << (c.typed ? *c.typed : "none");
+    }
+}
+
+TEST_P(QF8200RDXValuesTest, EvaluationMethodShownFromTheSensorsAnswer) {
+    struct Case {
+        const char* value;
+        int method;
+        std::optional<QString> diff, weight, threshold, mCount, nCount;
+    } const cases[] = {
+        {"0", EvalMethod::None, nullopt, nullopt, nullopt, nullopt, nullopt},
+        {"DYN,7", EvalMethod::Dynamic, "7", nullopt, nullopt, nullopt, nullopt},
+        {"DYN", EvalMethod::Dynamic, "0", nullopt, nullopt, nullopt, nullopt},
+        {"PT1,100,5,3", EvalMethod::LowPass, "5", "100", "3", nullopt, nullopt},
+        {"PT1,500,10", EvalMethod::LowPass, "0", "500", "10", nullopt, nullopt},   // two numbers: weight, threshold
+        {"MXN,12,2", EvalMethod::Mean, nullopt, nullopt, nullopt, "12", "2"},
+        {"XYZ,1", EvalMethod::None, nullopt, nullopt, nullopt, nullopt, nullopt},
+    };
+    for (const Case& c : cases) {
+        const V::EvalShown shown = V::ShowEvalMethod(c.value);
+        EXPECT_EQ(shown.method, c.method) << c.value;
+        EXPECT_EQ(shown.fields.diff, c.diff) << c.value;
+        EXPECT_EQ(shown.fields.weight, c.weight) << c.value;
+        EXPECT_EQ(shown.fields.threshold, c.threshold) << c.value;
+        EXPECT_EQ(shown.fields.mCount, c.mCount) << c.value;
+        EXPECT_EQ(shown.fields.nCount, c.nCount) << c.value;
+    }
+}
+
+TEST_P(QF8200RDXValuesTest, InclinationSwitchDelaysInTensOfMilliseconds) {
+    struct Shown {
+        const char* value;
+        bool active;
+        const char* on;
+        const char* off;
+    } const shown[] = {{"-1", false, "", ""}, {"150,10", true, "1500", "100"}, {"25", true, "250", "0"}};
+    for (const Shown& s : shown) {
+        const V::Inclination i = V::ShowInclination(s.value);
+        EXPECT_EQ(i.active, s.active) << s.value;
+        EXPECT_EQ(i.onMs, s.on) << s.value;
+        EXPECT_EQ(i.offMs, s.off) << s.value;
+    }
+    struct Composed {
+        int entry;
+        const char* on;
+        const char* off;
+        std::optional<QString> value;
+    } const composed[] = {
+        {0, "2000", "100", "200,10"}, {0, "1505", "99", "150,9"},   // remainders dropped
+        {0, "25.5", "0", "2,0"},      {1, "", "", "-1"},            // off: the delays do not matter
+        {0, "", "100", nullopt},      {0, "400000", "100", nullopt},   // beyond 16 bits
+    };
+    for (const Composed& c : composed)
+        EXPECT_EQ(V::ComposeInclination(c.entry, local(c.on), local(c.off)), c.value) << c.on;
+}
+
+TEST_P(QF8200RDXValuesTest, MainApplication) {
+    EXPECT_EQ(V::ShowMainApplication("S"), 1);
+    EXPECT_EQ(V::ShowMainApplication("A"), 0);
+    EXPECT_EQ(V::ShowMainApplication(""), 0);
+    EXPECT_EQ(V::ComposeMainApplication(1), "S");
+    EXPECT_EQ(V::ComposeMainApplication(-1), "A");
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, QF8200RDXValuesTest, ::testing::Values(QLocale::C, QLocale::German));
+
+}  // namespace

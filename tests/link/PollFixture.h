@@ -1,0 +1,87 @@
+#pragma once
+#include "link/DisplayWindows.h"
+#include "link/LinkTestFixture.h"
+#include "link/PollCycle.h"
+#include "link/ProtFile.h"
+#include "link/RecordingEditor.h"
+#include "link/SensorState.h"
+
+#include <QMap>
+#include <QStringList>
+
+// Live windows that record what the poll cycle hands them.
+class RecordingReadout : public DistanceReadoutLink {
+public:
+    explicit RecordingReadout(QStringList* calls) : calls_(calls) {}
+    bool loaded = true;
+    bool Loaded() const override { return loaded; }
+    void SetDistance(qint32 distance) override { calls_->append(QStringLiteral("Readout(%1)").arg(distance)); }
+
+private:
+    QStringList* calls_;
+};
+
+class RecordingDisplay : public SwitchDisplayLink {
+public:
+    explicit RecordingDisplay(QStringList* calls) : calls_(calls) {}
+    bool loaded = true;
+    bool Loaded() const override { return loaded; }
+    void SetDistance(qint32 distance, qint32 analog, bool fault) override {
+        calls_->append(QStringLiteral("Distance(%1,%2,%3)").arg(distance).arg(analog).arg(fault ? "true" : "false"));
+    }
+    void SetState(int state1, int state2) override {
+        calls_->append(QStringLiteral("State(%1,%2)").arg(state1).arg(state2));
+    }
+
+private:
+    QStringList* calls_;
+};
+
+// The poll cycle on the fake port: a sensor answering from a table (a
+// missing entry is silence), both live windows open and a QF8200 editor
+// whose analogue output is off.
+class PollTest : public LinkTest {
+protected:
+    void SetUp() override {
+        LinkTest::SetUp();
+        Sensor::ResetPollCycleForTests();
+        Sensor::ResetProtFileForTests();
+        Sensor::ResetStateForTests();
+        Sensor::State().SensorLine = "0";
+        Sensor::State().SensorFormName = "frmQF8200";
+        Sensor::State().SensorForm = &editor;
+        editor.data[22] = false;
+        Sensor::SetDistanceReadout(&readout);
+        Sensor::SetSwitchDisplay(&display);
+        port.respond = [this](const QByteArray& request) { return answers.value(request); };
+    }
+
+    void TearDown() override {
+        Sensor::SetDistanceReadout(nullptr);
+        Sensor::SetSwitchDisplay(nullptr);
+        Sensor::ResetProtFileForTests();
+        Sensor::ResetPollCycleForTests();
+        Sensor::ResetStateForTests();
+        LinkTest::TearDown();
+    }
+
+    QStringList requests() const {
+        QStringList texts;
+        for (const QByteArray& request : port.requests) texts << QString::fromLatin1(request);
+        return texts;
+    }
+
+    // Runs one cycle and answers what went on the wire.
+    QStringList poll() {
+        port.requests.clear();
+        Sensor::PollSensor();
+        return requests();
+    }
+
+    QMap<QByteArray, QByteArray> answers;
+    QStringList calls;
+    QStringList editorCalls;
+    RecordingEditor editor{"frmQF8200", &editorCalls};
+    RecordingReadout readout{&calls};
+    RecordingDisplay display{&calls};
+};

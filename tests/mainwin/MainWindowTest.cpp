@@ -1,0 +1,346 @@
+#include "MainWindowFixture.h"
+#include "ModalDriver.h"
+#include "mainwin/frmMonitor.h"
+#include "mainwin/frmOptions.h"
+#include "platform/Folders.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+using MainWindow = MainWindowFixture;
+
+const QStringList DataItems = {"mnSave", "mnPrint", "mnExport", "mnSensWrite", "mnInfo"};
+
+bool buttonOn(const Toolbar::ToolbarButton& button) {
+    EXPECT_EQ(button.Disabled, !button.Control->isEnabled()) << button.ButtonIndex;
+    return !button.Disabled;
+}
+
+TEST_F(MainWindow, EnableDataAndEnableStoRclSwitchTheirCommandsOnly) {
+    start();
+    struct Case {
+        int state;
+        bool storeRecall;
+        bool data;
+    };
+    for (const Case& c : {Case{0, true, false}, Case{1, true, true}, Case{2, false, false}, Case{-1, false, false},
+                          Case{1, false, true}}) {
+        window->EnableData(c.state);
+        window->EnableStoRcl(c.storeRecall);
+        for (const QString& item : DataItems) EXPECT_EQ(window->MenuItem(item)->isEnabled(), c.data) << c.state;
+        for (int b : {1, 2, 4}) EXPECT_EQ(buttonOn(window->ToolbarButtons[b]), c.data) << c.state << " button " << b;
+        for (const char* item : {"mnSensStore", "mnSensRecall"})
+            EXPECT_EQ(window->MenuItem(item)->isEnabled(), c.storeRecall) << item;
+        for (int b : {7, 8}) EXPECT_EQ(buttonOn(window->ToolbarButtons[b]), c.storeRecall) << "button " << b;
+        for (int b : {0, 3, 5, 6, 9}) EXPECT_TRUE(buttonOn(window->ToolbarButtons[b])) << "button " << b;
+    }
+}
+
+TEST_F(MainWindow, RecordingButtonsFollowWhatTheRecorderDid) {
+    start();
+    EXPECT_TRUE(buttonOn(window->ToolbarButtons[9]));
+    EXPECT_FALSE(buttonOn(window->ToolbarButtons[10]));   // nothing to stop at start
+
+    bool recording = false;
+    bool fileOpens = false;
+    QList<bool> calls;
+    window->Steps.StartProtFile = [&](bool start) {
+        calls << start;
+        recording = start && fileOpens;
+    };
+    window->Steps.LoggingActive = [&] { return recording; };
+    QAction* menu = window->MenuItem("mnProtStartStop");
+
+    // The protocol file cannot be opened: the window keeps saying that nothing records.
+    window->ToolbarButtons[9].Control->trigger();
+    EXPECT_TRUE(buttonOn(window->ToolbarButtons[9]));
+    EXPECT_FALSE(buttonOn(window->ToolbarButtons[10]));
+    EXPECT_EQ(menu->text(), "&Aufzeichnung starten");
+
+    fileOpens = true;
+    menu->trigger();
+    EXPECT_FALSE(buttonOn(window->ToolbarButtons[9]));
+    EXPECT_TRUE(buttonOn(window->ToolbarButtons[10]));
+    EXPECT_EQ(menu->text(), "&Aufzeichnung stoppen");
+
+    window->ToolbarButtons[10].Control->trigger();
+    EXPECT_FALSE(recording);
+    EXPECT_TRUE(buttonOn(window->ToolbarButtons[9]));
+    EXPECT_EQ(menu->text(), "&Aufzeichnung starten");
+    EXPECT_EQ(calls, (QList<bool>{true, true, false}));
+}
+
+TEST_F(MainWindow, ReadIgnoresClicksWhileItWaitsForTheSensor) {
+    start();
+    const qsizetype mark = line.requests.size();
+    int nestedClicks = 0;
+    line.duringWait = [&](const QByteArray& request) {
+        if (request != "ID") return;
+        ++nestedClicks;
+        window->MenuItem("mnSensRead")->trigger();
+        window->ToolbarButtons[3].Control->trigger();
+    };
+    window->ToolbarButtons[3].Control->trigger();
+    EXPECT_GT(nestedClicks, 0);
+    EXPECT_EQ(count("MD,OFF", mark), 1) << "one detection only";
+    EXPECT_FALSE(Toolbar::Busy());
+
+    // Once the read is done, the next one runs.
+    line.duringWait = nullptr;
+    window->MenuItem("mnSensRead")->trigger();
+    EXPECT_EQ(count("MD,OFF", mark), 2);
+}
+
+struct WriteCase {
+    const char* what;
+    const char* loadedType;
+    bool fromFile;
+    bool sensorPresent;
+    QList<int> answers;
+    int boxes;
+    bool written;
+    bool detectedAgain;
+};
+
+TEST_F(MainWindow, WriteComparesTypesBeforeItSendsAnything) {
+    const WriteCase cases[] = {
+        {"same type", "QF6000-KR", false, true, {}, 0, true, false},
+        {"other type, No", "QT4000", false, true, {MsgBox::No}, 1, false, false},
+        {"other type from a file, Yes", "QT4000", true, true, {MsgBox::Yes}, 1, true, true},
+        {"no sensor: Retry, Cancel", "QF6000-KR", true, false, {MsgBox::Retry, MsgBox::Cancel}, 2, false, false},
+    };
+    settings += "RetryCount=1\n";
+    start();
+    for (const WriteCase& c : cases) {
+        SensorStateData& sensor = Sensor::State();
+        sensor.SensorType = c.loadedType;
+        sensor.OfflineMode = c.fromFile;
+        sensorPresent = c.sensorPresent;
+        for (int a : c.answers) messages.answer(a);
+        const qsizetype boxesBefore = messages.count();
+        const qsizetype mark = line.requests.size();
+        qf.calls.clear();
+
+        window->MenuItem("mnSensWrite")->trigger();
+
+        EXPECT_EQ(messages.count() - boxesBefore, c.boxes) << c.what;
+        EXPECT_EQ(qf.calls.contains("WriteData()"), c.written) << c.what;
+        EXPECT_EQ(count("MD,OFF", mark) > 0, c.detectedAgain) << c.what;
+        if (!c.written && c.sensorPresent) {
+            EXPECT_EQ(line.requestsSince(mark), (QList<QByteArray>{"ID", "ID"})) << c.what << ": nothing after the question";
+        }
+        if (c.written) {
+            EXPECT_FALSE(Sensor::State().OfflineMode) << c.what;
+        }
+        if (!c.sensorPresent) {
+            EXPECT_TRUE(Sensor::State().OfflineMode) << c.what << ": Cancel changes nothing";
+        }
+        if (c.boxes == 1) {
+            // Message 7 names the data's type first and the connected sensor's second.
+            const QString text = messages.shown().last().text;
+            EXPECT_TRUE(text.contains("Datendatei (QT4000)")) << qPrintable(text);
+            EXPECT_TRUE(text.contains("Sensors(QF6000-KR)")) << qPrintable(text);
+        }
+    }
+}
+
+TEST_F(MainWindow, DefaultsAndRecallAskFirstStoreDoesNot) {
+    start();
+    struct Case {
+        const char* item;
+        int answer;   // 0: no question expected
+        const char* sent;
+    };
+    for (const Case& c : {Case{"mnSensDefault", MsgBox::No, nullptr}, Case{"mnSensDefault", MsgBox::Yes, "DEF"},
+                          Case{"mnSensRecall", MsgBox::No, nullptr}, Case{"mnSensRecall", MsgBox::Yes, "RUC"},
+                          Case{"mnSensStore", 0, "SUC"}}) {
+        if (c.answer) messages.answer(c.answer);
+        const qsizetype boxes = messages.count();
+        const qsizetype mark = line.requests.size();
+        window->MenuItem(c.item)->trigger();
+        EXPECT_EQ(messages.count() - boxes, c.answer ? 1 : 0) << c.item;
+        if (c.sent) {
+            EXPECT_EQ(line.requests.value(mark), c.sent) << c.item;
+        } else {
+            EXPECT_EQ(line.requests.size(), mark) << c.item << ": No sends nothing";
+        }
+    }
+}
+
+TEST_F(MainWindow, FirstActivationWithoutSettingsShowsEveryWindowOnce) {
+    QStringList shown;
+    bool monitorFirst = false;
+    settings.clear();
+    start();
+    ASSERT_FALSE(QFile::exists(windir.file(Options::SettingsFile)));
+    for (const char* name : {"frmCommand", "frmDistance", "frmShowIt"}) {
+        window->RegisterToolWindow(name, {[&, name] {
+                                              if (shown.isEmpty()) monitorFirst = window->Monitor() != nullptr;
+                                              shown << name;
+                                          },
+                                          [] { return false; }, [] {}});
+    }
+    EXPECT_TRUE(window->StartupPending());
+    EXPECT_FALSE(qf.loaded) << "the editor waits for the first activation";
+
+    activate();
+    EXPECT_FALSE(window->StartupPending());
+    EXPECT_TRUE(monitorFirst);
+    EXPECT_EQ(shown, QStringList({"frmCommand", "frmDistance", "frmShowIt"}));
+    ASSERT_NE(window->Monitor(), nullptr);
+    EXPECT_TRUE(window->Monitor()->isVisibleTo(window));
+    EXPECT_EQ(qf.calls.filter("Show").size(), 1);
+
+    activate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown.size(), 3);
+    EXPECT_EQ(qf.calls.filter("Show").size(), 1);
+    EXPECT_EQ(window->MdiArea()->findChildren<frmMonitor*>().size(), 1);
+}
+
+TEST_F(MainWindow, ParameterItemWithoutEditorOnlySetsTheMark) {
+    sensorPresent = false;
+    settings += "Parameter=Hide\nRetryCount=1\n";
+    start();
+    QAction* item = window->MenuItem("mnParameter");
+    ASSERT_FALSE(item->isChecked());
+    item->setEnabled(true);
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_TRUE(qf.calls.filter("Show").isEmpty());
+}
+
+TEST_F(MainWindow, CloseSavesTheMarksThenLetsEachWindowSaveItself) {
+    start();
+    activate();
+    ASSERT_NE(window->Monitor(), nullptr);
+    window->Monitor()->chkDynamic->setChecked(true);
+    window->MenuItem("mnCommand")->setChecked(false);   // the command window was closed
+    QByteArray settingsWhenRecordingStopped = "not stopped";
+    window->Steps.StartProtFile = [&](bool start) {
+        if (!start) settingsWhenRecordingStopped = ini();
+    };
+
+    EXPECT_TRUE(window->close());
+    const QByteArray saved = ini();
+    for (const char* line : {"MonitorWnd=Show\n", "CommandWnd=Hide\n", "ShowItWnd=Show\n", "Port=COM1\n",
+                             "[Monitor]\nShowDynamic=Yes\nShowStatic=Yes\n", "frmMonitor="})
+        EXPECT_TRUE(saved.contains(line)) << line << "\n" << saved.constData();
+    EXPECT_FALSE(settingsWhenRecordingStopped.contains("MonitorWnd=")) << "the recording stops before the settings are saved";
+    EXPECT_FALSE(window->MenuItem("mnMonitor")->isChecked()) << "the monitor took its mark when it closed";
+    EXPECT_FALSE(line.PortOpen());
+}
+
+TEST_F(MainWindow, CloseRefusedForUnsavedFileDataWritesNothing) {
+    start();
+    const QByteArray before = ini();
+    Sensor::State().OfflineMode = true;
+    Sensor::State().DataChanged = true;
+    messages.answer(MsgBox::Cancel);   // message 8: save the changed data?
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ini(), before);
+    EXPECT_TRUE(line.PortOpen());
+}
+
+// A program folder with an English language file.
+class TranslatedMainWindow : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        previousFolder = Folders::ProgramFolder();
+        Folders::SetProgramFolderForTests(languages.path());
+    }
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        Folders::SetProgramFolderForTests(previousFolder);
+    }
+    void writeEnglish(const QByteArray& sections) {
+        QFile file(languages.filePath("WZLVLANG.ENG"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Main]\r\nLanguage=English\r\nFile=WZLVLANG.ENG\r\n" + sections);
+    }
+
+    QTemporaryDir languages;
+    QString previousFolder;
+};
+
+TEST_F(TranslatedMainWindow, OptionsChangePortAndLanguageOfEveryOpenWindow) {
+    writeEnglish("[frmMain]\r\nmnFile=&File\r\nTooltip3=Read the sensor\r\n[frmMonitor]\r\nfrmMonitor=Traffic\r\n");
+    start();
+    activate();
+    ASSERT_TRUE(qf.Loaded());
+    bool commandTranslated = false;
+    window->RegisterToolWindow("frmCommand", {[] {}, [] { return true; }, [&] { commandTranslated = true; }});
+
+    WhenShown<frmOptions>([](frmOptions* dialog) {
+        dialog->cmbLanguage->setCurrentIndex(1);
+        emit dialog->cmbLanguage->activated(1);
+        dialog->cmbPort->setEditText("/dev/fake-2");
+        dialog->btOK->click();
+    });
+    window->MenuItem("mnOptions")->trigger();
+
+    EXPECT_EQ(Ports::PortName(), "/dev/fake-2");
+    EXPECT_EQ(line.CommPort(), "/dev/fake-2");
+    EXPECT_EQ(window->lblPort->text(), " /dev/fake-2 ");
+    EXPECT_EQ(window->MenuItem("mnFile")->text(), "&File");
+    EXPECT_EQ(window->MenuItem("mnSensor")->text(), "&Sensor");
+    EXPECT_EQ(window->ToolbarButtons[3].Tip, "Read the sensor");
+    EXPECT_EQ(window->ToolbarButtons[4].Tip, "Sensorinfo anzeigen");
+    EXPECT_EQ(window->Monitor()->windowTitle(), "Traffic");
+    EXPECT_TRUE(commandTranslated);
+    EXPECT_EQ(qf.calls.filter("SetLanguage").size(), 1);
+
+    // No change of language: nothing is translated again.
+    WhenShown<frmOptions>([](frmOptions* dialog) { dialog->btCancel->click(); });
+    window->MenuItem("mnOptions")->trigger();
+    EXPECT_EQ(qf.calls.filter("SetLanguage").size(), 1);
+}
+
+TEST_F(TranslatedMainWindow, HostileMenuTextsLeaveAUsableWindow) {
+    const QByteArray longText(300, 'x');
+    writeEnglish("[frmMain]\r\nfrmMain=\r\nmnFile=\r\nmnSensor=&\r\nmnOpen=" + longText +
+                 "\r\nmnSave=Save && Exit\r\nmnExit=   \r\nTooltip0=\r\nTooltip1=" + longText +
+                 "\r\nStopRec=\r\nStartRec=&&\r\n");
+    start();
+    QString english = "English";
+    LanguageUtil::SelectLanguageByName(english);
+    window->SetLanguage();
+
+    EXPECT_EQ(window->windowTitle(), "Zelvo 8200");
+    EXPECT_EQ(window->MenuItem("mnFile")->text(), "&Datei");
+    EXPECT_EQ(window->MenuItem("mnSensor")->text(), "&Sensor");
+    EXPECT_EQ(window->MenuItem("mnExit")->text(), "&Beenden");
+    EXPECT_LE(window->MenuItem("mnOpen")->text().size(), 80);
+    EXPECT_EQ(window->MenuItem("mnSave")->text(), "Save && Exit");
+    EXPECT_EQ(window->ToolbarButtons[0].Tip, "Gespeicherte Parameterdatei öffnen");
+    EXPECT_LE(window->ToolbarButtons[1].Tip.size(), 80);
+    EXPECT_EQ(window->StopCaption, "&Aufzeichnung stoppen");
+    EXPECT_EQ(window->StartCaption, "&&");
+    EXPECT_LT(window->minimumSizeHint().width(), 640);
+}
+
+TEST_F(MainWindow, StatusLineNeverWidensTheWindow) {
+    start();
+    int off = 0;
+    Toolbar::QuickHelpEnabled(off);
+    window->ShowQuickHelp(1001);
+    EXPECT_EQ(window->lblMessage->text(), " ");
+    const int narrowest = window->minimumSizeHint().width();
+    window->lblMessage->setText(QString(2000, 'w'));
+    EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
+    window->resize(120, 300);
+    EXPECT_GE(window->lblMessage->width(), 0);
+}
+
+}  // namespace

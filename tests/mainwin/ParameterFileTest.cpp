@@ -1,0 +1,287 @@
+#include "ParameterFileFixture.h"
+#include "mainwin/ParameterFile.h"
+
+#include <QDir>
+
+namespace {
+
+const QByteArray Latin1Values = QByteArrayLiteral("SD1=500\r\nSD2=\x82\r\nTXT=Gr\xfc\xdf") + "e\r\n";
+
+QByteArray SavedFile() {
+    return QByteArrayLiteral("FILEVERSION=WinZelvo-10-01-#KV-Quendix+Borva\r\n"
+                             "VER=1.0A\r\n"
+                             "DAT=Date: 01.02.03 Time: 10:00\r\n"
+                             "ID=Q&B QF6000-KR Eprom: E1 Version: 1.0\r\n") +
+           Latin1Values;
+}
+
+}  // namespace
+
+TEST(ParameterFileLookup, FindsTheExactKeyTheWayTheOldReaderDid) {
+    struct Case {
+        const char* name;
+        QByteArray content;
+        QString key;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"blanks around the equals sign", "  SD1 = 500  \r\n", "SD1", "500"},
+        {"a key that begins another key", "SD11=7\r\nSD1=5\r\n", "SD1", "5"},
+        {"the longer key", "SD1=5\r\nSD11=7\r\n", "SD11", "7"},
+        {"the first of two lines wins", "SD1=5\r\nSD1=6\r\n", "SD1", "5"},
+        {"letter case counts", "sd1=5\r\n", "SD1", "none"},
+        {"a line without equals sign", "SD1 500\r\n", "SD1", "none"},
+        {"a missing key", "SD2=5\r\n", "SD1", "none"},
+        {"the value keeps further equals signs", "CMD=MD=OFF\r\n", "CMD", "MD=OFF"},
+        {"an empty value is a value", "VER=\r\nVER=1\r\n", "VER", ""},
+        {"lines ended by LF alone", "SD2=4\nSD1=5\n", "SD1", "5"},
+        {"lines ended by CR alone", "SD2=4\rSD1=5\r", "SD1", "5"},
+        {"a last line without its end", "SD2=4\r\nSD1=5", "SD1", "5"},
+        {"a status byte as value", "SD1=\x82\r\n", "SD1", QString(QChar(0x82))},
+        {"umlauts one byte each", "TXT=\xe4\xf6\xfc\r\n", "TXT", QStringLiteral("äöü")},
+    };
+    for (const Case& c : cases) {
+        const ParameterFile file = ParameterFile::FromBytes(c.content);
+        EXPECT_EQ(file.Value(c.key, "none"), c.expected) << c.name;
+    }
+}
+
+TEST(ParameterFileNames, SaveNamesEndInTheFormatsExtension) {
+    struct Case {
+        QString chosen;
+        QString saved;
+    };
+    const Case cases[] = {
+        {"/t/data.txt", "/t/data.ZLV"},
+        {"/t/data", "/t/data.ZLV"},
+        {"/t/archive.backup", "/t/archive.backup.ZLV"},   // the dot lies too far from the end
+        {"/t/data.ZLV", "/t/data.ZLV"},
+        {"/t/data.zlv", "/t/data.zlv"},        // the file the dialog offered to overwrite
+        {"/t/data.Zlv", "/t/data.Zlv"},
+        {"/t/v.1/x", "/t/v.1/x.ZLV"},          // a dot in a folder name is no extension
+        {"/t/v.1/x.a", "/t/v.1/x.ZLV"},
+        {"/t/a.b.c", "/t/a.b.ZLV"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FileIO::SaveFileName(c.chosen), c.saved) << c.chosen.toStdString();
+    EXPECT_EQ(FileIO::GetFileTitle("/t/v.1/data.ZLV"), "data.ZLV");
+    EXPECT_EQ(FileIO::GetFileTitle("data.ZLV"), "data.ZLV");
+}
+
+TEST_F(ParameterFileFixture, SavedFileHoldsMagicIdentificationAndRecordsByteForByte) {
+    haveSensorData();
+    Sensor::State().DataChanged = true;
+    dialogs.answer(path("data.txt"));
+
+    ASSERT_TRUE(FileIO::SaveParameterFile(true));
+
+    ASSERT_EQ(dialogs.count(), 1);
+    EXPECT_EQ(FileDialog::NameFilters(dialogs.shown().first().filter),
+              QStringList{"Zelvo 8200 Parameter (*.zlv *.ZLV)"});
+    EXPECT_EQ(read("data.ZLV"), SavedFile());
+    EXPECT_FALSE(QFile::exists(path("data.txt")));
+    EXPECT_FALSE(Sensor::State().DataChanged);
+    EXPECT_EQ(messages.count(), 0);
+}
+
+TEST_F(ParameterFileFixture, FileLoadedWithoutSensorComesBackUnchangedWhenSavedAgain) {
+    write("data.ZLV", SavedFile());
+    const QStringList original = editor.values();
+    for (auto& record : editor.records) record.second.clear();
+
+    load("data.ZLV");
+
+    const SensorStateData& s = Sensor::State();
+    EXPECT_EQ(editor.values(), original);
+    EXPECT_EQ(editor.calls, (QStringList{"Init", "readdata(file)"}));
+    EXPECT_TRUE(s.OfflineMode);
+    EXPECT_EQ(s.SensorState, 1);
+    EXPECT_EQ(s.SensorType, "QF6000-KR");
+    EXPECT_EQ(s.DataFileName, path("data.ZLV"));
+    EXPECT_TRUE(line.requests.isEmpty());   // offline: the file answers, nothing is sent
+
+    dialogs.answer(path("copy.zlv"));
+    ASSERT_TRUE(FileIO::SaveParameterFile(true));
+    EXPECT_EQ(read("copy.zlv"), SavedFile());
+}
+
+TEST_F(ParameterFileFixture, InvalidFilesAreRefusedAndTheCurrentDataStay) {
+    struct Case {
+        const char* name;
+        QByteArray content;
+        bool accepted;
+    };
+    const QByteArray body = "ID=" + Id.toLatin1() + "\r\n" + Latin1Values;
+    const Case cases[] = {
+        {"magic in other letter case", "FILEVERSION=winzelvo-10-01-#kv-quendix+borva\r\n" + body, false},
+        {"no version line", body, false},
+        {"magic with something behind it", "FILEVERSION=WinZelvo-10-01-#KV-Quendix+Borva2\r\n" + body, false},
+        {"not a parameter file at all", "hello\r\n", false},
+        {"version line with blanks", " FILEVERSION = WinZelvo-10-01-#KV-Quendix+Borva \r\n" + body, true},
+        {"version line further down", body + Magic.toLatin1(), true},
+    };
+    for (const Case& c : cases) {
+        Sensor::ResetStateForTests();
+        FileIO::ResetRecentFilesForTests();
+        editor.calls.clear();
+        const int shownBefore = messages.count();
+        write("case.zlv", c.content);
+
+        load("case.zlv");
+
+        if (c.accepted) {
+            EXPECT_EQ(messages.count(), shownBefore) << c.name;
+            EXPECT_EQ(editor.calls, (QStringList{"Init", "readdata(file)"})) << c.name;
+        } else {
+            ASSERT_EQ(messages.count(), shownBefore + 1) << c.name;
+            EXPECT_EQ(messages.shown().last().text, "Ungültige Datendatei!") << c.name;
+            EXPECT_TRUE(editor.calls.isEmpty()) << c.name;
+            EXPECT_EQ(Sensor::State().SensorState, 0) << c.name;
+            EXPECT_TRUE(Sensor::State().DataFileName.isEmpty()) << c.name;
+            EXPECT_EQ(FileIO::RecentFileCount(), 0) << c.name;
+        }
+    }
+}
+
+TEST_F(ParameterFileFixture, FileThatCannotBeReadIsRefused) {
+    QDir(files.path()).mkdir("folder.zlv");
+    dialogs.answer(path("folder.zlv"));   // a folder is no file: the dialog asks first
+
+    load("folder.zlv");
+
+    EXPECT_EQ(dialogs.count(), 1);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.shown().first().text, "Ungültige Datendatei!");
+    EXPECT_TRUE(editor.calls.isEmpty());
+}
+
+TEST_F(ParameterFileFixture, MissingOrEmptyNameAsksAndOpensExactlyTheChosenFile) {
+    write("lower.zlv", SavedFile());
+    dialogs.answer(path("lower.zlv"));
+    dialogs.answer(QString());
+
+    QString fileName;
+    FileIO::LoadParameterFile(fileName);
+    EXPECT_EQ(fileName, path("lower.zlv"));
+    EXPECT_EQ(Sensor::State().DataFileName, path("lower.zlv"));
+
+    QString missing = path("gone.zlv");
+    FileIO::LoadParameterFile(missing);   // cancelled: nothing else happens
+    ASSERT_EQ(dialogs.count(), 2);
+    EXPECT_EQ(dialogs.shown()[1].kind, FileDialog::Kind::Open);
+    EXPECT_TRUE(dialogs.shown()[1].fileMustExist);
+    EXPECT_EQ(dialogs.shown()[1].fileName, path("gone.zlv"));
+    EXPECT_EQ(dialogs.shown()[1].initialFolder, files.path());
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_EQ(editor.calls.count("readdata(file)"), 1);
+}
+
+TEST_F(ParameterFileFixture, CancelledSaveQuestionLeavesTheOfflineDataAndTheirFileName) {
+    write("other.zlv", SavedFile());
+    haveSensorData();
+    Sensor::State().OfflineMode = true;
+    Sensor::State().DataChanged = true;
+    Sensor::State().DataFileName = path("mine.zlv");
+    messages.answer(MsgBox::Cancel);   // message 8: save the changes?
+
+    load("other.zlv");
+
+    EXPECT_EQ(messages.count(), 1);
+    EXPECT_TRUE(editor.calls.isEmpty());
+    EXPECT_TRUE(Sensor::State().DataChanged);
+    EXPECT_EQ(Sensor::State().DataFileName, path("mine.zlv"));
+}
+
+TEST_F(ParameterFileFixture, FileForAnotherTypeGoesToTheSensorOnlyAfterYes) {
+    QByteArray file = SavedFile();
+    file.replace("QF6000-KR", "QF9000-XY");
+    write("other.zlv", file);
+    haveSensorData();
+    connectSensor("QF6000-KR");
+
+    messages.answer(MsgBox::No);
+    load("other.zlv");
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.shown().first().style, 4 + 32);
+    EXPECT_TRUE(messages.shown().first().text.startsWith("Die Sensortypen der Datendatei (QF9000-XY) und des "
+                                                         "angeschlossenen\rSensors(QF6000-KR)"));
+    EXPECT_TRUE(editor.calls.isEmpty());
+    EXPECT_EQ(line.requests, QList<QByteArray>{"ID"});
+    EXPECT_TRUE(Sensor::State().DataFileName.isEmpty());
+
+    line.requests.clear();
+    messages.answer(MsgBox::Yes);
+    load("other.zlv");
+    EXPECT_EQ(editor.calls, (QStringList{"readdata(file)", "WriteData()"}));
+    EXPECT_EQ(line.requests, (QList<QByteArray>{"ID", "SD1,500", "SD2,\x82", "TXT,Gr\xfc\xdf" "e"}));
+    EXPECT_FALSE(Sensor::State().OfflineMode);
+    EXPECT_EQ(FileIO::GetRecentFile(1), path("other.zlv"));
+}
+
+TEST_F(ParameterFileFixture, SilentSensorTurnsTheLoadIntoOfflineWork) {
+    write("data.zlv", SavedFile());
+    haveSensorData();
+    connectSensor("QF6000-KR");
+    line.respond = nullptr;
+
+    load("data.zlv");
+
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_EQ(editor.calls, (QStringList{"Init", "readdata(file)"}));
+    EXPECT_TRUE(Sensor::State().OfflineMode);
+    EXPECT_EQ(Sensor::State().DataFileName, path("data.zlv"));
+}
+
+TEST_F(ParameterFileFixture, FailedSaveKeepsTheOldFileAndTheChanges) {
+    haveSensorData();
+    const QString moved = files.filePath("moved");
+    ASSERT_TRUE(QDir().mkpath(files.filePath("sub")));
+    ASSERT_TRUE(QDir().mkpath(files.filePath("dir.zlv")));
+    write("sub/data.zlv", "old content");
+    // The folder goes away while the records are written: the new file
+    // can no longer take the old one's place.
+    editor.duringWrite = [this, moved] { QDir().rename(path("sub"), moved); };
+
+    struct Case {
+        const char* name;
+        QString chosen;
+    };
+    const Case cases[] = {
+        {"folder that does not exist", path("nowhere/data.zlv")},
+        {"a folder in the file's place", path("dir.zlv")},
+        {"folder gone while writing", path("sub/data.zlv")},
+    };
+    for (const Case& c : cases) {
+        Sensor::State().DataChanged = true;
+        dialogs.answer(c.chosen);
+        const int shownBefore = messages.count();
+
+        EXPECT_FALSE(FileIO::SaveParameterFile(true)) << c.name;
+
+        EXPECT_TRUE(Sensor::State().DataChanged) << c.name;
+        ASSERT_EQ(messages.count(), shownBefore + 1) << c.name;
+        EXPECT_EQ(messages.shown().last().text, "Ungültige Datendatei!") << c.name;
+    }
+    QFile old(moved + "/data.zlv");
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old content");
+    EXPECT_EQ(FileIO::RecentFileCount(), 0);
+}
+
+TEST_F(ParameterFileFixture, FileOfAnUnknownSensorLeavesThePreviousOfflineData) {
+    QByteArray file = SavedFile();
+    file.replace("QF6000-KR", "XY1000");   // no editor for this type
+    write("unknown.zlv", file);
+    haveSensorData();
+    Sensor::State().OfflineMode = true;
+    Sensor::State().DataFileName = path("mine.zlv");
+    messages.answer(MsgBox::Cancel);   // message 1: no sensor found, Retry or Cancel
+
+    load("unknown.zlv");
+
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.shown().first().style, 5 + 32);
+    EXPECT_TRUE(editor.calls.isEmpty());
+    EXPECT_EQ(Sensor::State().SensorType, "QF6000-KR");
+    EXPECT_EQ(Sensor::State().DataFileName, path("mine.zlv"));
+    EXPECT_EQ(FileIO::RecentFileCount(), 0);
+}

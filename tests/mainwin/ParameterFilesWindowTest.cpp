@@ -1,0 +1,83 @@
+#include "MainWindowFixture.h"
+#include "ScriptedFileDialogs.h"
+#include "link/OfflineAnswers.h"
+#include "mainwin/FileIO.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+
+namespace {
+
+// The main window with the parameter files installed as the program does it.
+class ParameterFilesWindow : public MainWindowFixture {
+protected:
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        OfflineAnswers::Install({});
+        FileIO::ResetRecentFilesForTests();
+    }
+
+    void startWithParameterFiles() {
+        windir.write(Options::SettingsFile, settings);
+        window = new frmMain;
+        window->Steps.InitPort = [this] { Ports::InitPort(&line, window->lblPort); };
+        Options::Services().SetPort = [](QString& name) { Ports::SetPort(name); };
+        FileIO::InstallParameterFiles(window);
+        window->show();
+    }
+
+    QAction* recentItem(int index) const {
+        for (QAction* item : window->findChildren<QAction*>("mnFiles"))
+            if (item->property("index").toInt() == index) return item;
+        return nullptr;
+    }
+
+    QString writeParameterFile(const QString& name) const {
+        const QString fileName = files.filePath(name);
+        QFile file(fileName);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("FILEVERSION=WinZelvo-10-01-#KV-Quendix+Borva\r\nVER=1.0A\r\nDAT=\r\n"
+                   "ID=Q&B QF6000-KR Eprom: E1 Version: 1.0\r\nSD1=500\r\n");
+        return fileName;
+    }
+
+    QTemporaryDir files;
+    ScriptedFileDialogs dialogs;
+};
+
+}  // namespace
+
+TEST_F(ParameterFilesWindow, RecentFilesFromTheSettingsFillTheFileMenuAndOpenWhenChosen) {
+    const QString stored = writeParameterFile("stored.zlv");
+    settings += "[PREVIOUSFILES]\nFILE1=" + stored.toLatin1() + "\nFILE2=/nowhere/old.zlv\n";
+    startWithParameterFiles();
+
+    EXPECT_EQ(recentItem(1)->text(), "&1 stored.zlv");
+    EXPECT_EQ(recentItem(2)->text(), "&2 old.zlv");
+    EXPECT_TRUE(recentItem(2)->isVisible());
+    EXPECT_FALSE(recentItem(3)->isVisible());
+    EXPECT_TRUE(window->MenuItem("mnFileSep")->isVisible());
+
+    // The connected sensor has the file's type: its values go to the editor
+    // and on to the sensor without a question.
+    recentItem(1)->trigger();
+    EXPECT_EQ(qf.calls.count("readdata(file)"), 1);
+    EXPECT_EQ(Sensor::State().DataFileName, stored);
+    EXPECT_EQ(dialogs.count(), 0);
+    EXPECT_EQ(messages.count(), 0);
+}
+
+TEST_F(ParameterFilesWindow, CloseIsRefusedWhenTheChangesCannotBeSaved) {
+    startWithParameterFiles();
+    Sensor::State().OfflineMode = true;
+    Sensor::State().DataChanged = true;
+    messages.answer(MsgBox::Yes);                            // message 8: save the changes?
+    dialogs.answer(files.filePath("nowhere/data.zlv"));
+
+    window->close();
+
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(Sensor::State().DataChanged);
+    ASSERT_EQ(messages.count(), 2);
+    EXPECT_EQ(messages.shown().last().text, "Ungültige Datendatei!");
+}

@@ -1,0 +1,581 @@
+#include "FakeSensorLine.h"
+#include "TestEditor.h"
+#include "editors/common/DisplayWindowLink.h"
+#include "frame/SettingsServices.h"
+#include "link/DisplayWindows.h"
+#include "link/PollCycle.h"
+#include "link/Ports.h"
+#include "link/SensorEditor.h"
+#include "link/SensorState.h"
+#include "mainwin/DisplayReadouts.h"
+#include "mainwin/LedShape.h"
+#include "mainwin/LiveWindows.h"
+#include "mainwin/ScaleView.h"
+#include "mainwin/SensorPictures.h"
+#include "mainwin/frmDistance.h"
+#include "mainwin/frmMain.h"
+#include "mainwin/frmShowIt.h"
+#include "support/TempWindowsFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSet>
+
+using namespace DisplayReadouts;
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// What the display makes of the poll values, without a window.
+
+struct LedCase {
+    int state;
+    const char* mode;
+    int errorMode;
+    Led led;
+};
+
+TEST(DisplayReadouts, OutputLedFollowsStateModeAndErrorMode) {
+    const LedCase cases[] = {
+        {Inactive, "0", 0, Led::Off},       {Inactive, "1", 0, Led::Yellow},
+        {Active, "0", 0, Led::Yellow},      {Active, "3", 0, Led::Off},
+        {Error, "0", -1, Led::Red},         {Error, "1", -1, Led::Red},
+        {Error, "0", 1, Led::Yellow},       {Error, "1", 1, Led::Off},
+        {Error, "0", 2, Led::Off},          {Error, "1", 2, Led::Yellow},
+        {Error, "0", 0, Led::Unchanged},    {Error, "1", 5, Led::Unchanged},
+        {NoAnswer, "0", -1, Led::Off},      {NoAnswer, "1", -1, Led::Off},
+        {7, "1", -1, Led::Off},
+        // "I" switches the output off: inactive whatever the sensor says.
+        {Active, "I", -1, Led::Off},        {Error, "I", -1, Led::Off},
+        {Inactive, "I", 0, Led::Off},
+        // Modes are texts of the editor, read by their number.
+        {Active, "", 0, Led::Yellow},       {Active, "1,5", 0, Led::Off},
+    };
+    for (const LedCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.state << " mode " << c.mode << " error " << c.errorMode);
+        const SwitchMode mode = ReadSwitchMode(QLatin1String(c.mode));
+        EXPECT_EQ(OutputLed(mode.inactive ? Inactive : c.state, mode.mode, c.errorMode), c.led);
+    }
+}
+
+TEST(DisplayReadouts, SwitchAnswersAndFailureCounts) {
+    const std::pair<const char*, int> answers[] = {
+        {"0", Inactive}, {"1", Active}, {"E", Error}, {"", NoAnswer},   {"2", NoAnswer},
+        {"e", NoAnswer}, {"1 ", NoAnswer}, {"10", NoAnswer}, {"\x82", NoAnswer},
+    };
+    for (const auto& [answer, state] : answers) EXPECT_EQ(OutputStateFromAnswer(QLatin1String(answer)), state) << answer;
+
+    FailureCounter counter;
+    for (int poll = 1; poll <= FailureCounter::Limit; ++poll) EXPECT_FALSE(counter.Fail()) << poll;
+    EXPECT_TRUE(counter.Fail());
+    EXPECT_TRUE(counter.Fail());
+    counter.Reset();
+    EXPECT_FALSE(counter.Fail());
+}
+
+struct AnalogCase {
+    const char* name;
+    long analog;
+    long low, high;
+    int kind;
+    bool fault;
+    int faultCurrent;
+    const char* milliamps;
+    const char* volts;
+};
+
+TEST(DisplayReadouts, AnalogueOutput) {
+    QLocale::setDefault(QLocale::c());
+    const AnalogCase cases[] = {
+        {"middle", 600, 100, 1100, Standard, false, -1, "12.00", "6.00"},
+        {"middle, echo sensor", 600, 100, 1100, Echo, false, -1, "12.00", "5.00"},
+        {"middle, RDX line", 600, 100, 1100, Rdx, false, -1, "12.00", "6.00"},
+        {"below the range", 50, 100, 1100, Standard, false, -1, "4.00", "2.00"},
+        {"below the range, echo sensor", 50, 100, 1100, Echo, false, -1, "4.00", "0.00"},
+        {"above the range", 5000, 100, 1100, Standard, false, -1, "20.00", "10.00"},
+        {"rounded", 101, 100, 1100, Standard, false, -1, "4.02", "2.01"},
+        {"empty range at its value", 100, 100, 100, Standard, false, -1, "4.00", "2.00"},
+        {"empty range above it", 101, 100, 100, Standard, false, -1, "20.00", "10.00"},
+        {"falling range", 600, 1100, 100, Standard, false, -1, "12.00", "6.00"},
+        {"falling range beyond its low end", 1200, 1100, 100, Standard, false, -1, "4.00", "2.00"},
+        {"falling range beyond its high end", 0, 1100, 100, Standard, false, -1, "20.00", "10.00"},
+        {"fault current", 600, 100, 1100, Standard, true, 220, "22.00", "11.00"},
+        {"fault current on the echo sensor", 600, 100, 1100, Echo, true, 36, "3.60", "1.80"},
+        {"no fault current", 600, 100, 1100, Standard, true, -1, "12.00", "6.00"},
+        {"fault current without fault", 600, 100, 1100, Standard, false, 220, "12.00", "6.00"},
+    };
+    for (const AnalogCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AnalogOutput out = AnalogFor(c.analog, {c.low, c.high, c.faultCurrent}, c.kind, c.fault);
+        EXPECT_EQ(FormatAnalog(out.milliamps), c.milliamps);
+        EXPECT_EQ(FormatAnalog(out.volts), c.volts);
+    }
+}
+
+TEST(DisplayReadouts, DistanceTextsAndSensorKinds) {
+    const std::pair<long, const char*> distances[] = {{1234, "1234mm"}, {0, "0mm"}, {99999, "99999mm"}};
+    for (const auto& [distance, text] : distances) {
+        EXPECT_EQ(DistanceTextFor(distance).text, text);
+        EXPECT_EQ(DistanceTextFor(distance).colour, Black);
+    }
+    EXPECT_EQ(DistanceTextFor(-1).text, "ERROR");
+    EXPECT_EQ(DistanceTextFor(-1).colour, Red);
+
+    struct KindCase {
+        const char* type;
+        const char* picture;
+        int kind;
+    };
+    const KindCase kinds[] = {
+        {"UQF KR 30", "SENSSTD", Standard},
+        {"xxKRxxK58", "SENSSTD", Standard},     // "KR" is tested first
+        {"K58 RDX", "SENSRDX", Rdx},
+        {"62HN KR K58", "SENSSTDECHO", Echo},   // "62HN" always wins
+        {"kr k58 62hn", "SENSVARI", Standard},  // case-sensitive
+        {"Kein Ultraschallsensor erkannt!", "SENSVARI", Standard},
+    };
+    for (const KindCase& c : kinds) {
+        const QString picture = SensorPictures::PictureName(QLatin1String(c.type));
+        EXPECT_EQ(picture, c.picture) << c.type;
+        EXPECT_EQ(SensorKindOf(picture), c.kind) << c.type;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The windows on a scripted sensor line, with an editor that answers items.
+
+class ItemEditor : public TestEditor {
+public:
+    ItemEditor() : TestEditor(QStringLiteral("frmQF8200")) {}
+    QMap<int, QVariant> items;
+    QSet<int> valid;
+    void GetData(int item, QVariant& value) override {
+        if (items.contains(item)) value = items.value(item);
+    }
+    bool ValidPar(int item) override { return valid.contains(item); }
+};
+
+class LiveWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale::c());
+        Options::ResetServicesForTests();
+        Sensor::ResetStateForTests();
+        Sensor::ResetPollCycleForTests();
+        Ports::ResetForTests();
+        Ports::InitPort(&line, nullptr);
+        QString port = QStringLiteral("COM1");
+        Ports::SetPort(port);
+        Ports::SetTimeout(5);
+        line.respond = [this](const QByteArray& request) { return answers.value(request); };
+        LiveWindows::ConnectLinks();
+        Sensor::State().SensorForm = &editor;
+        Sensor::State().SensorFormName = editor.name();
+        editor.items = {{SensorInfoItem::Output1Mode, "0"}, {SensorInfoItem::Output2Mode, "0"},
+                        {SensorInfoItem::Output3Mode, "0"}, {SensorInfoItem::AnalogLow, 100},
+                        {SensorInfoItem::AnalogHigh, "1100"}};
+        area.resize(900, 500);
+        area.show();
+    }
+
+    void TearDown() override {
+        closeAll();
+        LiveWindows::Disconnect();
+        Sensor::ResetPollCycleForTests();
+        Sensor::ResetStateForTests();
+        Ports::ResetForTests();
+        Options::ResetServicesForTests();
+    }
+
+    frmShowIt* openShowIt(const char* type, int range = 3000) {
+        Sensor::State().SensorType = QLatin1String(type);
+        Sensor::State().SensorRange = range;
+        LiveWindows::ShowShowIt(&area);
+        return LiveWindows::ShowItWindow();
+    }
+
+    static void close(QWidget* window) {
+        window->parentWidget()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void closeAll() {
+        if (frmShowIt* w = LiveWindows::ShowItWindow()) close(w);
+        if (frmDistance* w = LiveWindows::DistanceWindow()) close(w);
+    }
+
+    QColor off(const frmShowIt* w) const { return w->palette().window().color(); }
+
+    TempWindowsFolder folder;
+    FakeSensorLine line;
+    QMap<QByteArray, QByteArray> answers;
+    ItemEditor editor;
+    QMdiArea area;
+};
+
+TEST_F(LiveWindowTest, EachOpenWindowIsOnePollClient) {
+    bool timerRuns = false;
+    Sensor::SetPollTimerSwitch([&timerRuns](bool run) { timerRuns = run; });
+    const auto clients = [] { return Sensor::PollCycleState().PollClients; };
+    Options::Services().SetMenuChecked("mnShowIt", true);
+    Options::Services().SetMenuChecked("mnDistance", true);
+
+    ASSERT_NE(openShowIt("KR"), nullptr);
+    EXPECT_EQ(clients(), 1);
+    EXPECT_TRUE(timerRuns);
+    LiveWindows::ShowShowIt(&area);   // already open: no second client
+    EXPECT_EQ(clients(), 1);
+    LiveWindows::ShowDistance(&area);
+    EXPECT_EQ(clients(), 2);
+    EXPECT_TRUE(Sensor::SwitchDisplay().Loaded());
+    EXPECT_TRUE(Sensor::DistanceReadout().Loaded());
+
+    close(LiveWindows::ShowItWindow());
+    EXPECT_EQ(clients(), 1);
+    EXPECT_FALSE(Sensor::SwitchDisplay().Loaded());
+    EXPECT_FALSE(Options::Services().IsMenuChecked("mnShowIt"));
+    EXPECT_TRUE(Options::Services().IsMenuChecked("mnDistance"));
+
+    LiveWindows::ShowShowIt(&area);   // opened again
+    EXPECT_EQ(clients(), 2);
+    close(LiveWindows::DistanceWindow());
+    close(LiveWindows::ShowItWindow());
+    EXPECT_EQ(clients(), 0);
+    EXPECT_FALSE(Options::Services().IsMenuChecked("mnDistance"));
+    EXPECT_FALSE(Sensor::DistanceReadout().Loaded());
+    EXPECT_FALSE(timerRuns);
+}
+
+TEST_F(LiveWindowTest, InitPicksPictureAndLedSet) {
+    struct Case {
+        const char* type;
+        const char* picture;
+        int kind;
+        bool rdxFrame;
+        bool switchLeds;
+    };
+    const Case cases[] = {
+        {"UQF KR 30", "SENSSTD", Standard, false, true},
+        {"62HN QT", "SENSSTDECHO", Echo, false, false},
+        {"K58 RDX", "SENSRDX", Rdx, true, true},
+        {"ABC", "SENSVARI", Standard, false, true},   // after the echo sensor: S1 and S2 are back
+    };
+    frmShowIt* w = openShowIt("KR");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        Sensor::State().SensorType = QLatin1String(c.type);
+        w->Init();
+        EXPECT_EQ(w->PictureName(), c.picture);
+        EXPECT_EQ(w->SensorKind, c.kind);
+        EXPECT_EQ(w->frameStateRDX->isHidden(), !c.rdxFrame);
+        EXPECT_EQ(w->frameStateStandard->isHidden(), c.rdxFrame);
+        if (!c.rdxFrame) {
+            EXPECT_EQ(w->circS1Standard->isHidden(), !c.switchLeds);
+            EXPECT_EQ(w->circS2Standard->isHidden(), !c.switchLeds);
+            EXPECT_EQ(w->lblSwitchLED[0]->isHidden(), !c.switchLeds);
+            EXPECT_EQ(w->lblSwitchLED[2]->isHidden(), !c.switchLeds);
+        }
+        EXPECT_FALSE(w->picSensor->pixmap().isNull());
+    }
+}
+
+TEST_F(LiveWindowTest, WindowKeepsItsHeightAndMakesRoomForTheScale) {
+    frmShowIt* w = openShowIt("KR");
+    QWidget* sub = w->parentWidget();
+    sub->show();
+    const int height = w->height();
+    sub->resize(900, sub->height() + 80);
+    EXPECT_EQ(w->height(), height);
+    sub->resize(50, sub->height());
+    EXPECT_GE(w->width(), w->minimumWidth());
+    // The scale takes whatever the LED frame leaves, and keeps the legend.
+    sub->resize(700, sub->height());
+    const int scaleRight = w->frameSensor->x() + w->picDis->geometry().right();
+    EXPECT_LT(scaleRight, w->frameStateStandard->x());
+    EXPECT_GE(w->picDis->width(), w->picDis->LegendRight());
+}
+
+TEST_F(LiveWindowTest, SensorLedKeepsItsColourForFiveSilentPolls) {
+    frmShowIt* w = openShowIt("KR");
+    w->SetState(Active, Inactive);
+    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
+    for (int poll = 1; poll <= 5; ++poll) {
+        w->SetState(NoAnswer, NoAnswer);
+        EXPECT_EQ(w->circSensorStandard->FillColor(), Green) << poll;
+        // A state of -1 darkens an output at once.
+        EXPECT_EQ(w->circS1Standard->FillColor(), off(w));
+    }
+    w->SetState(NoAnswer, NoAnswer);
+    EXPECT_EQ(w->circSensorStandard->FillColor(), off(w));
+    // One output answering is an answer.
+    w->SetState(Inactive, NoAnswer);
+    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
+    for (int poll = 1; poll <= 5; ++poll) w->SetState(NoAnswer, NoAnswer);
+    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
+}
+
+TEST_F(LiveWindowTest, OutputLedsUseTheEditorsModesAndErrorModes) {
+    frmShowIt* w = openShowIt("KR");
+    editor.items[SensorInfoItem::Output1Mode] = "I";
+    editor.items[SensorInfoItem::Output2Mode] = "1";
+    w->SetState(Active, Inactive);
+    EXPECT_EQ(w->circS1Standard->FillColor(), off(w));   // switched off
+    EXPECT_EQ(w->circS2Standard->FillColor(), Yellow);   // inverted
+
+    editor.items[SensorInfoItem::Output1Mode] = "0";
+    Editors::ShowIt().SetErrorMode(0, -1);
+    w->SetState(Error, Error);
+    EXPECT_EQ(w->circS1Standard->FillColor(), Red);
+    EXPECT_EQ(w->circS2Standard->FillColor(), Red);
+    Editors::ShowIt().SetErrorMode(2, 2);
+    Editors::ShowIt().SetErrorMode(9, 1);   // no such output: nothing changes
+    w->SetState(Error, Error);
+    EXPECT_EQ(w->circS2Standard->FillColor(), Yellow);   // shown as inactive, inverted
+    Editors::ShowIt().SetErrorMode(0, 0);
+    w->SetState(Error, Error);   // the LEDs stay as they are
+    EXPECT_EQ(w->circS1Standard->FillColor(), Red);
+    EXPECT_EQ(w->circS2Standard->FillColor(), Yellow);
+}
+
+TEST_F(LiveWindowTest, SecondOutputWithoutModeIsHidden) {
+    for (const char* type : {"KR", "K58"}) {
+        SCOPED_TRACE(type);
+        frmShowIt* w = openShowIt(type);
+        LedShape* s2 = w->SensorKind == Rdx ? w->circS2RDX : w->circS2Standard;
+        QLabel* caption = w->lblSwitchLED[w->SensorKind == Rdx ? 3 : 2];
+        editor.items[SensorInfoItem::Output2Mode] = "";
+        w->SetState(Active, Active);
+        EXPECT_TRUE(s2->isHidden());
+        EXPECT_TRUE(caption->isHidden());
+        editor.items[SensorInfoItem::Output2Mode] = "0";
+        w->SetState(Active, Active);
+        EXPECT_FALSE(s2->isHidden());
+        EXPECT_FALSE(caption->isHidden());
+        EXPECT_EQ(s2->FillColor(), Yellow);
+        close(w);
+    }
+}
+
+TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItself) {
+    frmShowIt* w = openShowIt("K58");
+    answers = {{"SS3", "1\r"}, {"ISS", "1\r"}};
+    const qsizetype before = line.requests.size();
+    w->SetState(Inactive, Inactive);
+    EXPECT_EQ(line.requestsSince(before), QList<QByteArray>({"SS3", "ISS"}));
+    EXPECT_EQ(w->circS3RDX->FillColor(), Yellow);
+    EXPECT_EQ(w->circISS->FillColor(), Red);
+
+    // "I" on output 3 only counts as mode 0: the LED still follows the answer.
+    editor.items[SensorInfoItem::Output3Mode] = "I";
+    w->SetState(Inactive, Inactive);
+    EXPECT_EQ(w->circS3RDX->FillColor(), Yellow);
+
+    // The sensor falls silent: S3 goes dark at once and its LED goes away
+    // from the sixth poll on; ISS keeps its colour for five polls.
+    answers.clear();
+    for (int poll = 1; poll <= 5; ++poll) {
+        w->SetState(NoAnswer, NoAnswer);
+        EXPECT_EQ(w->circS3RDX->FillColor(), off(w)) << poll;
+        EXPECT_FALSE(w->picS3->isHidden()) << poll;
+        EXPECT_EQ(w->circISS->FillColor(), Red) << poll;
+    }
+    w->SetState(NoAnswer, NoAnswer);
+    EXPECT_TRUE(w->picS3->isHidden());
+    EXPECT_EQ(w->circISS->FillColor(), off(w));
+
+    // One answer each brings them back.
+    answers = {{"SS3", "E\r"}, {"ISS", "0\r"}};
+    Editors::ShowIt().SetErrorMode(3, -1);
+    w->SetState(Inactive, Inactive);
+    EXPECT_FALSE(w->picS3->isHidden());
+    EXPECT_EQ(w->circS3RDX->FillColor(), Red);
+    EXPECT_EQ(w->circISS->FillColor(), off(w));
+    answers = {{"SS3", "1\r"}};
+    w->SetState(Inactive, Inactive);
+    EXPECT_EQ(w->circISS->FillColor(), off(w));
+}
+
+TEST_F(LiveWindowTest, StandardLineSendsNothingForItsLeds) {
+    frmShowIt* w = openShowIt("KR");
+    const qsizetype before = line.requests.size();
+    w->SetState(Active, Inactive);
+    EXPECT_TRUE(line.requestsSince(before).isEmpty());
+}
+
+TEST_F(LiveWindowTest, DistanceBarTextAndAnalogueReadout) {
+    struct Case {
+        const char* name;
+        const char* type;
+        int range;
+        long distance;
+        long analog;
+        bool fault;
+        const char* barText;
+        const char* rightText;
+        const char* milliamps;
+        const char* volts;
+    };
+    const Case cases[] = {
+        {"far", "KR", 3000, 4000, 600, false, "4000mm", "", "12.00", "6.00"},
+        {"near: the text right of the marker", "KR", 3000, 10, 50, false, "", "10mm", "4.00", "2.00"},
+        {"error", "KR", 3000, -5, 5000, false, "", "ERROR", "20.00", "10.00"},
+        {"beyond the scale", "KR", 3000, 9000, 600, false, "9000mm", "", "12.00", "6.00"},
+        {"fault current", "KR", 3000, 4000, 600, true, "4000mm", "", "22.00", "11.00"},
+        {"echo sensor", "62HN", 3000, 4000, 600, false, "4000mm", "", "12.00", "5.00"},
+        {"no range reported: readout untouched", "KR", 0, 4000, 600, false, "4000mm", "", "0.0", "0.0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmShowIt* w = openShowIt(c.type, c.range);
+        w->parentWidget()->show();
+        Editors::ShowIt().SetFehlerStrom(220);
+        w->SetDistance(c.distance, c.analog, c.fault);
+        EXPECT_EQ(w->picDis->BarText(), c.barText);
+        EXPECT_EQ(w->picDis->RightText(), c.rightText);
+        EXPECT_EQ(w->picDis->DistanceTextColour(), c.distance < 0 ? Red : Black);
+        EXPECT_EQ(w->lblAmp->text(), c.milliamps);
+        EXPECT_EQ(w->lblVolt->text(), c.volts);
+        if (c.distance < 0) {
+            EXPECT_EQ(w->picDis->BarWidth(), 0);
+        }
+        if (c.distance > w->DisplayRange()) {
+            EXPECT_EQ(w->picDis->BarWidth(), w->picDis->width());
+        }
+        close(w);
+    }
+}
+
+TEST_F(LiveWindowTest, RdxLineShowsTheAnalogueOutputInItsOwnFrame) {
+    frmShowIt* w = openShowIt("K58");
+    w->SetDistance(1000, 1100, false);
+    EXPECT_EQ(w->lblAmpRDX->text(), "20.00");
+    EXPECT_EQ(w->lblVoltRDX->text(), "10.00");
+    EXPECT_EQ(w->lblAmp->text(), "0.0");
+}
+
+TEST_F(LiveWindowTest, ScaleShowsTheEditorsSwitchPoints) {
+    editor.items[SensorInfoItem::Output1Point1] = "500";
+    editor.items[SensorInfoItem::Output2Point1] = "1500";
+    editor.items[SensorInfoItem::NearLimit] = "300";
+    editor.items[SensorInfoItem::FarLimit] = "3500";
+    editor.valid = {SensorInfoItem::NearLimit};
+    // Set while the window is closed: the display remembers it.
+    Editors::ShowIt().EnableSwitch(0, -1);
+    Editors::ShowIt().EnableSwitch(3, 0);
+    frmShowIt* w = openShowIt("KR");
+    w->parentWidget()->show();
+    EXPECT_EQ(w->picDis->MarkerText(0), "S1");
+    EXPECT_EQ(w->picDis->MarkerToolTip(0), "500 mm");
+    EXPECT_EQ(w->picDis->MarkerText(2), "NDE");
+    EXPECT_EQ(w->picDis->MarkerText(3), "FDE");
+    EXPECT_TRUE(w->picDis->MarkerEnabled(0));
+    EXPECT_FALSE(w->picDis->MarkerEnabled(2));
+    EXPECT_FALSE(w->lblAmp->isHidden());   // the analogue range is in use
+    EXPECT_EQ(w->picDis->LegendText(), "[x1000mm]");
+
+    // An editor change: output 2 becomes a switch output.
+    editor.valid = {SensorInfoItem::Output2Point1};
+    Editors::ShowIt().EnableSwitch(3, -1);   // a change redraws at once
+    EXPECT_EQ(w->picDis->MarkerText(2), "S2");
+    EXPECT_TRUE(w->picDis->MarkerEnabled(2));
+    EXPECT_FALSE(w->picDis->MarkerBoxes()[3].shown);
+    EXPECT_TRUE(w->lblAmp->isHidden());
+    EXPECT_TRUE(w->lblCVolt->isHidden());
+
+    // A small sensor: factor 100.
+    Sensor::State().SensorRange = 600;
+    w->Init();
+    EXPECT_EQ(w->picDis->LegendText(), "[x100mm]");
+}
+
+TEST_F(LiveWindowTest, DistanceReadout) {
+    LiveWindows::ShowDistance(&area);
+    frmDistance* w = LiveWindows::DistanceWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), "Distanz");
+    w->SetDistance(1234);
+    EXPECT_EQ(w->lblDis->text(), "1234mm");
+    EXPECT_EQ(w->lblDis->palette().color(QPalette::WindowText), Black);
+    w->SetDistance(-1);
+    EXPECT_EQ(w->lblDis->text(), "ERROR");
+    EXPECT_EQ(w->lblDis->palette().color(QPalette::WindowText), Red);
+
+    // The font fills the window without the widest text running over.
+    QWidget* sub = w->parentWidget();
+    sub->show();
+    for (QSize size : {QSize(400, 160), QSize(200, 200), QSize(120, 40)}) {
+        sub->resize(size);
+        const int pixels = w->lblDis->font().pixelSize();
+        EXPECT_GT(pixels, 0);
+        EXPECT_LE(pixels, w->height() - 6);
+        EXPECT_LE(QFontMetrics(w->lblDis->font()).horizontalAdvance("0000mm"), w->width()) << size.width();
+    }
+}
+
+TEST(DistanceReadoutFont, LargestSizeThatFits) {
+    struct Case {
+        const char* name;
+        int width, height;
+        std::function<double(int)> textWidth;
+        std::optional<int> size;
+    };
+    const Case cases[] = {
+        {"fits at once", 300, 50, [](int s) { return 3.0 * s; }, 44},
+        {"one step down", 100, 50, [](int s) { return 3.0 * s; }, 33},   // 44 * 100 / 132 = 33.3
+        {"rounded width", 100, 40, [](int s) { return 3.0 * s + 0.4; }, 33},
+        // The estimate would not shrink: one size at a time, down to 1.
+        {"never fits", 100, 56, [](int) { return 101.0; }, 1},
+        {"tiny window", 2, 20, [](int s) { return 3.0 * s; }, 1},
+        {"too low", 300, 6, [](int s) { return 3.0 * s; }, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(frmDistance::FitFontSize(c.width, c.height, c.textWidth), c.size);
+    }
+}
+
+// The program's wiring: the window menu opens the windows, the poll cycle
+// feeds them and detection re-initialises the display.
+TEST_F(LiveWindowTest, MainWindowMenuPollCycleAndDetection) {
+    frmMain main;
+    LiveWindows::Connect(main);
+    Sensor::State().SensorType = "KR";
+    Sensor::State().SensorRange = 3000;
+    Sensor::State().SensorLine = "0";
+    main.MenuItem("mnShowIt")->trigger();
+    main.MenuItem("mnDistance")->trigger();
+    frmShowIt* display = LiveWindows::ShowItWindow();
+    frmDistance* readout = LiveWindows::DistanceWindow();
+    ASSERT_NE(display, nullptr);
+    ASSERT_NE(readout, nullptr);
+    EXPECT_EQ(display->parentWidget()->parentWidget()->parentWidget(), main.MdiArea());
+    EXPECT_TRUE(main.DisplayWindowLoaded());
+    EXPECT_TRUE(main.MenuItem("mnShowIt")->isChecked());
+    EXPECT_EQ(Sensor::PollCycleState().PollClients, 2);
+
+    answers = {{"AD", "1234\r"}, {"SS1", "1\r"}, {"SS2", "0\r"}};
+    Sensor::PollSensor();
+    EXPECT_EQ(readout->lblDis->text(), "1234mm");
+    EXPECT_EQ(display->circSensorStandard->FillColor(), Green);
+    EXPECT_EQ(display->circS1Standard->FillColor(), Yellow);
+
+    Sensor::State().SensorType = "K58";
+    main.InitDisplayWindow();
+    EXPECT_EQ(display->SensorKind, Rdx);
+
+    display->parentWidget()->close();
+    readout->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(main.MenuItem("mnShowIt")->isChecked());
+    EXPECT_FALSE(main.MenuItem("mnDistance")->isChecked());
+    EXPECT_EQ(Sensor::PollCycleState().PollClients, 0);
+}
+
+}  // namespace
