@@ -1,14 +1,16 @@
-#include "editors/qf8200/RegisterQF8200.h"
 #include "frame/MainModule.h"
+#include "link/PollCycle.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmMainWiring.h"
+#include "mainwin/SensorEditors.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    RegisterQF8200Editor();
+    RegisterSensorEditors();
+    Sensor::InstallPollCycle();
     return MainModule::Main([] {
         auto* window = new frmMain;
         ConnectProgramParts(*window);

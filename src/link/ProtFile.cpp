@@ -41,7 +41,7 @@ QString hashPattern(qint64 number) { return number == 0 ? QString() : QString::n
 QString longTime(const QTime& time) {
     static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
     QLocale locale;
-    return locale.toString(time, locale.timeFormat(QLocale::LongFormat).remove(zone).trimmed());
+    return locale.toString(time, locale.timeFormat(QLocale::LongFormat).replace(zone, QStringLiteral(" ")).trimmed());
 }
 
 // The placeholders "%0" to "%5" of a line written for channel.

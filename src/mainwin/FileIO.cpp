@@ -26,6 +26,7 @@ namespace {
 const int MessageTypeMismatch = 7;
 const int MessageInvalidFile = 20;
 const int ButtonsYesNo = 4;
+const QString IdKey = QStringLiteral("ID");   // the identification line names the sensor type
 
 // The parameter files open at the moment, by file number: the command layer
 // reads from and writes to them by that number.
@@ -93,7 +94,7 @@ bool LoadOffline(const FileNumber& number, const QString& fileName) {
     const QString previousName = s.DataFileName;
     SetDataFileName(fileName);
     Sensor::DetectSensor(number.value());
-    const bool taken = s.OfflineMode && s.SensorState == 1 && s.IdAnswer == GetFileValue(number.value(), "ID", {});
+    const bool taken = s.OfflineMode && s.SensorState == 1 && s.IdAnswer == GetFileValue(number.value(), IdKey, {});
     if (!taken) SetDataFileName(previousName);
     return taken;
 }
@@ -103,7 +104,7 @@ bool LoadOffline(const FileNumber& number, const QString& fileName) {
 bool LoadIntoSensor(const FileNumber& number, const QString& fileName) {
     const SensorStateData& s = Sensor::State();
     QString fileType, eprom, version;
-    Sensor::ParseSensorInfo(GetFileValue(number.value(), "ID", {}), fileType, eprom, version);
+    Sensor::ParseSensorInfo(GetFileValue(number.value(), IdKey, {}), fileType, eprom, version);
     if (fileType != s.SensorType &&
         ShowMessage(MessageTypeMismatch, ButtonsYesNo, std::nullopt, fileType + QLatin1Char('|') + s.SensorType) !=
             MsgBox::Yes)

@@ -2,6 +2,9 @@
 
 #include "frame/SettingsServices.h"
 #include "link/Ports.h"
+#include "mainwin/FileIO.h"
+#include "mainwin/LiveWindows.h"
+#include "mainwin/ProtFileWiring.h"
 #include "mainwin/frmMain.h"
 #include "platform/SerialPort.h"
 
@@ -18,4 +21,7 @@ SerialPort& comSensor() {
 void ConnectProgramParts(frmMain& window) {
     window.Steps.InitPort = [&window] { Ports::InitPort(&comSensor(), window.lblPort); };
     Options::Services().SetPort = [](QString& name) { Ports::SetPort(name); };
+    FileIO::InstallParameterFiles(&window);
+    ConnectProtFile(window);
+    LiveWindows::Connect(window);
 }

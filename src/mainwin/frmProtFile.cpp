@@ -245,8 +245,8 @@ void frmProtFile::InsertMacro(int index) {
 
 void frmProtFile::popUpMacros(int target) {
     macroTarget_ = target;
-    // The main window's items, shown from this dialog: a pop-up of the main
-    // window itself would be blocked by this modal dialog.
+    // The main window's items (their captions are translated here), popped
+    // up as a menu of this dialog, which is the modal window in front.
     QMenu popup(this);
     popup.addActions(macroMenu_->actions());
     const QAction* chosen = popup.exec(btMacro[size_t(target)]->mapToGlobal(QPoint(0, btMacro[size_t(target)]->height())));

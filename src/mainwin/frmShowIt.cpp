@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -235,6 +236,12 @@ void frmShowIt::fitWindowSize() {
     scaleLeft_ = 2 * picSensor->x() + picSensor->width();
     setMinimumWidth(Margin + scaleLeft_ + picDis->LegendRight() + stateSet().frame->width() + 3 * Margin);
     setFixedHeight(frameHeight_ + 2 * Margin);
+    // The child window's frame keeps the same limits, title bar and borders added.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        const QMargins frame = sub->contentsMargins();
+        sub->setMinimumWidth(minimumWidth() + frame.left() + frame.right());
+        sub->setFixedHeight(height() + frame.top() + frame.bottom());
+    }
 }
 
 // The sensor frame holds the picture and the scale and takes the width the

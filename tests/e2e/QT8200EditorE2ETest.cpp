@@ -131,6 +131,8 @@ TEST_F(QT8200EditorE2E, AnalogSensorShowsItsOutputAndIsWrittenWithoutRejections)
     EXPECT_EQ(lastRequests(2), QStringList({"FA2,1", "FA2"}));
 
     editor->WriteData();
+    // BDE awaits no answer: the simulator may log it a moment after the write returned.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return lastRequests(1) == QStringList{"BDE"}; }, 2000));
     const QStringList written = lastRequests(17);
     EXPECT_EQ(written.front(), "VS,34320");
     EXPECT_EQ(written.back(), "BDE");

@@ -9,32 +9,24 @@
 #include <QMap>
 #include <QStringList>
 
-// Live windows that record what the poll cycle hands them.
-class RecordingReadout : public DistanceReadoutLink {
-public:
-    explicit RecordingReadout(QStringList* calls) : calls_(calls) {}
+// The live windows, recording into one list what the poll cycle hands them.
+struct RecordingReadout : DistanceReadoutLink {
+    QStringList& calls;
     bool loaded = true;
+    explicit RecordingReadout(QStringList& list) : calls(list) {}
     bool Loaded() const override { return loaded; }
-    void SetDistance(qint32 distance) override { calls_->append(QStringLiteral("Readout(%1)").arg(distance)); }
-
-private:
-    QStringList* calls_;
+    void SetDistance(qint32 distance) override { calls << QStringLiteral("Readout(%1)").arg(distance); }
 };
 
-class RecordingDisplay : public SwitchDisplayLink {
-public:
-    explicit RecordingDisplay(QStringList* calls) : calls_(calls) {}
+struct RecordingDisplay : SwitchDisplayLink {
+    QStringList& calls;
     bool loaded = true;
+    explicit RecordingDisplay(QStringList& list) : calls(list) {}
     bool Loaded() const override { return loaded; }
     void SetDistance(qint32 distance, qint32 analog, bool fault) override {
-        calls_->append(QStringLiteral("Distance(%1,%2,%3)").arg(distance).arg(analog).arg(fault ? "true" : "false"));
+        calls << QStringLiteral("Distance(%1,%2,%3)").arg(distance).arg(analog).arg(fault ? "fault" : "ok");
     }
-    void SetState(int state1, int state2) override {
-        calls_->append(QStringLiteral("State(%1,%2)").arg(state1).arg(state2));
-    }
-
-private:
-    QStringList* calls_;
+    void SetState(int state1, int state2) override { calls << QStringLiteral("State(%1,%2)").arg(state1).arg(state2); }
 };
 
 // The poll cycle on the fake port: a sensor answering from a table (a
@@ -65,23 +57,18 @@ protected:
         LinkTest::TearDown();
     }
 
-    QStringList requests() const {
+    // Runs one cycle and answers what went on the wire.
+    QStringList poll() {
+        port.requests.clear();
+        Sensor::PollSensor();
         QStringList texts;
         for (const QByteArray& request : port.requests) texts << QString::fromLatin1(request);
         return texts;
     }
 
-    // Runs one cycle and answers what went on the wire.
-    QStringList poll() {
-        port.requests.clear();
-        Sensor::PollSensor();
-        return requests();
-    }
-
     QMap<QByteArray, QByteArray> answers;
-    QStringList calls;
-    QStringList editorCalls;
+    QStringList calls, editorCalls;
     RecordingEditor editor{"frmQF8200", &editorCalls};
-    RecordingReadout readout{&calls};
-    RecordingDisplay display{&calls};
+    RecordingReadout readout{calls};
+    RecordingDisplay display{calls};
 };

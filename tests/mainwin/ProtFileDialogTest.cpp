@@ -2,7 +2,6 @@
 // the macro pop-up, start and stop, and how it is wired to the main window.
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "ScriptedFileDialogs.h"
 #include "frame/LanguageUtil.h"
 #include "frame/Options.h"
 #include "link/PollCycle.h"
@@ -17,13 +16,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QCheckBox>
 #include <QFocusEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -48,15 +44,8 @@ protected:
         LanguageUtil::ResetLanguages();
         LanguageUtil::InitLanguages("GER", "Deutsch");
         addMacroItems(macroMenu);
-        Options::ProtFileSettings& p = prot();
-        p.ProtOutputOption = 2;
-        p.ProtOutputValue = {5, 10, 15, -20};
-        p.ProtTitle = "SEITE: %0  DATUM: %2";
-        p.ProtData = "ZEILE: %1: %4,%5";
-        p.ProtLines = 60;
-        p.ProtCommand = {"AD", "RD <Relative Distance>", ""};
-        p.ProtFileName = "WINZELVO.OUT";
-        p.ProtOverwrite = false;
+        prot() = Options::ProtFileSettings{2,  {5, 10, 15, -20}, {"AD", "RD <Relative Distance>", ""}, "WINZELVO.OUT",
+                                           "SEITE: %0  DATUM: %2", "ZEILE: %1: %4,%5", 60, false};
     }
     void TearDown() override {
         LanguageUtil::ResetLanguages();
@@ -68,9 +57,7 @@ protected:
 
     static Options::ProtFileSettings& prot() { return Options::Current().Prot; }
 
-    std::unique_ptr<frmProtFile> open() {
-        return std::make_unique<frmProtFile>(&macroMenu, [this](bool start) { startCalls << start; });
-    }
+    std::unique_ptr<frmProtFile> open() { return std::make_unique<frmProtFile>(&macroMenu, nullptr); }
 
     // A language file in a program folder of its own, made current.
     void useLanguage(const QByteArray& frmProtFileSection) {
@@ -85,15 +72,9 @@ protected:
         LanguageUtil::SelectLanguage(english);
     }
 
-    static void leave(QLineEdit* box) {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(box, &out);
-    }
-
     TempWindowsFolder windir;
     QTemporaryDir languages;
     QMenu macroMenu;
-    QList<bool> startCalls;
 };
 
 TEST_F(ProtFileDialog, TemplatesShowMacroNamesAndStorePlaceholders) {
@@ -124,7 +105,7 @@ TEST_F(ProtFileDialog, TemplatesShowMacroNamesAndStorePlaceholders) {
 
 TEST_F(ProtFileDialog, TranslatedMacroNamesAndTexts) {
     useLanguage("Macro0=[PAGE]\r\nMacro1=[%1]\r\nMacro2=2\r\nMacro3=\r\n"
-                "mnProtMacro0=Page\r\nbtOK=Fine\r\nbtMacro=Macro\r\nbtStart=Go\r\nlblOutput12=at\r\n");
+                "mnProtMacro0=Page\r\nbtOK=Fine\r\nbtMacro=Macro\r\nbtStart=Go\r\n");
     auto dialog = open();
     // Names that hold their placeholder or are part of it convert in one pass;
     // an empty name keeps the built-in one.
@@ -132,22 +113,17 @@ TEST_F(ProtFileDialog, TranslatedMacroNamesAndTexts) {
     EXPECT_EQ(dialog->ResetMacros("[PAGE]|[%1]|2|[ZEIT]"), "%0|%1|%2|%3");
     EXPECT_EQ(dialog->ResetMacros("[SEITE]"), "[SEITE]");   // the German name is plain text now
 
-    EXPECT_EQ(macroMenu.actions()[0]->text(), "Page");
-    EXPECT_EQ(macroMenu.actions()[1]->text(), "Zeile");
-    EXPECT_EQ(dialog->btOk->text(), "Fine");
-    EXPECT_EQ(dialog->btMacro[0]->text(), "Macro");
-    EXPECT_EQ(dialog->btMacro[1]->text(), "Macro");
-    EXPECT_EQ(dialog->btStartStop->text(), "Go");
-    EXPECT_EQ(dialog->lblOutput1[2]->text(), "at");
-    EXPECT_EQ(dialog->lblOutput1[3]->text(), "bei");
+    // Keys that differ from the control names.
+    const QStringList texts = {macroMenu.actions()[0]->text(), macroMenu.actions()[1]->text(), dialog->btOk->text(),
+                               dialog->btMacro[1]->text(), dialog->btStartStop->text()};
+    EXPECT_EQ(texts, (QStringList{"Page", "Zeile", "Fine", "Macro", "Go"}));
 
-    // Back to German: every text from its design text again.
+    // Back to German: the design texts again.
     int german = 0;
     LanguageUtil::SelectLanguage(german);
     dialog->SetLanguage();
     EXPECT_EQ(dialog->SetMacros("%0"), "[SEITE]");
     EXPECT_EQ(macroMenu.actions()[0]->text(), "Seite");
-    EXPECT_EQ(dialog->btOk->text(), "&Ok");
 }
 
 TEST_F(ProtFileDialog, NumberBoxes) {
@@ -167,7 +143,8 @@ TEST_F(ProtFileDialog, NumberBoxes) {
         for (QLineEdit* box : {dialog->txtLines, dialog->txtOutput[3]}) {
             box->setText(c.typed);
             dialog->FormSave();
-            leave(box);
+            QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(box, &leaving);
             EXPECT_EQ(box->text(), c.shownOnLeaving);
         }
         EXPECT_EQ(prot().ProtLines, c.stored);
@@ -176,40 +153,30 @@ TEST_F(ProtFileDialog, NumberBoxes) {
 }
 
 TEST_F(ProtFileDialog, SettingsRoundTripAndCommandGapsClose) {
+    const auto saved = [] {
+        const Options::ProtFileSettings& p = prot();
+        return std::tuple(p.ProtOutputOption, p.ProtOutputValue, p.ProtTitle, p.ProtData, p.ProtLines, p.ProtCommand,
+                          p.ProtFileName, p.ProtOverwrite);
+    };
+    const auto before = saved();
     auto dialog = open();
-    EXPECT_TRUE(dialog->rdOutput[2]->isChecked());
-    EXPECT_EQ(dialog->txtOutput[3]->text(), "-20");
-    EXPECT_EQ(dialog->cmbCommand[1]->currentText(), "RD <Relative Distance>");
-    EXPECT_FALSE(dialog->chkOverwriteFile->isChecked());
-    const Options::ProtFileSettings before = prot();
     dialog->FormSave();
-    EXPECT_EQ(prot().ProtOutputOption, before.ProtOutputOption);
-    EXPECT_EQ(prot().ProtOutputValue, before.ProtOutputValue);
-    EXPECT_EQ(prot().ProtTitle, before.ProtTitle);
-    EXPECT_EQ(prot().ProtData, before.ProtData);
-    EXPECT_EQ(prot().ProtLines, before.ProtLines);
-    EXPECT_EQ(prot().ProtCommand, before.ProtCommand);
-    EXPECT_EQ(prot().ProtFileName, before.ProtFileName);
-    EXPECT_EQ(prot().ProtOverwrite, before.ProtOverwrite);
+    EXPECT_EQ(saved(), before);
 
     // Only the third box filled: it becomes channel 1, and shows there next time.
     dialog->cmbCommand[0]->setEditText("   ");
     dialog->cmbCommand[1]->setEditText("");
     dialog->cmbCommand[2]->setEditText("  ADB <Absolute Distance Bin> ");
-    dialog->rdOutput[3]->setChecked(true);
-    dialog->chkOverwriteFile->setChecked(true);
     dialog->btOk->click();
     EXPECT_EQ(prot().ProtCommand, (std::array<QString, 3>{"ADB <Absolute Distance Bin>", "", ""}));
-    EXPECT_EQ(prot().ProtOutputOption, 3);
-    EXPECT_TRUE(prot().ProtOverwrite);
     auto again = open();
     EXPECT_EQ(again->cmbCommand[0]->currentText(), "ADB <Absolute Distance Bin>");
-    EXPECT_EQ(again->cmbCommand[2]->currentText(), "");
+    EXPECT_EQ(again->cmbCommand[1]->currentText(), "");
 
     // Cancel keeps the settings as they were.
     again->txtTitle->setText("anders");
     again->btCancel->click();
-    EXPECT_EQ(prot().ProtTitle, before.ProtTitle);
+    EXPECT_EQ(prot().ProtTitle, std::get<2>(before));
 }
 
 TEST_F(ProtFileDialog, MacroFromThePopUpReplacesTheSelection) {
@@ -247,39 +214,6 @@ TEST_F(ProtFileDialog, MacroFromThePopUpReplacesTheSelection) {
     EXPECT_EQ(dialog->txtData->selectedText(), "A [ABFRAGE] C");
 }
 
-TEST_F(ProtFileDialog, StartStopSavesAndToggles) {
-    auto dialog = open();
-    EXPECT_EQ(dialog->btStartStop->text(), "&Start");
-    dialog->txtLines->setText("30");
-    dialog->btStartStop->click();
-    EXPECT_EQ(startCalls, QList<bool>{true});
-    EXPECT_EQ(prot().ProtLines, 30);
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-
-    Sensor::ProtFileState().LoggingActive = true;
-    auto whileRecording = open();
-    EXPECT_EQ(whileRecording->btStartStop->text(), "&Stop");
-    whileRecording->txtLines->setText("40");
-    whileRecording->btStartStop->click();
-    EXPECT_EQ(startCalls, (QList<bool>{true, false}));
-    EXPECT_EQ(prot().ProtLines, 40);
-}
-
-TEST_F(ProtFileDialog, FileButtonAsksForTheFile) {
-    ScriptedFileDialogs files({"/data/messung.OUT", ""});
-    auto dialog = open();
-    dialog->btFile->click();
-    EXPECT_EQ(dialog->txtFile->text(), "/data/messung.OUT");
-    dialog->btFile->click();   // cancelled
-    EXPECT_EQ(dialog->txtFile->text(), "/data/messung.OUT");
-    ASSERT_EQ(files.count(), 2);
-    const FileDialog::Request& asked = files.shown()[0];
-    EXPECT_EQ(asked.fileName, "WINZELVO.OUT");
-    EXPECT_EQ(asked.defaultExtension, "OUT");
-    EXPECT_EQ(FileDialog::NameFilters(asked.filter), QStringList{"WinZelvo Logfile (*.out *.OUT)"});
-    EXPECT_FALSE(asked.fileMustExist);   // a new protocol file is the usual choice
-}
-
 class ProtFileWiring : public MainWindowFixture {
 protected:
     void TearDown() override {
@@ -292,20 +226,7 @@ protected:
 TEST_F(ProtFileWiring, RecorderRunsThePollTimerAndTheStatusLine) {
     start();
     ConnectProtFile(*window);
-    QTimer* timer = window->SensorPollTimer();
-    Sensor::SetPolling(true);
-    EXPECT_TRUE(timer->isActive());
-    Sensor::SetPolling(false);
-    EXPECT_FALSE(timer->isActive());
-
-    Options::Current().Prot.ProtFileName = windir.file("missing/prot.out");
-    const int boxes = messages.count();
-    window->StartFileLogging(true);
-    EXPECT_EQ(messages.count(), boxes + 1);
-    EXPECT_FALSE(Sensor::LoggingActive());
-    EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(window->MenuItem("mnProtStartStop")->text(), "&Aufzeichnung starten");
-
+    const QTimer* timer = window->SensorPollTimer();
     Options::Current().Prot.ProtFileName = windir.file("prot.out");
     window->StartFileLogging(true);
     EXPECT_TRUE(Sensor::LoggingActive());
@@ -313,12 +234,16 @@ TEST_F(ProtFileWiring, RecorderRunsThePollTimerAndTheStatusLine) {
     Sensor::PollSensor();
     EXPECT_EQ(window->lblMessage->text(), "File Logging (1)");
 
-    // The dialog opens from the menu and stops the recording.
-    WhenShown<frmProtFile>([](frmProtFile* dialog) { dialog->btStartStop->click(); });
+    // The dialog opens from the menu, keeps what was edited and stops the recording.
+    WhenShown<frmProtFile>([](frmProtFile* dialog) {
+        EXPECT_EQ(dialog->btStartStop->text(), "&Stop");
+        dialog->txtLines->setText("30");
+        dialog->btStartStop->click();
+    });
     window->MenuItem("mnProtFile")->trigger();
+    EXPECT_EQ(Options::Current().Prot.ProtLines, 30);
     EXPECT_FALSE(Sensor::LoggingActive());
     EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(window->MenuItem("mnProtStartStop")->text(), "&Aufzeichnung starten");
 }
 
 }  // namespace

@@ -34,8 +34,6 @@ QRect unit(int y) { return {UnitX, y, UnitW, RowHeight}; }
 // A label's text a little lower than a list's top, so that both read as one row.
 constexpr int ListLabelDrop = 2;
 
-const char* const FailSafeItems[] = {"0", "1", "2"};
-
 // The names that differ between the three switch outputs.
 struct OutputDesign {
     const char* frame;
@@ -87,9 +85,9 @@ frmQF8200RDX::frmQF8200RDX() : ParamEditorWindow(QStringLiteral("frmQF8200RDX"),
     BindControls();
     BindHelp();
 
-    // The limit search reads up to twelve EEPROM cells after the records; the
-    // progress window counts ten steps for it (steps past its end are
-    // ignored), nine more than it counts anyway.
+    // After a complete read the limit search reads up to twelve EEPROM
+    // cells. The progress window gives it ten steps (one of them the step the
+    // model counts beyond the records); steps past its end are ignored.
     Model().SetAfterSensorRead(9, [this](TransferProgress& progress) { EepromCellRead(progress); });
     // A full write goes through once started: half a parameter set written
     // leaves the sensor in a state nobody chose.
@@ -172,9 +170,8 @@ void frmQF8200RDX::BuildSwitchOutputs() {
                                Twips::Rect(1560, 840, 1275, 315));
         o.lblSwitchMode = MakeLabel(f, numbered("lblSwitchMode", n).constData(), "Schaltmodus",
                                 label(o.cmbSwitchMode->y() + ListLabelDrop));
-        o.cmbFailSafe = MakeList(f, numbered("cmbFailSafe", n).constData(), {}, Twips::Rect(1560, 1160, 795, 315));
-        for (const char* item : FailSafeItems) o.cmbFailSafe->addItem(QString::fromLatin1(item));
-        o.cmbFailSafe->setCurrentIndex(-1);
+        o.cmbFailSafe =
+            MakeList(f, numbered("cmbFailSafe", n).constData(), {"0", "1", "2"}, Twips::Rect(1560, 1160, 795, 315));
         o.lblFailSafe = MakeLabel(f, numbered("lblFailSafe", n).constData(), "Störverhalten",
                               label(o.cmbFailSafe->y() + ListLabelDrop));
     }

@@ -66,7 +66,9 @@ TEST(EvalMethod, FieldsTakeTheRowsOfTheMethod) {
     };
     const auto where = [](QLabel* l, QLineEdit* b) {
         EXPECT_EQ(l->isHidden(), b->isHidden());
-        if (!b->isHidden()) EXPECT_EQ(l->y(), b->y() + 4);
+        if (!b->isHidden()) {
+            EXPECT_EQ(l->y(), b->y() + 4);
+        }
         return b->isHidden() ? 0 : b->y();
     };
     for (const Case& c : cases) {

@@ -69,10 +69,4 @@ TEST(EvaluationLimits, AnswerThatIsNoByteSpoilsItsPlace) {
     EXPECT_EQ(search.cellsRead, QList<int>({111, 110, 115, 114, 117, 116, 109, 108, 111, 110}));
 }
 
-TEST(EvaluationLimits, DiagnosticsLines) {
-    EXPECT_EQ(EvaluationLimits::DiagnosticsText("MINRELDIS", 800), "MINRELDIS = 800");
-    EXPECT_EQ(EvaluationLimits::DiagnosticsText("MAXRELDIS", -5), "MAXRELDIS =-5");
-    EXPECT_EQ(EvaluationLimits::ReadCellCommand(111), "RM,E111");
-}
-
 }  // namespace

@@ -28,13 +28,11 @@ TEST_F(QF8200RDXCommitTest, TypedValues) {
         {[](auto& w) { return w.txtFailCurrent; }, "-1", Then::Leave, {"FSF,201,-1", "FSF"}, "-1"},
         {[](auto& w) { return w.txtInclinationOn; }, "2000", Then::Leave, {"UIS,200,10", "UIS"}, "2000"},
         {[](auto& w) { return w.MethodFields.txtWeight; }, "200", Then::Enter, {"EM,PT1,200,5,3", "EM"}, "200"},
-        {[](auto& w) { return w.txtNEvalDis; }, "450", Then::Enter, {"NDE,450", "NDE"}, "450"},
         {[](auto& w) { return w.txtTemperature; }, "20.0", Then::Enter, {}, "20.0"},   // unchanged value
         // Input that cannot be written leaves the sensor alone and shows the stored value.
         {[](auto& w) { return w.txtTemperature; }, "warm", Then::Leave, {}, "20.0"},
         {[](auto& w) { return w.Outputs[0].txtSwitchDis; }, "", Then::Enter, {}, "800"},
         {[](auto& w) { return w.Outputs[0].txtSwitchHys; }, "6,DEF", Then::Leave, {}, "5"},
-        {[](auto& w) { return w.txtBurst; }, "viel", Then::Enter, {}, "0"},
         {[](auto& w) { return w.txtInclinationOff; }, "400000", Then::Enter, {}, "100"},
         {[](auto& w) { return w.txtFailCurrent; }, "", Then::Enter, {}, "3.6"},
         {[](auto& w) { return w.txtReferenceDis; }, "  ", Then::Leave, {}, "  "},
@@ -155,15 +153,6 @@ TEST_F(QF8200RDXCommitTest, SensorVariantDecidesWhatIsShown) {
     // The sensor's "NONE" is kept as "0", the value every other writer uses.
     open({{"EM", "NONE"}});
     EXPECT_EQ(window->Model()[QF8200RDX::EM].Value, "0");
-}
-
-TEST_F(QF8200RDXCommitTest, SensorWithTwoOutputsWritesTwoModes) {
-    open(Merged({TwoOutputs(), NoAnalog(), {{"FSF", "12"}}}));
-    EXPECT_EQ(window->Outputs[0].cmbFailSafe->currentIndex(), 1);
-    EXPECT_EQ(window->Outputs[1].cmbFailSafe->currentIndex(), 2);
-    choose(window->Outputs[0].cmbSwitchMode, 2);
-    choose(window->Outputs[0].cmbFailSafe, 0);
-    EXPECT_EQ(fakes.sensor.take(), QStringList({"OM,I0", "OM", "FSF,02", "FSF"}));
 }
 
 }  // namespace

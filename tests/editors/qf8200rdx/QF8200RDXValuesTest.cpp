@@ -117,14 +117,6 @@ TEST_P(QF8200RDXValuesTest, InclinationSwitchDelaysInTensOfMilliseconds) {
         EXPECT_EQ(V::ComposeInclination(c.entry, local(c.on), local(c.off)), c.value) << c.on;
 }
 
-TEST_P(QF8200RDXValuesTest, MainApplication) {
-    EXPECT_EQ(V::ShowMainApplication("S"), 1);
-    EXPECT_EQ(V::ShowMainApplication("A"), 0);
-    EXPECT_EQ(V::ShowMainApplication(""), 0);
-    EXPECT_EQ(V::ComposeMainApplication(1), "S");
-    EXPECT_EQ(V::ComposeMainApplication(-1), "A");
-}
-
 INSTANTIATE_TEST_SUITE_P(Locales, QF8200RDXValuesTest, ::testing::Values(QLocale::C, QLocale::German));
 
 }  // namespace

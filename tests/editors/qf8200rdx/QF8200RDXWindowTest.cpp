@@ -1,7 +1,6 @@
 // frmQF8200RDX as a window: loading, its fixed size, quick help on hover and
 // over lists, Enter in the parts of composite values, and translation.
 #include "editors/qf8200rdx/QF8200RDXFixture.h"
-#include "editors/qf8200rdx/QF8200RDXQuickHelp.h"
 #include "frame/LanguageUtil.h"
 #include "platform/Folders.h"
 
@@ -34,9 +33,6 @@ TEST_F(QF8200RDXWindowRules, LoadingShowsWhatWasReadAndWritesNothing) {
     EXPECT_EQ(window->Caption(), "QF4000-K58");
     EXPECT_EQ(window->size(), QSize(621, 357));   // 9315 x 5355 twips
     EXPECT_EQ(window->lbSound->text(), "343.3");
-    EXPECT_EQ(window->lbTemperatureOffset->text(), "0.0");
-    EXPECT_EQ(window->txtTemperature->text(), "20.0");
-    EXPECT_EQ(window->cmbEchoError->currentText(), "Fehler");
     EXPECT_EQ(window->Outputs[2].cmbSwitchMode->currentText(), "Inaktiv");
 }
 
@@ -71,14 +67,12 @@ TEST_F(QF8200RDXWindowRules, HoverShowsTheQuickHelpOfTheControlMeant) {
         std::optional<int> topic;   // nothing: the line keeps its text
     } const cases[] = {
         {window->lblms[0], {1, 1}, 3101},          {window->lblms[1], {1, 1}, 3001},
-        {window->lbSound, {1, 1}, 3101},           {window->lbTemperatureOffset, {1, 1}, 3102},
-        {window->lblTemp[0], {1, 1}, 3102},        {window->lblTemp[1], {1, 1}, 3002},
+        {window->lbTemperatureOffset, {1, 1}, 3102}, {window->lblTemp[1], {1, 1}, 3002},
         {window->lblCycleTime[2], {1, 1}, 3005},   {window->lblInclinationTime[0], {1, 1}, 3033},
         {window->lblInclinationTime[1], {1, 1}, 3034}, {window->Outputs[2].units[0], {1, 1}, 3020},
         {window->Outputs[2].units[1], {1, 1}, 3021}, {window->Outputs[1].lblFailSafe, {1, 1}, 3018},
-        {window->lblEchoError, {1, 1}, 3009},      {window->MethodFields.lblDiffPercent, {1, 1}, 3039},
-        {window->lblFailCurrent1, {1, 1}, 3037},   {window->Outputs[0].frame, {2, 2}, 0},
-        {window->frameEvalMethod, {2, 2}, 0},      {window.get(), {620, 356}, 0},
+        {window->MethodFields.lblDiffPercent, {1, 1}, 3039}, {window->Outputs[0].frame, {2, 2}, 0},
+        {window.get(), {620, 356}, 0},
         // These frames leave the help of the control the mouse came from standing.
         {window->Outputs[2].frame, {2, 2}, std::nullopt}, {window->frameInclination, {2, 2}, std::nullopt},
         {window->frameError, {2, 2}, std::nullopt},  {window->frameMainApplication, {2, 2}, std::nullopt},
@@ -113,13 +107,6 @@ TEST_F(QF8200RDXWindowRules, ListQuickHelpNeedsAListThatIsThere) {
         const QList<int> expected = c.topic ? QList<int>({*c.topic}) : QList<int>();
         EXPECT_EQ(fakes.host.quickHelp, expected) << list->objectName().toStdString();
     }
-}
-
-TEST_F(QF8200RDXWindowRules, BuiltInQuickHelpTexts) {
-    RegisterQF8200RDXQuickHelp();
-    EXPECT_EQ(GetQuickHelp(3018), QString::fromUtf8("Schaltverhalten von Schaltausgang 2 im Störfall (0,1,2)"));
-    EXPECT_EQ(GetQuickHelp(3001), QString::fromUtf8("Schallgeschwindigkeit bei 0°C (100 ... 600m/s)"));
-    EXPECT_TRUE(GetQuickHelp(3030).isEmpty());   // the fail-safe record's own number has none
 }
 
 TEST_F(QF8200RDXWindowRules, LanguageFileReplacesDesignTextsAndSwitchesBack) {

@@ -140,6 +140,19 @@ TEST_F(QT8200CommitTest, OfflineEditsAreKeptAndShownAsChosen) {
     EXPECT_TRUE(Sensor::State().DataChanged);
 }
 
+TEST_F(QT8200CommitTest, FileOpenedOnlineIsWrittenThroughAndReadBack) {
+    Sensor::State().SensorForm = window.get();
+    sensor.files[3] = QT8200Sensor(false);
+    sensor.files[3]["SD1"] = "00650";
+    window->readdata(3);
+    const QStringList requests = sensor.take();
+    ASSERT_EQ(requests.size(), 19 + 19);   // every stored record written, then every readable one read
+    EXPECT_EQ(requests[3], "SD1,00650");
+    EXPECT_EQ(requests[18], "BDE");
+    EXPECT_EQ(requests[19], "VS");
+    EXPECT_EQ(window->txtSwitchDis11->text(), "650");
+}
+
 TEST_F(QT8200CommitTest, SwitchPointEditRedrawsTheDisplay) {
     type(window->txtSwitchDis11, "700");
     QTest::keyClick(window->txtSwitchDis11, Qt::Key_Return);
