@@ -4,6 +4,8 @@
 #   ./run.sh                 demo: a simulated QF8200 sensor (tools/sensorsim) on COM1 of a
 #                            Windows folder of its own (build/demo-windir); the program finds
 #                            the sensor and opens its editor. The simulator stops with the program.
+#   ./run.sh --line LINE     the same demo with another simulated sensor line:
+#                            qf8200 (default), qf8200echo, qf8200rdx or qt8200.
 #   ./run.sh --port DEVICE   a real sensor on DEVICE (e.g. /dev/ttyUSB0), with the user's settings.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -38,7 +40,11 @@ set_ini_value() {
   mv "$file.new" "$file"
 }
 
+line=qf8200
 case "${1:-}" in
+  --line)
+    line=${2:?usage: ./run.sh [--line LINE | --port DEVICE]}
+    ;;
   --port)
     device=${2:?usage: ./run.sh [--port DEVICE]}
     windir=${ZELVO8200_WINDIR:-${XDG_CONFIG_HOME:-$HOME/.config}/zelvo8200}
@@ -48,7 +54,7 @@ case "${1:-}" in
   "")
     ;;
   *)
-    echo "usage: ./run.sh [--port DEVICE]" >&2
+    echo "usage: ./run.sh [--line LINE | --port DEVICE]" >&2
     exit 2
     ;;
 esac
@@ -59,11 +65,11 @@ set_ini_value "$windir/ZELVO8200.INI" Settings Port COM1
 
 # The simulator prints its pseudo-terminal on its first line once the COM1
 # link exists; it ends when its input pipe closes, i.e. when this script ends.
-coproc SIM { exec "$BUILD_DIR/tools/sensorsim/sensorsim" --line qf8200 --link "$windir/dosdevices/com1"; }
+coproc SIM { exec "$BUILD_DIR/tools/sensorsim/sensorsim" --line "$line" --link "$windir/dosdevices/com1"; }
 trap 'kill "$SIM_PID" 2>/dev/null || true' EXIT
 if ! read -r -t 10 pty <&"${SIM[0]}"; then
   echo "The simulated sensor did not start." >&2
   exit 1
 fi
-echo "Simulated QF8200 sensor on $pty (COM1 of $windir)"
+echo "Simulated $line sensor on $pty (COM1 of $windir)"
 ZELVO8200_WINDIR=$windir "$BUILD_DIR/zelvo8200"

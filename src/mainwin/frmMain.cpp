@@ -9,7 +9,7 @@
 #include "link/SensorDetection.h"
 #include "link/SensorEditor.h"
 #include "link/SensorState.h"
-#include "mainwin/SensorPictures.h"
+#include "editors/common/SensorPictures.h"
 #include "mainwin/WindowTexts.h"
 #include "mainwin/frmMainMenu.h"
 #include "mainwin/frmMonitor.h"

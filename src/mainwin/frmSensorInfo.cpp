@@ -2,7 +2,7 @@
 
 #include "link/SensorEditor.h"
 #include "link/SensorInfo.h"
-#include "mainwin/SensorPictures.h"
+#include "editors/common/SensorPictures.h"
 #include "mainwin/Toolbar.h"
 #include "mainwin/WindowTexts.h"
 

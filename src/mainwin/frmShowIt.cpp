@@ -11,7 +11,7 @@
 #include "link/SensorInfo.h"
 #include "mainwin/LedShape.h"
 #include "mainwin/ScaleView.h"
-#include "mainwin/SensorPictures.h"
+#include "editors/common/SensorPictures.h"
 #include "mainwin/ShowItSettings.h"
 #include "mainwin/Toolbar.h"
 

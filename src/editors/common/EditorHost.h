@@ -1,5 +1,4 @@
 #pragma once
-#include <QPixmap>
 #include <QString>
 
 class QWidget;
@@ -25,12 +24,6 @@ public:
     virtual bool IsMainWindowActive() const = 0;
     // Puts an editor window into the main window's MDI area (once per editor).
     virtual void AddEditorWindow(QWidget* editor) = 0;
-    // The picture of the sensor family a type text belongs to, as the main
-    // window's sensor information shows it; none until the main window gives it.
-    virtual QPixmap SensorPicture(const QString& sensorType) const {
-        Q_UNUSED(sensorType);
-        return QPixmap();
-    }
 };
 
 namespace Editors {

@@ -7,7 +7,6 @@
 #include "frame/STRING_UTIL.h"
 #include "link/ValidationRules.h"
 
-
 using namespace QF8200Echo;
 
 namespace EchoCommands {

@@ -1,11 +1,11 @@
 #include "editors/qf8200echo/frmQF8200Echo.h"
+#include "editors/common/SensorPictures.h"
 
 #include "editors/common/DisplayWindowLink.h"
 #include "editors/common/EditorHost.h"
 #include "editors/common/OperatingModePictures.h"
 #include "editors/qf8200echo/EchoCommands.h"
 #include "editors/qf8200echo/EchoLink.h"
-#include "editors/qf8200echo/EchoValues.h"
 #include "editors/qf8200echo/QF8200EchoTable.h"
 #include "frame/Radio_Utils.h"
 #include "frame/STRING_UTIL.h"
@@ -40,18 +40,6 @@ QString sensorData(int item) {
     Sensor::GetSensorData(item, value);
     return value.toString();
 }
-
-// Counts the requests in progress while it lives.
-class SensorWork {
-public:
-    explicit SensorWork(int& count) : count_(count) { ++count_; }
-    ~SensorWork() { --count_; }
-    SensorWork(const SensorWork&) = delete;
-    SensorWork& operator=(const SensorWork&) = delete;
-
-private:
-    int& count_;
-};
 
 }  // namespace
 
@@ -127,6 +115,8 @@ void frmQF8200Echo::Show() {
 
 // --- load, variant, software ------------------------------------------------
 
+// The first steps of loading: nothing pending, the variant's controls, the
+// display window's fault behaviour.
 void frmQF8200Echo::SetupDisplayWindow() {
     PendingSens = PendingRange = PendingSonicWidth = -1;
     SetSensorTyp();
@@ -189,7 +179,7 @@ void frmQF8200Echo::tabData_Click() {
 void frmQF8200Echo::ShowSensorInfo() {
     const QString type = sensorData(SensorInfoItem::SensorType);
     lbTyp->setText(type);
-    picSensor->setPixmap(Editors::Host().SensorPicture(type));
+    picSensor->setPixmap(QPixmap::fromImage(SensorPictures::Picture(SensorPictures::PictureName(type))));
     lbVersion->setText(sensorData(SensorInfoItem::Version));
     lbSoftware->setText(TrimBlanks(sensorData(SensorInfoItem::VersionLetter) + QStringLiteral(" (")) +
                         sensorData(SensorInfoItem::DateTime) + QLatin1Char(')'));
@@ -206,8 +196,8 @@ std::vector<QComboBox*> frmQF8200Echo::ComboHelpOrder() const {
         order.insert(order.end(), {cmbSwitchMode1, cmbOPMode1, cmbOPMode2, cmbSwitchMode2});
     order.push_back(cmbEvalMethod);
     if (AnalogVariant()) order.insert(order.end(), {cmbOutputAnalog, cmbOPModeAnalog});
-    // Only the lists of the page in front are under the mouse.
-    QWidget* page = tabData->currentWidget();
-    std::erase_if(order, [page](const QComboBox* list) { return !page || !page->isAncestorOf(list); });
+    // Only the lists that are shown can be under the mouse: those of the page
+    // in front, and of the sound-beam panel chosen.
+    std::erase_if(order, [this](const QComboBox* list) { return !list->isVisibleTo(tabData); });
     return order;
 }

@@ -47,8 +47,6 @@ public:
 
     const EchoModel& Echo() const { return echo_; }
     bool AnalogVariant() const { return echo_.AnalogVariant(); }
-    bool FillingAll() const { return fillingAll_; }
-    bool BeamWriting() const { return beamWriting_; }
 
     QTabWidget* tabData;
     std::array<QWidget*, 4> picData{};
@@ -229,6 +227,8 @@ private:
     void LayoutEvalMethod();
     void LayoutOutputMode(int output);
     void LayoutAnalogMode();
+    // The write of a stored value and its read-back, with the display update.
+    void WriteToSensor(int index);
     void LockBeamControls(bool locked);
     void chkUseTeachInAnalog_Click();
 
@@ -263,6 +263,16 @@ private:
     bool beamWriting_ = false;
     // Requests to the sensor in progress; the timer commits nothing meanwhile.
     int sensorWork_ = 0;
+    class SensorWork {
+    public:
+        explicit SensorWork(int& count) : count_(count) { ++count_; }
+        ~SensorWork() { --count_; }
+        SensorWork(const SensorWork&) = delete;
+        SensorWork& operator=(const SensorWork&) = delete;
+
+    private:
+        int& count_;
+    };
     bool designTextsKept_ = false;
 
     long PendingSens = -1;

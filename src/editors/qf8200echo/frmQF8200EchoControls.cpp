@@ -30,7 +30,7 @@ int row(int n) { return 16 + 22 * n; }
 // Two column groups per frame: label, value, unit.
 constexpr int LabelX = 8, LabelW = 110, ValueX = 120, ValueW = 56, UnitX = 180, UnitW = 32;
 constexpr int RightLabelX = 320, RightLabelW = 150, RightValueX = 472, RightUnitX = 532;
-constexpr int ListLabelX = 230, ListLabelW = 80, ListX = 312, ListW = 130, PictureX = 460;
+constexpr int ListLabelX = 230, ListLabelW = 80, ListX = 312, ListW = 130, AnalogListW = 180, PictureX = 460;
 
 QRect label(int n) { return {LabelX, row(n), LabelW, RowHeight}; }
 QRect value(int n) { return {ValueX, row(n), ValueW, RowHeight}; }
@@ -340,14 +340,16 @@ void frmQF8200Echo::BuildAnalogOutput() {
     lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", label(1));
     txtFEvalDis = MakeTextBox(f, "txtFEvalDis", value(1));
     lblFEvalUnit = untranslated(MakeLabel(f, "lblFEvalUnit", "mm", unit(1)));
+    // The analogue lists' entries are longer: the lists reach to the picture's place.
+    const auto wideList = [](int n) { return list(n).adjusted(0, 0, AnalogListW - ListW, 0); };
     lblOPModeAnalog = MakeLabel(f, "lblOPModeAnalog", "Betriebsart", listLabel(0));
     cmbOPModeAnalog = dataList(f, "cmbOPModeAnalog",
-                               {{"steigende Rampe", 0}, {"fallende Rampe", 1}, {"Nullpunktsgerade", 2}}, list(0));
+                               {{"steigende Rampe", 0}, {"fallende Rampe", 1}, {"Nullpunktsgerade", 2}}, wideList(0));
     lblOutputAnalog = MakeLabel(f, "lblOutputAnalog", "Kompensation", listLabel(1));
     cmbOutputAnalog = dataList(f, "cmbOutputAnalog",
                                {{"Strom- und Spannungsausgang", 0}, {"Stromausgang", 1}, {"Spannungsausgang", 2}},
-                               list(1));
-    imgOPModeAnalog = operatingModePicture(f, "imgOPModeAnalog", PictureX, row(0));
+                               wideList(1));
+    imgOPModeAnalog = operatingModePicture(f, "imgOPModeAnalog", ListX + AnalogListW + 12, row(0));
     frameAnalog->hide();
 }
 

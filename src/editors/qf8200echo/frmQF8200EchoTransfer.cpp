@@ -245,36 +245,38 @@ void frmQF8200Echo::PutData(int id, bool writeNow, std::optional<bool>) {
     Hourglass hourglass;
     const int index = committedRecord(Model(), id);
     if (index == 0) return;
-    ++sensorWork_;
+    SensorWork work(sensorWork_);
     const std::optional<QString> composed = Compose(index);
     ParamRec& rec = Model()[index];
     // Input that cannot be written (no number, several values, a number its
     // cell cannot hold) is replaced by what the record holds.
     if (!composed || !echo_.ToSensor(rec, *composed)) {
         FillForm(rec);
-    } else if (*composed != rec.Value) {
-        rec.Value = Sensor::ValidateValue(rec, *composed);
-        Sensor::State().DataChanged = true;
-        if (writeNow && !Sensor::State().OfflineMode) {
-            const bool beam = isBeamRecord(index);
-            if (beam) {
-                beamWriting_ = true;
-                LockBeamControls(true);
-            }
-            transfers_.WriteAndReadBack(index);
-            if (isSwitchPoint(index) || index == BITS) {
-                if (!AnalogVariant()) EnableSecondSwitchPoints(chkUseTeachIn->isChecked());
-                if (Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
-            }
-            if (beam) {
-                beamWriting_ = false;
-                LockBeamControls(false);
-            }
-        } else {
-            FillForm(rec);
-        }
+        return;
     }
-    --sensorWork_;
+    if (*composed == rec.Value) return;
+    rec.Value = Sensor::ValidateValue(rec, *composed);
+    Sensor::State().DataChanged = true;
+    if (writeNow && !Sensor::State().OfflineMode) WriteToSensor(index);
+    else FillForm(rec);
+}
+
+void frmQF8200Echo::WriteToSensor(int index) {
+    // The sound-beam controls stay still while one of their values is written.
+    const bool beam = isBeamRecord(index);
+    if (beam) {
+        beamWriting_ = true;
+        LockBeamControls(true);
+    }
+    transfers_.WriteAndReadBack(index);
+    if (isSwitchPoint(index) || index == BITS) {
+        if (!AnalogVariant()) EnableSecondSwitchPoints(chkUseTeachIn->isChecked());
+        if (Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+    }
+    if (beam) {
+        beamWriting_ = false;
+        LockBeamControls(false);
+    }
 }
 
 void frmQF8200Echo::LockBeamControls(bool locked) {

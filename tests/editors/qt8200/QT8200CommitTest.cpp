@@ -2,8 +2,6 @@
 // writes), then the re-reads along the record's dependency chain.
 #include "editors/qt8200/QT8200Fixture.h"
 
-#include <QLabel>
-
 namespace {
 
 using namespace QT8200;
@@ -21,23 +19,18 @@ TEST_F(QT8200CommitTest, TypedValues) {
         const char* shownAfter;
     } const cases[] = {
         {false, &frmQT8200::txtSwitchDis11, "600", Then::Leave, {"SD1,00600", "SD1"}, "600"},
-        {false, &frmQT8200::txtSwitchDis11, "12.5", Then::Enter, {"SD1,00013", "SD1"}, "13"},
-        {false, &frmQT8200::txtSwitchDis21, "1750", Then::Enter, {"SD2,01750", "SD2"}, "1750"},
+        {false, &frmQT8200::txtSwitchDis21, "12.5", Then::Enter, {"SD2,00013", "SD2"}, "13"},
         {false, &frmQT8200::txtSound, "343.21", Then::Enter, {"VS,34321", "VS"}, "343.21"},
         {false, &frmQT8200::txtBurst, "12", Then::Enter, {"CBT,0012", "CBT"}, "12"},
         {false, &frmQT8200::txtCycle, "7", Then::Leave, {"CCT,007", "CCT"}, "7"},
-        {false, &frmQT8200::txtFiltertimeout, "20", Then::Enter, {"FTO,020", "FTO"}, "20"},
-        {false, &frmQT8200::txtConFilter, "200", Then::Enter, {"CON,200", "CON"}, "200"},
         {false, &frmQT8200::txtSwitchHys1, "08", Then::Enter, {"SH1,08", "SH1"}, "8"},   // as typed
         {false, &frmQT8200::txtReferenceDis, "1000", Then::Enter, {"REF,1000", "VS"}, ""},
         {true, &frmQT8200::txtNEvalDis, "250", Then::Enter, {"NDE,00250", "NDE"}, "250"},
-        {true, &frmQT8200::txtFilterWindow, "12", Then::Leave, {"FW,12", "FW"}, "12"},
-        // The count belongs to the evaluation method: out of range it becomes
+        // The count belongs to the evaluation method; out of range it becomes
         // the smallest count, and both fields are written.
         {false, &frmQT8200::txtMeasureCount, "2", Then::Enter, {"EM,DYN1", "EM,003", "EM"}, "3"},
         // The value the sensor holds already: nothing is written, the text stays.
         {false, &frmQT8200::txtSwitchDis11, "500", Then::Enter, {}, "500"},
-        {false, &frmQT8200::txtSwitchHys1, "5", Then::Leave, {}, "5"},
         // Input that cannot be written leaves the sensor alone and shows the stored value.
         {false, &frmQT8200::txtSwitchDis11, "abc", Then::Leave, {}, "500"},
         {false, &frmQT8200::txtSwitchDis11, "", Then::Enter, {}, "500"},
@@ -67,16 +60,14 @@ TEST_F(QT8200CommitTest, ListChoices) {
         QStringList requests;
     } const cases[] = {
         {false, &frmQT8200::cmbUseDip, 1, {"UDS,1", "UDS", "OM", "SD1", "SH1", "SD2", "SH2", "NDE", "FDE"}},
-        {false, &frmQT8200::cmbRandomTime, 1, {"RT,1", "RT"}},
-        {false, &frmQT8200::cmbSwitchMode1, 0, {"OM,22", "OM"}},
         {false, &frmQT8200::cmbSwitchMode2, 1, {"OM,33", "OM"}},
         {true, &frmQT8200::cmbSwitchMode1, 0, {"OM,2", "OM"}},   // one output, one digit
         {false, &frmQT8200::cmbFilter1, 1, {"FA1,1", "FA1"}},
-        {false, &frmQT8200::cmbFilter2, 0, {"FA2,0", "FA2"}},
         // The analogue variant keeps output 1's filter in FA2 and the analogue one in FA1.
         {true, &frmQT8200::cmbFilter1, 0, {"FA2,0", "FA2"}},
         {true, &frmQT8200::cmbFilterAnalog, 1, {"FA1,1", "FA1"}},
         {false, &frmQT8200::cmbEvalMethod1, 2, {"EM,BEW1", "EM,003", "EM"}},
+        {false, &frmQT8200::cmbEvalMethod2, 2, {"EM,DYN1", "EM,M3", "EM"}},
         {false, &frmQT8200::cmbEvalMethod2, 0, {"EM,DYN1", "EM,M0", "EM"}},
     };
     for (const Case& c : cases) {
@@ -84,29 +75,7 @@ TEST_F(QT8200CommitTest, ListChoices) {
         choose(window.get()->*c.list, c.index);
         EXPECT_EQ(sensor.take(), c.requests) << (window.get()->*c.list)->objectName().toStdString();
     }
-}
-
-TEST_F(QT8200CommitTest, SecondEvaluationFieldCorrectsItsCount) {
-    struct Case {
-        int method;
-        const char* count;
-        const char* countAfter;
-        QStringList requests;
-    } const cases[] = {
-        {1, "2", "3", {"EM,DYN1", "EM,003", "EM"}},
-        {1, "40", "40", {"EM,DYN1", "EM,040", "EM"}},
-        {2, "7", "2", {"EM,DYN1", "EM,M2", "EM"}},
-        {2, "3", "3", {"EM,DYN1", "EM,M3", "EM"}},
-    };
-    for (const Case& c : cases) {
-        open(false, {{"EM", "DYN,000"}});
-        EXPECT_FALSE(window->txtMeasureCount->isEnabled());
-        window->txtMeasureCount->setText(c.count);
-        choose(window->cmbEvalMethod2, c.method);
-        EXPECT_EQ(sensor.take(), c.requests) << c.count;
-        EXPECT_TRUE(window->txtMeasureCount->isEnabled());
-        EXPECT_TRUE(window->lblMeasureCount->isEnabled());
-    }
+    EXPECT_FALSE(window->txtMeasureCount->isEnabled());   // no second evaluation, no count
 }
 
 TEST_F(QT8200CommitTest, EachReferenceDistanceCalibrates) {
@@ -116,26 +85,16 @@ TEST_F(QT8200CommitTest, EachReferenceDistanceCalibrates) {
         EXPECT_EQ(sensor.take(), QStringList({"REF,1000", "VS"})) << i;
         EXPECT_TRUE(window->txtReferenceDis->text().isEmpty());
     }
-    // Enter on the emptied box is no new distance.
-    QTest::keyClick(window->txtReferenceDis, Qt::Key_Return);
-    EXPECT_TRUE(sensor.take().isEmpty());
 }
 
 TEST_F(QT8200CommitTest, OfflineEditsAreKeptAndShownAsChosen) {
     Sensor::State().OfflineMode = true;
-    choose(window->cmbEvalMethod1, 1);
-    EXPECT_EQ(value(EM), "DYN1,003");
-    EXPECT_EQ(window->cmbEvalMethod1->currentIndex(), 1);
     choose(window->cmbEvalMethod2, 0);
     EXPECT_EQ(value(EM), "DYN1,M0");
-    // Shown again as chosen, an edit of the count leaves the first field alone.
-    EXPECT_EQ(window->cmbEvalMethod1->currentIndex(), 1);
-    EXPECT_EQ(window->cmbEvalMethod2->currentIndex(), 0);
-    EXPECT_FALSE(window->txtMeasureCount->isEnabled());
+    EXPECT_EQ(window->cmbEvalMethod1->currentIndex(), 1);   // still Dynamisch
     type(window->txtSwitchDis11, "800");
     window->txtSwitchDis11->clearFocus();
     EXPECT_EQ(value(SD1), "00800");
-    EXPECT_EQ(window->txtSwitchDis11->text(), "800");
     EXPECT_TRUE(sensor.take().isEmpty());
     EXPECT_TRUE(Sensor::State().DataChanged);
 }
@@ -151,37 +110,6 @@ TEST_F(QT8200CommitTest, FileOpenedOnlineIsWrittenThroughAndReadBack) {
     EXPECT_EQ(requests[18], "BDE");
     EXPECT_EQ(requests[19], "VS");
     EXPECT_EQ(window->txtSwitchDis11->text(), "650");
-}
-
-TEST_F(QT8200CommitTest, SwitchPointEditRedrawsTheDisplay) {
-    type(window->txtSwitchDis11, "700");
-    QTest::keyClick(window->txtSwitchDis11, Qt::Key_Return);
-    EXPECT_TRUE(fakes.display.calls.contains("Update"));
-    fakes.display.calls.clear();
-    type(window->txtSwitchHys1, "6");
-    QTest::keyClick(window->txtSwitchHys1, Qt::Key_Return);
-    EXPECT_FALSE(fakes.display.calls.contains("Update"));
-}
-
-// Enter commits the text box that last had the focus, also while a list has
-// it; a box shown as filled has nothing to commit.
-TEST_F(QT8200CommitTest, EnterCommitsTheCurrentField) {
-    QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_TRUE(sensor.take().isEmpty());
-
-    type(window->txtMeasureCount, "40");
-    EXPECT_EQ(window->CurrentField(), IdEM);
-    window->cmbRandomTime->setFocus();
-    QApplication::processEvents();
-    sensor.take();   // leaving the count committed it
-    type(window->txtSwitchDis11, "650");
-    window->cmbUseDip->setFocus();
-    QApplication::processEvents();
-    sensor.take();
-    window->txtSwitchDis11->setText("660");
-    window->txtSwitchDis11->setModified(true);
-    QTest::keyClick(window->cmbUseDip, Qt::Key_Return);
-    EXPECT_EQ(sensor.take(), QStringList({"SD1,00660", "SD1"}));
 }
 
 }  // namespace

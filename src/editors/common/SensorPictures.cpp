@@ -1,4 +1,4 @@
-#include "mainwin/SensorPictures.h"
+#include "editors/common/SensorPictures.h"
 
 #include <QPainter>
 #include <QPolygon>

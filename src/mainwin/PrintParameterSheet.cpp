@@ -1,0 +1,114 @@
+#include "mainwin/PrintParameterSheet.h"
+
+#include "editors/common/PrintCanvas.h"
+#include "editors/common/PrintData.h"
+#include "frame/Message.h"
+#include "frame/Window.h"
+#include "mainwin/SheetFrame.h"
+#include "mainwin/SheetHeader.h"
+#include "mainwin/SheetTexts.h"
+#include "mainwin/frmMain.h"
+#include "mainwin/frmPrintComment.h"
+#include "platform/FileDialog.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace PrintData {
+namespace {
+
+const int MessageNotWritten = 20;
+const QString ExportFilter = QStringLiteral("Textdatei (*.TXT)|*.TXT|CSV Datei (*.CSV)|*.CSV");
+const QString ExportExtension = QStringLiteral("TXT");
+const QString PdfFilter = QStringLiteral("PDF Datei (*.PDF)|*.PDF");
+const QString PdfExtension = QStringLiteral("PDF");
+
+std::function<bool()>& printerCheck() {
+    static std::function<bool()> check;
+    return check;
+}
+
+bool hasPrinter() {
+    if (printerCheck()) return printerCheck()();
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+FileDialog::Request saveRequest(const QString& filter, const QString& extension) {
+    FileDialog::Request request;
+    request.kind = FileDialog::Kind::Save;
+    request.filter = filter;
+    request.defaultExtension = extension;
+    request.overwritePrompt = true;
+    return request;
+}
+
+// Without a printer the sheet becomes a PDF file.
+bool choosePdfFile(QPrinter& printer) {
+    const FileDialog::Result chosen = FileDialog::Show(saveRequest(PdfFilter, PdfExtension));
+    if (chosen.cancelled()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(chosen.fileName);
+    return true;
+}
+
+// The printer dialog offers neither a selection nor page numbers: the sheet
+// is printed whole. Without a default printer it is shown even to the toolbar.
+bool choosePrinter(QPrinter& printer, bool showDialog) {
+    if (!hasPrinter()) return choosePdfFile(printer);
+    if (!showDialog && !QPrinterInfo::defaultPrinter().isNull()) return true;
+    QPrintDialog dialog(&printer, Window::MainWindow());
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void printSheet(bool showDialog) {
+    QString comment;
+    if (!frmPrintComment::GetComment(comment)) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(SheetTexts::Text(QStringLiteral("Print")));
+    if (!choosePrinter(printer, showDialog)) return;
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ShowMessage(MessageNotWritten);
+        return;
+    }
+    PainterCanvas page(painter, printer);
+    PainterHeaderArt art(page);
+    PrintSheet(page, art, comment);
+    if (!painter.end()) ShowMessage(MessageNotWritten);
+}
+
+// Written beside the chosen name and put in its place only when complete,
+// so a failed export leaves any earlier file as it was.
+void exportSheet() {
+    const FileDialog::Result chosen = FileDialog::Show(saveRequest(ExportFilter, ExportExtension));
+    if (chosen.cancelled()) return;
+    QSaveFile file(chosen.fileName);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        ExportSheet(file, IsCsvName(chosen.fileName));
+        written = file.commit();
+    }
+    if (!written) ShowMessage(MessageNotWritten);
+}
+
+}  // namespace
+
+void PrintParameterSheet(bool showDialog, bool toPrinter) {
+    ExportState().ExportFileNo = 0;
+    if (toPrinter)
+        printSheet(showDialog);
+    else
+        exportSheet();
+}
+
+void SetPrinterCheck(std::function<bool()> hasPrinter) { printerCheck() = std::move(hasPrinter); }
+
+void InstallPrinting(frmMain& window) { window.Steps.PrintParameterSheet = PrintParameterSheet; }
+
+}  // namespace PrintData

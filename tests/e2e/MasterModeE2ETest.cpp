@@ -1,0 +1,118 @@
+// Master mode against the simulated QF8200 through the real serial code:
+// detection keeps the line's master window, which shows the streamed values
+// and ends the stream when it closes, started at once or by the poll cycle.
+#include "e2e/SimulatedSensor.h"
+#include "editors/common/RWState.h"
+#include "editors/qf8200/RegisterQF8200.h"
+#include "frame/Options.h"
+#include "link/EditorRegistry.h"
+#include "link/FakeMainWindow.h"
+#include "link/PollCycle.h"
+#include "link/Ports.h"
+#include "link/SensorCommands.h"
+#include "link/SensorDetection.h"
+#include "link/SensorEditor.h"
+#include "link/SensorState.h"
+#include "mainwin/ModalDriver.h"
+#include "mainwin/RegisterMasterWindows.h"
+#include "mainwin/frmMaster.h"
+#include "platform/SerialPort.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempWindowsFolder.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class MasterModeE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
+        Options::ResetForTests();
+        Options::Current().RetryCount = 2;
+        Options::Current().SendRST = false;
+        Ports::ResetForTests();
+        Sensor::ResetStateForTests();
+        Sensor::ResetPollCycleForTests();
+        EditorRegistry::ResetForTests();
+        RegisterQF8200Editor();
+        RegisterMasterWindows();
+        sim = std::make_unique<SimulatedSensor>(QStringList{"--line", "qf8200"});
+        ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
+        Ports::InitPort(&port, nullptr);
+        QString name = sim->devicePath();
+        Ports::SetPort(name);
+        ASSERT_TRUE(Ports::PortOpen());
+    }
+
+    void TearDown() override {
+        delete dynamic_cast<QWidget*>(Sensor::State().SensorForm);
+        Ports::ClosePort();
+        Ports::ResetForTests();
+        EditorRegistry::ResetForTests();
+        RWState::ResetForTests();
+        Sensor::ResetPollCycleForTests();
+        Sensor::ResetStateForTests();
+        Options::ResetForTests();
+    }
+
+    // Waits until the window shows a value of that form and returns it.
+    static QString valueShown(frmMaster* window, const QRegularExpression& form) {
+        QString value;
+        const bool shown = QTest::qWaitFor([&] {
+            value = window->lblState->text();
+            return form.match(value).hasMatch();
+        }, 3000);
+        EXPECT_TRUE(shown) << qPrintable(form.pattern());
+        return value;
+    }
+
+    TempWindowsFolder windows;
+    ScriptedMessages boxes;
+    FakeMainWindow mainWindow;
+    SerialPort port;
+    std::unique_ptr<SimulatedSensor> sim;
+};
+
+TEST_F(MasterModeE2E, StreamsUntilTheWindowCloses) {
+    Sensor::DetectSensor();
+    ASSERT_NE(Sensor::State().MasterForm, nullptr);
+    ASSERT_EQ(boxes.count(), 0);
+
+    const struct {
+        bool pollTimerRuns;   // then the next poll cycle starts the window
+    } cases[] = {{false}, {true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pollTimerRuns);
+        mainWindow.polling = c.pollTimerRuns;
+        const qsizetype mark = sim->requests().size();
+        QString distance, outputs;
+        WhenShown<frmMaster>([&](frmMaster* window) {
+            distance = valueShown(window, QRegularExpression("^\\d+$"));
+            window->rdOpt[4]->click();
+            outputs = valueShown(window, QRegularExpression("^[01]{2}$"));   // two switch outputs
+            window->btOk->click();
+        });
+        QString mode = "ad";
+        Sensor::StartMasterMode(mode);
+        EXPECT_EQ(Sensor::State().MasterRequest, c.pollTimerRuns);
+        if (c.pollTimerRuns) Sensor::PollSensor();
+
+        EXPECT_GT(distance.toInt(), 0);
+        EXPECT_EQ(outputs.size(), 2);
+        EXPECT_EQ(sim->requests().mid(mark), QStringList({"MD,OFF", "MD,AD", "MD,OFF", "MD,SS", "MD,OFF"}));
+        // The stream has ended: nothing more arrives.
+        Ports::FlushInput();
+        Ports::Delay(150);
+        EXPECT_TRUE(Ports::FlushInput().isEmpty());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,218 @@
+// What goes on the wire when the user edits frmQF8200Echo: the cell write,
+// then the read-back of the record and the records that depend on it.
+#include "editors/qf8200echo/QF8200EchoFixture.h"
+#include "support/ScriptedMessages.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace {
+
+using namespace QF8200Echo;
+using QF8200EchoCommitTest = QF8200EchoWindowTest;
+
+enum class Then { Enter, Leave };
+
+// The user drags a slider to a position and lets go.
+void drag(QSlider* slider, int position) {
+    slider->setSliderPosition(position);
+    slider->triggerAction(QAbstractSlider::SliderMove);
+}
+
+TEST_F(QF8200EchoCommitTest, TypedValues) {
+    struct Case {
+        QLineEdit* frmQF8200Echo::*box;
+        const char* typed;
+        Then then;
+        QStringList requests;
+        const char* shownAfter;
+    } const cases[] = {
+        {&frmQF8200Echo::txtSwitchDis11, "600", Then::Leave, {"WM,WXE7,0258", "RM,WXE7"}, "600"},
+        {&frmQF8200Echo::txtSwitchDis11, "0500", Then::Enter, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
+        {&frmQF8200Echo::txtSwitchDis11, "500", Then::Enter, {}, "500"},        // unchanged
+        // Refused by the rule: the record's own value is written and read back.
+        {&frmQF8200Echo::txtSwitchDis11, "50", Then::Leave, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
+        // Input that cannot be written leaves the sensor alone.
+        {&frmQF8200Echo::txtSwitchDis11, "", Then::Enter, {}, "500"},
+        {&frmQF8200Echo::txtSwitchDis11, "viel", Then::Leave, {}, "500"},
+        {&frmQF8200Echo::txtSwitchDis11, "600,DEF", Then::Leave, {}, "500"},
+        {&frmQF8200Echo::txtSwitchDis21, "70000", Then::Enter, {}, "1000"},     // no word holds it
+        {&frmQF8200Echo::txtSound, "343,5", Then::Enter, {"WM,WXEF,862E", "RM,WXEF"}, "343,5"},
+        {&frmQF8200Echo::txtSound, "343.5", Then::Enter, {}, "343,2"},          // no German number
+        {&frmQF8200Echo::txtTemperatureOffset, "-2,5", Then::Leave, {"WM,WXE11,FFE7", "RM,WXE11"}, "-2,5"},
+        {&frmQF8200Echo::txtMCount, "12", Then::Enter, {"WM,WXE20,0008", "RM,WXE20"}, "8"},
+        {&frmQF8200Echo::txtNCount, "3", Then::Enter, {}, "2"},                 // 3 of 5 is too many: 2 is held
+        {&frmQF8200Echo::txtCycle, "20", Then::Enter, {"WM,WXE19,0014", "RM,WXE19"}, "20"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        open();
+        QLineEdit* box = window.get()->*c.box;
+        type(box, c.typed);
+        if (c.then == Then::Enter) QTest::keyClick(box, Qt::Key_Return);
+        else box->clearFocus();
+        EXPECT_EQ(sensor.take(), c.requests);
+        EXPECT_EQ(box->text(), c.shownAfter);
+        EXPECT_EQ(Sensor::State().DataChanged, !c.requests.isEmpty());
+    }
+    monitor.clear();
+    type(window->txtConFilter1[1], "7");
+    QTest::keyClick(window->txtConFilter1[1], Qt::Key_Return);
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE25,07", "RM,XE25"}));
+    EXPECT_EQ(monitor, QStringList({"W: COF1,7", "W: COF1", "R: 7"}));
+}
+
+TEST_F(QF8200EchoCommitTest, ListsAndTheTeachInBox) {
+    struct Case {
+        QComboBox* frmQF8200Echo::*list;
+        int index;
+        QStringList requests;
+    } const cases[] = {
+        {&frmQF8200Echo::cmbSwitchMode2, 0, {"WM,XE2A,00", "RM,XE2A"}},
+        {&frmQF8200Echo::cmbOPMode1, 0, {"WM,XE2B,00", "RM,XE2B"}},
+        {&frmQF8200Echo::cmbFailSafe, 2, {"WM,XE2D,02", "RM,XE2D"}},
+        {&frmQF8200Echo::cmbBurst, 3, {"WM,XE1B,03", "RM,XE1B"}},
+        {&frmQF8200Echo::cmbEchoError, 1, {"WM,XE22,04", "RM,XE22"}},
+        {&frmQF8200Echo::cmbStartup, 1, {"WM,XE22,10", "RM,XE22"}},
+        {&frmQF8200Echo::cmbOPMode2, 2, {}},   // already hysteresis
+        {&frmQF8200Echo::cmbEvalMethod, 0, {"WM,XE1E,00", "RM,XE1E", "RM,WXE20", "RM,XE1F"}},
+    };
+    for (const Case& c : cases) {
+        open();
+        QComboBox* list = window.get()->*c.list;
+        choose(list, c.index);
+        EXPECT_EQ(sensor.take(), c.requests) << list->objectName().toStdString();
+    }
+    EXPECT_EQ(record(EVM).Value, "0");   // "NONE" as the sensor reads it back
+
+    open(false, true, {{"XE22", "E3"}});
+    showPageOf(window->chkUseTeachIn);
+    window->chkUseTeachIn->click();
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE22,EB", "RM,XE22"}));   // bits 0, 1, 5-7 kept
+    // Enter on the box commits nothing of its own.
+    window->chkUseTeachIn->setFocus();
+    QTest::keyClick(window->chkUseTeachIn, Qt::Key_Return);
+    EXPECT_TRUE(sensor.take().isEmpty());
+
+    open(true);
+    showPageOf(window->chkUseTeachInAnalog);
+    window->chkUseTeachInAnalog->click();
+    EXPECT_TRUE(window->chkUseTeachIn->isChecked());
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE22,08", "RM,XE22"}));
+}
+
+TEST_F(QF8200EchoCommitTest, ChoosingTheMeanWritesItsCountsFirst) {
+    open(false, true, {{"XE1E", "00"}, {"WXE20", "0008"}, {"XE1F", "03"}});
+    choose(window->cmbEvalMethod, 1);   // "Mittelwert"
+    // A new method re-reads its counts: EVM, then MXN_M and MXN_N.
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE1F,02", "RM,XE1F", "WM,WXE20,0005", "RM,WXE20", "WM,XE1E,02",
+                                          "RM,XE1E", "RM,WXE20", "RM,XE1F"}));
+    EXPECT_EQ(window->txtMCount->text(), "5");
+    EXPECT_EQ(window->txtNCount->text(), "2");
+    EXPECT_FALSE(window->txtNCount->isHidden());
+
+    // The low-pass weight of an analogue sensor is limited to 1 ... 1000.
+    open(true, true, {{"XE1E", "03"}});
+    type(window->txtWeight, "5000");
+    QTest::keyClick(window->txtWeight, Qt::Key_Return);
+    EXPECT_EQ(sensor.take(), QStringList({"WM,WXE20,03E8", "RM,WXE20"}));
+    EXPECT_EQ(window->txtWeight->text(), "1000");
+    // A stored low-pass filter shows as none on a switch sensor, which has none.
+    open(false, true, {{"XE1E", "03"}});
+    EXPECT_EQ(window->cmbEvalMethod->currentText(), "Keine");
+}
+
+TEST_F(QF8200EchoCommitTest, AReadBackWithoutAnswerKeepsTheWrittenValue) {
+    sensor.silent.insert("RM,WXE7");
+    ScriptedMessages boxes;
+    type(window->txtSwitchDis11, "600");
+    QTest::keyClick(window->txtSwitchDis11, Qt::Key_Return);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_TRUE(boxes.shown()[0].text.contains("Befehl <SD1> Fehler <TIMEOUT>"));
+    EXPECT_EQ(record(SD1).Value, "600");
+    EXPECT_EQ(window->txtSwitchDis11->text(), "600");
+}
+
+TEST_F(QF8200EchoCommitTest, OfflineEditsStayInTheEditor) {
+    Sensor::State().OfflineMode = true;
+    type(window->txtSwitchDis11, "0600");
+    QTest::keyClick(window->txtSwitchDis11, Qt::Key_Return);
+    EXPECT_TRUE(sensor.take().isEmpty());
+    EXPECT_TRUE(Sensor::State().DataChanged);
+    EXPECT_EQ(record(SD1).Value, "0600");
+    EXPECT_EQ(window->txtSwitchDis11->text(), "600");
+    EXPECT_TRUE(fakes.display.calls.contains("Update"));
+}
+
+TEST_F(QF8200EchoCommitTest, SoundBeamChoicesAreWrittenOnTheNextTick) {
+    // Axial width 8, lateral 10: choosing axial 12 takes the lateral along.
+    showPageOf(window->cmbRange);
+    window->rdSens[1]->click();
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE1C,01", "RM,XE1C"}));
+    choose(window->cmbRange, 12);
+    EXPECT_EQ(window->cmbSonicWidth->currentText(), "12");
+    EXPECT_EQ(window->slideRange->value(), 52);
+    EXPECT_TRUE(sensor.take().isEmpty());
+    // While a width is written its controls take no input, and a tick in
+    // the wait starts no second write.
+    QList<bool> locked;
+    sensor.duringWrite = [&] {
+        locked.append(!window->cmbSens->isEnabled() && !window->cmbRange->isEnabled() && !window->slideSonicWidth->isEnabled());
+        tick();
+    };
+    tick();
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE2F,0C", "RM,XE2F", "WM,XE2E,0C", "RM,XE2E"}));
+    EXPECT_EQ(locked, QList<bool>({true, true}));
+    EXPECT_TRUE(window->cmbRange->isEnabled());
+    sensor.duringWrite = nullptr;
+    tick();
+    EXPECT_TRUE(sensor.take().isEmpty());
+
+    choose(window->cmbSonicWidth, 8);   // below the axial width: takes it along
+    EXPECT_EQ(window->cmbRange->currentText(), "8");
+    tick();
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE2F,08", "RM,XE2F", "WM,XE2E,08", "RM,XE2E"}));
+
+    // A lateral move that stays wide of the axial width writes only itself.
+    drag(window->slideSonicWidth, 40);
+    EXPECT_EQ(window->cmbSonicWidth->currentText(), "15");
+    EXPECT_EQ(window->cmbRange->currentText(), "8");
+    tick();
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE2E,0F", "RM,XE2E"}));
+
+    window->rdSens[0]->click();
+    sensor.take();
+    drag(window->slideSens, 50);
+    drag(window->slideSens, 100);
+    EXPECT_EQ(window->cmbSens->currentText(), "3");
+    tick();
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE6E,03", "RM,XE6E"}));
+    EXPECT_EQ(window->slideSens->value(), 100);
+}
+
+TEST_F(QF8200EchoCommitTest, TypedCommandsWriteTheirCountsAndReadWhatTheyChanged) {
+    bool flag = true;
+    QString typed = "em,MXN;3;5";
+    EXPECT_EQ(window->GetSendCommand(typed, flag), "WM,XE1E,02");
+    EXPECT_FALSE(flag);
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE1F,03", "WM,WXE20,0005"}));
+    EXPECT_EQ(sensor.timeouts, QList<int>({0, 0}));
+    EXPECT_EQ(monitor, QStringList({"W: EM,MXN;3;5"}));
+
+    // After the command: the method and its counts again; a failed read
+    // keeps the value without a message.
+    sensor.cells["XE1E"] = "03";
+    sensor.status["RM,WXE20"] = 0x84;
+    ScriptedMessages boxes;
+    QString word = "EM";
+    window->InterpretCommand(word);
+    EXPECT_EQ(sensor.take(), QStringList({"RM,XE1E", "RM,WXE20", "RM,XE1F"}));
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(record(EVM).Value, "PT1");
+    EXPECT_EQ(record(MXN_M).Value, "5");
+    EXPECT_EQ(record(MXN_N).Value, "3");
+    EXPECT_FALSE(window->Busy());
+}
+
+}  // namespace

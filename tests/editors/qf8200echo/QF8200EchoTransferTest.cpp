@@ -1,0 +1,162 @@
+// Reading and writing the whole QF8200Echo table: which cells each variant
+// asks for, the Abort/Retry/Ignore of a failed read, parameter files, and the
+// data set of a file written to a connected sensor.
+#include "editors/qf8200echo/QF8200EchoFixture.h"
+#include "support/ScriptedMessages.h"
+
+namespace {
+
+using namespace QF8200Echo;
+using QF8200EchoTransferTest = QF8200EchoWindowTest;
+
+QStringList reads(std::initializer_list<const char*> cells) {
+    QStringList requests;
+    for (const char* cell : cells) requests.append(QStringLiteral("RM,") + cell);
+    return requests;
+}
+
+const QStringList CommonHead = reads({"WXE2", "WXE4", "WXEF", "WXE11", "XE1D"});
+
+TEST_F(QF8200EchoTransferTest, EachVariantReadsItsOwnCells) {
+    struct Case {
+        bool analog;
+        bool firmwareV2;
+        QStringList requests;
+    } const cases[] = {
+        {false, true,
+         CommonHead + reads({"WXE7", "WXEB", "WXE9", "WXED", "WXE13", "WXE15", "XE27", "XE28", "XE29", "XE2A", "XE2B",
+                             "XE2C", "XE2D", "XE23", "XE24", "XE1B", "WXE19", "XE6E", "XE1E", "XE1F", "WXE20", "XE22",
+                             "XE6", "XE25", "XE26", "XE1C", "XE2E", "XE2F"})},
+        {true, false,
+         CommonHead + reads({"WXE13", "WXE15", "XE2D", "XE1B", "WXE19", "XE6E", "XE1E", "XE1F", "WXE20", "XE22", "XE6",
+                             "WXE7", "WXE9", "XE29", "XE2B", "WXE72", "WXE74"})},
+    };
+    for (const Case& c : cases) {
+        open(c.analog, c.firmwareV2);
+        window->readdata();
+        EXPECT_EQ(sensor.take(), c.requests) << (c.analog ? "analog" : "switch");
+        EXPECT_EQ(fakes.progress.shownCount, window->Echo().Count() + 1);
+        // The monitor names parameters and values, not cells.
+        EXPECT_EQ(monitor.mid(0, 4), QStringList({"W: TSD1", "R: 300", "W: TSD2", "R: 800"}));
+    }
+    open(true, true);
+    window->readdata();
+    EXPECT_EQ(sensor.take().size(), 25);
+    open(false, false);
+    window->readdata();
+    EXPECT_EQ(sensor.take().size(), 30);
+}
+
+TEST_F(QF8200EchoTransferTest, AFailedReadAsksAbortRetryIgnore) {
+    sensor.status["RM,XE1D"] = 0x82;
+    {
+        ScriptedMessages boxes({MsgBox::Ignore});
+        window->readdata();
+        ASSERT_EQ(boxes.count(), 1);
+        EXPECT_TRUE(boxes.shown()[0].text.contains("Befehl <FTO> Fehler <82h <ungültiger Befehl>>"));
+        EXPECT_EQ(record(FTO).Value, "3");   // the value read before
+        EXPECT_EQ(window->txtFiltertimeout->text(), "3");
+        EXPECT_EQ(sensor.take().size(), 33);
+    }
+    {
+        ScriptedMessages boxes({MsgBox::Retry, MsgBox::Retry, MsgBox::Ignore});
+        window->readdata();
+        EXPECT_EQ(sensor.take().count("RM,XE1D"), 3);
+    }
+    {
+        ScriptedMessages boxes({MsgBox::Abort});
+        fakes.display.calls.clear();
+        const int unloads = fakes.progress.unloads;
+        window->readdata();
+        EXPECT_EQ(sensor.take().last(), "RM,XE1D");   // nothing read after the abort
+        EXPECT_EQ(fakes.progress.unloads, unloads + 1);
+        EXPECT_TRUE(fakes.display.calls.isEmpty());
+    }
+    sensor.status.clear();
+    sensor.silent.insert("RM,WXE2");
+    ScriptedMessages boxes({MsgBox::Ignore});
+    window->readdata();
+    EXPECT_TRUE(boxes.shown()[0].text.contains("Befehl <TSD1> Fehler <TIMEOUT>"));
+    EXPECT_EQ(window->lblCSwitchDisTeach1->text(), "300");
+}
+
+TEST_F(QF8200EchoTransferTest, ParameterFilesHoldNamesAndDisplayValues) {
+    window->WriteData(7);
+    const QStringList lines = sensor.fileLines[7];
+    EXPECT_EQ(lines.size(), 33);
+    EXPECT_EQ(lines.mid(0, 6), QStringList({"TSD1=300", "TSD2=800", "VS0=34320", "TO=-50", "FTO=3", "SD1=500"}));
+    for (const char* line : {"OPM1=W", "OPM2=H", "EVM=MXN", "TOPM=W", "POTI2=8"})
+        EXPECT_TRUE(lines.contains(line)) << line;
+    EXPECT_TRUE(sensor.take().isEmpty());
+
+    open(true);
+    window->WriteData(8);
+    EXPECT_TRUE(sensor.fileLines[8].contains("A1=500"));
+    EXPECT_TRUE(sensor.fileLines[8].contains("TOPM=2"));
+    EXPECT_FALSE(sensor.fileLines[8].contains("SD1=500"));   // the switch point's record shares A1's cell
+    EXPECT_FALSE(sensor.fileLines[8].join(' ').contains("IEND"));
+}
+
+TEST_F(QF8200EchoTransferTest, WritingToTheSensorSendsEveryCellInHex) {
+    open(true);
+    window->WriteData();
+    const QStringList requests = sensor.take();
+    EXPECT_EQ(requests.size(), 23);   // every stored record of the analogue variant
+    EXPECT_EQ(requests.mid(0, 4), QStringList({"WM,WXE2,012C", "WM,WXE4,0320", "WM,WXEF,8610", "WM,WXE11,FFCE"}));
+    // The taught mode of an analogue sensor keeps its number.
+    EXPECT_TRUE(requests.contains("WM,XE6,02"));
+    EXPECT_TRUE(std::all_of(sensor.timeouts.begin(), sensor.timeouts.end(), [](int ms) { return ms == 500; }));
+    EXPECT_EQ(monitor.mid(0, 2), QStringList({"W: TSD1,300", "R: " + QString(QChar(0x80))}));
+    EXPECT_EQ(fakes.progress.shownMode, 0);
+
+    Sensor::State().OfflineMode = true;
+    window->WriteData();
+    EXPECT_TRUE(sensor.take().isEmpty());
+}
+
+TEST_F(QF8200EchoTransferTest, AFileOpenedOnlineGoesToTheSensorAndIsReadBack) {
+    Sensor::State().SensorForm = window.get();
+    window->WriteData(3);
+    QHash<QString, QString> file;
+    for (const QString& line : sensor.fileLines[3]) file.insert(line.section('=', 0, 0), line.section('=', 1));
+    file["SD1"] = "650";
+    file.remove("MM");   // a file of an older sensor
+    sensor.files[4] = file;
+    window->readdata(4);
+    const QStringList requests = sensor.take();
+    ASSERT_EQ(requests.size(), 32 + 33);
+    EXPECT_TRUE(requests.contains("WM,WXE7,028A"));
+    // A value the file lacks is not written as 0.
+    EXPECT_FALSE(requests.join(' ').contains("WM,XE1C"));
+    EXPECT_EQ(requests[32], "RM,WXE2");
+    EXPECT_EQ(window->txtSwitchDis11->text(), "650");
+    EXPECT_EQ(record(MM).Value, "0");
+}
+
+TEST_F(QF8200EchoTransferTest, FactoryResetSetsTheSensitivityTo6) {
+    window->SetDefaults();
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE6E,06"}));
+    EXPECT_EQ(sensor.timeouts, QList<int>({0}));
+    EXPECT_EQ(monitor, QStringList({"W: SEN,6"}));
+    EXPECT_EQ(record(SEN).Value, "15");   // the new detection reads it back
+}
+
+TEST_F(QF8200EchoTransferTest, AReadTellsTheDisplayWhichSecondPointsExist) {
+    struct Case {
+        const char* bits;
+        QStringList calls;
+    } const cases[] = {
+        // Output 1 on one switch point, output 2 in hysteresis mode.
+        {"00", {"EnableSwitch(0,-1)", "EnableSwitch(2,0)", "EnableSwitch(4,-1)", "Update"}},
+        // Taught: the taught mode (window) decides output 1 alone.
+        {"08", {"EnableSwitch(0,-1)", "EnableSwitch(2,-1)", "Update"}},
+    };
+    for (const Case& c : cases) {
+        open(false, true, {{"XE22", c.bits}, {"XE2B", "00"}});
+        window->readdata();
+        const QStringList calls = fakes.display.calls;
+        EXPECT_EQ(calls.mid(calls.lastIndexOf("EnableSwitch(0,-1)")), c.calls) << c.bits;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,298 @@
+// The master-mode windows on the fake port: what a mode choice and closing
+// send, and which streamed values the window shows.
+#include "ModalDriver.h"
+#include "TestEditor.h"
+#include "frame/Options.h"
+#include "link/EditorRegistry.h"
+#include "link/FakeSerialControl.h"
+#include "link/MasterWindow.h"
+#include "link/Ports.h"
+#include "link/SensorState.h"
+#include "link/TrafficLog.h"
+#include "mainwin/MasterStream.h"
+#include "mainwin/RegisterMasterWindows.h"
+#include "mainwin/frmMaster.h"
+#include "support/TempWindowsFolder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An editor that knows the switch point of output 2 (sensor item 12).
+class SwitchPointEditor : public TestEditor {
+public:
+    SwitchPointEditor() : TestEditor("frmQF8200") {}
+    void GetData(int item, QVariant& value) override {
+        if (item == 12) value = switchPoint2;
+    }
+    QString switchPoint2 = "0";
+};
+
+class MasterWindowTest : public ::testing::Test {
+protected:
+    // Long enough that a late answer under load is no missing answer.
+    static constexpr int TimeoutMs = 300;
+
+    void SetUp() override {
+        Options::ResetForTests();
+        Options::Current().RetryCount = 2;
+        Ports::ResetForTests();
+        Sensor::ResetStateForTests();
+        Ports::InitPort(&port, nullptr);
+        QString name = "COM1";
+        Ports::SetPort(name);
+        Ports::SetTimeout(TimeoutMs);
+        TrafficLog::SetSink([this](const TrafficLogLine& line) { noteTraffic(line); });
+        EditorRegistry::ResetForTests();
+        RegisterMasterWindows();
+        port.respond = [this](const QByteArray& request) { return answer(request); };
+    }
+
+    void TearDown() override {
+        TrafficLog::SetSink({});
+        EditorRegistry::ResetForTests();
+        Ports::ResetForTests();
+        Sensor::ResetStateForTests();
+        Options::ResetForTests();
+    }
+
+    // Mode words are confirmed with 80h; "MD,OFF" gets another answer while
+    // refusals are left.
+    QByteArray answer(const QByteArray& request) {
+        if (request == "MD,OFF") {
+            if (frmMaster* window = openWindow()) timerAtModeOff.append(window->Timer1->isActive());
+            if (modeOffRefusals > 0) {
+                --modeOffRefusals;
+                return "E\r";
+            }
+        }
+        return request.startsWith("MD,") ? QByteArray("\x80\r") : QByteArray();
+    }
+
+    static frmMaster* openWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<frmMaster*>(widget); window && window->isVisible()) return window;
+        return nullptr;
+    }
+
+    void noteTraffic(const TrafficLogLine& line) {
+        if (!line.Dynamic) return;
+        if (line.Text == "<TIMEOUT>") {
+            if (frmMaster* window = openWindow()) labelAtEmptyRead.append(window->lblState->text());
+        } else {
+            readings.append(line.Prefix + line.Text);
+        }
+    }
+
+    // Starts the line's window with mode; act runs once the window shows and
+    // must close it. Returns the caller's mode variable afterwards.
+    QString start(const QString& windowName, QString mode, std::function<void(frmMaster*)> act) {
+        WhenShown<frmMaster>(std::move(act));
+        MasterWindow* window = EditorRegistry::Master(windowName);
+        EXPECT_NE(window, nullptr);
+        if (window) window->Start(mode);
+        return mode;
+    }
+
+    QStringList requestsSince(qsizetype mark) const {
+        QStringList list;
+        for (const QByteArray& request : port.requests.mid(mark)) list.append(QString::fromLatin1(request));
+        return list;
+    }
+
+    TempWindowsFolder windows;
+    FakeSerialControl port;
+    int modeOffRefusals = 0;
+    QList<bool> timerAtModeOff;      // whether the window's timer ran when each MD,OFF arrived
+    QStringList readings;            // streamed values as the traffic monitor gets them
+    QStringList labelAtEmptyRead;    // lblState when each read without a value was logged
+};
+
+TEST_F(MasterWindowTest, StartSelectsTheModeAndClosingEndsIt) {
+    const struct {
+        QString window;
+        QString mode;
+        QString modeAfter;   // the caller's variable
+        int option;
+        QStringList requests;
+    } cases[] = {
+        {"frmMasterQF8200", "ad", "AD", 1, {"MD,OFF", "MD,AD", "MD,OFF"}},
+        {"frmMasterQF8200RDX", "rt", "RT", 3, {"MD,OFF", "MD,RT", "MD,OFF"}},
+        {"frmMasterQT8200", "or", "OR", 4, {"MD,OFF", "MD,OR", "MD,OFF"}},
+        {"frmMasterQT8200", "RT", "RT", 0, {"MD,OFF", "MD,OFF"}},   // not a QT8200 mode: pause
+        {"frmMasterQF8200", "xx", "XX", 0, {"MD,OFF", "MD,OFF"}},
+        {"frmMasterQF8200", "OFF", "OFF", 0, {"MD,OFF", "MD,OFF"}},  // the design choice still pauses the sensor
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(qPrintable(c.window + ' ' + c.mode));
+        const qsizetype mark = port.requests.size();
+        int checked = -1;
+        bool timerRuns = false;
+        QString name, caption;
+        const QString mode = start(c.window, c.mode, [&](frmMaster* window) {
+            for (int i = 0; i < MasterLine::ModeCount; ++i)
+                if (window->rdOpt[i]->isChecked()) checked = i;
+            timerRuns = window->Timer1->isActive();
+            name = window->objectName();
+            caption = window->windowTitle();
+            window->btOk->click();
+        });
+        EXPECT_EQ(mode, c.modeAfter);
+        EXPECT_EQ(checked, c.option);
+        EXPECT_EQ(timerRuns, c.option != 0);
+        EXPECT_EQ(name, c.window);   // the language section of its texts
+        EXPECT_EQ(caption, "Master Device");
+        EXPECT_EQ(requestsSince(mark), c.requests);
+        EXPECT_EQ(openWindow(), nullptr);
+    }
+}
+
+TEST_F(MasterWindowTest, RelativeDistanceNeedsOutput2NotToBeASwitch) {
+    SwitchPointEditor editor;
+    Sensor::State().SensorForm = &editor;
+    const struct {
+        QString window;
+        QString switchPoint;
+        bool relativeOffered;
+    } cases[] = {
+        {"frmMasterQF8200", "500", false},
+        {"frmMasterQF8200", "0", true},
+        {"frmMasterQF8200", "", true},
+        {"frmMasterQF8200RDX", "500", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(qPrintable(c.window + ' ' + c.switchPoint));
+        editor.switchPoint2 = c.switchPoint;
+        const qsizetype mark = port.requests.size();
+        bool enabled = false;
+        start(c.window, "RD", [&](frmMaster* window) {
+            enabled = window->rdOpt[2]->isEnabled();
+            window->btOk->click();
+        });
+        EXPECT_EQ(enabled, c.relativeOffered);
+        // A mode the window does not offer is not sent: the sensor pauses.
+        EXPECT_EQ(requestsSince(mark).contains("MD,RD"), c.relativeOffered);
+    }
+}
+
+TEST_F(MasterWindowTest, NewModeFollowsOnlyOnceTheStreamHasEnded) {
+    // Late answers: the window's timer ticks while MD,OFF waits and must not take them.
+    port.answerDelayMs = 12;
+    const struct {
+        int refusals;
+        int modeOffsBeforeSwitch;
+        int modeOffsOnClose;
+    } cases[] = {{0, 1, 1}, {2, 3, 1}, {20, 10, 10}};   // ten tries at most, then the window closes all the same
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refusals);
+        qsizetype mark = 0;
+        timerAtModeOff.clear();
+        start("frmMasterQF8200", "AD", [&](frmMaster* window) {
+            mark = port.requests.size();
+            modeOffRefusals = c.refusals;
+            window->rdOpt[4]->click();
+            window->btOk->click();
+        });
+        modeOffRefusals = 0;
+        QStringList expected = QStringList(c.modeOffsBeforeSwitch, "MD,OFF");
+        expected << "MD,SS";
+        expected += QStringList(c.modeOffsOnClose, "MD,OFF");
+        EXPECT_EQ(requestsSince(mark), expected);
+        // A streaming choice starts the timer before it ends the old stream;
+        // closing stops it first.
+        ASSERT_EQ(timerAtModeOff.size(), c.modeOffsBeforeSwitch + c.modeOffsOnClose);
+        EXPECT_TRUE(timerAtModeOff[c.modeOffsBeforeSwitch - 1]);
+        EXPECT_FALSE(timerAtModeOff.last());
+    }
+}
+
+TEST_F(MasterWindowTest, ClosingDuringAModeSwitchEndsTheStreamAfterIt) {
+    port.answerDelayMs = 10;
+    qsizetype mark = 0;
+    start("frmMasterQF8200", "AD", [&](frmMaster* window) {
+        mark = port.requests.size();
+        // The user closes the window while the sensor is asked to switch.
+        QTimer::singleShot(3, window, [window] { window->btOk->click(); });
+        window->rdOpt[4]->click();
+    });
+    EXPECT_EQ(requestsSince(mark), QStringList({"MD,OFF", "MD,SS", "MD,OFF"}));
+    EXPECT_EQ(openWindow(), nullptr);
+}
+
+TEST_F(MasterWindowTest, ShowsTheFreshestWholeLineOnly) {
+    QStringList shown;
+    start("frmMasterQF8200", "AD", [&](frmMaster* window) {
+        const auto showsAfter = [&](const QByteArray& bytes, const QString& value) {
+            port.arrive(bytes);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return readings.contains("R: " + value); }, 1000)) << qPrintable(value);
+            shown.append(window->lblState->text());
+        };
+        showsAfter("1234\r56", "1234");
+        showsAfter("78\r", "5678");          // the line's start came with the one before
+        showsAfter("1\r2\r333\r4", "333");   // several at once: the newest complete one
+        showsAfter("4\r", "44");
+        window->btOk->click();
+    });
+    EXPECT_EQ(shown, QStringList({"1234", "5678", "333", "44"}));
+    EXPECT_EQ(readings, QStringList({"R: 1234", "R: 5678", "R: 333", "R: 44"}));
+}
+
+TEST_F(MasterWindowTest, SilentSensorEmptiesTheValue) {
+    Ports::SetTimeout(30);
+    const struct {
+        QString window;
+        QStringList labels;   // lblState as each read without a value is counted
+    } cases[] = {
+        {"frmMasterQF8200", {"1234", "", "", ""}},           // emptied at once
+        {"frmMasterQF8200RDX", {"1234", "", "", ""}},
+        {"frmMasterQT8200", {"1234", "1234", "1234", ""}},   // kept through two empty reads
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(qPrintable(c.window));
+        readings.clear();
+        labelAtEmptyRead.clear();
+        start(c.window, "AD", [&](frmMaster* window) {
+            port.arrive("1234\r");
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !readings.isEmpty(); }, 1000));
+            labelAtEmptyRead.clear();   // counted from the value on
+            EXPECT_TRUE(QTest::qWaitFor([&] { return labelAtEmptyRead.size() >= 4; }, 2000));
+            window->btOk->click();
+        });
+        ASSERT_GE(labelAtEmptyRead.size(), 4);
+        EXPECT_EQ(labelAtEmptyRead.mid(0, 4), c.labels);
+        EXPECT_EQ(readings.value(0), "R: 1234");
+    }
+}
+
+// What the window takes from the line, look by look, and the line it shows.
+TEST(MasterStreamTest, OnlyWholeLinesAreTaken) {
+    struct Look {
+        QByteArray arrived;
+        bool cut;
+        std::optional<QByteArray> line;
+    };
+    const QByteArray endless(Ports::RxBufferSize + 1, '7');
+    const QList<QList<Look>> cases = {
+        {{"12", false, {}}, {"34\r", false, "1234"}},
+        {{"1\r2\r3", false, "2"}, {"\r", false, "3"}},
+        {{"\r", false, ""}},
+        // Bytes behind these were lost: the rest of that line is no value.
+        {{"1\r22", true, "1"}, {"33\r44\r", false, "44"}},
+        {{"22", true, {}}, {"33", false, {}}, {"\r5\r", false, "5"}},
+        // Noise that never ends a line is dropped up to the next line end.
+        {{endless, false, {}}, {"77\r55\r", false, "55"}},
+    };
+    for (qsizetype i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        MasterStream stream;
+        for (const Look& look : cases[i]) EXPECT_EQ(stream.Take(look.arrived, look.cut), look.line);
+    }
+}
+
+}  // namespace
