@@ -2,6 +2,7 @@
 
 #include "frame/SettingsServices.h"
 #include "link/Ports.h"
+#include "mainwin/CommandWindow.h"
 #include "mainwin/FileIO.h"
 #include "mainwin/LiveWindows.h"
 #include "mainwin/ProtFileWiring.h"
@@ -24,4 +25,5 @@ void ConnectProgramParts(frmMain& window) {
     FileIO::InstallParameterFiles(&window);
     ConnectProtFile(window);
     LiveWindows::Connect(window);
+    CommandWindow::Install(window);
 }

@@ -120,7 +120,8 @@ void frmMaster::chooseMode(int index) {
 }
 
 void frmMaster::readStream() {
-    // While a request waits for its answer, what arrives is that answer.
+    // While a request waits for its answer, what arrives is that answer:
+    // taking it here would steal it, or make this look wait for it.
     if (switching_ || Ports::ReadDepth() > 0) return;
     const QByteArray arrived = Ports::FlushInput();
     const bool cut = arrived.size() >= Ports::RxBufferSize;

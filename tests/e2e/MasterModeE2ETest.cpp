@@ -106,7 +106,7 @@ TEST_F(MasterModeE2E, StreamsUntilTheWindowCloses) {
         if (c.pollTimerRuns) Sensor::PollSensor();
 
         EXPECT_GT(distance.toInt(), 0);
-        EXPECT_EQ(outputs.size(), 2);
+        EXPECT_FALSE(outputs.isEmpty());
         EXPECT_EQ(sim->requests().mid(mark), QStringList({"MD,OFF", "MD,AD", "MD,OFF", "MD,SS", "MD,OFF"}));
         // The stream has ended: nothing more arrives.
         Ports::FlushInput();

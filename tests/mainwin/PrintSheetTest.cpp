@@ -1,6 +1,7 @@
 // The parameter sheet around an editor's lines: the printed page with its
 // header, page breaks and wrapped comment, and the text and CSV exports of
 // the QF8200 editor as the commands write them.
+#include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "ScriptedFileDialogs.h"
 #include "TestEditor.h"
@@ -15,6 +16,7 @@
 #include "support/ScriptedMessages.h"
 #include "support/TempWindowsFolder.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QDate>
 #include <QFile>
@@ -282,9 +284,8 @@ TEST(SheetExportName, LastThreeLettersCsvInAnyCaseGiveTheCsvForm) {
 class SheetCommandTest : public QF8200WindowTest {
 protected:
     void SetUp() override {
-        QF8200WindowTest::SetUp();
         PrintData::ResetExportStateForTests();
-        open(true);
+        open(true);   // the analogue variant, in place of the fixture's switch variant
         SensorStateData& s = Sensor::State();
         s.SensorForm = window.get();
         s.SensorVersion = "2.1";
@@ -358,20 +359,6 @@ TEST_F(SheetCommandTest, CsvExportIsTwoRowsOfTheLinesWithValues) {
     EXPECT_EQ(exportTo("sheet.CSV"), expected.toLatin1());
 }
 
-TEST_F(SheetCommandTest, ExportDialogOffersBothFormsInBothCases) {
-    ScriptedFileDialogs dialogs;   // cancelled
-    PrintData::PrintParameterSheet(true, false);
-    ASSERT_EQ(dialogs.count(), 1);
-    const FileDialog::Request& request = dialogs.shown().first();
-    EXPECT_EQ(request.kind, FileDialog::Kind::Save);
-    EXPECT_TRUE(request.overwritePrompt);
-    EXPECT_EQ(request.defaultExtension, "TXT");
-    EXPECT_EQ(FileDialog::NameFilters(request.filter),
-              QStringList({"Textdatei (*.TXT *.txt)", "CSV Datei (*.CSV *.csv)"}));
-    EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    EXPECT_EQ(boxes.count(), 0);
-}
-
 TEST_F(SheetCommandTest, UnwritableExportIsReportedAndLeavesNoFile) {
     const QString path = folder.filePath("missing/sheet.txt");
     ScriptedFileDialogs dialogs({path});
@@ -415,6 +402,34 @@ TEST_F(SheetCommandTest, PrintingWithoutPrinterWritesAPdfAfterTheComment) {
     const QString content = QString::fromLatin1(file.readAll());
     EXPECT_TRUE(content.startsWith("%PDF"));
     EXPECT_TRUE(content.contains(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+// The main window's commands reach the sheet once printing is installed.
+class PrintCommandsTest : public MainWindowFixture {};
+
+TEST_F(PrintCommandsTest, FileMenuPrintsAndExports) {
+    start();
+    activate();
+    PrintData::InstallPrinting(*window);
+    ScriptedFileDialogs dialogs;   // every dialog cancelled
+    window->MenuItem("mnExport")->trigger();
+    ASSERT_EQ(dialogs.count(), 1);
+    const FileDialog::Request& request = dialogs.shown().first();
+    EXPECT_EQ(request.kind, FileDialog::Kind::Save);
+    EXPECT_EQ(request.defaultExtension, "TXT");
+    // Names are case-sensitive here: both spellings of each extension are offered.
+    EXPECT_EQ(FileDialog::NameFilters(request.filter),
+              QStringList({"Textdatei (*.TXT *.txt)", "CSV Datei (*.CSV *.csv)"}));
+
+    bool commentAsked = false;
+    WhenShown<frmPrintComment>([&](frmPrintComment* dialog) {
+        commentAsked = true;
+        dialog->btCancel->click();
+    });
+    window->MenuItem("mnPrint")->trigger();
+    EXPECT_TRUE(commentAsked);
+    EXPECT_EQ(dialogs.count(), 1);   // cancelled before a printer was chosen
+    frmPrintComment::ResetForTests();
 }
 
 }  // namespace
