@@ -5,6 +5,7 @@
 #include "mainwin/CommandWindow.h"
 #include "mainwin/FileIO.h"
 #include "mainwin/LiveWindows.h"
+#include "mainwin/PrintParameterSheet.h"
 #include "mainwin/ProtFileWiring.h"
 #include "mainwin/frmMain.h"
 #include "platform/SerialPort.h"
@@ -26,4 +27,5 @@ void ConnectProgramParts(frmMain& window) {
     ConnectProtFile(window);
     LiveWindows::Connect(window);
     CommandWindow::Install(window);
+    PrintData::InstallPrinting(window);
 }
