@@ -12,7 +12,9 @@ public:
     virtual void EnableData(int state) = 0;
     // The "Parameter" item of the window menu (mnParameter).
     virtual void SetParameterMenuEnabled(bool enabled) = 0;
+    // Its check mark: whether the editor window is to be shown.
     virtual bool ParameterMenuChecked() const = 0;
+    virtual void SetParameterMenuChecked(bool) {}
     // True from the start of the main window's load until its first activation.
     virtual bool StartupPending() const = 0;
     // The distance-and-switch display window.

@@ -31,11 +31,12 @@ void switchTimer() {
     if (timerSwitch()) timerSwitch()(PollCycleState().PollClients >= 1);
 }
 
-// Poll traffic is cyclic: the traffic monitor shows it only on request.
+// Poll traffic is cyclic: logged as such, the traffic monitor shows it only
+// while "dynamische Daten" is checked.
 QString ask(const QString& command, bool useRetries) {
     QString answer;
     Ports::AnswerBytes bytes{};
-    SendCommand(command, answer, bytes, std::nullopt, true, useRetries);
+    SendCommand(command, answer, bytes, std::nullopt, true, useRetries, true);
     return answer;
 }
 

@@ -99,6 +99,20 @@ void SetPort(QString& name) {
     openPort(name);
 }
 
+bool ReopenPort() {
+    LinkState& s = State();
+    // A hang-up shows only when the line is used: look once, without waiting.
+    if (s.PortOpen && s.control) s.control->waitForInput(0);
+    if (Line::Usable()) return true;
+    if (s.PortName.isEmpty() || !s.control) return false;
+    s.control->SetCommPort(s.PortName);
+    if (!s.control->SetPortOpen(true)) return false;
+    s.PortOpen = true;
+    s.PortLost = false;
+    showPortState(true);
+    return true;
+}
+
 void ClosePort() {
     LinkState& s = State();
     s.PortOpen = false;

@@ -62,6 +62,14 @@ void InitPort(SerialControl* control, QLabel* portLabel);
 // the current name does nothing unless the port was lost; an empty name
 // receives the current name.
 void SetPort(QString& name);
+// Opens the current port again, quietly, when it is not open: its device
+// went away while it was open (a pulled adapter, a sensor line unplugged and
+// plugged in again; a device gone without the line being used since is
+// noticed here), or it could not be opened when it was chosen (an adapter
+// plugged in later). Detection and the question whether a sensor is there
+// call it, so that reading or writing the sensor reaches a device that is
+// there now. True when the port is open afterwards.
+bool ReopenPort();
 void ClosePort();
 // Returns the previous answer timeout.
 int SetTimeout(int ms);

@@ -136,7 +136,7 @@ QString askChannel(const QString& command, const QString& distanceAnswer) {
     if (command.toUpper() == QLatin1String("AD")) return distanceAnswer;
     QString answer;
     Ports::AnswerBytes bytes{};
-    SendCommand(command, answer, bytes, std::nullopt, true);
+    SendCommand(command, answer, bytes, std::nullopt, true, true, true);   // cyclic, logged
     return answer;
 }
 

@@ -40,6 +40,7 @@ void ProbeEchoMode() {
 }
 
 void PrepareLiveSensor() {
+    Ports::ReopenPort();
     Ports::FlushInput();
     ProbeEchoMode();
     if (Ports::EchoMode())
@@ -116,10 +117,16 @@ struct DataSetDescription {
 
 void StartEditor(SensorEditor* editor, std::optional<int> fileNumber) {
     SensorStateData& s = Sensor::State();
+    MainWindowServices& mainWindow = Sensor::MainWindow();
     const QString name = editor->name();
-    if (!s.SensorFormName.isEmpty() && s.SensorFormName != name && s.SensorForm)
+    if (!s.SensorFormName.isEmpty() && s.SensorFormName != name && s.SensorForm) {
+        // The old editor's close takes the window menu's mark as if the user
+        // had closed it; the new editor shows exactly when the old one did.
+        const bool shown = mainWindow.ParameterMenuChecked();
         s.SensorForm->Unload();
-    Sensor::MainWindow().SetParameterMenuEnabled(true);
+        mainWindow.SetParameterMenuChecked(shown);
+    }
+    mainWindow.SetParameterMenuEnabled(true);
     s.SensorForm = editor;
     s.SensorFormName = name;
     editor->Init();
@@ -180,7 +187,10 @@ void DetectSensor(std::optional<int> fileNumber) {
 }
 
 bool IsSensorConnected(std::optional<int> fileNumber) {
-    return fileNumber || !SendLoggedRequest(QStringLiteral("ID")).isEmpty();
+    if (fileNumber)
+        return true;
+    Ports::ReopenPort();
+    return !SendLoggedRequest(QStringLiteral("ID")).isEmpty();
 }
 
 void ReadSensorIdent(std::optional<int> fileNumber) {

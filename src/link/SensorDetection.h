@@ -14,7 +14,9 @@ namespace Sensor {
 // it had.
 void DetectSensor(std::optional<int> fileNumber = std::nullopt);
 
-// Whether a sensor answers "ID" (always True for a parameter file).
+// Whether a sensor answers "ID" (always True for a parameter file). A port
+// that is not open (its device went away, or it failed to open) is opened
+// again first.
 bool IsSensorConnected(std::optional<int> fileNumber = std::nullopt);
 
 // Fills the identification texts from "ID", "VER" and "DAT"; clears

@@ -86,11 +86,11 @@ DisplayScale::MarkerSources markerSources(int sensorKind) {
     return s;
 }
 
-// A switch-state request of the display itself: cyclic traffic, one try.
+// A switch-state request of the display itself: cyclic traffic, logged, one try.
 QString askSensor(const QString& command) {
     QString answer;
     Ports::AnswerBytes bytes{};
-    Sensor::SendCommand(command, answer, bytes, std::nullopt, true, false);
+    Sensor::SendCommand(command, answer, bytes, std::nullopt, true, false, true);
     return answer;
 }
 

@@ -1,40 +1,19 @@
 // Detection against the simulated sensor of each line, through the real
 // serial port; recording editors stand in for the real ones.
-#include "e2e/SimulatedSensor.h"
-#include "frame/Options.h"
-#include "link/EditorRegistry.h"
+#include "e2e/SimulatorTest.h"
 #include "link/FakeMainWindow.h"
-#include "link/Ports.h"
 #include "link/RecordingEditor.h"
 #include "link/SensorDetection.h"
-#include "link/SensorState.h"
-#include "platform/SerialPort.h"
 #include "support/ScriptedMessages.h"
-#include "support/TempWindowsFolder.h"
-
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-class DetectionE2E : public ::testing::Test {
+class DetectionE2E : public SimulatorTest {
 protected:
     void SetUp() override {
-        if (!SimulatedSensor::Available())
-            GTEST_SKIP() << "sensorsim was not built";
-        Options::ResetForTests();
-        Options::Current().RetryCount = 2;
-        Ports::ResetForTests();
+        SimulatorTest::SetUp();
         for (const char* name : {"frmQF8200", "frmQF8200Echo", "frmQF8200RDX", "frmQT8200"})
             EditorRegistry::RegisterEditor(name, [this, name] { return &editorFor(name); });
-    }
-
-    void TearDown() override {
-        Ports::ClosePort();
-        Ports::ResetForTests();
-        EditorRegistry::ResetForTests();
-        Sensor::ResetStateForTests();
-        Options::ResetForTests();
     }
 
     RecordingEditor& editorFor(const QString& name) {
@@ -42,19 +21,7 @@ protected:
         return *editors.back();
     }
 
-    void connect(const QStringList& arguments) {
-        sim = std::make_unique<SimulatedSensor>(arguments);
-        ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
-        Ports::InitPort(&port, nullptr);
-        QString name = sim->devicePath();
-        Ports::SetPort(name);
-        ASSERT_TRUE(Ports::PortOpen());
-    }
-
-    TempWindowsFolder windows;
     FakeMainWindow mainWindow;
-    SerialPort port;
-    std::unique_ptr<SimulatedSensor> sim;
     std::vector<std::unique_ptr<RecordingEditor>> editors;
     QStringList calls;
 };

@@ -1,105 +1,36 @@
 // The QF8200RDX editor against the simulated sensor through the real serial
 // code: detection reads every parameter and the evaluation limits into the
 // window, and an edit goes to the sensor with its re-reads.
-#include "e2e/SimulatedSensor.h"
-#include "editors/common/RWState.h"
+#include "e2e/EditorE2E.h"
 #include "editors/qf8200rdx/QF8200RDXTable.h"
 #include "editors/qf8200rdx/RegisterQF8200RDX.h"
 #include "editors/qf8200rdx/frmQF8200RDX.h"
-#include "frame/Options.h"
-#include "link/EditorRegistry.h"
-#include "link/FakeMainWindow.h"
-#include "link/Ports.h"
-#include "link/SensorDetection.h"
 #include "link/SensorState.h"
-#include "platform/SerialPort.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempWindowsFolder.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-class QF8200RDXEditorE2E : public ::testing::Test {
+class QF8200RDXEditorE2E : public EditorE2E {
 protected:
-    void SetUp() override {
-        if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
-        Options::ResetForTests();
-        Options::Current().RetryCount = 2;
-        Options::Current().SendRST = false;
-        Ports::ResetForTests();
-        Sensor::ResetStateForTests();
-        RegisterQF8200RDXEditor();
-    }
-
-    void TearDown() override {
-        delete dynamic_cast<QWidget*>(Sensor::State().SensorForm);
-        Ports::ClosePort();
-        Ports::ResetForTests();
-        EditorRegistry::ResetForTests();
-        RWState::ResetForTests();
-        Sensor::ResetStateForTests();
-        Options::ResetForTests();
-    }
-
     // Detects the simulated sensor of that variant and returns its editor.
     frmQF8200RDX* detect(const QString& variant) {
-        sim = std::make_unique<SimulatedSensor>(QStringList{"--line", "qf8200rdx", "--variant", variant});
-        if (!sim->started()) {
-            ADD_FAILURE() << qPrintable(sim->error());
-            return nullptr;
-        }
-        Ports::InitPort(&port, nullptr);
-        QString name = sim->devicePath();
-        Ports::SetPort(name);
-        EXPECT_TRUE(Ports::PortOpen());
-        ScriptedMessages boxes;
-        Sensor::DetectSensor();
-        EXPECT_EQ(boxes.count(), 0);
-        auto* editor = dynamic_cast<frmQF8200RDX*>(Sensor::State().SensorForm);
-        if (editor) {
-            editor->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
-        }
-        return editor;
+        return Detect<frmQF8200RDX>(RegisterQF8200RDXEditor, {"--line", "qf8200rdx", "--variant", variant});
     }
-
-    // The last requests the simulator received.
-    QStringList lastRequests(int count) const {
-        const QStringList requests = sim->requests();
-        return requests.mid(std::max<qsizetype>(0, requests.size() - count));
-    }
-
-    static void typeAndEnter(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        QApplication::processEvents();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
-    TempWindowsFolder windows;
-    FakeMainWindow mainWindow;
-    SerialPort port;
-    std::unique_ptr<SimulatedSensor> sim;
 };
 
 TEST_F(QF8200RDXEditorE2E, ReadsEverythingAndWritesAnEdit) {
     frmQF8200RDX* editor = detect("3out,analog,incl");
     ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(editor->Loaded());
 
     // Every readable record, then the limit search: base 110 holds a stale
     // pair, base 114 the limits.
     const QStringList read = {"VS",  "VS0", "TO",  "TEM", "CBT", "CCT", "FTO", "CON", "BR",      "SD1",
                               "SD2", "SD3", "SH1", "SH2", "SH3", "OM",  "FSF", "EM",  "NDE",     "FDE",
                               "NEF", "MA",  "UIS", "RM,E111", "RM,E110", "RM,E115", "RM,E114", "RM,E117", "RM,E116"};
-    EXPECT_EQ(lastRequests(int(read.size())), read);
+    EXPECT_EQ(LastRequests(int(read.size())), read);
     QVariant lower, upper;
     editor->GetData(20, lower);
     editor->GetData(21, upper);
@@ -113,14 +44,14 @@ TEST_F(QF8200RDXEditorE2E, ReadsEverythingAndWritesAnEdit) {
     EXPECT_EQ(editor->txtInclinationOn->text(), "1500");
     EXPECT_EQ(editor->Outputs[1].txtSwitchDis->text(), "1600");
 
-    typeAndEnter(editor->Outputs[1].txtSwitchDis, "1750");
-    EXPECT_EQ(lastRequests(2), QStringList({"SD2,1750", "SD2"}));
+    TypeAndEnter(editor->Outputs[1].txtSwitchDis, "1750");
+    EXPECT_EQ(LastRequests(2), QStringList({"SD2,1750", "SD2"}));
     EXPECT_EQ(editor->Model()[QF8200RDX::SD2].Value, "1750");
     EXPECT_TRUE(Sensor::State().DataChanged);
 
     // The temperature sets the offset; the sensor's velocity follows.
-    typeAndEnter(editor->txtTemperature, "25");
-    EXPECT_EQ(lastRequests(4), QStringList({"TEM,2981", "TEM", "TO", "VS"}));
+    TypeAndEnter(editor->txtTemperature, "25");
+    EXPECT_EQ(LastRequests(4), QStringList({"TEM,2981", "TEM", "TO", "VS"}));
     EXPECT_EQ(editor->txtTemperature->text(), "25.0");
 }
 
@@ -131,10 +62,8 @@ TEST_F(QF8200RDXEditorE2E, SensorWithTwoOutputsAndNeitherOption) {
     EXPECT_TRUE(editor->frameAnalog->isHidden());
     EXPECT_TRUE(editor->frameInclination->isHidden());
 
-    QComboBox* mode2 = editor->Outputs[1].cmbSwitchMode;
-    mode2->setCurrentIndex(2);
-    emit mode2->activated(2);
-    EXPECT_EQ(lastRequests(2), QStringList({"OM,0I", "OM"}));
+    Choose(editor->Outputs[1].cmbSwitchMode, 2);
+    EXPECT_EQ(LastRequests(2), QStringList({"OM,0I", "OM"}));
     EXPECT_EQ(editor->Model()[QF8200RDX::OM].Value, "0I");
 }
 

@@ -1,49 +1,16 @@
 // The serial layer and the command layer against the simulated sensor on a
 // pseudo-terminal, through the real serial port.
-#include "e2e/SimulatedSensor.h"
-#include "frame/Options.h"
-#include "link/Ports.h"
+#include "e2e/SimulatorTest.h"
 #include "link/Sensor.h"
-#include "platform/SerialPort.h"
 #include "support/ScriptedMessages.h"
-#include "support/TempWindowsFolder.h"
-
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-class SerialLinkE2E : public ::testing::Test {
+class SerialLinkE2E : public SimulatorTest {
 protected:
-    void SetUp() override {
-        if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
-        Options::ResetForTests();
-        Options::Current().RetryCount = 2;
-        Ports::ResetForTests();
-    }
-
-    void TearDown() override {
-        Ports::ClosePort();
-        Ports::ResetForTests();
-        Options::ResetForTests();
-    }
-
-    // Starts the simulator and opens its terminal as the program does.
-    void connect(const QStringList& arguments) {
-        sim = std::make_unique<SimulatedSensor>(arguments);
-        ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
-        Ports::InitPort(&port, nullptr);
-        QString name = sim->devicePath();
-        Ports::SetPort(name);
-        ASSERT_TRUE(Ports::PortOpen()) << qPrintable(port.lastError());
-    }
-
     int send(const QString& command) { return Sensor::SendCommand(command, answer, bytes, std::nullopt, false, true, true); }
 
-    TempWindowsFolder windows;
     ScriptedMessages messages{{}, MsgBox::Cancel};
-    SerialPort port;
-    std::unique_ptr<SimulatedSensor> sim;
     QString answer;
     Ports::AnswerBytes bytes{};
 };

@@ -77,6 +77,7 @@ TEST(PortList, TakesEachSourceInTurnAndListsEveryPortOnce) {
         {"the same enumerated port twice once", {}, {"com4", "COM4", ""}, {}, {"COM4"}},
         {"spooler only when the registry has none", {}, {}, {"COM1:", "COM2:", "LPT1:", "com7:", "COM8"}, {"COM1", "COM2", "COM7"}},
         {"COM1 when nothing has a port", {}, {}, {"LPT1:", "FILE:"}, {"COM1"}},
+        {"COM1 when there are no sources at all", {}, {}, {}, {"COM1"}},
     };
     for (const Case& c : cases) {
         FakePortSources sources;
@@ -85,11 +86,6 @@ TEST(PortList, TakesEachSourceInTurnAndListsEveryPortOnce) {
         sources.spoolerPorts = c.spooler;
         EXPECT_EQ(filledList(), c.expected) << c.what;
     }
-}
-
-TEST(PortList, NoRegistryAtAllFallsBackToCom1) {
-    FakePortSources sources;
-    EXPECT_EQ(filledList(), QStringList{"COM1"});
 }
 
 TEST(Registry, ReadsValuesKeysAndTypedData) {

@@ -43,11 +43,6 @@ TEST(WindowGeometry, ParsesStoredValues) {
     }
 }
 
-TEST(WindowGeometry, FormatsNormalAndOtherStates) {
-    EXPECT_EQ(WindowGeometry::Format({false, 640, 480, -8, 20}), "640x480+-8+20");
-    EXPECT_EQ(WindowGeometry::Format({true, 640, 480, 0, 0}), "-1");
-}
-
 TEST(WindowGeometry, ScreenClassSections) {
     struct Case {
         int screenWidth;

@@ -1,5 +1,5 @@
 #include "link/EditorChoice.h"
-#include "link/ProgramFolder.h"
+#include "frame/TempProgramFolder.h"
 #include "link/SensorDetection.h"
 #include "support/ScriptedMessages.h"
 

@@ -61,6 +61,7 @@ void FakeSerialControl::Output(const QByteArray& bytes) {
 
 void FakeSerialControl::requestComplete(const QByteArray& request) {
     requests.append(request);
+    if (duringWait) duringWait(request);
     if (!respond) return;
     const QByteArray answer = respond(request);
     if (answer.isEmpty()) return;

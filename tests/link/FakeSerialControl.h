@@ -17,6 +17,9 @@ public:
     using Responder = std::function<QByteArray(const QByteArray& request)>;
 
     Responder respond;
+    // Runs as each request reaches the sensor, before its answer: a user's
+    // click that arrives while the program waits for the sensor.
+    std::function<void(const QByteArray& request)> duringWait;
     bool echo = false;
     int answerDelayMs = 0;     // answers arrive this long after their request
     int failingOpens = 0;      // opens that fail before one succeeds
@@ -31,6 +34,8 @@ public:
 
     QByteArray wire;             // every byte written, in order
     QList<QByteArray> requests;  // the requests as the sensor saw them
+    // The requests after the first `mark` (what one command sent).
+    QList<QByteArray> requestsSince(qsizetype mark) const { return requests.mid(mark); }
     int opens = 0;               // successful opens
     QString openedName;          // CommPort at the last open
 

@@ -1,5 +1,5 @@
 #include "link/ParamRec.h"
-#include "link/ProgramFolder.h"
+#include "frame/TempProgramFolder.h"
 #include "link/SensorState.h"
 #include "support/ScriptedMessages.h"
 

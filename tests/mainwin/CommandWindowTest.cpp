@@ -1,6 +1,4 @@
-#include "FakeSensorLine.h"
 #include "MainWindowFixture.h"
-#include "TestEditor.h"
 #include "link/TrafficLog.h"
 #include "mainwin/CommandHistory.h"
 #include "mainwin/CommandWindow.h"
@@ -112,7 +110,7 @@ protected:
 
     TempWindowsFolder windir;
     ScriptedMessages messages;
-    FakeSensorLine line;
+    FakeSerialControl line;
     QByteArray answer = "\x80\r";
     QStringList traffic;
     CommandEditor editor;
@@ -247,12 +245,8 @@ TEST_F(CommandSend, ClosingTheWindowDuringTheWaitKeepsTheCommand) {
 class CommandWindowInMain : public MainWindowFixture {};
 
 TEST_F(CommandWindowInMain, HistoryLivesFromStartToCloseAcrossReopening) {
-    windir.write(Options::SettingsFile, settings + "Command1=SD1,500\nCommand2=ID\nCommand3=\nCommand4=stale\n");
-    window = new frmMain;
-    window->Steps.InitPort = [this] { Ports::InitPort(&line, window->lblPort); };
-    Options::Services().SetPort = [](QString& name) { Ports::SetPort(name); };
-    CommandWindow::Install(*window);
-    window->show();
+    settings += "Command1=SD1,500\nCommand2=ID\nCommand3=\nCommand4=stale\n";
+    start([this] { CommandWindow::Install(*window); });
     activate();
     ASSERT_NE(CommandWindow::Window(), nullptr);   // open, as CommandWnd defaults to Show
     EXPECT_EQ(CommandWindow::Window()->cmbCommand->count(), 2);

@@ -1,12 +1,12 @@
 #include "frame/LanguageUtil.h"
 #include "frame/Options.h"
+#include "frame/TempProgramFolder.h"
 #include "link/Ports.h"
 #include "mainwin/Toolbar.h"
 #include "mainwin/frmOptions.h"
 #include "mainwin/frmPrintComment.h"
 #include "mainwin/frmSensorInfo.h"
 #include "ModalDriver.h"
-#include "platform/Folders.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempWindowsFolder.h"
 
@@ -14,11 +14,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -60,16 +58,10 @@ TEST(SensorInfo, SoftwareLineJoinsLetterDateAndTime) {
 class OptionsDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        previousFolder = Folders::ProgramFolder();
-        Folders::SetProgramFolderForTests(languages.path());
-        QFile file(languages.filePath("WZLVLANG.ENG"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Main]\r\nLanguage=English\r\nFile=WZLVLANG.ENG\r\n"
-                   "[frmOptions]\r\nfrmOptions=Options\r\nbtCancel=Cancel\r\nchkSendRST=Send RST\r\n"
-                   "frameSprache=Language only\r\ncmbLanguage0=broken\r\n");
-        file.close();
-        LanguageUtil::ResetLanguages();
-        LanguageUtil::InitLanguages("GER", "Deutsch");
+        program.writeLanguage("WZLVLANG.ENG", "English",
+                              "[frmOptions]\r\nfrmOptions=Options\r\nbtCancel=Cancel\r\n"
+                              "frameSprache=Language only\r\ncmbLanguage0=broken\r\n");
+        TempProgramFolder::init();
         Ports::ResetForTests();
         Toolbar::ResetForTests();
         Options::Current().SendRST = false;
@@ -77,9 +69,6 @@ protected:
         Toolbar::QuickHelpEnabled(on);
     }
     void TearDown() override {
-        LanguageUtil::ResetLanguages();
-        Folders::SetProgramFolderForTests(previousFolder);
-        LanguageUtil::InitLanguages("GER", "Deutsch");
         Ports::ResetForTests();
         Options::Current().SendRST = false;
     }
@@ -90,8 +79,7 @@ protected:
     }
 
     TempWindowsFolder settings;
-    QTemporaryDir languages;
-    QString previousFolder;
+    TempProgramFolder program;
 };
 
 TEST_F(OptionsDialog, LanguageAppliesAtOnceAndSurvivesCancel) {
@@ -105,7 +93,6 @@ TEST_F(OptionsDialog, LanguageAppliesAtOnceAndSurvivesCancel) {
     EXPECT_EQ(LanguageUtil::GetLanguageName(-1), "English");
     EXPECT_EQ(dialog.windowTitle(), "Options");
     EXPECT_EQ(dialog.btCancel->text(), "Cancel");
-    EXPECT_EQ(dialog.chkSendRST->text(), "Send RST");
     EXPECT_EQ(dialog.frameSprache->title(), "Sprache/Language");   // never translated
     EXPECT_EQ(dialog.cmbLanguage->itemText(0), "Deutsch");        // the list is not a text
 

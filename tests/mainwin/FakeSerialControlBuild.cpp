@@ -1,2 +1,2 @@
-// test_mainwin drives windows against the link tests' fake port as well.
+// test_mainwin drives its windows against the link tests' fake port.
 #include "link/FakeSerialControl.cpp"

@@ -1,11 +1,11 @@
 #pragma once
-#include "FakeSensorLine.h"
 #include "TestEditor.h"
 #include "frame/LanguageUtil.h"
 #include "frame/MainModule.h"
 #include "frame/Options.h"
 #include "frame/SettingsServices.h"
 #include "link/EditorRegistry.h"
+#include "link/FakeSerialControl.h"
 #include "link/Ports.h"
 #include "link/SensorState.h"
 #include "mainwin/Toolbar.h"
@@ -18,6 +18,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
+
+#include <functional>
 
 // A main window on a scripted sensor line: a sensor of `connectedType`
 // answers identification requests (nothing while `sensorPresent` is false),
@@ -49,13 +51,15 @@ protected:
     }
 
     // Creates the window on the scripted line and shows it, which runs the
-    // start-up with its sensor detection.
-    void start() {
+    // start-up with its sensor detection. `install` wires further program
+    // parts into the window before it shows.
+    void start(const std::function<void()>& install = {}) {
         if (!settings.isEmpty() && !QFile::exists(windir.file(Options::SettingsFile)))
             windir.write(Options::SettingsFile, settings);
         window = new frmMain;
         window->Steps.InitPort = [this] { Ports::InitPort(&line, window->lblPort); };
         Options::Services().SetPort = [](QString& name) { Ports::SetPort(name); };
+        if (install) install();
         window->show();
     }
 
@@ -82,7 +86,7 @@ protected:
 
     TempWindowsFolder windir;
     ScriptedMessages messages{{}, MsgBox::Cancel};
-    FakeSensorLine line;
+    FakeSerialControl line;
     TestEditor qf{"frmQF8200"};
     TestEditor qt{"frmQT8200"};
     // Short waits for missing answers, no reset command: quick detections.

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
+#include "frame/TempProgramFolder.h"
 #include "mainwin/frmMonitor.h"
 #include "mainwin/frmOptions.h"
-#include "platform/Folders.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,7 +12,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -255,23 +254,8 @@ TEST_F(MainWindow, CloseRefusedForUnsavedFileDataWritesNothing) {
 // A program folder with an English language file.
 class TranslatedMainWindow : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        previousFolder = Folders::ProgramFolder();
-        Folders::SetProgramFolderForTests(languages.path());
-    }
-    void TearDown() override {
-        MainWindowFixture::TearDown();
-        Folders::SetProgramFolderForTests(previousFolder);
-    }
-    void writeEnglish(const QByteArray& sections) {
-        QFile file(languages.filePath("WZLVLANG.ENG"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Main]\r\nLanguage=English\r\nFile=WZLVLANG.ENG\r\n" + sections);
-    }
-
-    QTemporaryDir languages;
-    QString previousFolder;
+    void writeEnglish(const QByteArray& sections) { program.writeLanguage("WZLVLANG.ENG", "English", sections); }
+    TempProgramFolder program;
 };
 
 TEST_F(TranslatedMainWindow, OptionsChangePortAndLanguageOfEveryOpenWindow) {

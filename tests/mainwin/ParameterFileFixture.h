@@ -1,5 +1,5 @@
 #pragma once
-#include "FakeSensorLine.h"
+#include "link/FakeSerialControl.h"
 #include "ScriptedFileDialogs.h"
 #include "TestEditor.h"
 #include "frame/LanguageUtil.h"
@@ -131,6 +131,6 @@ protected:
     QTemporaryDir files;
     ScriptedMessages messages{{}, MsgBox::Cancel};
     ScriptedFileDialogs dialogs;
-    FakeSensorLine line;
+    FakeSerialControl line;
     FileEditor editor{"frmQF8200"};
 };

@@ -4,11 +4,11 @@
 #include "ModalDriver.h"
 #include "frame/LanguageUtil.h"
 #include "frame/Options.h"
+#include "frame/TempProgramFolder.h"
 #include "link/PollCycle.h"
 #include "link/ProtFile.h"
 #include "mainwin/ProtFileWiring.h"
 #include "mainwin/frmProtFile.h"
-#include "platform/Folders.h"
 #include "support/TempWindowsFolder.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -41,16 +40,12 @@ protected:
     void SetUp() override {
         Options::ResetForTests();
         Sensor::ResetProtFileForTests();
-        LanguageUtil::ResetLanguages();
-        LanguageUtil::InitLanguages("GER", "Deutsch");
+        TempProgramFolder::init();
         addMacroItems(macroMenu);
         prot() = Options::ProtFileSettings{2,  {5, 10, 15, -20}, {"AD", "RD <Relative Distance>", ""}, "WINZELVO.OUT",
                                            "SEITE: %0  DATUM: %2", "ZEILE: %1: %4,%5", 60, false};
     }
     void TearDown() override {
-        LanguageUtil::ResetLanguages();
-        Folders::SetProgramFolderForTests(QString());
-        LanguageUtil::InitLanguages("GER", "Deutsch");
         Sensor::ResetProtFileForTests();
         Options::ResetForTests();
     }
@@ -59,21 +54,17 @@ protected:
 
     std::unique_ptr<frmProtFile> open() { return std::make_unique<frmProtFile>(&macroMenu, nullptr); }
 
-    // A language file in a program folder of its own, made current.
+    // An English language file, made current.
     void useLanguage(const QByteArray& frmProtFileSection) {
-        QFile file(languages.filePath("WZLVLANG.ENG"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Main]\r\nLanguage=English\r\nFile=WZLVLANG.ENG\r\n[frmProtFile]\r\n" + frmProtFileSection);
-        file.close();
-        Folders::SetProgramFolderForTests(languages.path());
+        program.writeLanguage("WZLVLANG.ENG", "English", "[frmProtFile]\r\n" + frmProtFileSection);
         LanguageUtil::ResetLanguages();
-        LanguageUtil::InitLanguages("GER", "Deutsch");
+        TempProgramFolder::init();
         int english = 1;
         LanguageUtil::SelectLanguage(english);
     }
 
     TempWindowsFolder windir;
-    QTemporaryDir languages;
+    TempProgramFolder program;
     QMenu macroMenu;
 };
 

@@ -1,5 +1,4 @@
 #include "ParameterFileFixture.h"
-#include "platform/ProfileString.h"
 
 #include <QAction>
 #include <QMenu>
@@ -88,19 +87,6 @@ TEST_F(RecentFilesList, MenuShowsEachEntryWithItsAccessKey) {
     FileIO::InitRecentFiles();
     EXPECT_FALSE(item(1)->isVisible());
     EXPECT_FALSE(separator->isVisible());
-}
-
-TEST_F(ParameterFileFixture, SettingsKeepTheFiveNewestInTheirOrder) {
-    windir.write(Options::SettingsFile, "[PREVIOUSFILES]\nFILE1=a\nFILE2=b\nFILE3=c\nFILE4=d\nFILE5=e\nFILE6=f\n");
-    Options::LoadSettings();
-    EXPECT_EQ(RecentFiles(), (QStringList{"a", "b", "c", "d", "e"}));
-
-    QFile::remove(windir.file(Options::SettingsFile));
-    Options::SaveSettings();
-    for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(ProfileString::Read(Options::SettingsFile, "PREVIOUSFILES", "FILE" + QString::number(i), ""),
-                  RecentFiles().value(i - 1))
-            << "FILE" << i;
 }
 
 TEST_F(ParameterFileFixture, SavedAndChosenFilesGoToTheTopAndGoneFilesLeave) {

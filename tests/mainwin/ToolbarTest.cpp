@@ -56,18 +56,6 @@ TEST(ToolbarPicture, GrayedIconKeepsKeyPixelsAndLosesWhite) {
     EXPECT_EQ(qAlpha(grayed.pixel(0, 0)), 0);
 }
 
-TEST(ToolbarPicture, PressedIconMovesOnePixelRightAndDown) {
-    const QImage background = ToolbarPictures::ButtonBackground("BUTTON");
-    QImage icon(background.size(), QImage::Format_RGB32);
-    icon.fill(Toolbar::KeyColour);
-    icon.setPixel(10, 10, qRgb(0, 0, 255));
-    const QImage normal = Toolbar::BuildButtonImage(background, icon, false, false);
-    const QImage pressed = Toolbar::BuildButtonImage(background, icon, true, false);
-    EXPECT_EQ(normal.pixel(10, 10), qRgb(0, 0, 255));
-    EXPECT_EQ(qAlpha(pressed.pixel(10, 10)), 0);
-    EXPECT_EQ(pressed.pixel(11, 11), qRgb(0, 0, 255));
-}
-
 TEST(ToolbarPicture, TransparentPictureShowsOnlyNonKeyPixels) {
     QImage image(2, 2, QImage::Format_RGB32);
     image.fill(Toolbar::KeyColour);
@@ -134,8 +122,6 @@ protected:
 };
 
 TEST_F(ToolbarWindow, DisabledButtonRunsNothingAndShowsItsGrayPicture) {
-    EXPECT_EQ(number, 1);
-    EXPECT_EQ(records[2].ButtonIndex, 2);
     EXPECT_TRUE(records[0].DisabledImage.isNull());   // cannot be disabled
     EXPECT_FALSE(records[2].DisabledImage.isNull());
 

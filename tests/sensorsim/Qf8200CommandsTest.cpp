@@ -9,11 +9,7 @@ using sensorsim::Line;
 namespace {
 
 TEST(Qf8200Commands, AnswersEachVariantInTheEditorsNotation) {
-    struct Case {
-        const char* variant;
-        std::vector<Exchange> exchanges;
-    };
-    const Case cases[] = {
+    expectVariants(Line::Qf8200, {
         {"switch",
          {{"VER", "V2.1B"}, {"VS0", "33130"}, {"VS", "34319"}, {"TO", "0"}, {"TEM", "2931"}, {"CBT", "0"},
           {"FTO", "3"}, {"BR", "350"}, {"DIP", "A50"}, {"UDS", "0"}, {"SD11", "1000"}, {"SD1", "1000"},
@@ -26,19 +22,11 @@ TEST(Qf8200Commands, AnswersEachVariantInTheEditorsNotation) {
          {{"OM", "0"}, {"OPM", "SS"}, {"FSF", "0,40"}, {"NDE", "500"}, {"FDE", "5000"}, {"SD21", Unknown},
           {"SD2", Unknown}, {"SD22", Unknown}, {"SH2", Unknown}}},
         {"v1", {{"VER", "V1.9A"}, {"OT", Unknown}, {"SE", Unknown}, {"RR", Unknown}, {"NEF", Unknown}}},
-    };
-    for (const Case& c : cases) {
-        Talk talk(Line::Qf8200, c.variant);
-        expectExchanges(talk, c.exchanges, c.variant);
-    }
+    });
 }
 
 TEST(Qf8200Commands, KeepsWrittenValuesInItsOwnNotationAndRefusesBadOnes) {
-    struct Case {
-        const char* variant;
-        std::vector<Exchange> exchanges;
-    };
-    const Case cases[] = {
+    expectVariants(Line::Qf8200, {
         {"switch",
          {{"SD11,0500", Ok}, {"SD11", "500"}, {"SD1,700", Ok}, {"SD11", "700"}, {"OM,10", Ok}, {"OM", "10"},
           {"OPM,WR", Ok}, {"OPM", "WR"}, {"OM,1", BadValue}, {"OM,12", BadValue}, {"OPM,WX", BadValue},
@@ -53,11 +41,7 @@ TEST(Qf8200Commands, KeepsWrittenValuesInItsOwnNotationAndRefusesBadOnes) {
          {{"FSF,1", Ok}, {"FSF", "1,40"}, {"FSF,2,220", Ok}, {"FSF", "2,220"}, {"FSF,1,-1", Ok}, {"FSF", "1,-1"},
           {"FSF,1,300", BadValue}, {"FSF,3", BadValue}, {"OM,1", Ok}, {"OM,10", BadValue}, {"OPM,WL", Ok},
           {"OPM,WW", BadValue}}},
-    };
-    for (const Case& c : cases) {
-        Talk talk(Line::Qf8200, c.variant);
-        expectExchanges(talk, c.exchanges, c.variant);
-    }
+    });
 }
 
 TEST(Qf8200Commands, TemperatureAndReferenceChangeTheValuesThatDependOnThem) {

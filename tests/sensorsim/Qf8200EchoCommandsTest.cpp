@@ -8,11 +8,7 @@ using sensorsim::Line;
 namespace {
 
 TEST(Qf8200EchoCommands, ReadsAndWritesCellsAsHex) {
-    struct Case {
-        const char* variant;
-        std::vector<Exchange> exchanges;
-    };
-    const Case cases[] = {
+    expectVariants(Line::Qf8200Echo, {
         {"switch",
          {{"RM,WXE7", "01F4"}, {"RM,WXEB", "02BC"}, {"RM,WXE11", "FFCE"}, {"RM,WXEF", "816A"}, {"RM,XE1D", "03"},
           {"RM,XE1E", "02"}, {"RM,XE2B", "01"}, {"RM,XE6E", "0A"}, {"RM,XE1C", "00"}, {"RM,XE2E", "0A"},
@@ -28,11 +24,7 @@ TEST(Qf8200EchoCommands, ReadsAndWritesCellsAsHex) {
         {"analog,v1",
          {{"RM,WXE72", "0190"}, {"RM,WXE74", "03E8"}, {"WM,WXE72,0001", Unknown}, {"RM,XE1C", Unknown},
           {"RM,XE2E", Unknown}, {"WM,XE2F,05", Unknown}, {"RM,WXE7", "012C"}, {"RM,XE2B", "00"}}},
-    };
-    for (const Case& c : cases) {
-        Talk talk(Line::Qf8200Echo, c.variant);
-        expectExchanges(talk, c.exchanges, c.variant);
-    }
+    });
 }
 
 TEST(Qf8200EchoCommands, AnalogueValueScalesToTheEndValueOfTheOutputKind) {

@@ -10,11 +10,7 @@ using sensorsim::Line;
 namespace {
 
 TEST(Qf8200RdxCommands, AnswersEachVariantInTheEditorsNotation) {
-    struct Case {
-        const char* variant;
-        std::vector<Exchange> exchanges;
-    };
-    const Case cases[] = {
+    expectVariants(Line::Qf8200Rdx, {
         {"3out,analog,incl",
          {{"SD1", "800"}, {"SD3", "2400"}, {"SH3", "5"}, {"OM", "000"}, {"FSF", "000,36"}, {"EM", "NONE"},
           {"NDE", "400"}, {"FDE", "3600"}, {"MA", "A"}, {"UIS", "150,10"}, {"NEF", "0"}, {"ISS", "0"},
@@ -27,11 +23,7 @@ TEST(Qf8200RdxCommands, AnswersEachVariantInTheEditorsNotation) {
          {{"SD3", Unknown}, {"SH3", Unknown}, {"NDE", Unknown}, {"FDE", Unknown}, {"UIS", Unknown},
           {"ISS", Unknown}, {"SS3", Unknown}, {"RD", Unknown}, {"MD,RD", BadValue}, {"OM", "00"}, {"FSF", "00"},
           {"FSF,00,36", BadValue}, {"MA", "S"}}},
-    };
-    for (const Case& c : cases) {
-        Talk talk(Line::Qf8200Rdx, c.variant);
-        expectExchanges(talk, c.exchanges, c.variant);
-    }
+    });
 }
 
 // The editor's search for the evaluation limits: for the base cells 110, 114

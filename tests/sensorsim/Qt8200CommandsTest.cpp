@@ -8,11 +8,7 @@ using sensorsim::Line;
 namespace {
 
 TEST(Qt8200Commands, AnswersEachVariantInTheEditorsNotation) {
-    struct Case {
-        const char* variant;
-        std::vector<Exchange> exchanges;
-    };
-    const Case cases[] = {
+    expectVariants(Line::Qt8200, {
         {"switch",
          {{"VS", "34320"}, {"RT", "0"}, {"DIP", "25F"}, {"UDS", "0"}, {"SD1", "00500"}, {"SD2", "01500"},
           {"FA1", "0"}, {"SH2", "5"}, {"OM", "22"}, {"CBT", "0000"}, {"CCT", "000"}, {"FTO", "003"},
@@ -27,11 +23,7 @@ TEST(Qt8200Commands, AnswersEachVariantInTheEditorsNotation) {
           {"EM,M5", BadValue}, {"EM,XYZ", BadValue}, {"EM,003,DYN1", BadValue}, {"EM", "DYN,000"}}},
         {"analog",
          {{"SD2", Unknown}, {"SH2", Unknown}, {"OM", "2"}, {"OM,3", Ok}, {"OM,32", BadValue}, {"MD,RD", Ok}}},
-    };
-    for (const Case& c : cases) {
-        Talk talk(Line::Qt8200, c.variant);
-        expectExchanges(talk, c.exchanges, c.variant);
-    }
+    });
 }
 
 TEST(Qt8200Commands, DipSwitchesAndReferenceDistance) {

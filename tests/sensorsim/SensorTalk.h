@@ -56,4 +56,17 @@ inline void expectExchanges(Talk& talk, const std::vector<Exchange>& exchanges, 
     for (const Exchange& e : exchanges) EXPECT_EQ(talk.ask(e.request), e.answer) << context << ": " << e.request;
 }
 
+// The exchanges a fresh sensor of one variant must give, in order.
+struct VariantExchanges {
+    const char* variant;
+    std::vector<Exchange> exchanges;
+};
+
+inline void expectVariants(sensorsim::Line line, const std::vector<VariantExchanges>& variants) {
+    for (const VariantExchanges& v : variants) {
+        Talk talk(line, v.variant);
+        expectExchanges(talk, v.exchanges, v.variant);
+    }
+}
+
 }  // namespace sensortest

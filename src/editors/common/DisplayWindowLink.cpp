@@ -22,4 +22,8 @@ void SetDisplayWindow(DisplayWindowLink* display) { installed = display; }
 
 DisplayWindowLink& ShowIt() { return installed ? *installed : standIn; }
 
+void RedrawShowIt() {
+    if (ShowIt().Loaded()) ShowIt().Update();
+}
+
 }  // namespace Editors

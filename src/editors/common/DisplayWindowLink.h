@@ -25,5 +25,7 @@ namespace Editors {
 // nullptr restores the stand-in.
 void SetDisplayWindow(DisplayWindowLink* display);
 DisplayWindowLink& ShowIt();
+// Redraws the display window's scale when the window is open.
+void RedrawShowIt();
 
 }  // namespace Editors

@@ -2,10 +2,16 @@
 
 #include "editors/common/Twips.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace EditorControls {
 
@@ -27,6 +33,13 @@ QLabel* MakeArrayLabel(QWidget* parent, const char* name, int index, const char*
     QLabel* label = MakeLabel(parent, name, text, rect);
     label->setProperty("index", index);
     return label;
+}
+
+QLabel* MakeDisplayLabel(QWidget* parent, const char* name, QRect rect) {
+    QLabel* display = MakeLabel(parent, name, "", rect);
+    display->setFrameShape(QFrame::StyledPanel);
+    display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return display;
 }
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect) {
@@ -51,6 +64,48 @@ QGroupBox* MakeSeparator(QWidget* parent, int index, QRect rect) {
     line->setProperty("index", index);
     line->setGeometry(rect);
     return line;
+}
+
+void SelectEntry(QComboBox* list, std::optional<int> index) {
+    if (index && *index >= 0 && *index < list->count()) list->setCurrentIndex(*index);
+}
+
+namespace {
+
+// The width a control needs to show all of its text; 0 for controls whose
+// width is not about text (pictures, wrapped labels, Qt's own inner parts).
+int widthOfText(const QWidget* control) {
+    if (control->objectName().startsWith(QLatin1String("qt_"))) return 0;
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->wordWrap() || label->text().isEmpty() ? 0 : label->sizeHint().width();
+    if (auto* list = qobject_cast<const QComboBox*>(control)) {
+        // Every entry, not only the one shown: the user may choose any.
+        int longest = 0;
+        for (int i = 0; i < list->count(); ++i)
+            longest = std::max(longest, list->fontMetrics().boundingRect(list->itemText(i)).width());
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(longest, list->height()), list).width();
+    }
+    const bool option = qobject_cast<const QCheckBox*>(control) || qobject_cast<const QRadioButton*>(control) ||
+                        qobject_cast<const QPushButton*>(control);
+    return option ? control->sizeHint().width() : 0;
+}
+
+}  // namespace
+
+void FitToText(QWidget* control) {
+    const int needed = widthOfText(control);
+    if (needed <= control->width()) return;
+    QRect place = control->geometry();
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (label && (label->alignment() & Qt::AlignRight)) place.setLeft(place.left() + place.width() - needed);
+    else place.setWidth(needed);
+    control->setGeometry(place);
+}
+
+void FitAllToText(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) FitToText(control);
 }
 
 DipSwitchPicture MakeDipSwitchPicture(QWidget* parent, QPoint topLeft, int switchWidth) {

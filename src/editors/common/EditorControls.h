@@ -4,6 +4,7 @@
 #include <QRect>
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -22,11 +23,25 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, QRe
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QRect rect);
 // A member of a control array: the array's name and its index.
 QLabel* MakeArrayLabel(QWidget* parent, const char* name, int index, const char* text, QRect rect);
+// A framed, right-aligned label that shows a value the sensor computed.
+QLabel* MakeDisplayLabel(QWidget* parent, const char* name, QRect rect);
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect);
 // A drop-down list, with no entry selected until a value is shown.
 QComboBox* MakeList(QWidget* parent, const char* name, std::initializer_list<const char*> items, QRect rect);
 // A frame without caption that draws a separating line (Frame1 and its index).
 QGroupBox* MakeSeparator(QWidget* parent, int index, QRect rect);
+
+// Selects a list's entry as a value shows it; an index outside the list (or
+// none) leaves the list as it was, where Qt would clear the selection.
+void SelectEntry(QComboBox* list, std::optional<int> index);
+
+// The design's widths were made for a narrower font than the one the window
+// shows: a label, list or option whose text does not fit is widened to its
+// text (a right-aligned label keeps its right edge). Nothing else moves and
+// nothing shrinks. FitAllToText does this for every such control of a window,
+// hidden ones included; call it again after the texts change.
+void FitToText(QWidget* control);
+void FitAllToText(QWidget* window);
 
 // The DIP-switch picture with "ON" to its left and the switch numbers 1 to
 // 9 and 0 under the switches.

@@ -106,3 +106,18 @@ void EvalMethodFields::Layout(int method) const {
     place({lblMCount}, {txtMCount}, rows.mCount);
     place({lblNCount}, {txtNCount}, rows.nCount);
 }
+
+void EvalMethodFields::ShowTexts(const EvalMethod::Fields& shown) const {
+    const auto show = [](QLineEdit* box, const std::optional<QString>& text) {
+        if (text) box->setText(*text);
+    };
+    show(txtDiff, shown.diff);
+    show(txtWeight, shown.weight);
+    show(txtThreshold, shown.threshold);
+    show(txtMCount, shown.mCount);
+    show(txtNCount, shown.nCount);
+}
+
+EvalMethod::Fields EvalMethodFields::Typed() const {
+    return {txtDiff->text(), txtWeight->text(), txtThreshold->text(), txtMCount->text(), txtNCount->text()};
+}

@@ -23,6 +23,13 @@ struct Fields {
     std::optional<QString> nCount;
 };
 
+// A value as the window shows it: the list entry and the fields of that
+// method; fields of other methods keep their texts.
+struct Shown {
+    int method = None;
+    Fields fields;
+};
+
 // The sensor's "NONE" is kept as "0".
 QString Normalize(const QString& value);
 
@@ -61,4 +68,7 @@ struct EvalMethodFields {
     QLineEdit* txtNCount;
 
     void Layout(int method) const;
+    // Shows the fields a value gives; the others keep their texts.
+    void ShowTexts(const EvalMethod::Fields& shown) const;
+    EvalMethod::Fields Typed() const;
 };

@@ -1,5 +1,6 @@
 #include "editors/common/ParamEditorWindow.h"
 
+#include "editors/common/EditorControls.h"
 #include "editors/common/EditorHost.h"
 #include "editors/common/RWState.h"
 #include "frame/LanguageUtil.h"
@@ -7,6 +8,7 @@
 #include "frame/Utils.h"
 #include "frame/Window.h"
 #include "link/SensorCommands.h"
+#include "link/SensorState.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -151,6 +153,8 @@ void ParamEditorWindow::Load() {
     KeepWindowNormal();
     LoadPictures();
     SetLanguage();
+    // The texts are final now, also those an editor translates by itself.
+    EditorControls::FitAllToText(this);
     for (int i = 1; i <= model_.Count(); ++i) FillForm(model_[i]);
     Editors::Host().EnableStoRcl(StoreRecallEnabled());
     Sensor::SetSensorCaption(*this);
@@ -252,6 +256,16 @@ void ParamEditorWindow::BindFrameHelp(QWidget* frame, const QWidget* target) {
 
 void ParamEditorWindow::CommitUnlessBusy(int id, std::optional<bool> third) {
     if (!Busy()) PutData(id, true, third);
+}
+
+bool ParamEditorWindow::CommitComposed(int index, const std::optional<QString>& value, bool writeNow,
+                                       const QStringList& parts) {
+    if (!value) {
+        FillForm(model_[index]);
+        return false;
+    }
+    const bool changed = model_.Commit(index, *value, writeNow, parts);
+    return changed && writeNow && !Sensor::State().OfflineMode;
 }
 
 bool ParamEditorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -358,4 +372,6 @@ void ParamEditorWindow::TranslateTexts(const std::vector<QWidget*>& captions,
                 if (i < combo->count()) combo->setItemText(i, text);
         }
     }
+    // A translation may be longer than the design text.
+    EditorControls::FitAllToText(this);
 }

@@ -122,6 +122,11 @@ protected:
 
     // Commits id unless the window is filling its controls.
     void CommitUnlessBusy(int id, std::optional<bool> third = std::nullopt);
+    // Commits the value an editor composed for a record (parts as
+    // ParamEditorModel::Commit takes them); without a value, input that
+    // cannot be written, the record's stored value is shown again. True when
+    // the value went to the sensor.
+    bool CommitComposed(int index, const std::optional<QString>& value, bool writeNow, const QStringList& parts = {});
 
     // Translation with design texts kept on the first call. Captions are
     // looked up by the control's name (and index), list items by a prefix

@@ -1,6 +1,7 @@
 #include "editors/common/ParamSheet.h"
 
 #include "editors/common/DipSwitches.h"
+#include "editors/common/EvalMethod.h"
 #include "editors/common/PrintCanvas.h"
 #include "editors/common/PrintData.h"
 
@@ -40,6 +41,16 @@ void Line(const QString& label, const QString& value) {
 }
 
 void EmptyLine() { Line(QString(), QString()); }
+
+void EvalMethodLines(const EvalMethodFields& fields) {
+    const std::pair<const QLabel*, const QLineEdit*> lines[] = {
+        {fields.lblDiff, fields.txtDiff},     {fields.lblWeight, fields.txtWeight},
+        {fields.lblThreshold, fields.txtThreshold}, {fields.lblMCount, fields.txtMCount},
+        {fields.lblNCount, fields.txtNCount},
+    };
+    for (const auto& [label, box] : lines)
+        if (!label->isHidden()) Line(CaptionOf(label), TextOf(box));
+}
 
 bool ToPrinter() { return PrintData::ExportState().ExportFileNo == 0; }
 

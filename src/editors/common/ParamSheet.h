@@ -4,6 +4,7 @@
 class QComboBox;
 class QLineEdit;
 class QWidget;
+struct EvalMethodFields;
 
 // What an editor's PrintData needs to write its part of the parameter sheet:
 // the texts of its controls as the window shows them, lines through
@@ -20,6 +21,8 @@ QString EntryOf(const QComboBox* list);
 
 void Line(const QString& label, const QString& value);
 void EmptyLine();
+// A line for each evaluation-method field the chosen method shows.
+void EvalMethodLines(const EvalMethodFields& fields);
 // True while the sheet goes to the printer (not to an export file).
 bool ToPrinter();
 

@@ -1,8 +1,8 @@
 #include "editors/common/ValueTexts.h"
 
+#include "editors/common/TextNumbers.h"
 #include "editors/common/TypedInput.h"
 #include "frame/NumberFormat.h"
-#include "frame/RuntimeError.h"
 
 namespace ValueTexts {
 
@@ -32,13 +32,16 @@ std::optional<QString> ComposeFormatted(const QString& typed, const QString& pat
     return Format(*number, pattern);
 }
 
-std::optional<int> ShowListIndex(const QString& value) {
-    try {
-        return NumberFormat::CInt(LeadingNumber(value));
-    } catch (const RuntimeError&) {
-        return std::nullopt;
-    }
+FaultCurrent ShowFaultCurrent(const QString& failSafeValue) {
+    FaultCurrent current;
+    current.tenths = TextNumbers::ToInteger(LeadingNumber(TextNumbers::AfterComma(failSafeValue)));
+    if (current.tenths)
+        current.shown = *current.tenths < 0 ? Format(*current.tenths, QStringLiteral("0"))
+                                            : Format(*current.tenths / 10.0, QStringLiteral("0.0"));
+    return current;
 }
+
+std::optional<int> ShowListIndex(const QString& value) { return TextNumbers::ToInteger(LeadingNumber(value)); }
 
 std::optional<QString> ComposeListIndex(int index) {
     if (index < 0) return std::nullopt;

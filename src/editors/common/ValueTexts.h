@@ -24,6 +24,15 @@ QString ShowWholeNumber(const QString& value);
 // point to five digits; halves round away from zero).
 std::optional<QString> ComposeFormatted(const QString& typed, const QString& pattern);
 
+// The fault current after the first "," of a fail-safe value (FSF), in
+// 0.1 mA (0 when there is no ","), shown in mA; a negative current (-1: none)
+// is shown as it is. Nothing beyond 16 bits.
+struct FaultCurrent {
+    std::optional<int> tenths;
+    QString shown;
+};
+FaultCurrent ShowFaultCurrent(const QString& failSafeValue);
+
 // A list whose entry index is the value; nothing for a value beyond 16 bits.
 std::optional<int> ShowListIndex(const QString& value);
 std::optional<QString> ComposeListIndex(int index);

@@ -3,7 +3,6 @@
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DisplayWindowLink.h"
 #include "editors/common/OperatingModePictures.h"
-#include "editors/qf8200/QF8200Layout.h"
 #include "editors/qf8200/QF8200Table.h"
 #include "frame/NumberFormat.h"
 
@@ -19,6 +18,9 @@ namespace {
 constexpr int DisplayTrue = -1;
 constexpr int SecondPointSwitchOfOutput1 = 2;
 constexpr int SecondPointSwitchOfOutput2 = 4;
+// Entries of cmbOPMode1 and cmbOPMode2.
+constexpr int SwitchPointMode = 0;
+constexpr int HysteresisMode = 3;
 
 }  // namespace
 
@@ -88,28 +90,10 @@ std::vector<QComboBox*> frmQF8200::ComboHelpOrder() const {
 // --- list handlers ------------------------------------------------------------
 
 void frmQF8200::cmbEvalMethod_Click() {
-    LayoutEvalMethod();
+    MethodFields.Layout(cmbEvalMethod->currentIndex());
     // Choosing a method writes the method word alone; the sensor answers
     // with its parameters on the re-read.
     CommitUnlessBusy(IdEM, false);
-}
-
-void frmQF8200::LayoutEvalMethod() {
-    const QF8200Layout::MethodRows rows = QF8200Layout::EvalMethodRows(cmbEvalMethod->currentIndex());
-    // Weight, count M and count N and the threshold keep their design rows;
-    // the deviation moves between the rows of count M and count N.
-    const int rowY[] = {0, txtMCount->y(), txtNCount->y(), txtThreshold->y()};
-    const auto place = [&rowY](std::initializer_list<QWidget*> controls, int row) {
-        for (QWidget* control : controls) {
-            control->setVisible(row > 0);
-            if (row > 0) control->move(control->x(), rowY[row]);
-        }
-    };
-    place({lblDiff, txtDiff, lblDiffPercent}, rows.diff);
-    place({lblWeight, txtWeight}, rows.weight);
-    place({lblThreshold, txtThreshold}, rows.threshold);
-    place({lblMCount, txtMCount}, rows.mCount);
-    place({lblNCount, txtNCount}, rows.nCount);
 }
 
 void frmQF8200::cmbOPMode1_Click() {
@@ -127,16 +111,19 @@ void frmQF8200::LayoutOutputMode(int output) {
     const int mode = (first ? cmbOPMode1 : cmbOPMode2)->currentIndex();
     if (mode >= 0 && mode < int(OpModePictures.size()))
         (first ? imgOPMode1 : imgOPMode2)->setPixmap(OpModePictures[size_t(mode)]);
-    const QF8200Layout::OutputFields fields = QF8200Layout::OperatingModeFields(mode);
+    // The switch-point mode has no second switch point, the hysteresis mode
+    // no separate hysteresis.
+    const bool secondPoint = mode != SwitchPointMode;
+    const bool hysteresis = mode != HysteresisMode;
     if (first) {
-        EnableControls({txtSwitchDis12, lblSwitchDis12, lblSDis1[1]}, fields.secondPoint);
-        EnableControls({lblSwitchHys1, txtSwitchHys1, lblSDis1[2]}, fields.hysteresis);
+        EnableControls({txtSwitchDis12, lblSwitchDis12, lblSDis1[1]}, secondPoint);
+        EnableControls({lblSwitchHys1, txtSwitchHys1, lblSDis1[2]}, hysteresis);
     } else {
-        EnableControls({txtSwitchDis22, lblSwitchDis22, lblsdis2[1]}, fields.secondPoint);
-        EnableControls({lblSwitchHys2, txtSwitchHys2, lblsdis2[2]}, fields.hysteresis);
+        EnableControls({txtSwitchDis22, lblSwitchDis22, lblsdis2[1]}, secondPoint);
+        EnableControls({lblSwitchHys2, txtSwitchHys2, lblsdis2[2]}, hysteresis);
     }
     Editors::ShowIt().EnableSwitch(first ? SecondPointSwitchOfOutput1 : SecondPointSwitchOfOutput2,
-                                   fields.secondPoint ? DisplayTrue : 0);
+                                   secondPoint ? DisplayTrue : 0);
 }
 
 void frmQF8200::cmbOPModeAnalog_Click() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/common/EvalMethod.h"
 #include "editors/common/ParamEditorWindow.h"
 
 #include <QPixmap>
@@ -118,17 +119,7 @@ public:
     QComboBox* cmbErrorLED;
 
     QComboBox* cmbEvalMethod;
-    QLabel* lblDiff;
-    QLineEdit* txtDiff;
-    QLabel* lblDiffPercent;
-    QLabel* lblWeight;
-    QLineEdit* txtWeight;
-    QLabel* lblThreshold;
-    QLineEdit* txtThreshold;
-    QLabel* lblMCount;
-    QLineEdit* txtMCount;
-    QLabel* lblNCount;
-    QLineEdit* txtNCount;
+    EvalMethodFields MethodFields{};
 
     QComboBox* cmbUseDip;
     DipSwitchView* picDips;
@@ -161,7 +152,6 @@ private:
     void cmbOPMode2_Click();
     void cmbOPModeAnalog_Click();
     void cmbFailSafe_Click();
-    void LayoutEvalMethod();
     void LayoutOutputMode(int output);
     void LayoutAnalogMode();
 

@@ -15,7 +15,8 @@ void frmQF8200::SetLanguage() {
         lblSwitchDis12,   lblSwitchHys1,  lblSwitchMode1, lblOPMode1,           lblOutputToggle1, frameSwitch2,
         lblSwitchDis21,   lblSwitchDis22, lblSwitchHys2,  lblSwitchMode2,       lblOPMode2,     frameAnalog,
         lblNEvalDis,      lblFEvalDis,    lblOPModeAnalog, frameErrorLED,       lblErrorLED,    frameEvalMethod,
-        lblDiff,          lblWeight,      lblThreshold,   lblMCount,            lblNCount,      frameDip,
+        MethodFields.lblDiff, MethodFields.lblWeight, MethodFields.lblThreshold, MethodFields.lblMCount,
+        MethodFields.lblNCount, frameDip,
     };
     // Lists that show the same items share one key prefix.
     const std::vector<TranslatedList> lists = {

@@ -64,11 +64,7 @@ void frmQF8200::PrintData() {
 
     EmptyLine();
     Line(CaptionOf(frameEvalMethod), EntryOf(cmbEvalMethod));
-    if (!lblDiff->isHidden()) Line(CaptionOf(lblDiff), TextOf(txtDiff));
-    if (!lblWeight->isHidden()) Line(CaptionOf(lblWeight), TextOf(txtWeight));
-    if (!lblThreshold->isHidden()) Line(CaptionOf(lblThreshold), TextOf(txtThreshold));
-    if (!lblMCount->isHidden()) Line(CaptionOf(lblMCount), TextOf(txtMCount));
-    if (!lblNCount->isHidden()) Line(CaptionOf(lblNCount), TextOf(txtNCount));
+    EvalMethodLines(MethodFields);
 
     EmptyLine();
     Line(CaptionOf(frameDip), EntryOf(cmbUseDip));

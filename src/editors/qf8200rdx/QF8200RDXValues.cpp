@@ -50,14 +50,10 @@ QString ComposeSwitchModes(const std::vector<int>& entries) {
     return value;
 }
 
-FailSafe ShowFailSafe(const QString& value) {
-    FailSafe shown;
-    for (int i = 0; i < 3; ++i) shown.modes[size_t(i)] = int(LeadingNumber(value.mid(i, 1)));
-    shown.current = TextNumbers::ToInteger(LeadingNumber(TextNumbers::AfterComma(value)));
-    if (shown.current)
-        shown.currentText = *shown.current < 0 ? whole(*shown.current)
-                                               : Format(*shown.current / 10.0, QStringLiteral("0.0"));
-    return shown;
+std::array<int, 3> ShowFailSafeModes(const QString& value) {
+    std::array<int, 3> modes{};
+    for (int i = 0; i < 3; ++i) modes[size_t(i)] = int(LeadingNumber(value.mid(i, 1)));
+    return modes;
 }
 
 std::optional<QString> ComposeFailSafe(const std::vector<int>& modes, const std::optional<QString>& typedCurrent) {
@@ -76,8 +72,8 @@ std::optional<QString> ComposeFailSafe(const std::vector<int>& modes, const std:
     return value + QLatin1Char(',') + whole(*tenths);
 }
 
-EvalShown ShowEvalMethod(const QString& value) {
-    EvalShown shown;
+EvalMethod::Shown ShowEvalMethod(const QString& value) {
+    EvalMethod::Shown shown;
     const QString word = value.section(QLatin1Char(','), 0, 0);
     const QString rest = TextNumbers::AfterComma(value);
     const QStringList numbers = rest.isEmpty() ? QStringList() : rest.split(QLatin1Char(','));

@@ -22,24 +22,15 @@ QString ComposeSwitchModes(const std::vector<int>& entries);
 
 // FSF: the fail-safe behaviour of each switch output as one digit (the list
 // entry), then, on a sensor with an analogue output, "," and the fault
-// current in 0.1 mA; -1 means no fault current.
-struct FailSafe {
-    std::array<int, 3> modes{};
-    std::optional<int> current;   // 0 when the value has no ","
-    QString currentText;          // mA with one decimal; -1 as it is
-};
-FailSafe ShowFailSafe(const QString& value);
+// current (ValueTexts::ShowFaultCurrent); -1 means no fault current.
+std::array<int, 3> ShowFailSafeModes(const QString& value);
 // typedCurrent is the fault current field's text while the sensor has an
 // analogue output, nothing otherwise.
 std::optional<QString> ComposeFailSafe(const std::vector<int>& modes, const std::optional<QString>& typedCurrent);
 
-// EM as the window shows it: the list entry and the fields of that method;
-// fields of other methods are left as they are.
-struct EvalShown {
-    int method = EvalMethod::None;
-    EvalMethod::Fields fields;
-};
-EvalShown ShowEvalMethod(const QString& value);
+// EM as this line's sensors write it: "PT1" with two numbers is weight and
+// threshold.
+EvalMethod::Shown ShowEvalMethod(const QString& value);
 
 // MA: "A" the analogue output is the main application (entry 0), "S" the
 // switching function (entry 1).

@@ -53,14 +53,6 @@ const OutputDesign OutputDesigns[] = {
      IdSH3, IdSwitchMode3, IdFailSafe3},
 };
 
-// A label that shows a value the sensor computed.
-QLabel* displayLabel(QWidget* frame, const char* name, QRect rect) {
-    QLabel* display = MakeLabel(frame, name, "", rect);
-    display->setFrameShape(QFrame::StyledPanel);
-    display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return display;
-}
-
 QByteArray numbered(const char* name, int n) { return QByteArray(name) + QByteArray::number(n); }
 
 }  // namespace
@@ -98,14 +90,14 @@ void frmQF8200RDX::BuildMeasurement() {
     frameMeasurement = MakeFrame(this, "frameMeasurement", "Messung", {60, 60, 3315, 2535});
     QWidget* f = frameMeasurement;
     lblSound = MakeLabel(f, "lblSound", "Schallgeschwindigkeit", leftLabel(15));
-    lbSound = displayLabel(f, "lbSound", leftValue(15));
+    lbSound = MakeDisplayLabel(f, "lbSound", leftValue(15));
     lblms[0] = MakeArrayLabel(f, "lblms", 0, "m/s", leftUnit(15));
     lblSound0 = MakeLabel(f, "lblSound0", "bei 0°C", leftLabel(33));
     txtSound = MakeTextBox(f, "txtSound", leftValue(33));
     lblms[1] = MakeArrayLabel(f, "lblms", 1, "m/s", leftUnit(33));
     Frame1[0] = MakeSeparator(f, 0, Twips::Rect(60, 780, 3195, 75));
     lblTemperatureOffset = MakeLabel(f, "lblTemperatureOffset", "Temperatur Offset", leftLabel(60));
-    lbTemperatureOffset = displayLabel(f, "lbTemperatureOffset", leftValue(60));
+    lbTemperatureOffset = MakeDisplayLabel(f, "lbTemperatureOffset", leftValue(60));
     lblTemp[0] = MakeArrayLabel(f, "lblTemp", 0, "°C", leftUnit(60));
     lblTemperature = MakeLabel(f, "lblTemperature", "Temperatur", leftLabel(78));
     txtTemperature = MakeTextBox(f, "txtTemperature", leftValue(78));

@@ -62,10 +62,5 @@ void frmQF8200RDX::PrintData() {
 
     EmptyLine();
     Line(CaptionOf(frameEvalMethod), EntryOf(cmbEvalMethod));
-    const EvalMethodFields& m = MethodFields;
-    if (!m.lblDiff->isHidden()) Line(CaptionOf(m.lblDiff), TextOf(m.txtDiff));
-    if (!m.lblWeight->isHidden()) Line(CaptionOf(m.lblWeight), TextOf(m.txtWeight));
-    if (!m.lblThreshold->isHidden()) Line(CaptionOf(m.lblThreshold), TextOf(m.txtThreshold));
-    if (!m.lblMCount->isHidden()) Line(CaptionOf(m.lblMCount), TextOf(m.txtMCount));
-    if (!m.lblNCount->isHidden()) Line(CaptionOf(m.lblNCount), TextOf(m.txtNCount));
+    EvalMethodLines(MethodFields);
 }

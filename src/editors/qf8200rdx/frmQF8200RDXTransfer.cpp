@@ -2,13 +2,13 @@
 // the controls composed into a record's value and committed (PutData).
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DisplayWindowLink.h"
+#include "editors/common/EditorControls.h"
 #include "editors/common/TemperatureTexts.h"
 #include "editors/common/TypedInput.h"
 #include "editors/common/ValueTexts.h"
 #include "editors/qf8200rdx/QF8200RDXTable.h"
 #include "editors/qf8200rdx/QF8200RDXValues.h"
 #include "editors/qf8200rdx/frmQF8200RDX.h"
-#include "link/SensorState.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,16 +19,9 @@ using namespace QF8200RDX;
 namespace V = QF8200RDXValues;
 namespace T = ValueTexts;
 
+using EditorControls::SelectEntry;
+
 namespace {
-
-// An index outside the list leaves the list as it was.
-void setIndex(QComboBox* list, std::optional<int> index) {
-    if (index && *index >= 0 && *index < list->count()) list->setCurrentIndex(*index);
-}
-
-void setText(QLineEdit* box, const std::optional<QString>& text) {
-    if (text) box->setText(*text);
-}
 
 bool isSwitchPoint(int id) { return id == IdSD1 || id == IdSD2 || id == IdSD3; }
 
@@ -54,7 +47,7 @@ void frmQF8200RDX::FillForm(ParamRec& rec) {
     case IdFTO: txtFiltertimeout->setText(T::ShowWholeNumber(value)); break;
     case IdCON: txtConFilter->setText(T::ShowWholeNumber(value)); break;
     case IdBR: txtBlindrange->setText(T::ShowWholeNumber(value)); break;
-    case IdNEF: setIndex(cmbEchoError, T::ShowListIndex(value)); break;
+    case IdNEF: SelectEntry(cmbEchoError, T::ShowListIndex(value)); break;
     case IdSD1: Outputs[0].txtSwitchDis->setText(T::ShowWholeNumber(value)); break;
     case IdSD2: Outputs[1].txtSwitchDis->setText(T::ShowWholeNumber(value)); break;
     case IdSD3:
@@ -74,40 +67,37 @@ void frmQF8200RDX::FillForm(ParamRec& rec) {
         frameAnalog->setVisible(valid);
         if (valid) txtFEvalDis->setText(T::ShowWholeNumber(value));
         break;
-    case IdMA: setIndex(cmbMainApplication, V::ShowMainApplication(value)); break;
+    case IdMA: SelectEntry(cmbMainApplication, V::ShowMainApplication(value)); break;
     case IdUIS: ShowInclination(rec); break;
     default: break;
     }
     const bool drawn = rec.ID == IdSD1 || rec.ID == IdSD2 || rec.ID == IdNDE ||
                        ((rec.ID == IdSD3 || rec.ID == IdFDE) && valid);
-    if (drawn && Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+    if (drawn) Editors::RedrawShowIt();
 }
 
 void frmQF8200RDX::ShowSwitchModes(const ParamRec& rec) {
     const std::array<int, 3> entries = V::ShowSwitchModes(rec.Value);
-    for (size_t i = 0; i < Outputs.size(); ++i) setIndex(Outputs[i].cmbSwitchMode, entries[i]);
+    for (size_t i = 0; i < Outputs.size(); ++i) SelectEntry(Outputs[i].cmbSwitchMode, entries[i]);
 }
 
 void frmQF8200RDX::ShowFailSafe(const ParamRec& rec) {
-    const V::FailSafe shown = V::ShowFailSafe(rec.Value);
+    const std::array<int, 3> modes = V::ShowFailSafeModes(rec.Value);
     for (size_t i = 0; i < Outputs.size(); ++i) {
-        setIndex(Outputs[i].cmbFailSafe, shown.modes[i]);
-        Editors::ShowIt().SetErrorMode(int(i) + 1, shown.modes[i]);
+        SelectEntry(Outputs[i].cmbFailSafe, modes[i]);
+        Editors::ShowIt().SetErrorMode(int(i) + 1, modes[i]);
     }
-    if (shown.current) {
-        txtFailCurrent->setText(shown.currentText);
-        Editors::ShowIt().SetFehlerStrom(*shown.current);
+    const T::FaultCurrent current = T::ShowFaultCurrent(rec.Value);
+    if (current.tenths) {
+        txtFailCurrent->setText(current.shown);
+        Editors::ShowIt().SetFehlerStrom(*current.tenths);
     }
 }
 
 void frmQF8200RDX::ShowEvalMethod(const ParamRec& rec) {
-    const V::EvalShown shown = V::ShowEvalMethod(rec.Value);
-    setIndex(cmbEvalMethod, shown.method);
-    setText(MethodFields.txtDiff, shown.fields.diff);
-    setText(MethodFields.txtWeight, shown.fields.weight);
-    setText(MethodFields.txtThreshold, shown.fields.threshold);
-    setText(MethodFields.txtMCount, shown.fields.mCount);
-    setText(MethodFields.txtNCount, shown.fields.nCount);
+    const EvalMethod::Shown shown = V::ShowEvalMethod(rec.Value);
+    SelectEntry(cmbEvalMethod, shown.method);
+    MethodFields.ShowTexts(shown.fields);
     MethodFields.Layout(cmbEvalMethod->currentIndex());
 }
 
@@ -132,15 +122,8 @@ void frmQF8200RDX::PutData(int id, bool writeNow, std::optional<bool> third) {
     const int index = Model().IndexOfId(id);
     // The sound velocity and the temperature offset are only shown.
     if (index == 0 || index == VS || index == TO) return;
-    const std::optional<QString> value = Compose(index, third.value_or(true));
-    if (!value) {
-        // Input that cannot be written is replaced by what the record holds.
-        FillForm(Model()[index]);
-        return;
-    }
-    const bool changed = Model().Commit(index, *value, writeNow);
-    const bool written = changed && writeNow && !Sensor::State().OfflineMode;
-    if (written && isSwitchPoint(id) && Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+    const bool written = CommitComposed(index, Compose(index, third.value_or(true)), writeNow);
+    if (written && isSwitchPoint(id)) Editors::RedrawShowIt();
 }
 
 std::optional<QString> frmQF8200RDX::Compose(int index, bool third) const {
@@ -175,12 +158,7 @@ std::optional<QString> frmQF8200RDX::Compose(int index, bool third) const {
             frameAnalog->isHidden() ? std::nullopt : std::optional<QString>(txtFailCurrent->text());
         return V::ComposeFailSafe(modes, current);
     }
-    case EM: {
-        const EvalMethod::Fields fields{MethodFields.txtDiff->text(), MethodFields.txtWeight->text(),
-                                        MethodFields.txtThreshold->text(), MethodFields.txtMCount->text(),
-                                        MethodFields.txtNCount->text()};
-        return EvalMethod::Compose(cmbEvalMethod->currentIndex(), third, fields);
-    }
+    case EM: return EvalMethod::Compose(cmbEvalMethod->currentIndex(), third, MethodFields.Typed());
     case NDE: return typed(txtNEvalDis);
     case FDE: return typed(txtFEvalDis);
     case MA: return V::ComposeMainApplication(cmbMainApplication->currentIndex());

@@ -3,12 +3,12 @@
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DipSwitches.h"
 #include "editors/common/DisplayWindowLink.h"
+#include "editors/common/EditorControls.h"
 #include "editors/common/TypedInput.h"
 #include "editors/common/ValueTexts.h"
 #include "editors/qt8200/QT8200Table.h"
 #include "editors/qt8200/QT8200Values.h"
 #include "editors/qt8200/frmQT8200.h"
-#include "link/SensorState.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,12 +19,9 @@ using namespace QT8200;
 using namespace ValueTexts;
 namespace V = QT8200Values;
 
-namespace {
+using EditorControls::SelectEntry;
 
-// An index outside the list leaves the list as it was.
-void setIndex(QComboBox* list, std::optional<int> index) {
-    if (index && *index >= 0 && *index < list->count()) list->setCurrentIndex(*index);
-}
+namespace {
 
 // The records the display window draws.
 bool isDisplayed(int id) { return id == IdSD1 || id == IdSD2 || id == IdNDE || id == IdFDE; }
@@ -37,14 +34,14 @@ void frmQT8200::FillForm(ParamRec& rec) {
     const QString& value = rec.Value;
     switch (rec.ID) {
     case IdVS: txtSound->setText(ShowSoundVelocity(value)); break;
-    case IdRT: setIndex(cmbRandomTime, ShowListIndex(value)); break;
+    case IdRT: SelectEntry(cmbRandomTime, ShowListIndex(value)); break;
     case IdCBT: txtBurst->setText(ShowWholeNumber(value)); break;
     case IdCCT: txtCycle->setText(ShowWholeNumber(value)); break;
     case IdFTO: txtFiltertimeout->setText(ShowWholeNumber(value)); break;
     case IdCON: txtConFilter->setText(ShowWholeNumber(value)); break;
     case IdDIP: picDips->SetValue(value); break;
     case IdUDS:
-        setIndex(cmbUseDip, ShowListIndex(value));
+        SelectEntry(cmbUseDip, ShowListIndex(value));
         ShowDipUse();
         break;
     case IdSD1: txtSwitchDis11->setText(ShowWholeNumber(value)); break;
@@ -58,8 +55,8 @@ void frmQT8200::FillForm(ParamRec& rec) {
     case IdFA2: ShowFilter(FA2); break;
     case IdOM: {
         const V::SwitchModes modes = V::ShowSwitchModes(value);
-        setIndex(cmbSwitchMode1, modes.output1);
-        if (!IsAnalogVariant()) setIndex(cmbSwitchMode2, modes.output2);
+        SelectEntry(cmbSwitchMode1, modes.output1);
+        if (!IsAnalogVariant()) SelectEntry(cmbSwitchMode2, modes.output2);
         break;
     }
     case IdEM: ShowEvalMethod(value); break;
@@ -69,7 +66,7 @@ void frmQT8200::FillForm(ParamRec& rec) {
     case IdREF: txtReferenceDis->clear(); break;
     default: break;
     }
-    if (isDisplayed(rec.ID) && Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+    if (isDisplayed(rec.ID)) Editors::RedrawShowIt();
 }
 
 void frmQT8200::ShowVariant() {
@@ -103,13 +100,13 @@ void frmQT8200::ShowFilter(int record) {
     // switch output 1.
     const bool analog = IsAnalogVariant();
     QComboBox* list = record == FA1 ? (analog ? cmbFilterAnalog : cmbFilter1) : (analog ? cmbFilter1 : cmbFilter2);
-    setIndex(list, ShowListIndex(Model()[record].Value));
+    SelectEntry(list, ShowListIndex(Model()[record].Value));
 }
 
 void frmQT8200::ShowEvalMethod(const QString& value) {
     const V::EvalMethod shown = V::ShowEvalMethod(value);
-    setIndex(cmbEvalMethod1, shown.first);
-    setIndex(cmbEvalMethod2, shown.second);
+    SelectEntry(cmbEvalMethod1, shown.first);
+    SelectEntry(cmbEvalMethod2, shown.second);
     txtMeasureCount->setText(shown.count);
     LayoutMeasureCount();
 }
@@ -118,17 +115,12 @@ void frmQT8200::PutData(int id, bool writeNow, std::optional<bool>) {
     const int index = Model().IndexOfId(id);
     if (index == 0 || index == DIP || index == BDE) return;
     const std::optional<Composed> composed = Compose(index);
-    if (!composed) {
-        // Input that cannot be written is replaced by what the record holds.
-        FillForm(Model()[index]);
-        return;
-    }
     // A reference distance calibrates the sensor each time it is given, also
     // with the distance given last time.
-    if (index == REF) Model()[REF].Value.clear();
-    const bool changed = Model().Commit(index, composed->value, writeNow, composed->parts);
-    const bool written = changed && writeNow && !Sensor::State().OfflineMode;
-    if (written && (index == SD1 || index == SD2) && Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+    if (composed && index == REF) Model()[REF].Value.clear();
+    const bool written = composed ? CommitComposed(index, composed->value, writeNow, composed->parts)
+                                  : CommitComposed(index, std::nullopt, writeNow);
+    if (written && (index == SD1 || index == SD2)) Editors::RedrawShowIt();
 }
 
 std::optional<frmQT8200::Composed> frmQT8200::Compose(int record) {

@@ -36,6 +36,13 @@ public:
         CurrentY = 0;
     }
 
+    // The switches drawn, '1' for one drawn on.
+    QString MarkerStates() const {
+        QString states;
+        for (const Marker& m : markers) states += m.upper ? '1' : '0';
+        return states;
+    }
+
     QList<Text> texts;
     QList<Marker> markers;
     int newPages = 0;

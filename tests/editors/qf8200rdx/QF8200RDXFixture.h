@@ -1,21 +1,8 @@
 #pragma once
-// A frmQF8200RDX read from a fake QF8200RDX sensor and shown (offscreen), with
-// the main window, display window and progress window replaced by recorders.
-#include "editors/common/EditorFakes.h"
-#include "editors/common/RWState.h"
+// A frmQF8200RDX read from a fake QF8200RDX sensor and shown (offscreen).
+#include "editors/EditorTestSupport.h"
 #include "editors/qf8200rdx/QF8200RDXTable.h"
 #include "editors/qf8200rdx/frmQF8200RDX.h"
-#include "link/SensorState.h"
-#include "support/TempWindowsFolder.h"
-
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
-
-inline const QString Rejected(QChar(0x82));
 
 // What a QF8200RDX answers: three switch outputs, an analogue output and the
 // inclination switch. Its EEPROM holds a stale pair at base 110 and the
@@ -43,49 +30,9 @@ inline QHash<QString, QString> Merged(std::initializer_list<QHash<QString, QStri
     return all;
 }
 
-class QF8200RDXWindowTest : public ::testing::Test {
+class QF8200RDXWindowTest : public EditorWindowTest<frmQF8200RDX> {
 protected:
     void SetUp() override { open(); }
-    void TearDown() override {
-        window.reset();
-        RWState::ResetForTests();
-        Sensor::ResetStateForTests();
-    }
-
     // A window on a sensor with some answers changed.
-    void open(const QHash<QString, QString>& changes = {}) {
-        window.reset();
-        Sensor::ResetStateForTests();
-        Sensor::State().SensorType = "QF4000-K58";
-        fakes.sensor.values = QF8200RDXSensor();
-        for (auto it = changes.begin(); it != changes.end(); ++it) fakes.sensor.values[it.key()] = it.value();
-        window = std::make_unique<frmQF8200RDX>();
-        window->SetProgress(&fakes.progress);
-        window->Init();
-        window->readdata();
-        window->Show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        fakes.sensor.take();
-        fakes.display.calls.clear();
-        fakes.host.quickHelp.clear();
-    }
-
-    // The user types into a text box, replacing its text.
-    void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        QApplication::processEvents();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-    // The user chooses a list entry.
-    void choose(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-
-    TempWindowsFolder windows;
-    InstalledFakes fakes;
-    std::unique_ptr<frmQF8200RDX> window;
+    void open(const QHash<QString, QString>& changes = {}) { Show("QF4000-K58", Changed(QF8200RDXSensor(), changes)); }
 };

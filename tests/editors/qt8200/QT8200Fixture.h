@@ -1,18 +1,8 @@
 #pragma once
-// A frmQT8200 read from a fake QT8200 sensor and shown (offscreen), with the
-// main window, display window and progress window replaced by recorders.
-#include "editors/common/EditorFakes.h"
-#include "editors/common/RWState.h"
+// A frmQT8200 read from a fake QT8200 sensor and shown (offscreen).
+#include "editors/EditorTestSupport.h"
 #include "editors/qt8200/QT8200Table.h"
 #include "editors/qt8200/frmQT8200.h"
-#include "link/SensorState.h"
-#include "support/TempWindowsFolder.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 // What a QT8200 sensor answers: with a second switch output, or with an
 // analogue output in its place (SD2 and SH2 answer 82h, OM has one digit).
@@ -30,8 +20,6 @@ inline QHash<QString, QString> QT8200Sensor(bool analog) {
     }
     return values;
 }
-
-inline const QString Rejected = QString(QChar(0x82));
 
 // Keeps EM as a QT8200 does: a write sets one of its two fields (DYN1, BEW1
 // or OFF; a count or M0 .. M4), a read answers both ("DYN,003").
@@ -51,55 +39,11 @@ public:
     }
 };
 
-class QT8200WindowTest : public ::testing::Test {
+class QT8200WindowTest : public EditorWindowTest<frmQT8200, QT8200FakeSensor> {
 protected:
-    void SetUp() override {
-        Editors::SetLink(&sensor);
-        open(false);
-    }
-    void TearDown() override {
-        window.reset();
-        RWState::ResetForTests();
-        Sensor::ResetStateForTests();
-    }
-
+    void SetUp() override { open(false); }
     // A window on a sensor of that variant, with some answers changed.
     void open(bool analog, const QHash<QString, QString>& changes = {}) {
-        window.reset();
-        Sensor::ResetStateForTests();
-        Sensor::State().SensorType = "QT2500";
-        sensor.values = QT8200Sensor(analog);
-        for (auto it = changes.begin(); it != changes.end(); ++it) sensor.values[it.key()] = it.value();
-        window = std::make_unique<frmQT8200>();
-        window->SetProgress(&fakes.progress);
-        window->Init();
-        window->readdata();
-        window->Show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        sensor.take();
-        fakes.display.calls.clear();
-        fakes.host.quickHelp.clear();
+        Show("QT2500", Changed(QT8200Sensor(analog), changes));
     }
-
-    // The user types into a text box, replacing its text.
-    void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        QApplication::processEvents();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-    // The user chooses a list entry.
-    void choose(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-
-    const QString& value(int record) const { return window->Model()[record].Value; }
-
-    TempWindowsFolder windows;
-    InstalledFakes fakes;   // its sensor is replaced by this one
-    QT8200FakeSensor sensor;
-    std::unique_ptr<frmQT8200> window;
 };
