@@ -127,6 +127,7 @@ void ExportSheet(QIODevice& file, bool csv) {
     state.ExportColumn = 1;
     state.Printer = nullptr;
     state.CsvRows = {};
+    state.CsvFields = {};
     const auto detach = qScopeGuard([&state] { state.ExportFile = nullptr; });
 
     if (!csv) {

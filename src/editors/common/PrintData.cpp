@@ -4,6 +4,7 @@
 #include "frame/STRING_UTIL.h"
 
 #include <QIODevice>
+#include <QRegularExpression>
 
 namespace PrintData {
 namespace {
@@ -36,19 +37,33 @@ void printTextLine(ExportStateData& state, const QString& label, const QString& 
     if (newLine) endTextLine(state);
 }
 
+// Items stay bare as long as they can: only one holding the separator, a
+// quote or a line break is quoted, so that it cannot shift the later columns.
+QString csvItem(const QString& item) {
+    static const QRegularExpression needsQuotes(QStringLiteral("[;\"\r\n]"));
+    if (!item.contains(needsQuotes)) return item;
+    return QLatin1Char('"') + QString(item).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+QString csvRow(const QStringList& items) {
+    QStringList quoted;
+    quoted.reserve(items.size());
+    for (const QString& item : items) quoted.append(csvItem(item));
+    return quoted.join(CsvSeparator);
+}
+
 void printCsvLine(ExportStateData& state, QString& label, const QString& value) {
     if (value.isEmpty()) return;
     if (label.isEmpty()) {
-        state.CsvRows[1] += QLatin1Char(' ') + value;
-        return;
+        if (state.CsvFields[1].isEmpty()) state.CsvFields[1].append(QString());
+        state.CsvFields[1].last() += QLatin1Char(' ') + value;
+    } else {
+        if (label.endsWith(QLatin1Char(':'))) label.chop(1);
+        state.CsvFields[0].append(label);
+        state.CsvFields[1].append(value);
     }
-    if (!state.CsvRows[0].isEmpty()) {
-        state.CsvRows[0] += CsvSeparator;
-        state.CsvRows[1] += CsvSeparator;
-    }
-    if (label.endsWith(QLatin1Char(':'))) label.chop(1);
-    state.CsvRows[0] += label;
-    state.CsvRows[1] += value;
+    state.CsvRows[0] = csvRow(state.CsvFields[0]);
+    state.CsvRows[1] = csvRow(state.CsvFields[1]);
 }
 
 void printPrinterLine(ExportStateData& state, const QString& label, const QString& value, bool newLine) {

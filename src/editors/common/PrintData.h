@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -23,6 +24,7 @@ struct ExportStateData {
     int ExportCsv = 0;                     // 1: the export file gets the CSV layout
     int PrintLineHeight = 0;               // mm: reserve below the last line of a page
     std::array<QString, 2> CsvRows;        // labels row, values row
+    std::array<QStringList, 2> CsvFields;  // the items of both rows, before quoting
     QIODevice* ExportFile = nullptr;       // the open export file
     int ExportColumn = 1;                  // text export: the column the next text starts at
     PrintCanvas* Printer = nullptr;        // the page while printing

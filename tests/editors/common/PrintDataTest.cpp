@@ -74,6 +74,16 @@ TEST_F(PrintLineTest, CsvCollectsLabelsAndValuesInTwoRows) {
     EXPECT_TRUE(file.data().isEmpty());
 }
 
+// A separator inside an item must not shift the later columns.
+TEST_F(PrintLineTest, CsvQuotesOnlyItemsThatHoldTheSeparatorOrAQuote) {
+    exportTo(1);
+    line("Kommentar", "Halle 3; Band \"B\"");
+    line("Typenbezeichnung", "QF3000");
+    line("", "a;b");
+    EXPECT_EQ(ExportState().CsvRows[0], "Kommentar;Typenbezeichnung");
+    EXPECT_EQ(ExportState().CsvRows[1], "\"Halle 3; Band \"\"B\"\"\";\"QF3000 a;b\"");
+}
+
 TEST_F(PrintLineTest, PrinterLinesStartAtTheMarginAndBreakPages) {
     RecordingCanvas page;
     int headers = 0;
