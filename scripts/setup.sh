@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev xvfb xauth)
+PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -121,7 +121,8 @@ void StartEditor(SensorEditor* editor, std::optional<int> fileNumber) {
     const QString name = editor->name();
     if (!s.SensorFormName.isEmpty() && s.SensorFormName != name && s.SensorForm) {
         // The old editor's close takes the window menu's mark as if the user
-        // had closed it; the new editor shows exactly when the old one did.
+        // had closed it; the mark stays as it was, and the new editor shows
+        // when it is set.
         const bool shown = mainWindow.ParameterMenuChecked();
         s.SensorForm->Unload();
         mainWindow.SetParameterMenuChecked(shown);

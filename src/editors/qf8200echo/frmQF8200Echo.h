@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/common/EvalMethod.h"
 #include "editors/common/ParamEditorWindow.h"
 #include "editors/qf8200echo/EchoModel.h"
 #include "editors/qf8200echo/EchoTransfers.h"
@@ -100,17 +101,8 @@ public:
     QComboBox* cmbEchoError;
     QGroupBox* frameEvalMethod;
     QComboBox* cmbEvalMethod;
-    QLabel* lblDiff;
-    QLineEdit* txtDiff;
-    QLabel* lblDiffPercent;
-    QLabel* lblWeight;
-    QLineEdit* txtWeight;
-    QLabel* lblThreshold;
-    QLineEdit* txtThreshold;
-    QLabel* lblMCount;
-    QLineEdit* txtMCount;
-    QLabel* lblNCount;
-    QLineEdit* txtNCount;
+    // Only the low-pass weight and the mean's counts M and N are ever shown.
+    EvalMethodFields MethodFields{};
 
     // Page 2: switch points.
     QGroupBox* frameTeachIn;
