@@ -95,8 +95,10 @@ void ParamEditorWindow::Show() {
             Frame()->installEventFilter(this);
         }
     }
-    if (!loaded_) Load();
+    // Shown before it loads: closing its MDI window hid the editor, and a
+    // hidden editor would size its window to the bare title bar.
     show();
+    if (!loaded_) Load();
     Frame()->show();
 }
 

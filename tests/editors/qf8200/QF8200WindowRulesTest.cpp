@@ -59,6 +59,8 @@ TEST_F(QF8200WindowRules, LivesInTheMdiAreaAcrossClosing) {
     window->Show();
     EXPECT_TRUE(window->Loaded());
     EXPECT_TRUE(sub->isVisible());
+    // Not shrunk to the bare title bar while it was hidden.
+    EXPECT_EQ(sub->size(), outer);
     window.reset();
     Editors::SetHost(&fakes.host);
 }
