@@ -34,6 +34,9 @@ QString builtInText(int number) {
     case 13:
         return QStringLiteral("Der Modus <%s> für den Sensor <%s> wird nicht unterstützt. "
                               "Die automatische Sensormode-Erkennung wird aktiviert.");
+    // Not in the original table: a file that could not be written used to be
+    // reported as saved.
+    case 14: return QStringLiteral("Die Datei <%s> konnte nicht geschrieben werden.");
     case 20: return QStringLiteral("Ungültige Datendatei!");
     default: return QString();
     }

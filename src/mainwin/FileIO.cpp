@@ -25,6 +25,7 @@ namespace {
 
 const int MessageTypeMismatch = 7;
 const int MessageInvalidFile = 20;
+const int MessageNotWritten = 14;
 const int ButtonsYesNo = 4;
 const QString IdKey = QStringLiteral("ID");   // the identification line names the sensor type
 
@@ -124,7 +125,7 @@ bool SaveParameterFile(bool /*askForName: the name is always asked for*/) {
 
     ParameterFileWriter writer(fileName);
     if (!writer.Open()) {
-        ShowMessage(MessageInvalidFile);
+        ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, fileName);
         return false;
     }
     writer.WriteLine(ParameterFormat::VersionKey + QLatin1Char('=') + ParameterFormat::Magic);
@@ -137,7 +138,7 @@ bool SaveParameterFile(bool /*askForName: the name is always asked for*/) {
     if (!writer.Commit()) {
         // Nothing was saved: the changes must still be offered for saving.
         s.DataChanged = changed;
-        ShowMessage(MessageInvalidFile);
+        ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, fileName);
         return false;
     }
     AddRecentFile(fileName);

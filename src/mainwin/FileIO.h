@@ -13,7 +13,7 @@ namespace FileIO {
 
 // Writes the current data set to a file the user chooses in the save dialog
 // (the dialog is always shown). False when the user cancelled or the file
-// could not be written; a failed save says so (message 20), leaves any old
+// could not be written; a failed save says so (message 14), leaves any old
 // file as it was and the data set marked as changed.
 bool SaveParameterFile(bool askForName);
 

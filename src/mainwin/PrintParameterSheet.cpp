@@ -20,7 +20,7 @@
 namespace PrintData {
 namespace {
 
-const int MessageNotWritten = 20;
+const int MessageNotWritten = 14;
 const QString ExportFilter = QStringLiteral("Textdatei (*.TXT)|*.TXT|CSV Datei (*.CSV)|*.CSV");
 const QString ExportExtension = QStringLiteral("TXT");
 const QString PdfFilter = QStringLiteral("PDF Datei (*.PDF)|*.PDF");
@@ -73,14 +73,15 @@ void printSheet(bool showDialog) {
     if (!choosePrinter(printer, showDialog)) return;
 
     QPainter painter;
+    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     if (!painter.begin(&printer)) {
-        ShowMessage(MessageNotWritten);
+        ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, target);
         return;
     }
     PainterCanvas page(painter, printer);
     PainterHeaderArt art(page);
     PrintSheet(page, art, comment);
-    if (!painter.end()) ShowMessage(MessageNotWritten);
+    if (!painter.end()) ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, target);
 }
 
 // Written beside the chosen name and put in its place only when complete,
@@ -94,7 +95,7 @@ void exportSheet() {
         ExportSheet(file, IsCsvName(chosen.fileName));
         written = file.commit();
     }
-    if (!written) ShowMessage(MessageNotWritten);
+    if (!written) ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, chosen.fileName);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace PrintData {
 // the user names. Otherwise the sheet is exported to a text or CSV file
 // chosen in the export dialog (its name decides the form). Cancelling any
 // dialog ends the command without output; a sheet that cannot be written is
-// reported (message 20) and leaves no half-written export behind.
+// reported (message 14) and leaves no half-written export behind.
 void PrintParameterSheet(bool showDialog, bool toPrinter);
 
 // Whether the machine has a printer at all (tests replace the answer; an

@@ -37,7 +37,7 @@ TEST(Message, BuiltInTextsFilledAndExpanded) {
         {1, 5, std::nullopt, "Der Sensor konnte nicht initialisiert werden!", 37},
         {20, 64, std::nullopt, "Ungültige Datendatei!", 96},
         {99, std::nullopt, std::nullopt, "Programmfehler! Fehlernummer 99", 32},
-        {14, 0, std::nullopt, "Programmfehler! Fehlernummer 14", 32},   // 14 to 19 have no text
+        {15, 0, std::nullopt, "Programmfehler! Fehlernummer 15", 32},   // 15 to 19 have no text
     }, "ZELVO 8200");
 }
 

@@ -259,7 +259,9 @@ TEST_F(ParameterFileFixture, FailedSaveKeepsTheOldFileAndTheChanges) {
 
         EXPECT_TRUE(Sensor::State().DataChanged) << c.name;
         ASSERT_EQ(messages.count(), shownBefore + 1) << c.name;
-        EXPECT_EQ(messages.shown().last().text, "Ungültige Datendatei!") << c.name;
+        EXPECT_EQ(messages.shown().last().text,
+                  "Die Datei <" + FileIO::SaveFileName(c.chosen) + "> konnte nicht geschrieben werden.")
+            << c.name;
     }
     QFile old(moved + "/data.zlv");
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));

@@ -73,5 +73,5 @@ TEST_F(ParameterFilesWindow, CloseIsRefusedWhenTheChangesCannotBeSaved) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(Sensor::State().DataChanged);
     ASSERT_EQ(messages.count(), 2);
-    EXPECT_EQ(messages.shown().last().text, "Ungültige Datendatei!");
+    EXPECT_TRUE(messages.shown().last().text.endsWith("konnte nicht geschrieben werden."));
 }

@@ -365,7 +365,7 @@ TEST_F(SheetCommandTest, UnwritableExportIsReportedAndLeavesNoFile) {
     PrintData::PrintParameterSheet(true, false);
     EXPECT_FALSE(QFile::exists(path));
     ASSERT_EQ(boxes.count(), 1);
-    EXPECT_EQ(boxes.shown().first().text, "Ungültige Datendatei!");
+    EXPECT_EQ(boxes.shown().first().text, "Die Datei <" + path + "> konnte nicht geschrieben werden.");
 }
 
 TEST_F(SheetCommandTest, PrintingWithoutPrinterWritesAPdfAfterTheComment) {
