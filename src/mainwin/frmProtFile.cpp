@@ -148,6 +148,11 @@ QGroupBox* frmProtFile::buildFormatFrame() {
     grid->addWidget(btMacro[1], 1, 2);
     grid->addWidget(lblLines, 2, 0);
     grid->addWidget(txtLines, 2, 1, Qt::AlignLeft);
+    // The templates read as macro names ("SEITE: <Seite>  DATUM: <Datum>"): room for a typical one.
+    const int templateWidth = txtTitle->fontMetrics().horizontalAdvance(QString(34, QLatin1Char('x')));
+    txtTitle->setMinimumWidth(templateWidth);
+    txtData->setMinimumWidth(templateWidth);
+    grid->setColumnStretch(1, 1);
     frameOutputFormat = frame("frameOutputFormat", QStringLiteral("Ausgabeformat"), grid, this);
     return frameOutputFormat;
 }
