@@ -5,10 +5,20 @@
 #include "mainwin/SensorEditors.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    // Standard buttons (Ja/Nein, Abbrechen) speak the system's language, as
+    // they did on the platform the program comes from, when Qt's own
+    // translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     RegisterSensorEditors();
     Sensor::InstallPollCycle();
     return MainModule::Main([] {
