@@ -191,11 +191,10 @@ inline void ExpectTextsShownWhole(QWidget* window) {
 
 // --- the window ------------------------------------------------------------------------
 
-// An editor window on a fake sensor; SensorLink is the fake that answers it.
-template <class Editor, class SensorLink = FakeSensor>
-class EditorWindowTest : public ::testing::Test {
+// An editor window read from the sensor a derived fixture installs, and shown.
+template <class Editor>
+class EditorWindowFixture : public ::testing::Test {
 protected:
-    EditorWindowTest() { Editors::SetLink(&sensor); }
     void TearDown() override {
         window.reset();
         PrintData::ResetExportStateForTests();
@@ -203,13 +202,13 @@ protected:
         Sensor::ResetStateForTests();
     }
 
-    // A new window on a sensor of that type with those answers, read and
-    // shown; what reading and showing sent and displayed is forgotten.
-    void Show(const QString& sensorType, const QHash<QString, QString>& answers) {
+    // A new window, read and shown; ready sets up the program state and the
+    // sensor after the state is reset and before the window is made. What
+    // showing displayed is forgotten.
+    void ShowWindow(const std::function<void()>& ready) {
         window.reset();
         Sensor::ResetStateForTests();
-        Sensor::State().SensorType = sensorType;
-        sensor.values = answers;
+        ready();
         window = std::make_unique<Editor>();
         window->SetProgress(&fakes.progress);
         window->Init();
@@ -217,15 +216,33 @@ protected:
         window->Show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        sensor.take();
         fakes.display.calls.clear();
         fakes.host.quickHelp.clear();
     }
 
-    const QString& value(int record) const { return window->Model()[record].Value; }
-
     TempWindowsFolder windows;
-    InstalledFakes fakes;   // its sensor is replaced by this one
-    SensorLink sensor;
+    InstalledFakes fakes;
     std::unique_ptr<Editor> window;
+};
+
+// An editor window on a fake plain-command sensor; SensorLink is the fake
+// that answers it.
+template <class Editor, class SensorLink = FakeSensor>
+class EditorWindowTest : public EditorWindowFixture<Editor> {
+protected:
+    EditorWindowTest() { Editors::SetLink(&sensor); }   // in place of the fakes' own sensor
+
+    // A new window on a sensor of that type with those answers, read and
+    // shown; what reading and showing sent and displayed is forgotten.
+    void Show(const QString& sensorType, const QHash<QString, QString>& answers) {
+        this->ShowWindow([&] {
+            Sensor::State().SensorType = sensorType;
+            sensor.values = answers;
+        });
+        sensor.take();
+    }
+
+    const QString& value(int record) const { return this->window->Model()[record].Value; }
+
+    SensorLink sensor;
 };

@@ -59,7 +59,7 @@ void frmQF8200Echo::readdata(std::optional<int> source) {
     if (transfers_.ReadAll(source, Progress())) {
         Editors::ShowIt().EnableSwitch(0, DisplayTrue);
         if (!AnalogVariant()) EnableSecondSwitchPoints(echo_.Taught());
-        if (Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+        Editors::RedrawShowIt();
         if (Loaded() && tabData->currentIndex() == InfoPage) ShowSensorInfo();
     }
     fillingAll_ = false;

@@ -80,10 +80,7 @@ QLabel* operatingModePicture(QWidget* parent, const char* name, int x, int y) {
 }
 
 QLabel* displayLabel(QWidget* parent, const char* name, QRect rect) {
-    QLabel* shown = untranslated(MakeLabel(parent, name, "", rect));
-    shown->setFrameShape(QFrame::StyledPanel);
-    shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return shown;
+    return untranslated(MakeDisplayLabel(parent, name, rect));
 }
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption, QRect rect) {
@@ -237,17 +234,18 @@ void frmQF8200Echo::BuildEvaluationPage() {
     f = frameEvalMethod;
     // Filled in the language and variant by FillEvalMethod.
     cmbEvalMethod = untranslated(MakeList(f, "cmbEvalMethod", {}, {LabelX, row(0) - 1, 205, RowHeight + 2}));
-    lblWeight = MakeLabel(f, "lblWeight", "Gewicht", label(1));
-    txtWeight = MakeTextBox(f, "txtWeight", value(1));
-    lblMCount = MakeLabel(f, "lblMCount", "Messwerte", label(1));
-    txtMCount = MakeTextBox(f, "txtMCount", value(1));
-    lblNCount = MakeLabel(f, "lblNCount", "Ungültige Werte", label(2));
-    txtNCount = MakeTextBox(f, "txtNCount", value(2));
-    lblDiff = MakeLabel(f, "lblDiff", "Abweichung", label(2));
-    txtDiff = MakeTextBox(f, "txtDiff", value(2));
-    lblDiffPercent = untranslated(MakeLabel(f, "lblDiffPercent", "%", unit(2)));
-    lblThreshold = MakeLabel(f, "lblThreshold", "Verwerfungszähler", label(3));
-    txtThreshold = MakeTextBox(f, "txtThreshold", value(3));
+    EvalMethodFields& m = MethodFields;
+    m.lblWeight = MakeLabel(f, "lblWeight", "Gewicht", label(1));
+    m.txtWeight = MakeTextBox(f, "txtWeight", value(1));
+    m.lblMCount = MakeLabel(f, "lblMCount", "Messwerte", label(1));
+    m.txtMCount = MakeTextBox(f, "txtMCount", value(1));
+    m.lblNCount = MakeLabel(f, "lblNCount", "Ungültige Werte", label(2));
+    m.txtNCount = MakeTextBox(f, "txtNCount", value(2));
+    m.lblDiff = MakeLabel(f, "lblDiff", "Abweichung", label(2));
+    m.txtDiff = MakeTextBox(f, "txtDiff", value(2));
+    m.lblDiffPercent = untranslated(MakeLabel(f, "lblDiffPercent", "%", unit(2)));
+    m.lblThreshold = MakeLabel(f, "lblThreshold", "Verwerfungszähler", label(3));
+    m.txtThreshold = MakeTextBox(f, "txtThreshold", value(3));
     LayoutEvalMethod();
 }
 
@@ -385,18 +383,19 @@ void frmQF8200Echo::BuildInfoPage() {
 }
 
 void frmQF8200Echo::BindControls() {
+    const EvalMethodFields& m = MethodFields;
     for (auto [box, id] : std::initializer_list<std::pair<QLineEdit*, int>>{
              {txtReducedRange, IdRR}, {txtBlindrange, IdBR}, {txtTemperatureOffset, IdTO}, {txtCycle, IdCCT},
-             {txtSound, IdVS0}, {txtFiltertimeout, IdFTO}, {txtNCount, IdMXN_N}, {txtMCount, IdMXN_M},
+             {txtSound, IdVS0}, {txtFiltertimeout, IdFTO}, {m.txtNCount, IdMXN_N}, {m.txtMCount, IdMXN_M},
              {txtSwitchDis11, IdSD1}, {txtSwitchDis12, IdSD12}, {txtSwitchHys1, IdSH1}, {txtConFilter1[0], IdCON1},
              {txtConFilter1[1], IdCOF1}, {txtSwitchDis21, IdSD2}, {txtSwitchDis22, IdSD22}, {txtSwitchHys2, IdSH2},
              {txtConFilter2[0], IdCON2}, {txtConFilter2[1], IdCOF2}, {txtNEvalDis, IdA1}, {txtFEvalDis, IdA2}})
         BindTextBox(box, id, id);
     // The method's hidden fields commit the method; the weight is the
     // low-pass method's use of the count M.
-    BindTextBox(txtThreshold, IdMXN_N, IdEVM);
-    BindTextBox(txtDiff, IdMXN_M, IdEVM);
-    BindTextBox(txtWeight, IdWeight, IdMXN_M);
+    BindTextBox(m.txtThreshold, IdMXN_N, IdEVM);
+    BindTextBox(m.txtDiff, IdMXN_M, IdEVM);
+    BindTextBox(m.txtWeight, IdWeight, IdMXN_M);
 
     for (auto [combo, id] : std::initializer_list<std::pair<QComboBox*, int>>{
              {cmbBurst, IdCBT}, {cmbEchoError, IdBITS}, {cmbFailSafe, IdFSF}, {cmbSwitchMode1, IdOM1},
@@ -448,6 +447,7 @@ void frmQF8200Echo::BindControls() {
 }
 
 void frmQF8200Echo::BindHelp() {
+    const EvalMethodFields& m = MethodFields;
     for (QWidget* frame : {frameMeasurement, frameEvaluate, frameEvalMethod, frameSwitch1, frameSwitch2})
         BindFrameHelp(frame, 0);
     BindHoverHelp(lblSound, IdSoundHeading);
@@ -457,8 +457,8 @@ void frmQF8200Echo::BindHelp() {
              {lblSound0, txtSound}, {lblms, txtSound}, {lblTemp, txtTemperatureOffset}, {lblBlindrange, txtBlindrange},
              {lblMMBlindrange, txtBlindrange}, {lblReducedRange, txtReducedRange}, {lblCycle, txtCycle},
              {lblCycleTime, txtCycle}, {lblBurst, cmbBurst}, {lblSens, cmbSens}, {lblFiltertimeout, txtFiltertimeout},
-             {lblFailSafe, cmbFailSafe}, {lblEchoError, cmbEchoError}, {lblDiff, txtDiff}, {lblDiffPercent, txtDiff},
-             {lblWeight, txtWeight}, {lblMCount, txtMCount}, {lblNCount, txtNCount}, {lblThreshold, txtThreshold},
+             {lblFailSafe, cmbFailSafe}, {lblEchoError, cmbEchoError}, {m.lblDiff, m.txtDiff}, {m.lblDiffPercent, m.txtDiff},
+             {m.lblWeight, m.txtWeight}, {m.lblMCount, m.txtMCount}, {m.lblNCount, m.txtNCount}, {m.lblThreshold, m.txtThreshold},
              {lblSwitchDis11, txtSwitchDis11}, {lblSwitchDis12, txtSwitchDis12}, {lblSwitchDis21, txtSwitchDis21},
              {lblSwitchDis22, txtSwitchDis22}, {lblSwitchHys1, txtSwitchHys1}, {lblSwitchHys2, txtSwitchHys2},
              {lblSDis1[0], txtSwitchDis11}, {lblSDis1[1], txtSwitchDis12}, {lblSDis1[2], txtSwitchHys1},

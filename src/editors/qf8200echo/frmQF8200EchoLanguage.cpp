@@ -2,6 +2,7 @@
 // every caption, tab and list of the window by the control's name, with the
 // design texts kept in the controls' tags; the status texts of the sensor's
 // answers; the evaluation methods.
+#include "editors/common/EditorControls.h"
 #include "editors/qf8200echo/QF8200EchoTable.h"
 #include "editors/qf8200echo/frmQF8200Echo.h"
 #include "frame/Combo_Utils.h"
@@ -23,6 +24,8 @@ void frmQF8200Echo::SetLanguage() {
     FillEvalMethod();
     // The taught mode is shown by the name of a list entry.
     if (echo_.Has(QF8200Echo::TOPM)) FillForm(Model()[QF8200Echo::TOPM]);
+    // A translation may be longer than the design text.
+    EditorControls::FitAllToText(this);
 }
 
 void frmQF8200Echo::FillEvalMethod() {

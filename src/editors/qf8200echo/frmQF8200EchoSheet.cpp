@@ -26,11 +26,6 @@ void title(const QGroupBox* frame, const QString& value = QString()) {
     Line(CaptionOf(frame), value);
 }
 
-// A line only while the window shows the field's label.
-void lineWhileShown(const QLabel* label, const QLineEdit* box) {
-    if (!label->isHidden()) Line(CaptionOf(label), TextOf(box));
-}
-
 }  // namespace
 
 void frmQF8200Echo::PrintData() {
@@ -50,11 +45,7 @@ void frmQF8200Echo::PrintData() {
     Line(CaptionOf(lblEchoError), EntryOf(cmbEchoError));
 
     title(frameEvalMethod, EntryOf(cmbEvalMethod));
-    lineWhileShown(lblDiff, txtDiff);
-    lineWhileShown(lblWeight, txtWeight);
-    lineWhileShown(lblThreshold, txtThreshold);
-    lineWhileShown(lblMCount, txtMCount);
-    lineWhileShown(lblNCount, txtNCount);
+    EvalMethodLines(MethodFields);
 
     // The teach-in state as "Ja" or "Nein" of the hidden list.
     const QCheckBox* teachIn = AnalogVariant() ? chkUseTeachInAnalog : chkUseTeachIn;

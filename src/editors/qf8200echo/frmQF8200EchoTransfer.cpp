@@ -3,6 +3,7 @@
 // the list handlers whose layout follows every shown value.
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DisplayWindowLink.h"
+#include "editors/common/EditorControls.h"
 #include "editors/common/Hourglass.h"
 #include "editors/common/TemperatureTexts.h"
 #include "editors/common/TypedInput.h"
@@ -29,16 +30,11 @@
 #include <climits>
 #include <cmath>
 
+using EditorControls::SelectEntry;
 using namespace QF8200Echo;
 namespace V = EchoValues;
 
 namespace {
-
-
-// An index outside the list leaves the list as it was.
-void setIndex(QComboBox* list, std::optional<int> index) {
-    if (index && *index >= 0 && *index < list->count()) list->setCurrentIndex(*index);
-}
 
 int wholeNumber(const QString& value) {
     const double number = std::nearbyint(NumberFormat::LeadingNumber(value));
@@ -102,8 +98,8 @@ void frmQF8200Echo::FillForm(ParamRec& rec) {
     case IdCCT: whole(txtCycle); break;
     case IdA1: whole(txtNEvalDis); break;
     case IdA2: whole(txtFEvalDis); break;
-    case IdOM1: setIndex(cmbSwitchMode1, ValueTexts::ShowListIndex(value)); break;
-    case IdOM2: setIndex(cmbSwitchMode2, ValueTexts::ShowListIndex(value)); break;
+    case IdOM1: SelectEntry(cmbSwitchMode1, ValueTexts::ShowListIndex(value)); break;
+    case IdOM2: SelectEntry(cmbSwitchMode2, ValueTexts::ShowListIndex(value)); break;
     case IdOPM1:
     case IdOPM2:
         // On an analogue sensor the cell of OPM1 holds the analogue output's mode.
@@ -115,7 +111,7 @@ void frmQF8200Echo::FillForm(ParamRec& rec) {
         break;
     case IdFSF: {
         const std::optional<int> mode = ValueTexts::ShowListIndex(value.left(1));
-        setIndex(cmbFailSafe, mode);
+        SelectEntry(cmbFailSafe, mode);
         if (mode) Editors::ShowIt().SetErrorMode(0, *mode);
         break;
     }
@@ -127,13 +123,13 @@ void frmQF8200Echo::FillForm(ParamRec& rec) {
         break;
     case IdMXN_N: {
         const bool mean = echo_[EVM].Value == QLatin1String("MXN");
-        txtNCount->setText(mean ? value : QStringLiteral("2"));
+        MethodFields.txtNCount->setText(mean ? value : QStringLiteral("2"));
         break;
     }
     case IdMXN_M: {
         const bool mean = echo_[EVM].Value == QLatin1String("MXN");
-        txtWeight->setText(value);
-        txtMCount->setText(mean ? value : QStringLiteral("5"));
+        MethodFields.txtWeight->setText(value);
+        MethodFields.txtMCount->setText(mean ? value : QStringLiteral("5"));
         break;
     }
     case IdBITS: ShowOptionBits(rec); break;
@@ -153,7 +149,7 @@ void frmQF8200Echo::FillForm(ParamRec& rec) {
     case IdPOTI2: ShowBeamWidth(rec); break;
     default: break;
     }
-    if (isSwitchPoint(index) && Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+    if (isSwitchPoint(index)) Editors::RedrawShowIt();
 }
 
 void frmQF8200Echo::ShowOptionBits(const ParamRec& rec) {
@@ -200,12 +196,12 @@ void frmQF8200Echo::ShowBeamWidth(const ParamRec& rec) {
 // --- list handlers' layout parts ----------------------------------------------
 
 void frmQF8200Echo::LayoutEvalMethod() {
-    ShowControls({lblDiff, lblDiffPercent, txtDiff, lblWeight, txtWeight, lblThreshold, txtThreshold, lblMCount,
-                  txtMCount, lblNCount, txtNCount},
+    ShowControls({MethodFields.lblDiff, MethodFields.lblDiffPercent, MethodFields.txtDiff, MethodFields.lblWeight, MethodFields.txtWeight, MethodFields.lblThreshold, MethodFields.txtThreshold, MethodFields.lblMCount,
+                  MethodFields.txtMCount, MethodFields.lblNCount, MethodFields.txtNCount},
                  false);
     const EchoLayout::MethodFields fields = EchoLayout::EvalMethodFields(ComboGetItemData(cmbEvalMethod));
-    ShowControls({lblWeight, txtWeight}, fields.weight);
-    ShowControls({lblMCount, txtMCount, lblNCount, txtNCount}, fields.counts);
+    ShowControls({MethodFields.lblWeight, MethodFields.txtWeight}, fields.weight);
+    ShowControls({MethodFields.lblMCount, MethodFields.txtMCount, MethodFields.lblNCount, MethodFields.txtNCount}, fields.counts);
 }
 
 void frmQF8200Echo::LayoutOutputMode(int output) {
@@ -271,7 +267,7 @@ void frmQF8200Echo::WriteToSensor(int index) {
     transfers_.WriteAndReadBack(index);
     if (isSwitchPoint(index) || index == BITS) {
         if (!AnalogVariant()) EnableSecondSwitchPoints(chkUseTeachIn->isChecked());
-        if (Editors::ShowIt().Loaded()) Editors::ShowIt().Update();
+        Editors::RedrawShowIt();
     }
     if (beam) {
         beamWriting_ = false;
@@ -333,7 +329,7 @@ std::optional<QString> frmQF8200Echo::ComposeEvalMethod() {
     const int method = ComboGetItemData(cmbEvalMethod);
     // The mean starts with its default count M, written before the method.
     if (method == 3) {
-        txtMCount->setText(QStringLiteral("5"));
+        MethodFields.txtMCount->setText(QStringLiteral("5"));
         PutData(IdMXN_M, true);
     }
     return V::EvalMethodWord(method);
@@ -342,17 +338,17 @@ std::optional<QString> frmQF8200Echo::ComposeEvalMethod() {
 std::optional<QString> frmQF8200Echo::ComposeMCount() {
     switch (ComboGetItemData(cmbEvalMethod)) {
     case 2: {
-        const std::optional<QString> weight = V::ComposeWeight(txtWeight->text());
-        if (weight) txtWeight->setText(*weight);
+        const std::optional<QString> weight = V::ComposeWeight(MethodFields.txtWeight->text());
+        if (weight) MethodFields.txtWeight->setText(*weight);
         return weight;
     }
     case 3: {
-        const std::optional<QString> m = V::ComposeMCount(txtMCount->text());
+        const std::optional<QString> m = V::ComposeMCount(MethodFields.txtMCount->text());
         if (!m) return std::nullopt;
-        txtMCount->setText(*m);
+        MethodFields.txtMCount->setText(*m);
         // N must stay below the new M / 2: a lower N is written first.
         if (const std::optional<QString> n = V::NCountBelowHalf(echo_[MXN_N].Value, *m)) {
-            txtNCount->setText(*n);
+            MethodFields.txtNCount->setText(*n);
             PutData(IdMXN_N, true);
         }
         return m;
@@ -363,11 +359,11 @@ std::optional<QString> frmQF8200Echo::ComposeMCount() {
 
 std::optional<QString> frmQF8200Echo::ComposeNCount() {
     if (ComboGetItemData(cmbEvalMethod) != 3) return QStringLiteral("0");
-    std::optional<QString> n = V::ComposeNCount(txtNCount->text());
+    std::optional<QString> n = V::ComposeNCount(MethodFields.txtNCount->text());
     if (!n) return std::nullopt;
     if (const std::optional<QString> lowered = V::NCountBelowHalf(*n, echo_[MXN_M].Value)) {
         n = lowered;
-        txtNCount->setText(*n);
+        MethodFields.txtNCount->setText(*n);
     }
     return n;
 }

@@ -12,8 +12,6 @@ namespace {
 using namespace QF8200Echo;
 using QF8200EchoCommitTest = QF8200EchoWindowTest;
 
-enum class Then { Enter, Leave };
-
 // The user drags a slider to a position and lets go.
 void drag(QSlider* slider, int position) {
     slider->setSliderPosition(position);
@@ -22,43 +20,40 @@ void drag(QSlider* slider, int position) {
 
 TEST_F(QF8200EchoCommitTest, TypedValues) {
     struct Case {
-        QLineEdit* frmQF8200Echo::*box;
+        const char* box;
         const char* typed;
         Then then;
         QStringList requests;
         const char* shownAfter;
     } const cases[] = {
-        {&frmQF8200Echo::txtSwitchDis11, "600", Then::Leave, {"WM,WXE7,0258", "RM,WXE7"}, "600"},
-        {&frmQF8200Echo::txtSwitchDis11, "0500", Then::Enter, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
-        {&frmQF8200Echo::txtSwitchDis11, "500", Then::Enter, {}, "500"},        // unchanged
+        {"txtSwitchDis11", "600", Then::Leave, {"WM,WXE7,0258", "RM,WXE7"}, "600"},
+        {"txtSwitchDis11", "0500", Then::Enter, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
+        {"txtSwitchDis11", "500", Then::Enter, {}, "500"},        // unchanged
         // Refused by the rule: the record's own value is written and read back.
-        {&frmQF8200Echo::txtSwitchDis11, "50", Then::Leave, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
+        {"txtSwitchDis11", "50", Then::Leave, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
         // Input that cannot be written leaves the sensor alone.
-        {&frmQF8200Echo::txtSwitchDis11, "", Then::Enter, {}, "500"},
-        {&frmQF8200Echo::txtSwitchDis11, "viel", Then::Leave, {}, "500"},
-        {&frmQF8200Echo::txtSwitchDis11, "600,DEF", Then::Leave, {}, "500"},
-        {&frmQF8200Echo::txtSwitchDis21, "70000", Then::Enter, {}, "1000"},     // no word holds it
-        {&frmQF8200Echo::txtSound, "343,5", Then::Enter, {"WM,WXEF,862E", "RM,WXEF"}, "343,5"},
-        {&frmQF8200Echo::txtSound, "343.5", Then::Enter, {}, "343,2"},          // no German number
-        {&frmQF8200Echo::txtTemperatureOffset, "-2,5", Then::Leave, {"WM,WXE11,FFE7", "RM,WXE11"}, "-2,5"},
-        {&frmQF8200Echo::txtMCount, "12", Then::Enter, {"WM,WXE20,0008", "RM,WXE20"}, "8"},
-        {&frmQF8200Echo::txtNCount, "3", Then::Enter, {}, "2"},                 // 3 of 5 is too many: 2 is held
-        {&frmQF8200Echo::txtCycle, "20", Then::Enter, {"WM,WXE19,0014", "RM,WXE19"}, "20"},
+        {"txtSwitchDis11", "", Then::Enter, {}, "500"},
+        {"txtSwitchDis11", "viel", Then::Leave, {}, "500"},
+        {"txtSwitchDis11", "600,DEF", Then::Leave, {}, "500"},
+        {"txtSwitchDis21", "70000", Then::Enter, {}, "1000"},     // no word holds it
+        {"txtSound", "343,5", Then::Enter, {"WM,WXEF,862E", "RM,WXEF"}, "343,5"},
+        {"txtSound", "343.5", Then::Enter, {}, "343,2"},          // no German number
+        {"txtTemperatureOffset", "-2,5", Then::Leave, {"WM,WXE11,FFE7", "RM,WXE11"}, "-2,5"},
+        {"txtMCount", "12", Then::Enter, {"WM,WXE20,0008", "RM,WXE20"}, "8"},
+        {"txtNCount", "3", Then::Enter, {}, "2"},                 // 3 of 5 is too many: 2 is held
+        {"txtCycle", "20", Then::Enter, {"WM,WXE19,0014", "RM,WXE19"}, "20"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         open();
-        QLineEdit* box = window.get()->*c.box;
-        type(box, c.typed);
-        if (c.then == Then::Enter) QTest::keyClick(box, Qt::Key_Return);
-        else box->clearFocus();
+        QLineEdit* box = window->findChild<QLineEdit*>(c.box);
+        type(box, c.typed, c.then);
         EXPECT_EQ(sensor.take(), c.requests);
         EXPECT_EQ(box->text(), c.shownAfter);
         EXPECT_EQ(Sensor::State().DataChanged, !c.requests.isEmpty());
     }
     monitor.clear();
-    type(window->txtConFilter1[1], "7");
-    QTest::keyClick(window->txtConFilter1[1], Qt::Key_Return);
+    type(window->txtConFilter1[1], "7", Then::Enter);
     EXPECT_EQ(sensor.take(), QStringList({"WM,XE25,07", "RM,XE25"}));
     EXPECT_EQ(monitor, QStringList({"W: COF1,7", "W: COF1", "R: 7"}));
 }
@@ -81,7 +76,7 @@ TEST_F(QF8200EchoCommitTest, ListsAndTheTeachInBox) {
     for (const Case& c : cases) {
         open();
         QComboBox* list = window.get()->*c.list;
-        choose(list, c.index);
+        Choose(list, c.index);
         EXPECT_EQ(sensor.take(), c.requests) << list->objectName().toStdString();
     }
     EXPECT_EQ(record(EVM).Value, "0");   // "NONE" as the sensor reads it back
@@ -104,20 +99,19 @@ TEST_F(QF8200EchoCommitTest, ListsAndTheTeachInBox) {
 
 TEST_F(QF8200EchoCommitTest, ChoosingTheMeanWritesItsCountsFirst) {
     open(false, true, {{"XE1E", "00"}, {"WXE20", "0008"}, {"XE1F", "03"}});
-    choose(window->cmbEvalMethod, 1);   // "Mittelwert"
+    Choose(window->cmbEvalMethod, 1);   // "Mittelwert"
     // A new method re-reads its counts: EVM, then MXN_M and MXN_N.
     EXPECT_EQ(sensor.take(), QStringList({"WM,XE1F,02", "RM,XE1F", "WM,WXE20,0005", "RM,WXE20", "WM,XE1E,02",
                                           "RM,XE1E", "RM,WXE20", "RM,XE1F"}));
-    EXPECT_EQ(window->txtMCount->text(), "5");
-    EXPECT_EQ(window->txtNCount->text(), "2");
-    EXPECT_FALSE(window->txtNCount->isHidden());
+    EXPECT_EQ(window->MethodFields.txtMCount->text(), "5");
+    EXPECT_EQ(window->MethodFields.txtNCount->text(), "2");
+    EXPECT_FALSE(window->MethodFields.txtNCount->isHidden());
 
     // The low-pass weight of an analogue sensor is limited to 1 ... 1000.
     open(true, true, {{"XE1E", "03"}});
-    type(window->txtWeight, "5000");
-    QTest::keyClick(window->txtWeight, Qt::Key_Return);
+    type(window->MethodFields.txtWeight, "5000", Then::Enter);
     EXPECT_EQ(sensor.take(), QStringList({"WM,WXE20,03E8", "RM,WXE20"}));
-    EXPECT_EQ(window->txtWeight->text(), "1000");
+    EXPECT_EQ(window->MethodFields.txtWeight->text(), "1000");
     // A stored low-pass filter shows as none on a switch sensor, which has none.
     open(false, true, {{"XE1E", "03"}});
     EXPECT_EQ(window->cmbEvalMethod->currentText(), "Keine");
@@ -126,8 +120,7 @@ TEST_F(QF8200EchoCommitTest, ChoosingTheMeanWritesItsCountsFirst) {
 TEST_F(QF8200EchoCommitTest, AReadBackWithoutAnswerKeepsTheWrittenValue) {
     sensor.silent.insert("RM,WXE7");
     ScriptedMessages boxes;
-    type(window->txtSwitchDis11, "600");
-    QTest::keyClick(window->txtSwitchDis11, Qt::Key_Return);
+    type(window->txtSwitchDis11, "600", Then::Enter);
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.shown()[0].text.contains("Befehl <SD1> Fehler <TIMEOUT>"));
     EXPECT_EQ(record(SD1).Value, "600");
@@ -136,8 +129,7 @@ TEST_F(QF8200EchoCommitTest, AReadBackWithoutAnswerKeepsTheWrittenValue) {
 
 TEST_F(QF8200EchoCommitTest, OfflineEditsStayInTheEditor) {
     Sensor::State().OfflineMode = true;
-    type(window->txtSwitchDis11, "0600");
-    QTest::keyClick(window->txtSwitchDis11, Qt::Key_Return);
+    type(window->txtSwitchDis11, "0600", Then::Enter);
     EXPECT_TRUE(sensor.take().isEmpty());
     EXPECT_TRUE(Sensor::State().DataChanged);
     EXPECT_EQ(record(SD1).Value, "0600");
@@ -150,7 +142,7 @@ TEST_F(QF8200EchoCommitTest, SoundBeamChoicesAreWrittenOnTheNextTick) {
     showPageOf(window->cmbRange);
     window->rdSens[1]->click();
     EXPECT_EQ(sensor.take(), QStringList({"WM,XE1C,01", "RM,XE1C"}));
-    choose(window->cmbRange, 12);
+    Choose(window->cmbRange, 12);
     EXPECT_EQ(window->cmbSonicWidth->currentText(), "12");
     EXPECT_EQ(window->slideRange->value(), 52);
     EXPECT_TRUE(sensor.take().isEmpty());
@@ -169,7 +161,7 @@ TEST_F(QF8200EchoCommitTest, SoundBeamChoicesAreWrittenOnTheNextTick) {
     tick();
     EXPECT_TRUE(sensor.take().isEmpty());
 
-    choose(window->cmbSonicWidth, 8);   // below the axial width: takes it along
+    Choose(window->cmbSonicWidth, 8);   // below the axial width: takes it along
     EXPECT_EQ(window->cmbRange->currentText(), "8");
     tick();
     EXPECT_EQ(sensor.take(), QStringList({"WM,XE2F,08", "RM,XE2F", "WM,XE2E,08", "RM,XE2E"}));

@@ -3,25 +3,16 @@
 // (offscreen), with the main window, the display window, the progress
 // window and the traffic monitor replaced by recorders. German number
 // settings, as the sensor's users have them.
-#include "editors/common/EditorFakes.h"
-#include "editors/common/RWState.h"
+#include "editors/EditorTestSupport.h"
 #include "editors/qf8200echo/EchoFakeSensor.h"
 #include "editors/qf8200echo/QF8200EchoTable.h"
 #include "editors/qf8200echo/frmQF8200Echo.h"
 #include "frame/TempProgramFolder.h"
-#include "link/SensorState.h"
 #include "link/TrafficLog.h"
 #include "platform/ProfileString.h"
-#include "support/TempWindowsFolder.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QLocale>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <memory>
 
 // The input rules the tests rely on.
 inline const QByteArray EchoTestRules = "[frmQF8200Echo]\r\n"
@@ -29,7 +20,7 @@ inline const QByteArray EchoTestRules = "[frmQF8200Echo]\r\n"
                                         "SH1=$(Hysteresis)\r\n"
                                         "Hysteresis=DEFAULT=0..15\r\n";
 
-class QF8200EchoWindowTest : public ::testing::Test {
+class QF8200EchoWindowTest : public EditorWindowFixture<frmQF8200Echo> {
 protected:
     void SetUp() override {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -40,33 +31,22 @@ protected:
         open();
     }
     void TearDown() override {
-        window.reset();
+        EditorWindowFixture::TearDown();
         TrafficLog::SetSink({});
-        RWState::ResetForTests();
-        Sensor::ResetStateForTests();
         QLocale::setDefault(QLocale::c());
     }
 
     // A window on a sensor of that variant and software, with some cells changed.
     void open(bool analog = false, bool firmwareV2 = true, const QHash<QString, QString>& changes = {}) {
-        window.reset();
-        Sensor::ResetStateForTests();
-        Sensor::State().SensorType = analog ? "QE2000-62HN-IU" : "QE3000-62HN";
-        Sensor::State().SensorVersion = firmwareV2 ? "2.1" : "1.9";
-        Sensor::State().SensorRange = analog ? 2000 : 3000;
-        sensor.cells = EchoFakeSensor::Cells(analog);
-        for (auto it = changes.begin(); it != changes.end(); ++it) sensor.cells[it.key()] = it.value();
-        window = std::make_unique<frmQF8200Echo>();
-        window->SetProgress(&fakes.progress);
-        window->Init();
-        window->readdata();
-        window->Show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ShowWindow([&] {
+            Sensor::State().SensorType = analog ? "QE2000-62HN-IU" : "QE3000-62HN";
+            Sensor::State().SensorVersion = firmwareV2 ? "2.1" : "1.9";
+            Sensor::State().SensorRange = analog ? 2000 : 3000;
+            sensor.cells = EchoFakeSensor::Cells(analog);
+            sensor.cells.insert(changes);
+        });
         sensor.take();
         sensor.timeouts.clear();
-        fakes.display.calls.clear();
-        fakes.host.quickHelp.clear();
         monitor.clear();
     }
 
@@ -75,28 +55,16 @@ protected:
         for (int i = 0; i < int(window->picData.size()); ++i)
             if (window->picData[size_t(i)]->isAncestorOf(control)) window->tabData->setCurrentIndex(i);
     }
-    // The user types into a text box, replacing its text.
-    void type(QLineEdit* box, const QString& text) {
+    // The user types into a text box on its page, replacing its text.
+    void type(QLineEdit* box, const QString& text, std::optional<Then> then = std::nullopt) {
         showPageOf(box);
-        box->setFocus();
-        QApplication::processEvents();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-    // The user chooses a list entry.
-    void choose(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
+        Type(box, text, then);
     }
     const ParamRec& record(int index) const { return window->Echo()[index]; }
     // One tick of the window's 500 ms timer.
     void tick() { QMetaObject::invokeMethod(window->findChild<QTimer*>("timQuickHelp"), "timeout"); }
 
     TempProgramFolder program;
-    TempWindowsFolder windows;
-    InstalledFakes fakes;
     InstalledEchoSensor sensor;
     QStringList monitor;
-    std::unique_ptr<frmQF8200Echo> window;
 };

@@ -1,9 +1,7 @@
 // frmQF8200Echo's part of the parameter sheet: the lines the window's pages
 // give, in the order of the sheet, for either variant.
-#include "editors/common/PrintData.h"
 #include "editors/qf8200echo/QF8200EchoFixture.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QRadioButton>
 
@@ -11,37 +9,7 @@ namespace {
 
 using namespace QF8200Echo;
 
-class QF8200EchoSheetTest : public QF8200EchoWindowTest {
-protected:
-    void TearDown() override {
-        PrintData::ResetExportStateForTests();
-        QF8200EchoWindowTest::TearDown();
-    }
-
-    // The sheet as a text export, one "label|value" per line.
-    QStringList exported() {
-        QBuffer file;
-        file.open(QIODevice::WriteOnly);
-        PrintData::ResetExportStateForTests();
-        PrintData::ExportState().ExportFileNo = 1;
-        PrintData::ExportState().ExportFile = &file;
-        window->PrintData();
-        QStringList lines;
-        for (const QByteArray& line : file.data().split('\n')) {
-            const QString text = QString::fromLatin1(line).remove('\r');
-            lines.append(text.left(39).trimmed() + '|' + text.mid(39));
-        }
-        lines.removeLast();   // after the last line end
-        return lines;
-    }
-    // The title line after each empty line.
-    static QStringList sections(const QStringList& lines) {
-        QStringList titles;
-        for (int i = 0; i + 1 < lines.size(); ++i)
-            if (lines[i] == "|") titles.append(lines[i + 1].section('|', 0, 0));
-        return titles;
-    }
-};
+using QF8200EchoSheetTest = QF8200EchoWindowTest;
 
 TEST_F(QF8200EchoSheetTest, SwitchSensor) {
     const QStringList expected = {
@@ -57,14 +25,14 @@ TEST_F(QF8200EchoSheetTest, SwitchSensor) {
         "Schaltmodus|Öffner", "Einschaltverzug|0", "Ausschaltverzug|0", "Betriebsart|Hysteresebetrieb",
         "|", "Sensor Initialisierung|", "Zustand nach Reset|standard",
     };
-    EXPECT_EQ(exported(), expected);
+    EXPECT_EQ(ExportedSheet(*window), expected);
 }
 
 TEST_F(QF8200EchoSheetTest, AnalogSensorTaughtWithoutMethod) {
     open(true, true, {{"XE22", "08"}, {"XE1E", "00"}, {"XE2E", "00"}});
     window->rdSens[1]->setChecked(true);   // the beam widths set: still the sensitivity is printed
-    const QStringList lines = exported();
-    EXPECT_EQ(sections(lines), QStringList({"Messung", "Auswertung", "Auswertemethode", "Teach-In", "Analogausgang",
+    const QStringList lines = ExportedSheet(*window);
+    EXPECT_EQ(SheetSections(lines), QStringList({"Messung", "Auswertung", "Auswertemethode", "Teach-In", "Analogausgang",
                                             "Sensor Initialisierung"}));
     const int method = int(lines.indexOf("Auswertemethode|Keine"));
     ASSERT_GE(method, 0);

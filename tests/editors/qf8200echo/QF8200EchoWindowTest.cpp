@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -21,11 +20,6 @@ namespace {
 
 using namespace QF8200Echo;
 using QF8200EchoWindow = QF8200EchoWindowTest;
-
-void hover(QWidget* control, QPoint at = QPoint(1, 1)) {
-    QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(control, &move);
-}
 
 QStringList items(const QComboBox* list) {
     QStringList texts;
@@ -52,8 +46,8 @@ TEST_F(QF8200EchoWindow, LoadingShowsEverythingAndWritesNothing) {
     EXPECT_EQ(shown, QStringList({"343,2", "-5,0", "300", "Fensterbetrieb", "Fensterbetrieb", "15"}));
     EXPECT_EQ(window->slideSens->value(), 52);
     EXPECT_DOUBLE_EQ(window->picKeule->LengthFraction(), 0.68);   // axial width 8
-    EXPECT_TRUE(window->txtWeight->isHidden());
-    EXPECT_FALSE(window->txtMCount->isHidden());
+    EXPECT_TRUE(window->MethodFields.txtWeight->isHidden());
+    EXPECT_FALSE(window->MethodFields.txtMCount->isHidden());
 }
 
 TEST_F(QF8200EchoWindow, TheVariantDecidesTheSwitchPointPage) {
@@ -85,10 +79,10 @@ TEST_F(QF8200EchoWindow, OlderSoftwareHasNoBeamWidths) {
 }
 
 TEST_F(QF8200EchoWindow, OperatingModesLayTheirFieldsOut) {
-    choose(window->cmbOPMode1, 0);
+    Choose(window->cmbOPMode1, 0);
     EXPECT_FALSE(window->txtSwitchDis12->isEnabled() || window->lblSDis1[1]->isEnabled());
     EXPECT_TRUE(fakes.display.calls.contains("EnableSwitch(2,0)"));
-    choose(window->cmbOPMode2, 2);
+    Choose(window->cmbOPMode2, 2);
     EXPECT_FALSE(window->txtSwitchHys2->isEnabled());
     EXPECT_TRUE(window->txtSwitchDis22->isEnabled());
 }
@@ -100,13 +94,13 @@ TEST_F(QF8200EchoWindow, HoverAndListsShowTheQuickHelpMeant) {
     } const cases[] = {
         {window->lblSound, 1101},          {window->lblSound0, 4003},      {window->lblms, 4003},
         {window->lblTemperatureOffset, 1102}, {window->lblTemp, 4004},     {window->lblStartup, 4030},
-        {window->lblSDis1[3], 4012},       {window->lblsdis2[1], 4009},    {window->txtWeight, 4036},         {window->lblNCount, 4025},   {window->lblBurst, 4021},
+        {window->lblSDis1[3], 4012},       {window->lblsdis2[1], 4009},    {window->MethodFields.txtWeight, 4036},         {window->MethodFields.lblNCount, 4025},   {window->lblBurst, 4021},
         {window->chkUseTeachIn, 4028},     {window->rdSens[1], 4103},      {window->slideSonicWidth, 4104},
         {window->imgOPMode2, 4017},        {window->frameEvalMethod, 0},
     };
     for (const Case& c : cases) {
         fakes.host.quickHelp.clear();
-        hover(c.control);
+        Hover(c.control);
         ASSERT_EQ(fakes.host.quickHelp, QList<int>({c.topic})) << c.control->objectName().toStdString();
     }
     RegisterQF8200EchoQuickHelpTexts();
@@ -140,8 +134,8 @@ TEST_F(QF8200EchoWindow, HoverAndListsShowTheQuickHelpMeant) {
 }
 
 TEST_F(QF8200EchoWindow, EnterCommitsTheCurrentField) {
-    showPageOf(window->txtMCount);
-    window->txtMCount->setFocus();
+    showPageOf(window->MethodFields.txtMCount);
+    window->MethodFields.txtMCount->setFocus();
     EXPECT_EQ(window->CurrentField(), IdMXN_M);
     // A list that had the focus last commits its own choice.
     showPageOf(window->cmbSens);
@@ -172,7 +166,8 @@ TEST_F(QF8200EchoWindow, TheInfoPageShowsTheSensor) {
 TEST_F(QF8200EchoWindow, LanguageFileGivesTextsAndStatusTexts) {
     program.writeLanguage("WZLVLANG.ENG", "English",
                           "[frmQF8200Echo]\r\nErrStr2=82h <invalid command>\r\ntabData1=&Measurement\r\n"
-                          "lblStartup=State after reset\r\ncmbOPMode11=Window\r\ncmbEvalMethod1=Mean\r\n");
+                          "lblStartup=State after reset\r\ncmbOPMode11=Window\r\ncmbEvalMethod1=Mean\r\n"
+                          "lblFailSafe=Behaviour on a fault of the sensor\r\n");
     ProfileString::ForgetCachedFiles();
     TempProgramFolder::init();
     int english = 1;
@@ -184,6 +179,9 @@ TEST_F(QF8200EchoWindow, LanguageFileGivesTextsAndStatusTexts) {
     EXPECT_EQ(window->lblCOPModeTeach->text(), "Window");   // the taught mode in the new language
     EXPECT_EQ(window->cmbEvalMethod->currentText(), "Mean");
     EXPECT_EQ(window->lblms->text(), "m/s");
+    // A translation longer than the design text widens its label after the switch too.
+    const auto [text, room] = TextAndRoom(window->lblFailSafe);
+    EXPECT_LE(text, room);
     sensor.status["RM,XE1D"] = 0x82;
     sensor.silent.insert("RM,WXE2");
     {
