@@ -7,7 +7,7 @@
 
 namespace {
 
-class PollTrafficQa : public PollTest {
+class PollTrafficLog : public PollTest {
 protected:
     void TearDown() override {
         bool off = false;
@@ -25,7 +25,7 @@ protected:
     }
 };
 
-TEST_F(PollTrafficQa, EveryPollRequestAndAnswerReachesTheMonitorAsCyclicTraffic) {
+TEST_F(PollTrafficLog, EveryPollRequestAndAnswerReachesTheMonitorAsCyclicTraffic) {
     struct Case {
         const char* name;
         bool display;

@@ -27,7 +27,7 @@ private:
     MarkedMainWindow* main_;
 };
 
-class DetectionQa : public DetectionTest {
+class DetectionRecovery : public DetectionTest {
 protected:
     void SetUp() override {
         DetectionTest::SetUp();
@@ -40,7 +40,7 @@ protected:
     MarkedMainWindow marked;   // installed over the fixture's plain one
 };
 
-TEST_F(DetectionQa, AnotherSensorLineShowsItsEditorAsTheWindowMenuSays) {
+TEST_F(DetectionRecovery, AnotherSensorLineShowsItsEditorAsTheWindowMenuSays) {
     struct Case {
         const char* name;
         bool marked;
@@ -68,7 +68,7 @@ TEST_F(DetectionQa, AnotherSensorLineShowsItsEditorAsTheWindowMenuSays) {
     }
 }
 
-TEST_F(DetectionQa, ReadingTheSensorReopensAPortThatIsNotOpen) {
+TEST_F(DetectionRecovery, ReadingTheSensorReopensAPortThatIsNotOpen) {
     struct Case {
         const char* name;
         bool unplugged;       // else: the port could not be opened when it was chosen
@@ -114,7 +114,7 @@ TEST_F(DetectionQa, ReadingTheSensorReopensAPortThatIsNotOpen) {
     }
 }
 
-TEST_F(DetectionQa, AskingForTheSensorBeforeAWriteReopensAPortWhoseDeviceCameBack) {
+TEST_F(DetectionRecovery, AskingForTheSensorBeforeAWriteReopensAPortWhoseDeviceCameBack) {
     port.vanish();
     EXPECT_TRUE(Sensor::IsSensorConnected());
     EXPECT_EQ(port.opens, 2);
