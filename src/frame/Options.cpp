@@ -107,11 +107,16 @@ void loadRecentFiles(SettingsServices& services) {
 }
 
 void saveRecentFiles(SettingsServices& services) {
-    for (int n = 1;; ++n) {
+    int n = 1;
+    for (;; ++n) {
         const QString entry = services.GetRecentFile(n);
         if (entry.isEmpty()) break;
         write(SectionRecent, numberedKey("FILE", n), entry);
     }
+    // A list that got shorter (a file that was gone is dropped from it) ends
+    // with an empty key, so the old last entries do not come back next time.
+    if (!read(SectionRecent, numberedKey("FILE", n), QString()).isEmpty())
+        write(SectionRecent, numberedKey("FILE", n), QString());
 }
 
 }  // namespace

@@ -151,6 +151,16 @@ TEST_F(SettingsFile, RecentFilesKeepTheirOrder) {
     Options::SaveSettings();
     EXPECT_TRUE(ini().contains("[PREVIOUSFILES]\nFILE1=/d/a.zlv\nFILE2=/d/b.zlv\nFILE3=/d/c.zlv\n[ProtFile]"));
 
+    // A list that got shorter does not grow back from the old keys.
+    added.clear();
+    writeIni("[PREVIOUSFILES]\nFILE1=/d/a.zlv\nFILE2=/d/gone.zlv\nFILE3=/d/c.zlv\n");
+    Options::LoadSettings();
+    Options::Services().GetRecentFile = [](int n) { return n == 1 ? QString("/d/a.zlv") : QString(); };
+    Options::SaveSettings();
+    added.clear();
+    Options::LoadSettings();
+    EXPECT_EQ(added, QStringList{"/d/a.zlv"});
+
     // An empty entry ends the list, whatever follows it.
     added.clear();
     writeIni("[PREVIOUSFILES]\nFILE1=/d/a.zlv\nFILE2=\nFILE3=/d/c.zlv\n");
