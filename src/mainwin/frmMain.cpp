@@ -207,7 +207,9 @@ void frmMain::showFromWindowMenu(const QString& item) {
 frmMonitor* frmMain::Monitor() const { return monitor_; }
 
 void frmMain::showMonitor() {
-    if (!monitor_) {
+    // A monitor closed during a sensor wait is gone only once the wait ends;
+    // reopened before that, a fresh one takes the traffic.
+    if (!monitor_ || !monitor_->Loaded) {
         monitor_ = new frmMonitor(mdiArea);
         connect(monitor_, &frmMonitor::closed, this, [this] { MenuItem(QStringLiteral("mnMonitor"))->setChecked(false); });
     }

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "frame/TempProgramFolder.h"
+#include "link/TrafficLog.h"
 #include "mainwin/frmMonitor.h"
 #include "mainwin/frmOptions.h"
 
@@ -325,6 +326,26 @@ TEST_F(MainWindow, StatusLineNeverWidensTheWindow) {
     EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
     window->resize(120, 300);
     EXPECT_GE(window->lblMessage->width(), 0);
+}
+
+TEST_F(MainWindow, MonitorReopenedBeforeTheClosedOneIsGoneListsTraffic) {
+    start();
+    activate();
+    QAction* item = window->MenuItem("mnMonitor");
+    item->trigger();
+    ASSERT_NE(window->Monitor(), nullptr);
+    // Closed while the sensor link waits: the nested event passes do not
+    // delete the window yet.
+    qobject_cast<QMdiSubWindow*>(window->Monitor()->parentWidget())->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(item->isChecked());
+
+    item->trigger();
+    ASSERT_NE(window->Monitor(), nullptr);
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_TRUE(window->Monitor()->Loaded);
+    TrafficLog::Offer({"W: ", "ID<CR>", false});
+    EXPECT_EQ(window->Monitor()->Lines(), QStringList{"W: ID<CR>"});
 }
 
 }  // namespace
