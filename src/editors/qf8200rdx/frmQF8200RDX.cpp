@@ -68,7 +68,12 @@ std::vector<QComboBox*> frmQF8200RDX::ComboHelpOrder() const {
 }
 
 void frmQF8200RDX::cmbEvalMethod_Click() {
-    MethodFields.Layout(cmbEvalMethod->currentIndex());
+    const int method = cmbEvalMethod->currentIndex();
+    MethodFields.Layout(method);
+    // Picking the method the sensor already uses changes nothing: its bare
+    // word would make the sensor replace the method's numbers by defaults.
+    const QString word = EvalMethod::Compose(method, false, {}).value_or(QString());
+    if (Model()[EM].Value.section(QLatin1Char(','), 0, 0) == word) return;
     // Choosing a method writes the method word alone; the re-read shows the
     // numbers the sensor took for it.
     CommitUnlessBusy(IdEM, false);

@@ -88,6 +88,7 @@ TEST_F(QF8200CommitTest, ListChoices) {
     } const cases[] = {
         {false, &frmQF8200::cmbUseDip, 1, {"UDS,1", "UDS", "OM", "SD11", "SD21", "NDE", "FDE", "OT"}},
         {false, &frmQF8200::cmbEvalMethod, 3, {"EM,MXN", "EM"}},   // the method word alone
+        {false, &frmQF8200::cmbEvalMethod, 2, {}},   // PT1 again: its numbers stay
         {false, &frmQF8200::cmbSwitchMode2, 1, {"OM,11", "OM"}},
         {true, &frmQF8200::cmbSwitchMode1, 0, {"OM,0", "OM"}},     // one output, one digit
         {false, &frmQF8200::cmbOPMode1, 0, {"OPM,SR", "OPM"}},

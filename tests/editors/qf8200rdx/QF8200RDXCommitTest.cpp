@@ -61,6 +61,11 @@ TEST_F(QF8200RDXCommitTest, ListChoices) {
         {{}, [](auto& w) { return w.cmbEvalMethod; }, 3, {"EM,MXN", "EM"}},
         {{}, [](auto& w) { return w.cmbEvalMethod; }, 0, {"EM,0", "EM"}},
         {{}, [](auto& w) { return w.cmbMainApplication; }, 0, {}},   // unchanged
+        // Picking the method already set must not send its bare word: the
+        // sensor would drop the method's numbers (PT1,100,5,3) for defaults.
+        {{}, [](auto& w) { return w.cmbEvalMethod; }, 2, {}},
+        {{{"EM", "DYN,7"}}, [](auto& w) { return w.cmbEvalMethod; }, 1, {}},
+        {{{"EM", "DYN,7"}}, [](auto& w) { return w.cmbEvalMethod; }, 2, {"EM,PT1", "EM"}},
     };
     for (const Case& c : cases) {
         open(c.sensor);
