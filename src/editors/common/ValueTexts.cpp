@@ -14,8 +14,10 @@ QString ShowSoundVelocity(const QString& value) { return Format(LeadingNumber(va
 std::optional<QString> ComposeSoundVelocity(const QString& typed) {
     const std::optional<float> velocity = TypedInput::Number(typed);
     if (!velocity) return std::nullopt;
-    const float hundredths = *velocity * 100.0f;   // single precision, as the sensor's unit is computed
-    return TypedInput::GeneralText(hundredths);
+    // Scaled in double precision: a single-precision product keeps the typed
+    // number's binary noise in the seven digits sent (8.02 would go out as
+    // 802.0001 hundredths).
+    return QString::number(double(*velocity) * 100.0, 'g', 7);
 }
 
 std::optional<QString> ComposeReference(const QString& typed) {

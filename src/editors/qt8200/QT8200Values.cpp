@@ -25,12 +25,14 @@ std::optional<int> countValue(const QString& text) {
     }
 }
 
-// The count text, or the method's smallest count when it is out of range.
-QString countInRange(const QString& text, int lowest, int highest, std::optional<QString>& replaced) {
+// The count checked against the method's range, or its smallest count when
+// it is out of range. The field carries this checked count: rounding the
+// text once more could take a half past the range (4.5 would go out as M5).
+int countInRange(const QString& text, int lowest, int highest, std::optional<QString>& replaced) {
     const std::optional<int> n = countValue(text);
-    if (n && *n >= lowest && *n <= highest) return text;
+    if (n && *n >= lowest && *n <= highest) return *n;
     replaced = QString::number(lowest);
-    return *replaced;
+    return lowest;
 }
 
 }  // namespace
@@ -77,16 +79,12 @@ ComposedEvalMethod ComposeEvalMethod(int first, int second, const QString& count
     composed.first = first == Dynamic ? QStringLiteral("DYN1") : first == Weighted ? QStringLiteral("BEW1")
                                                                                    : QStringLiteral("OFF");
     switch (second) {
-    case Static: {
-        const QString count = countInRange(countText, 3, 255, composed.replacedCount);
-        composed.second = Format(LeadingNumber(count), QStringLiteral("000"));
+    case Static:
+        composed.second = Format(countInRange(countText, 3, 255, composed.replacedCount), QStringLiteral("000"));
         break;
-    }
-    case Averaging: {
-        const QString count = countInRange(countText, 2, 4, composed.replacedCount);
-        composed.second = QLatin1Char('M') + Format(LeadingNumber(count), QStringLiteral("0"));
+    case Averaging:
+        composed.second = QLatin1Char('M') + QString::number(countInRange(countText, 2, 4, composed.replacedCount));
         break;
-    }
     default:
         composed.second = QStringLiteral("M0");
         break;

@@ -19,6 +19,8 @@ TEST_F(QT8200CommitTest, TypedValues) {
         {false, &frmQT8200::txtSwitchDis11, "600", Then::Leave, {"SD1,00600", "SD1"}, "600"},
         {false, &frmQT8200::txtSwitchDis21, "12.5", Then::Enter, {"SD2,00013", "SD2"}, "13"},
         {false, &frmQT8200::txtSound, "343.21", Then::Enter, {"VS,34321", "VS"}, "343.21"},
+        // Hundredths of a low velocity, free of single-precision noise.
+        {false, &frmQT8200::txtSound, "8.02", Then::Enter, {"VS,802", "VS"}, "8.02"},
         {false, &frmQT8200::txtBurst, "12", Then::Enter, {"CBT,0012", "CBT"}, "12"},
         {false, &frmQT8200::txtCycle, "7", Then::Leave, {"CCT,007", "CCT"}, "7"},
         {false, &frmQT8200::txtSwitchHys1, "08", Then::Enter, {"SH1,08", "SH1"}, "8"},   // as typed

@@ -62,8 +62,9 @@ TEST(QT8200Values, EvaluationMethodComposed) {
         {V::Weighted, V::Static, "256", "BEW1,003", "3"},
         {V::Weighted, V::Static, "99999", "BEW1,003", "3"},   // beyond 16 bits counts as out of range
         {V::Weighted, V::Static, "2.5", "BEW1,003", "3"},     // 2.5 converts to 2 (halves to even) ...
-        {V::Weighted, V::Static, "3.5", "BEW1,004", nullopt}, // ... 3.5 is written as 4 (halves away)
+        {V::Weighted, V::Static, "3.5", "BEW1,004", nullopt}, // ... 3.5 to 4
         {V::NoFirstMethod, V::Averaging, "4", "OFF,M4", nullopt},
+        {V::NoFirstMethod, V::Averaging, "4.5", "OFF,M4", nullopt},   // the count checked is the count sent
         {V::NoFirstMethod, V::Averaging, "7", "OFF,M2", "2"},
         {V::Dynamic, V::NoSecondMethod, "99", "DYN1,M0", nullopt},   // the count is not looked at
         {-1, -1, "5", "OFF,M0", nullopt},
