@@ -1,5 +1,7 @@
 #include "editors/common/TypedInput.h"
 
+#include <QLocale>
+
 #include "frame/NumberFormat.h"
 #include "frame/STRING_UTIL.h"
 
@@ -30,8 +32,10 @@ std::optional<double> LeadingNumber(const QString& text) {
     return NumberFormat::LeadingNumber(text);
 }
 
+bool SensorReadsAsMeant(const QString& typed) { return !typed.contains(QLocale().groupSeparator()); }
+
 std::optional<QString> AsTyped(const QString& text) {
-    if (!IsSingleValue(text) || !Number(text)) return std::nullopt;
+    if (!IsSingleValue(text) || !SensorReadsAsMeant(text) || !Number(text)) return std::nullopt;
     return text;
 }
 

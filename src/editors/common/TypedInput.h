@@ -20,8 +20,14 @@ std::optional<float> Number(const QString& text);
 // single value. For fields the program writes in a fixed format.
 std::optional<double> LeadingNumber(const QString& text);
 
+// Whether the sensor, which reads "." as the decimal point, reads a typed
+// number as the user means it: not when it holds the user's thousands
+// separator ("1.500" in German would reach it as 1.5).
+bool SensorReadsAsMeant(const QString& typed);
+
 // A field whose text goes to the sensor exactly as typed ("0500" stays
-// "0500"): the text when it is a number and a single value.
+// "0500"): the text when it is a number, a single value and read by the
+// sensor as meant.
 std::optional<QString> AsTyped(const QString& text);
 
 // A number as the sensor is sent it when the program converted it: as short as

@@ -5,6 +5,7 @@
 #include "frame/Utils.h"
 #include "frame/bit.h"
 
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,8 +23,14 @@ quint8 storedByte(const QString& value) {
     return quint8(std::clamp(std::nearbyint(LeadingNumber(value)), 0.0, 255.0));
 }
 
+// A count as the sensor reads numbers.
+std::optional<double> countOf(const QString& typed) {
+    if (!TypedInput::SensorReadsAsMeant(typed)) return std::nullopt;
+    return TypedInput::LeadingNumber(typed);
+}
+
 std::optional<QString> clampedCount(const QString& typed, double lowest, double highest) {
-    const std::optional<double> number = TypedInput::LeadingNumber(typed);
+    const std::optional<double> number = countOf(typed);
     if (!number) return std::nullopt;
     return TypedInput::GeneralText(float(CheckRange(*number, lowest, highest)));
 }
@@ -97,7 +104,7 @@ std::optional<QString> ComposeWeight(const QString& typed) { return clampedCount
 std::optional<QString> ComposeMCount(const QString& typed) { return clampedCount(typed, 0, 8); }
 
 std::optional<QString> ComposeNCount(const QString& typed) {
-    const std::optional<double> number = TypedInput::LeadingNumber(typed);
+    const std::optional<double> number = countOf(typed);
     if (!number) return std::nullopt;
     return TypedInput::GeneralText(float(*number));
 }

@@ -282,6 +282,7 @@ void frmQF8200Echo::LockBeamControls(bool locked) {
 }
 
 std::optional<QString> frmQF8200Echo::Compose(int index) {
+    // A plain box's text goes to the sensor as typed.
     const auto typed = [](const QLineEdit* box) { return TypedInput::AsTyped(box->text()); };
     switch (index) {
     case VS0: return ValueTexts::ComposeSoundVelocity(txtSound->text());
@@ -328,7 +329,8 @@ std::optional<QString> frmQF8200Echo::Compose(int index) {
 std::optional<QString> frmQF8200Echo::ComposeEvalMethod() {
     const int method = ComboGetItemData(cmbEvalMethod);
     // The mean starts with its default count M, written before the method.
-    if (method == 3) {
+    // Choosing the mean again while it is the method keeps the user's count.
+    if (method == 3 && echo_[EVM].Value != QLatin1String("MXN")) {
         MethodFields.txtMCount->setText(QStringLiteral("5"));
         PutData(IdMXN_M, true);
     }

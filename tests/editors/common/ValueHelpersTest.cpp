@@ -31,6 +31,13 @@ TEST(TypedInput, RefusesTextThatIsNoSingleNumber) {
     for (const Case& c : cases) EXPECT_EQ(TypedInput::AsTyped(c.typed), c.sent) << c.typed.toStdString();
 }
 
+// The text goes out as typed and the sensor reads "." as the decimal point.
+TEST(TypedInput, RefusesTheLocalesThousandsSeparator) {
+    LocaleScope german(QLocale::German);
+    EXPECT_EQ(TypedInput::AsTyped("1.500"), std::nullopt);
+    EXPECT_EQ(TypedInput::AsTyped("1500"), "1500");
+}
+
 TEST(TypedInput, GeneralTextNeverUsesTheLocaleSeparator) {
     LocaleScope german(QLocale::German);
     EXPECT_EQ(TypedInput::Number("343,2"), 343.2f);

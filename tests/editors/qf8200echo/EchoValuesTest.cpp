@@ -29,6 +29,8 @@ TEST_F(EchoValuesTest, TypedNumbers) {
         // The low-pass weight 1 ... 1000 and the mean's count M 0 ... 8 take the bound they crossed.
         {V::ComposeWeight, "5000", "1000"}, {V::ComposeWeight, "0", "1"}, {V::ComposeMCount, "12", "8"},
         {V::ComposeMCount, "-1", "0"}, {V::ComposeMCount, "viele", std::nullopt}, {V::ComposeNCount, "1,5", std::nullopt},
+        // A German thousands separator is not the sensor's decimal point: not 1.
+        {V::ComposeWeight, "1.000", std::nullopt}, {V::ComposeNCount, "1.000", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(c.compose(c.typed), c.stored) << c.typed;
 }

@@ -36,6 +36,7 @@ TEST_F(QF8200EchoCommitTest, TypedValues) {
         {"txtSwitchDis11", "viel", Then::Leave, {}, "500"},
         {"txtSwitchDis11", "600,DEF", Then::Leave, {}, "500"},
         {"txtSwitchDis21", "70000", Then::Enter, {}, "1000"},     // no word holds it
+        {"txtSwitchDis21", "1.500", Then::Enter, {}, "1000"},     // the sensor would read 1.5
         {"txtSound", "343,5", Then::Enter, {"WM,WXEF,862E", "RM,WXEF"}, "343,5"},
         {"txtSound", "343.5", Then::Enter, {}, "343,2"},          // no German number
         {"txtTemperatureOffset", "-2,5", Then::Leave, {"WM,WXE11,FFE7", "RM,WXE11"}, "-2,5"},
@@ -106,6 +107,13 @@ TEST_F(QF8200EchoCommitTest, ChoosingTheMeanWritesItsCountsFirst) {
     EXPECT_EQ(window->MethodFields.txtMCount->text(), "5");
     EXPECT_EQ(window->MethodFields.txtNCount->text(), "2");
     EXPECT_FALSE(window->MethodFields.txtNCount->isHidden());
+    // Choosing the mean again while it is the method changes nothing: the
+    // count M the user set stays on the sensor.
+    open(false, true, {{"WXE20", "0008"}});
+    Choose(window->cmbEvalMethod, 1);
+    EXPECT_TRUE(sensor.take().isEmpty());
+    EXPECT_EQ(record(MXN_M).Value, "8");
+    EXPECT_EQ(window->MethodFields.txtMCount->text(), "8");
 
     // The low-pass weight of an analogue sensor is limited to 1 ... 1000.
     open(true, true, {{"XE1E", "03"}});
