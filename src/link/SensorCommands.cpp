@@ -8,29 +8,19 @@
 #include "link/SensorEditor.h"
 #include "link/SensorRequest.h"
 #include "link/SensorState.h"
+#include "platform/Hourglass.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 
 namespace {
 
 const int MessageNoMasterMode = 9;
-
-// The hourglass while a long sensor operation runs.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
 namespace Sensor {
 
 void SensorSetDefaults(bool send) {
-    WaitCursor hourglass;
+    Hourglass hourglass;
     if (send)
         SendLoggedRequest(QStringLiteral("DEF"));  // the answer is not examined
     SettlePause();

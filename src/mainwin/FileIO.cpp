@@ -10,7 +10,7 @@
 #include "link/SensorInfo.h"
 #include "link/SensorState.h"
 #include "mainwin/ParameterFile.h"
-#include "mainwin/WaitCursor.h"
+#include "platform/Hourglass.h"
 #include "mainwin/frmMain.h"
 #include "platform/FileDialog.h"
 #include "platform/MsgBox.h"
@@ -111,7 +111,7 @@ bool LoadIntoSensor(const FileNumber& number, const QString& fileName) {
             MsgBox::Yes)
         return false;
     SetDataFileName(fileName);
-    WaitCursor hourglass;
+    Hourglass hourglass;
     Sensor::SensorReadData(number.value());
     return true;
 }

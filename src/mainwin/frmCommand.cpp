@@ -8,7 +8,7 @@
 #include "link/SensorInfo.h"
 #include "link/TrafficLog.h"
 #include "mainwin/CommandHistory.h"
-#include "mainwin/WaitCursor.h"
+#include "platform/Hourglass.h"
 #include "mainwin/WindowTexts.h"
 
 #include <QCloseEvent>
@@ -105,7 +105,7 @@ void frmCommand::SetLanguage() {
 void frmCommand::Send() {
     if (busy_) return;
     busy_ = true;
-    const WaitCursor hourglass;
+    const Hourglass hourglass;
     // What was typed when Send was pressed: the user may go on typing while
     // the sensor is asked, and the history and the editor must learn what was sent.
     const QString typed = cmbCommand->currentText();

@@ -8,7 +8,7 @@
 #include "link/SensorCommands.h"
 #include "link/SensorDetection.h"
 #include "link/SensorState.h"
-#include "mainwin/WaitCursor.h"
+#include "platform/Hourglass.h"
 #include "mainwin/frmAbout.h"
 #include "mainwin/frmMainMenu.h"
 #include "mainwin/frmOptions.h"
@@ -87,7 +87,7 @@ void frmMain::readSensor() {
     if (readBusy_) return;
     readBusy_ = true;
     const auto clearBusy = qScopeGuard([this] { readBusy_ = false; });
-    WaitCursor hourglass;
+    Hourglass hourglass;
     Sensor::DetectSensor();
 }
 
@@ -107,7 +107,7 @@ void frmMain::writeSensor() {
             MsgBox::Yes)
         return;
 
-    WaitCursor hourglass;
+    Hourglass hourglass;
     const bool fromFile = sensor.OfflineMode;
     sensor.OfflineMode = false;
     Sensor::SensorWriteData();
@@ -117,18 +117,18 @@ void frmMain::writeSensor() {
 
 void frmMain::setSensorDefaults() {
     if (ShowMessage(MessageDefaults, YesNoInformation) == MsgBox::No) return;
-    WaitCursor hourglass;
+    Hourglass hourglass;
     Sensor::SensorSetDefaults(true);
 }
 
 void frmMain::storeConfiguration() {
-    WaitCursor hourglass;
+    Hourglass hourglass;
     Sensor::StoreUserConfig();
 }
 
 void frmMain::recallConfiguration() {
     if (ShowMessage(MessageRecall, YesNoInformation) == MsgBox::No) return;
-    WaitCursor hourglass;
+    Hourglass hourglass;
     Sensor::RecallUserConfig(true);
 }
 

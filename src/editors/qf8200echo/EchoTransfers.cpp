@@ -1,6 +1,6 @@
 #include "editors/qf8200echo/EchoTransfers.h"
 
-#include "editors/common/Hourglass.h"
+#include "platform/Hourglass.h"
 #include "editors/common/RWState.h"
 #include "editors/common/TransferProgress.h"
 #include "editors/qf8200echo/EchoLink.h"

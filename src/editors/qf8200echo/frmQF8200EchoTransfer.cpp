@@ -4,7 +4,7 @@
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DisplayWindowLink.h"
 #include "editors/common/EditorControls.h"
-#include "editors/common/Hourglass.h"
+#include "platform/Hourglass.h"
 #include "editors/common/TemperatureTexts.h"
 #include "editors/common/TypedInput.h"
 #include "editors/common/ValueTexts.h"

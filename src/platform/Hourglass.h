@@ -2,7 +2,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-// The hourglass pointer while an editor talks to the sensor; the pointer
+// The hourglass pointer while a long sensor operation runs; the pointer
 // before it returns however the work ends. Commits may nest, and each level
 // shows its own hourglass.
 class Hourglass {
