@@ -16,7 +16,6 @@ namespace Ports {
 namespace {
 
 constexpr int PortErrorMessage = 2;
-constexpr int RetryCancelButtons = 5;
 
 // The leading number of a settings text, rounded half to even and kept
 // within the integer type the value lives in.
@@ -46,7 +45,7 @@ void openPort(const QString& name) {
                 return;
             }
         }
-        if (ShowMessage(PortErrorMessage, RetryCancelButtons) != MsgBox::Retry) {
+        if (ShowMessage(PortErrorMessage, MsgBox::RetryCancel) != MsgBox::Retry) {
             s.PortOpen = false;
             showPortState(false);
             return;

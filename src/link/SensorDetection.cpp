@@ -18,8 +18,6 @@ namespace {
 
 const int MessageNoSensor = 1;
 const int MessageSaveChanges = 8;
-const int ButtonsYesNoCancel = 3;
-const int ButtonsRetryCancel = 5;
 const int EchoProbeTimeoutMs = 400;
 const int EchoSettleMs = 100;
 const quint8 CarriageReturn = 13;
@@ -166,7 +164,7 @@ void DetectSensor(std::optional<int> fileNumber) {
             StartEditor(editor, fileNumber);
             break;
         }
-        if (ShowMessage(MessageNoSensor, ButtonsRetryCancel) != MsgBox::Retry) {
+        if (ShowMessage(MessageNoSensor, MsgBox::RetryCancel) != MsgBox::Retry) {
             found.RestoreTo(s);
             if (!s.OfflineMode) {
                 s.SensorState = 0;
@@ -251,7 +249,7 @@ bool ParseSensorInfo(const QString& idText, QString& type, QString& eprom, QStri
 bool QuerySaveChanges() {
     SensorStateData& s = State();
     if (s.OfflineMode && s.DataChanged) {
-        const int answer = ShowMessage(MessageSaveChanges, ButtonsYesNoCancel);
+        const int answer = ShowMessage(MessageSaveChanges, MsgBox::YesNoCancel);
         if (answer == MsgBox::Cancel)
             return false;
         if (answer == MsgBox::Yes && !MainWindow().SaveParameterFile(true))

@@ -26,7 +26,6 @@ namespace {
 const int MessageTypeMismatch = 7;
 const int MessageInvalidFile = 20;
 const int MessageNotWritten = 14;
-const int ButtonsYesNo = 4;
 const QString IdKey = QStringLiteral("ID");   // the identification line names the sensor type
 
 // The parameter files open at the moment, by file number: the command layer
@@ -107,7 +106,7 @@ bool LoadIntoSensor(const FileNumber& number, const QString& fileName) {
     QString fileType, eprom, version;
     Sensor::ParseSensorInfo(GetFileValue(number.value(), IdKey, {}), fileType, eprom, version);
     if (fileType != s.SensorType &&
-        ShowMessage(MessageTypeMismatch, ButtonsYesNo, std::nullopt, fileType + QLatin1Char('|') + s.SensorType) !=
+        ShowMessage(MessageTypeMismatch, MsgBox::YesNo, std::nullopt, fileType + QLatin1Char('|') + s.SensorType) !=
             MsgBox::Yes)
         return false;
     SetDataFileName(fileName);

@@ -24,9 +24,6 @@ constexpr int MessageNoSensor = 1;
 constexpr int MessageDefaults = 5;
 constexpr int MessageRecall = 6;
 constexpr int MessageTypesDiffer = 7;
-constexpr int RetryCancel = 5;
-constexpr int YesNo = 4;
-constexpr int YesNoInformation = 36;
 
 template <typename Step, typename... Args>
 void run(const Step& step, Args&&... args) {
@@ -93,7 +90,7 @@ void frmMain::readSensor() {
 
 void frmMain::writeSensor() {
     while (!Sensor::IsSensorConnected()) {
-        if (ShowMessage(MessageNoSensor, RetryCancel) != MsgBox::Retry) return;
+        if (ShowMessage(MessageNoSensor, MsgBox::RetryCancel) != MsgBox::Retry) return;
     }
     QString answer;
     Ports::AnswerBytes bytes{};
@@ -103,7 +100,7 @@ void frmMain::writeSensor() {
     SensorStateData& sensor = Sensor::State();
     // The data file's type first, the connected sensor's second.
     if (connectedType != sensor.SensorType &&
-        ShowMessage(MessageTypesDiffer, YesNo, std::nullopt, sensor.SensorType + QLatin1Char('|') + connectedType) !=
+        ShowMessage(MessageTypesDiffer, MsgBox::YesNo, std::nullopt, sensor.SensorType + QLatin1Char('|') + connectedType) !=
             MsgBox::Yes)
         return;
 
@@ -116,7 +113,7 @@ void frmMain::writeSensor() {
 }
 
 void frmMain::setSensorDefaults() {
-    if (ShowMessage(MessageDefaults, YesNoInformation) == MsgBox::No) return;
+    if (ShowMessage(MessageDefaults, MsgBox::YesNo + MsgBox::Question) == MsgBox::No) return;
     Hourglass hourglass;
     Sensor::SensorSetDefaults(true);
 }
@@ -127,7 +124,7 @@ void frmMain::storeConfiguration() {
 }
 
 void frmMain::recallConfiguration() {
-    if (ShowMessage(MessageRecall, YesNoInformation) == MsgBox::No) return;
+    if (ShowMessage(MessageRecall, MsgBox::YesNo + MsgBox::Question) == MsgBox::No) return;
     Hourglass hourglass;
     Sensor::RecallUserConfig(true);
 }

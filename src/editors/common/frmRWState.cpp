@@ -16,7 +16,6 @@ namespace {
 
 const QString Section = QStringLiteral("frmRWState");
 constexpr int CancelMessage = 10;
-constexpr int YesNoQuestion = 36;
 
 const char* const OperationTexts[] = {
     "Daten zum Sensor übertragen.", "Daten zum Programm übertragen.", "Sensor suchen.",
@@ -88,7 +87,7 @@ QString frmRWState::OperationCaption() const {
 }
 
 void frmRWState::AskCancel() {
-    if (ShowMessage(CancelMessage, YesNoQuestion, std::nullopt, OperationCaption()) != MsgBox::Yes) return;
+    if (ShowMessage(CancelMessage, MsgBox::YesNo + MsgBox::Question, std::nullopt, OperationCaption()) != MsgBox::Yes) return;
     RWState::State().CancelRequested = true;
     btCancel->setEnabled(false);
 }

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int MessageReadError = 11;
-constexpr int AbortRetryIgnore = 2;
 constexpr int Information = 64;
 // A write's answer is awaited this long; a sensor busy storing a cell is slow.
 constexpr int WriteTimeoutMs = 500;
@@ -53,7 +52,7 @@ bool EchoTransfers::ReadAll(std::optional<int> source, TransferProgress& progres
             rec.AnswerLength = 0;
         } else {
             while (const std::optional<QString> error = ReadRecord(rec)) {
-                const int choice = ShowMessage(MessageReadError, AbortRetryIgnore, std::nullopt,
+                const int choice = ShowMessage(MessageReadError, MsgBox::AbortRetryIgnore, std::nullopt,
                                                readErrorArguments(rec, *error));
                 if (choice == MsgBox::Ignore) break;
                 if (choice == MsgBox::Abort) return false;
