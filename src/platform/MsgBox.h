@@ -12,8 +12,8 @@ namespace MsgBox {
 enum Result { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
 // Style numbers: one button set plus one icon.
-enum Buttons { OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
-enum Icon { Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+constexpr int OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5;
+constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64;
 
 struct Request {
     QString text;
