@@ -6,6 +6,9 @@
 #include "link/SensorDetection.h"
 #include "support/ScriptedMessages.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 namespace {
 
 class DetectionE2E : public SimulatorTest {
@@ -21,6 +24,8 @@ protected:
         return *editors.back();
     }
 
+    QTemporaryDir dir;
+    const QString portName = dir.filePath("ttySensor");  // a link to the current device
     FakeMainWindow mainWindow;
     std::vector<std::unique_ptr<RecordingEditor>> editors;
     QStringList calls;
@@ -71,6 +76,33 @@ TEST_F(DetectionE2E, SilentSensorRetryThenCancel) {
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_EQ(Sensor::State().SensorState, 0);
     EXPECT_EQ(mainWindow.calls, QStringList({"EnableData(0)"}));
+}
+
+// A sensor line that goes away and comes back: the port name stays, the device
+// behind it is new (an adapter plugged in again, a restarted simulator).
+TEST_F(DetectionE2E, ReadingTheSensorReachesTheSensorPluggedInAgain) {
+    SimulatedSensor first({"--line", "qf8200"});
+    ASSERT_TRUE(first.started()) << qPrintable(first.error());
+    ASSERT_TRUE(QFile::link(first.devicePath(), portName));
+    Ports::InitPort(&port, nullptr);
+    QString name = portName;
+    Ports::SetPort(name);
+    ASSERT_TRUE(Ports::PortOpen()) << qPrintable(port.lastError());
+    ScriptedMessages boxes({MsgBox::Cancel});
+    Sensor::DetectSensor();
+    ASSERT_EQ(Sensor::State().SensorFormName, "frmQF8200");
+
+    first.stop();   // unplugged; nothing is sent until the user reads again
+    SimulatedSensor second({"--line", "qt8200"});
+    ASSERT_TRUE(second.started()) << qPrintable(second.error());
+    QFile::remove(portName);
+    ASSERT_TRUE(QFile::link(second.devicePath(), portName));
+    Sensor::DetectSensor();
+
+    EXPECT_EQ(boxes.count(), 0) << "no 'sensor not found' message";
+    EXPECT_EQ(Sensor::State().SensorFormName, "frmQT8200");
+    EXPECT_TRUE(second.requests().contains("ID"));
+    EXPECT_TRUE(Ports::PortOpen());
 }
 
 }  // namespace

@@ -1,66 +1,39 @@
 // Master mode against the simulated QF8200 through the real serial code:
 // detection keeps the line's master window, which shows the streamed values
 // and ends the stream when it closes, started at once or by the poll cycle.
-#include "e2e/SimulatedSensor.h"
-#include "editors/common/RWState.h"
+#include "e2e/SimulatorTest.h"
 #include "editors/qf8200/RegisterQF8200.h"
-#include "frame/Options.h"
-#include "link/EditorRegistry.h"
 #include "link/FakeMainWindow.h"
 #include "link/PollCycle.h"
-#include "link/Ports.h"
 #include "link/SensorCommands.h"
 #include "link/SensorDetection.h"
-#include "link/SensorEditor.h"
-#include "link/SensorState.h"
 #include "mainwin/ModalDriver.h"
 #include "mainwin/RegisterMasterWindows.h"
 #include "mainwin/frmMaster.h"
-#include "platform/SerialPort.h"
 #include "support/ScriptedMessages.h"
-#include "support/TempWindowsFolder.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
-class MasterModeE2E : public ::testing::Test {
+class MasterModeE2E : public SimulatorTest {
 protected:
     void SetUp() override {
-        if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
-        Options::ResetForTests();
-        Options::Current().RetryCount = 2;
-        Options::Current().SendRST = false;
-        Ports::ResetForTests();
-        Sensor::ResetStateForTests();
+        SimulatorTest::SetUp();
+        if (IsSkipped()) return;
         Sensor::ResetPollCycleForTests();
-        EditorRegistry::ResetForTests();
         RegisterQF8200Editor();
         RegisterMasterWindows();
-        sim = std::make_unique<SimulatedSensor>(QStringList{"--line", "qf8200"});
-        ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
-        Ports::InitPort(&port, nullptr);
-        QString name = sim->devicePath();
-        Ports::SetPort(name);
-        ASSERT_TRUE(Ports::PortOpen());
+        ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200"}));
     }
 
     void TearDown() override {
-        delete dynamic_cast<QWidget*>(Sensor::State().SensorForm);
-        Ports::ClosePort();
-        Ports::ResetForTests();
-        EditorRegistry::ResetForTests();
-        RWState::ResetForTests();
+        SimulatorTest::TearDown();
         Sensor::ResetPollCycleForTests();
-        Sensor::ResetStateForTests();
-        Options::ResetForTests();
     }
 
     // Waits until the window shows a value of that form and returns it.
@@ -74,11 +47,8 @@ protected:
         return value;
     }
 
-    TempWindowsFolder windows;
     ScriptedMessages boxes;
     FakeMainWindow mainWindow;
-    SerialPort port;
-    std::unique_ptr<SimulatedSensor> sim;
 };
 
 TEST_F(MasterModeE2E, StreamsUntilTheWindowCloses) {

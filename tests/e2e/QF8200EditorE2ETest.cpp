@@ -22,9 +22,6 @@ TEST_F(QF8200EditorE2E, ReadsEverythingAndWritesAnEdit) {
                               "FDE", "FDE", "OT", "SE", "RR", "NEF"};   // NDE, FDE: 82h, retried once
     EXPECT_EQ(LastRequests(read.size()), read);
 
-    // The switch variant: a second output, no analogue output.
-    EXPECT_FALSE(editor->frameSwitch2->isHidden());
-    EXPECT_TRUE(editor->frameAnalog->isHidden());
     EXPECT_EQ(editor->txtSwitchDis11->text(), editor->Model()[QF8200::SD11].Value);
     EXPECT_FALSE(editor->txtTemperature->text().isEmpty());
 

@@ -37,9 +37,6 @@ TEST_F(QF8200RDXEditorE2E, ReadsEverythingAndWritesAnEdit) {
     EXPECT_EQ(lower, 800);
     EXPECT_EQ(upper, 4000);
 
-    EXPECT_FALSE(editor->Outputs[2].frame->isHidden());
-    EXPECT_FALSE(editor->frameAnalog->isHidden());
-    EXPECT_FALSE(editor->frameInclination->isHidden());
     EXPECT_EQ(editor->cmbEvalMethod->currentIndex(), 0);   // the sensor answers "NONE"
     EXPECT_EQ(editor->txtInclinationOn->text(), "1500");
     EXPECT_EQ(editor->Outputs[1].txtSwitchDis->text(), "1600");
@@ -53,18 +50,6 @@ TEST_F(QF8200RDXEditorE2E, ReadsEverythingAndWritesAnEdit) {
     TypeAndEnter(editor->txtTemperature, "25");
     EXPECT_EQ(LastRequests(4), QStringList({"TEM,2981", "TEM", "TO", "VS"}));
     EXPECT_EQ(editor->txtTemperature->text(), "25.0");
-}
-
-TEST_F(QF8200RDXEditorE2E, SensorWithTwoOutputsAndNeitherOption) {
-    frmQF8200RDX* editor = detect("2out,switch,noincl");
-    ASSERT_NE(editor, nullptr);
-    EXPECT_TRUE(editor->Outputs[2].frame->isHidden());
-    EXPECT_TRUE(editor->frameAnalog->isHidden());
-    EXPECT_TRUE(editor->frameInclination->isHidden());
-
-    Choose(editor->Outputs[1].cmbSwitchMode, 2);
-    EXPECT_EQ(LastRequests(2), QStringList({"OM,0I", "OM"}));
-    EXPECT_EQ(editor->Model()[QF8200RDX::OM].Value, "0I");
 }
 
 }  // namespace

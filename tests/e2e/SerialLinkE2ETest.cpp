@@ -15,37 +15,6 @@ protected:
     Ports::AnswerBytes bytes{};
 };
 
-TEST_F(SerialLinkE2E, IdentificationAndParameterWrite) {
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200"}));
-    EXPECT_GT(send("ID"), 0);
-    EXPECT_TRUE(answer.contains("QF")) << qPrintable(answer);
-
-    QString written;
-    EXPECT_TRUE(Sensor::SetParameter("SD11", "1500", std::nullopt, &written, true));
-    EXPECT_EQ(written.toLatin1(), "\x80");
-    EXPECT_EQ(send("SD11"), 4);
-    EXPECT_EQ(answer, "1500");
-    EXPECT_EQ(sim->requests(), (QStringList{"ID", "SD11,1500", "SD11"}));
-}
-
-TEST_F(SerialLinkE2E, EchoingSensor) {
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200echo"}));
-    // The echo probe of detection: one carriage return comes back alone.
-    Ports::FlushInput();
-    const int oldTimeout = Ports::SetTimeout(400);
-    Ports::SendBytes("\r", false, true);
-    Ports::AnswerBytes echo{};
-    ASSERT_EQ(Ports::ReadAnswer(echo, 1, false, true), 1);
-    EXPECT_EQ(echo[0], '\r');
-    Ports::SetTimeout(oldTimeout);
-    Ports::SetEchoMode(true, false);
-
-    EXPECT_GT(send("ID"), 0);
-    EXPECT_FALSE(answer.contains("ID")) << "the echo leaked into the answer: " << qPrintable(answer);
-    EXPECT_FALSE(Ports::EchoWaitAlways());
-    EXPECT_EQ(sim->requests(), (QStringList{"", "ID"}));
-}
-
 TEST_F(SerialLinkE2E, FaultsOfTheSensor) {
     struct Exchange {
         QString command;

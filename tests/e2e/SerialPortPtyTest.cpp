@@ -17,19 +17,6 @@ QByteArray readLine(SerialPort& port, int ms) {
     return line;
 }
 
-TEST(SerialPortPty, RefusesWhatIsNoSerialLine) {
-    QTemporaryDir folder;
-    const QString plainFile = folder.filePath("file");
-    QFile(plainFile).open(QIODevice::WriteOnly);
-    for (const QString& name : {QString(), QString("/dev/null"), plainFile, folder.filePath("missing")}) {
-        SerialPort port;
-        port.SetCommPort(name);
-        EXPECT_FALSE(port.SetPortOpen(true)) << qPrintable(name);
-        EXPECT_FALSE(port.PortOpen());
-        EXPECT_FALSE(port.waitForInput(1));
-    }
-}
-
 TEST(SerialPortPty, ExchangesRawBytesAndNoticesTheFarEndGoing) {
     if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
     SimulatedSensor sim({"--line", "qf8200", "--status", "SD11=82"});

@@ -30,12 +30,6 @@ TEST(Message, BuiltInTextsFilledAndExpanded) {
          "Die Sensortypen der Datendatei (AAA) und des angeschlossenen\rSensors(BBB) stimmen nicht überein. "
          "Sollen die Daten trotzdem übertragen werden?", 36},
         {11, 34, "RM,12", "Beim Lesen der Sensordaten trat ein Fehler auf.\r\rBefehl <RM,12> Fehler <>", 66},
-        {10, 36, "Sensor suchen.",
-         "Wenn Sie den Vorgang <Sensor suchen.> jetzt abbrechen, gehen möglicherweise Daten verloren.\r\r"
-         "Verarbeitung abbrechen?", 68},
-        {8, 3, std::nullopt, "Sie haben Parameterdaten verändert!\rWollen Sie die geänderten Daten speichern?", 35},
-        {1, 5, std::nullopt, "Der Sensor konnte nicht initialisiert werden!", 37},
-        {20, 64, std::nullopt, "Ungültige Datendatei!", 96},
         {99, std::nullopt, std::nullopt, "Programmfehler! Fehlernummer 99", 32},
         {15, 0, std::nullopt, "Programmfehler! Fehlernummer 15", 32},   // 15 to 19 have no text
     }, "ZELVO 8200");
@@ -54,26 +48,9 @@ TEST(Message, LanguageFileOverridesTextsTitleAndDefault) {
         {1, 0, std::nullopt, "Sensor could not be started!", 32},
         {5, 36, std::nullopt, "Sensor auf Defaultwerte zurücksetzen?", 68},   // empty value: built-in text
         {7, 4, "A|B", "File (A)\rsensor (B) " + QString(QChar(0xE4)), 36},    // read as Latin-1
-        {6, 36, std::nullopt, "Sensorkonfiguration auslesen?", 68},
         {99, 0, std::nullopt, "Program error no. 99", 32},
     }, "Zelvo Message");
     EXPECT_EQ(GetErrorText(99), "");
-}
-
-TEST(Message, HelpContextBringsTheLanguagesHelpFile) {
-    TempProgramFolder folder;
-    folder.writeLanguage("WZLVLANG.ENG", "English", "Help=WZLVENG.HLP\r\n");
-    TempProgramFolder::init();
-    ScriptedMessages boxes;
-    ShowMessage(2, 5, 200);
-    int english = 1;
-    LanguageUtil::SelectLanguage(english);
-    ShowMessage(2, 5, 700);
-    ASSERT_EQ(boxes.count(), 2);
-    EXPECT_EQ(boxes.shown()[0].helpFile, folder.file("WZLVGER.HLP"));
-    EXPECT_EQ(boxes.shown()[0].helpContext, 200);
-    EXPECT_EQ(boxes.shown()[1].helpFile, folder.file("WZLVENG.HLP"));
-    EXPECT_EQ(boxes.shown()[1].helpContext, 700);
 }
 
 }  // namespace

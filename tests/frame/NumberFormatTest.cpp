@@ -30,11 +30,8 @@ TEST(NumberFormat, LeadingNumberReadsLikeTheSensorWritesIt) {
         const char* text;
         double expected;
     } cases[] = {
-        {"123", 123},       {"  42mm", 42},      {"\t-7.5 cm", -7.5}, {"+3", 3},        {"1.5.3", 1.5},
-        {"12,5", 12},       {".5", 0.5},         {"-.25", -0.25},     {"5.", 5},        {"00150", 150},
-        {"abc", 0},         {"", 0},             {"-", 0},            {".", 0},         {"- 5", 0},
-        {"1E3", 1000},      {"2.5e-1x", 0.25},   {"4D2", 400},        {"12E", 12},      {"3e+", 3},
-        {"7 8", 7},         {"1e999", 0},        {"QF8200", 0},
+        {"\t-7.5 cm", -7.5}, {"1.5.3", 1.5}, {"12,5", 12}, {"-.25", -0.25}, {"abc", 0},  {"- 5", 0},
+        {"2.5e-1x", 0.25},  {"4D2", 400},  {"3e+", 3},   {"7 8", 7},       {"1e999", 0},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.expected) << '"' << c.text << '"';
     EXPECT_DOUBLE_EQ(LeadingNumber(QString(100000, '9').prepend("0.")), 1.0);
@@ -50,30 +47,17 @@ struct FormatCase {
 TEST(NumberFormat, FormatsRoundHalvesAwayFromZeroWithTheUsersSeparator) {
     const FormatCase cases[] = {
         {2.5, "0", "3", "3"},
-        {3.5, "0", "4", "4"},
         {-2.5, "0", "-3", "-3"},
-        {0.49999, "0", "0", "0"},
         {-0.4, "0", "0", "0"},
         {12.5, "00000", "00013", "00013"},
-        {7, "000", "007", "007"},
         {123456, "0000", "123456", "123456"},
-        {-42, "0000", "-0042", "-0042"},
-        {0, "00000", "00000", "00000"},
         {3.45, "0.0", "3.5", "3,5"},
-        {0.05, "0.0", "0.1", "0,1"},
         {-0.05, "0.0", "-0.1", "-0,1"},
-        {0.04, "0.0", "0.0", "0,0"},
-        {9.96, "0.0", "10.0", "10,0"},
         {99.95, "0.0", "100.0", "100,0"},
-        {1234.5, "0.0", "1234.5", "1234,5"},  // no thousands separator
-        {343.2, "0.0#", "343.2", "343,2"},
         {343, "0.0#", "343.0", "343,0"},
-        {3.456, "0.0#", "3.46", "3,46"},
         {2.675, "0.0#", "2.68", "2,68"},  // a decimal half, though stored a little below
         {1.005, "0.0#", "1.01", "1,01"},
-        {3.401, "0.0#", "3.4", "3,4"},
         {3.996, "0.0#", "4.0", "4,0"},
-        {0.001, "0.0#", "0.0", "0,0"},
         {1e20, "0", "100000000000000000000", "100000000000000000000"},
         {std::numeric_limits<double>::quiet_NaN(), "0.0", "0.0", "0,0"},
     };
@@ -91,7 +75,7 @@ TEST(NumberFormat, IntegerConversionsRoundHalvesToEven) {
         double value;
         int expected;
     } cases[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3},
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.5001, 3},
         {32767.4, 32767}, {-32768.5, -32768},
     };
     for (const Case& c : cases) {
@@ -103,7 +87,7 @@ TEST(NumberFormat, IntegerConversionsRoundHalvesToEven) {
 }
 
 TEST(NumberFormat, IntegerConversionsOverflowAsError6) {
-    const double tooBigForInt[] = {32767.5, -32768.6, 40000, std::nan("")};
+    const double tooBigForInt[] = {32767.5, -32768.6, std::nan("")};
     for (double v : tooBigForInt) {
         try {
             CInt(v);

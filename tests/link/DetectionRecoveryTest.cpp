@@ -76,8 +76,6 @@ TEST_F(DetectionRecovery, ReadingTheSensorReopensAPortThatIsNotOpen) {
         QList<int> answers;   // to message 1
         bool found;
     } const cases[] = {
-        {"unplugged, back at once", true, 0, {}, true},
-        {"unplugged, back when the user retries", true, 2, {MsgBox::Retry}, true},
         {"unplugged and still gone: the user gives up", true, 100, {MsgBox::Cancel}, false},
         {"missing when chosen, plugged in later", false, 0, {}, true},
     };

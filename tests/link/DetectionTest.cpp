@@ -5,8 +5,6 @@
 
 namespace {
 
-const QString NoSensorText = "Der Sensor konnte nicht initialisiert werden!";
-
 TEST_F(DetectionTest, LiveDetectionOfEachLine) {
     struct Case {
         const char* id;
@@ -20,8 +18,6 @@ TEST_F(DetectionTest, LiveDetectionOfEachLine) {
          "frmQF8200", "0"},
         {"Q&B QF3000 Version: 2.1", false, true, {"<CR>", "MD,OFF", "RST", "ID", "ID", "VER", "DAT"}, "frmQF8200",
          "0"},
-        {"Q&B QF6000-K58 Version: 1.0", false, false, {"<CR>", "MD,OFF", "ID", "ID", "VER", "DAT"}, "frmQF8200RDX",
-         "2"},
         {"Q&B QT2000 Version: 1.0", false, false, {"<CR>", "MD,OFF", "ID", "ID", "VER", "DAT"}, "frmQT8200", "3"},
         // An echoing sensor gets neither "MD,OFF" nor "RST" nor "VER".
         {"Q&B QE3000-62HN Version: 2.1", true, true, {"<CR>", "ID", "ID", "DAT"}, "frmQF8200Echo", "1"},
@@ -51,40 +47,6 @@ TEST_F(DetectionTest, LiveDetectionOfEachLine) {
         EXPECT_EQ(s.SensorDate + '|' + s.SensorTime, "01.02.2003|12:34");
         EXPECT_TRUE(mainWindow.menuEnabled);
         EXPECT_EQ(mainWindow.calls, QStringList({"EnableData(1)"}));
-    }
-}
-
-TEST_F(DetectionTest, SilentSensorRetryThenCancel) {
-    Sensor::DetectSensor();  // a first editor, for Cancel to keep
-    answers.remove("ID");
-    ScriptedMessages boxes({MsgBox::Retry, MsgBox::Cancel});
-    calls.clear();
-    port.requests.clear();
-
-    Sensor::DetectSensor();
-
-    ASSERT_EQ(boxes.count(), 2);
-    EXPECT_EQ(boxes.shown().at(0).text, NoSensorText);
-    EXPECT_EQ(boxes.shown().at(0).style & 7, 5);  // Retry and Cancel
-    EXPECT_EQ(requests(), QStringList({"<CR>", "MD,OFF", "ID", "ID", "<CR>", "MD,OFF", "ID", "ID"}));
-    EXPECT_TRUE(calls.isEmpty());
-    EXPECT_EQ(Sensor::State().SensorForm, editors["frmQF8200"].get());
-    EXPECT_EQ(Sensor::State().SensorState, 0);
-    EXPECT_FALSE(mainWindow.menuEnabled);
-    EXPECT_EQ(mainWindow.calls.last(), "EnableData(0)");
-}
-
-TEST_F(DetectionTest, IdentificationThatLeadsToNoEditorShowsMessageOne) {
-    EditorRegistry::ResetForTests();
-    registerEditor("frmQF8200");  // the only editor built in
-    for (const char* id : {"Q&B XY3000 Version: 1", "Q&B QT3000 Version: 1", "Q&B QF3000 Eprom: E1.2",
-                           "\x01\x02\xff"}) {
-        sensorIs(id);
-        ScriptedMessages boxes({MsgBox::Cancel});
-        Sensor::DetectSensor();
-        ASSERT_EQ(boxes.count(), 1) << id;
-        EXPECT_EQ(boxes.shown().at(0).text, NoSensorText);
-        EXPECT_TRUE(calls.isEmpty());
     }
 }
 
@@ -181,9 +143,7 @@ TEST_F(DetectionTest, SaveQuestionOnlyForChangedOfflineData) {
         bool changedAfter;
     } const cases[] = {
         {false, true, MsgBox::Yes, true, true, 0, false},
-        {true, true, MsgBox::Yes, true, true, 1, false},
         {true, true, MsgBox::Yes, false, false, 1, true},  // the save dialog was cancelled
-        {true, true, MsgBox::No, true, true, 1, false},
         {true, true, MsgBox::Cancel, true, false, 1, true},
     };
     for (const Case& c : cases) {
@@ -212,8 +172,6 @@ TEST_F(DetectionTest, SensorCommandsDetectAgainAndTypedOnesAreNotSentTwice) {
     EXPECT_EQ(run([] { Sensor::SensorSetDefaults(true); }), QStringList({"DEF", "<CR>"}));
     EXPECT_EQ(calls.mid(0, 2), QStringList({"frmQF8200:SetDefaults", "frmQF8200:Init"}));
     EXPECT_EQ(run([] { QString t = " DEF "; Sensor::SensorInterpretCommand(t); }), QStringList({"<CR>", "MD,OFF"}));
-    EXPECT_EQ(run([] { Sensor::RecallUserConfig(true); }), QStringList({"RUC", "<CR>"}));
-    EXPECT_EQ(run([] { QString t = "ruc"; Sensor::SensorInterpretCommand(t); }), QStringList({"<CR>", "MD,OFF"}));
     EXPECT_EQ(run([] { Sensor::StoreUserConfig(); }), QStringList({"SUC"}));
 }
 

@@ -48,19 +48,6 @@ TEST_F(LinkTest, NestedRequestParksTheWaitingAnswerForTheOuterRequest) {
     EXPECT_EQ(port.requests, (QList<QByteArray>{"AD", "SS1"}));
 }
 
-TEST_F(LinkTest, NestedRequestWithoutAWaitingAnswerParksNothing) {
-    port.respond = [](const QByteArray& request) { return request == "SS1" ? QByteArray("0\r") : QByteArray(); };
-    NestedRun nested;
-    nestSS1(nested, port, "");
-
-    QString outer;
-    Ports::AnswerBytes bytes{};
-    EXPECT_EQ(Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false), 0);
-    EXPECT_EQ(nested.count, 1);
-    EXPECT_EQ(nested.answer, "0");
-    EXPECT_EQ(nested.parkedAfter, 0);
-}
-
 TEST_F(LinkTest, WaitBeyondTheDeepestNestingReturnsAtOnce) {
     Ports::State().ReadDepth = Ports::MaxReadDepth;
     port.arrive("OK\r");

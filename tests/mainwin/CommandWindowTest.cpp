@@ -21,23 +21,6 @@ protected:
     CommandHistory history;
 };
 
-TEST_F(CommandHistoryTest, InitReadsUpToTheFirstEmptyKey) {
-    const std::pair<QByteArray, QStringList> cases[] = {
-        {"", {}},
-        {"[Settings]\nCommand1=ID\nCommand2=SD1,500\nCommand3=\nCommand4=VER\n", {"ID", "SD1,500"}},
-        {"[Settings]\nCommand2=ID\n", {}},
-        {"[Settings]\nCommand1=ZEILE; a,b\nCommand2=gr\xFC\xDF\n", {"ZEILE; a,b", latin1("gr\xFC\xDF")}},
-        {"[Settings]\nCommand1=1\nCommand2=2\nCommand3=3\nCommand4=4\nCommand5=5\nCommand6=6\nCommand7=7\n"
-         "Command8=8\nCommand9=9\nCommand10=10\nCommand11=11\n",
-         {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
-    };
-    for (const auto& [settings, entries] : cases) {
-        windir.write(Options::SettingsFile, settings);
-        history.Init();
-        EXPECT_EQ(history.Entries(), entries) << settings.toStdString();
-    }
-}
-
 TEST_F(CommandHistoryTest, AddKeepsTenDistinctCommandsNewestFirst) {
     QStringList eleven;
     for (int i = 1; i <= 11; ++i) eleven.append("C" + QString::number(i));

@@ -6,7 +6,6 @@
 #include "mainwin/frmOptions.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -17,67 +16,6 @@
 namespace {
 
 using MainWindow = MainWindowFixture;
-
-const QStringList DataItems = {"mnSave", "mnPrint", "mnExport", "mnSensWrite", "mnInfo"};
-
-bool buttonOn(const Toolbar::ToolbarButton& button) {
-    EXPECT_EQ(button.Disabled, !button.Control->isEnabled()) << button.ButtonIndex;
-    return !button.Disabled;
-}
-
-TEST_F(MainWindow, EnableDataAndEnableStoRclSwitchTheirCommandsOnly) {
-    start();
-    struct Case {
-        int state;
-        bool storeRecall;
-        bool data;
-    };
-    for (const Case& c : {Case{0, true, false}, Case{1, true, true}, Case{2, false, false}, Case{-1, false, false},
-                          Case{1, false, true}}) {
-        window->EnableData(c.state);
-        window->EnableStoRcl(c.storeRecall);
-        for (const QString& item : DataItems) EXPECT_EQ(window->MenuItem(item)->isEnabled(), c.data) << c.state;
-        for (int b : {1, 2, 4}) EXPECT_EQ(buttonOn(window->ToolbarButtons[b]), c.data) << c.state << " button " << b;
-        for (const char* item : {"mnSensStore", "mnSensRecall"})
-            EXPECT_EQ(window->MenuItem(item)->isEnabled(), c.storeRecall) << item;
-        for (int b : {7, 8}) EXPECT_EQ(buttonOn(window->ToolbarButtons[b]), c.storeRecall) << "button " << b;
-        for (int b : {0, 3, 5, 6, 9}) EXPECT_TRUE(buttonOn(window->ToolbarButtons[b])) << "button " << b;
-    }
-}
-
-TEST_F(MainWindow, RecordingButtonsFollowWhatTheRecorderDid) {
-    start();
-    EXPECT_TRUE(buttonOn(window->ToolbarButtons[9]));
-    EXPECT_FALSE(buttonOn(window->ToolbarButtons[10]));   // nothing to stop at start
-
-    bool recording = false;
-    bool fileOpens = false;
-    QList<bool> calls;
-    window->Steps.StartProtFile = [&](bool start) {
-        calls << start;
-        recording = start && fileOpens;
-    };
-    window->Steps.LoggingActive = [&] { return recording; };
-    QAction* menu = window->MenuItem("mnProtStartStop");
-
-    // The protocol file cannot be opened: the window keeps saying that nothing records.
-    window->ToolbarButtons[9].Control->trigger();
-    EXPECT_TRUE(buttonOn(window->ToolbarButtons[9]));
-    EXPECT_FALSE(buttonOn(window->ToolbarButtons[10]));
-    EXPECT_EQ(menu->text(), "&Aufzeichnung starten");
-
-    fileOpens = true;
-    menu->trigger();
-    EXPECT_FALSE(buttonOn(window->ToolbarButtons[9]));
-    EXPECT_TRUE(buttonOn(window->ToolbarButtons[10]));
-    EXPECT_EQ(menu->text(), "&Aufzeichnung stoppen");
-
-    window->ToolbarButtons[10].Control->trigger();
-    EXPECT_FALSE(recording);
-    EXPECT_TRUE(buttonOn(window->ToolbarButtons[9]));
-    EXPECT_EQ(menu->text(), "&Aufzeichnung starten");
-    EXPECT_EQ(calls, (QList<bool>{true, true, false}));
-}
 
 TEST_F(MainWindow, ReadIgnoresClicksWhileItWaitsForTheSensor) {
     start();
@@ -176,70 +114,6 @@ TEST_F(MainWindow, DefaultsAndRecallAskFirstStoreDoesNot) {
     }
 }
 
-TEST_F(MainWindow, FirstActivationWithoutSettingsShowsEveryWindowOnce) {
-    QStringList shown;
-    bool monitorFirst = false;
-    settings.clear();
-    start();
-    ASSERT_FALSE(QFile::exists(windir.file(Options::SettingsFile)));
-    for (const char* name : {"frmCommand", "frmDistance", "frmShowIt"}) {
-        window->RegisterToolWindow(name, {[&, name] {
-                                              if (shown.isEmpty()) monitorFirst = window->Monitor() != nullptr;
-                                              shown << name;
-                                          },
-                                          [] { return false; }, [] {}});
-    }
-    EXPECT_TRUE(window->StartupPending());
-    EXPECT_FALSE(qf.loaded) << "the editor waits for the first activation";
-
-    activate();
-    EXPECT_FALSE(window->StartupPending());
-    EXPECT_TRUE(monitorFirst);
-    EXPECT_EQ(shown, QStringList({"frmCommand", "frmDistance", "frmShowIt"}));
-    ASSERT_NE(window->Monitor(), nullptr);
-    EXPECT_TRUE(window->Monitor()->isVisibleTo(window));
-    EXPECT_EQ(qf.calls.filter("Show").size(), 1);
-
-    activate();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(shown.size(), 3);
-    EXPECT_EQ(qf.calls.filter("Show").size(), 1);
-    EXPECT_EQ(window->MdiArea()->findChildren<frmMonitor*>().size(), 1);
-}
-
-TEST_F(MainWindow, ParameterItemWithoutEditorOnlySetsTheMark) {
-    sensorPresent = false;
-    settings += "Parameter=Hide\nRetryCount=1\n";
-    start();
-    QAction* item = window->MenuItem("mnParameter");
-    ASSERT_FALSE(item->isChecked());
-    item->setEnabled(true);
-    item->trigger();
-    EXPECT_TRUE(item->isChecked());
-    EXPECT_TRUE(qf.calls.filter("Show").isEmpty());
-}
-
-TEST_F(MainWindow, CloseSavesTheMarksThenLetsEachWindowSaveItself) {
-    start();
-    activate();
-    ASSERT_NE(window->Monitor(), nullptr);
-    window->Monitor()->chkDynamic->setChecked(true);
-    window->MenuItem("mnCommand")->setChecked(false);   // the command window was closed
-    QByteArray settingsWhenRecordingStopped = "not stopped";
-    window->Steps.StartProtFile = [&](bool start) {
-        if (!start) settingsWhenRecordingStopped = ini();
-    };
-
-    EXPECT_TRUE(window->close());
-    const QByteArray saved = ini();
-    for (const char* line : {"MonitorWnd=Show\n", "CommandWnd=Hide\n", "ShowItWnd=Show\n", "Port=COM1\n",
-                             "[Monitor]\nShowDynamic=Yes\nShowStatic=Yes\n", "frmMonitor="})
-        EXPECT_TRUE(saved.contains(line)) << line << "\n" << saved.constData();
-    EXPECT_FALSE(settingsWhenRecordingStopped.contains("MonitorWnd=")) << "the recording stops before the settings are saved";
-    EXPECT_FALSE(window->MenuItem("mnMonitor")->isChecked()) << "the monitor took its mark when it closed";
-    EXPECT_FALSE(line.PortOpen());
-}
-
 TEST_F(MainWindow, CloseRefusedForUnsavedFileDataWritesNothing) {
     start();
     const QByteArray before = ini();
@@ -313,19 +187,6 @@ TEST_F(TranslatedMainWindow, HostileMenuTextsLeaveAUsableWindow) {
     EXPECT_EQ(window->StopCaption, "&Aufzeichnung stoppen");
     EXPECT_EQ(window->StartCaption, "&&");
     EXPECT_LT(window->minimumSizeHint().width(), 640);
-}
-
-TEST_F(MainWindow, StatusLineNeverWidensTheWindow) {
-    start();
-    int off = 0;
-    Toolbar::QuickHelpEnabled(off);
-    window->ShowQuickHelp(1001);
-    EXPECT_EQ(window->lblMessage->text(), " ");
-    const int narrowest = window->minimumSizeHint().width();
-    window->lblMessage->setText(QString(2000, 'w'));
-    EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
-    window->resize(120, 300);
-    EXPECT_GE(window->lblMessage->width(), 0);
 }
 
 TEST_F(MainWindow, MonitorReopenedBeforeTheClosedOneIsGoneListsTraffic) {

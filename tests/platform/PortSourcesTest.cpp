@@ -46,11 +46,9 @@ TEST(SerialPorts, MapsNamesToDevices) {
         QString device;
     } cases[] = {
         {"COM3", links + "com3"},
-        {"com3", links + "com3"},
         {"COM5", links + "com5"},  // a configured link is kept even while its device is gone
         {"COM1", "/dev/ttyS0"},
         {"COM12", "/dev/ttyS11"},
-        {"ttyUSB0", "/dev/ttyUSB0"},
         {"/dev/pts/4", "/dev/pts/4"},
         {"COM0", "/dev/COM0"},
     };
@@ -69,20 +67,15 @@ TEST(SystemRegistry, AnswersThePortKeysFromTheMachine) {
     EXPECT_EQ(data, SerialPorts::AvailablePortNames());
     EXPECT_TRUE(data.contains("COM7"));
 
-    const auto ports = SystemRegistry::Open(HKEY_LOCAL_MACHINE, "Enum\\Root\\Ports");
-    ASSERT_TRUE(ports);
-    EXPECT_TRUE(ports->values.isEmpty() && ports->subkeys.isEmpty());
-
     struct Case {
         const char* path;
         QStringList subkeys;
-    } parents[] = {{"", {"Hardware", "Enum"}}, {"hardware", {"Devicemap"}}, {"\\Enum\\", {"Root"}}};
+    } parents[] = {{"", {"Hardware", "Enum"}}, {"\\Enum\\", {"Root"}}};
     for (const Case& c : parents) {
         const auto key = SystemRegistry::Open(HKEY_LOCAL_MACHINE, c.path);
         ASSERT_TRUE(key) << c.path;
         EXPECT_EQ(key->subkeys, c.subkeys) << c.path;
     }
-    EXPECT_FALSE(SystemRegistry::Open(HKEY_LOCAL_MACHINE, "Software"));
     EXPECT_FALSE(SystemRegistry::Open(HKEY_LOCAL_MACHINE, "Hardware\\Devicemap\\Serialcomm\\x"));
     EXPECT_FALSE(SystemRegistry::Open(SystemRegistry::HKEY_CURRENT_USER, "Hardware"));
 }

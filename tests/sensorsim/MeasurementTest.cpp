@@ -59,8 +59,6 @@ TEST(Measurement, TargetMovesAndSwitchStatesAndAnalogueValuesFollow) {
         {Line::Qf8200Rdx, "3out,analog",  // limits from EEPROM: 800 .. 4000
          {{0, {{"AD", "400"}, {"RD", "800"}, {"SS1", "1"}, {"SS3", "1"}, {"OM,00I", Ok}, {"SS3", "0"}}},
           {10000, {{"AD", "3200"}, {"SS1", "0"}, {"FDE,3200", Ok}, {"RD", "4000"}}}}},
-        {Line::Qf8200Echo, "switch",  // SD1/SD12 500/700 window, SD2/SD22 1000/1200 two-point
-         {{0, {{"AD", "300"}, {"SS1", "0"}, {"SS2", "1"}}}, {1000, {{"AD", "510"}, {"SS1", "1"}}}}},
     };
     for (const Case& c : cases) {
         Talk talk(c.line, c.variant);
@@ -79,7 +77,6 @@ TEST(Measurement, NoEchoInsideTheBlindRangeOrBeyondTheReducedRange) {
     };
     const Case cases[] = {
         {Line::Qf8200, {"BR,700"}},
-        {Line::Qf8200, {"RR,500"}},
         {Line::Qf8200Rdx, {"BR,500"}},
         {Line::Qf8200Echo, {"WM,WXE13,0190"}},
     };
@@ -113,26 +110,6 @@ TEST(Measurement, MasterModeStreamsEveryCycleUntilOff) {
     EXPECT_NEAR(transitUs * 343.19 / 2000, distance, 1.0);
     EXPECT_EQ(talk.ask("RST"), Ok);
     EXPECT_EQ(talk.sensor.advance(200), "");
-}
-
-TEST(Measurement, MasterModesDifferByLine) {
-    struct Case {
-        Line line;
-        const char* variant;
-        std::vector<Exchange> modes;
-        std::string firstLine;  // of the last mode started
-    };
-    const Case cases[] = {
-        {Line::Qf8200, "switch", {{"MD,RD", BadValue}, {"MD,OR", BadValue}, {"MD,SS", Ok}}, "10\r"},
-        {Line::Qf8200Rdx, "3out", {{"MD,XY", BadValue}, {"MD,SS", Ok}}, "111\r"},
-        {Line::Qt8200, "switch", {{"MD,RT", BadValue}, {"MD,OR", Ok}}, "0\r"},
-        {Line::Qf8200Echo, "switch", {{"MD,SS", Unknown}, {"MD,OFF", Ok}}, ""},
-    };
-    for (const Case& c : cases) {
-        Talk talk(c.line, c.variant);
-        expectExchanges(talk, c.modes, sensorsim::lineName(c.line));
-        EXPECT_EQ(talk.sensor.advance(50), c.firstLine) << sensorsim::lineName(c.line);
-    }
 }
 
 }  // namespace

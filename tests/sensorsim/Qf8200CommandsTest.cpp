@@ -11,16 +11,11 @@ namespace {
 TEST(Qf8200Commands, AnswersEachVariantInTheEditorsNotation) {
     expectVariants(Line::Qf8200, {
         {"switch",
-         {{"VER", "V2.1B"}, {"VS0", "33130"}, {"VS", "34319"}, {"TO", "0"}, {"TEM", "2931"}, {"CBT", "0"},
-          {"FTO", "3"}, {"BR", "350"}, {"DIP", "A50"}, {"UDS", "0"}, {"SD11", "1000"}, {"SD1", "1000"},
-          {"SD12", "2000"}, {"SD21", "3000"}, {"SD2", "3000"}, {"SH1", "5"}, {"OM", "00"}, {"OPM", "SW"},
-          {"FSF", "0"}, {"EM", "NONE"}, {"OT", "0"}, {"SE", "1"}, {"RR", "6000"}, {"NEF", "0"},
+         {{"VER", "V2.1B"}, {"VS", "34319"}, {"SD11", "1000"}, {"SD1", "1000"}, {"OM", "00"}, {"FSF", "0"},
           // write only, read only, missing and unknown
           {"REF", Unknown}, {"VS,34000", Unknown}, {"DIP,FFF", Unknown}, {"NDE", Unknown}, {"XYZ", Unknown},
           {"sd1", "1000"}}},
-        {"analog",
-         {{"OM", "0"}, {"OPM", "SS"}, {"FSF", "0,40"}, {"NDE", "500"}, {"FDE", "5000"}, {"SD21", Unknown},
-          {"SD2", Unknown}, {"SD22", Unknown}, {"SH2", Unknown}}},
+        {"analog", {{"OM", "0"}, {"FSF", "0,40"}, {"NDE", "500"}, {"SD2", Unknown}}},
         {"v1", {{"VER", "V1.9A"}, {"OT", Unknown}, {"SE", Unknown}, {"RR", Unknown}, {"NEF", Unknown}}},
     });
 }
@@ -29,18 +24,15 @@ TEST(Qf8200Commands, KeepsWrittenValuesInItsOwnNotationAndRefusesBadOnes) {
     expectVariants(Line::Qf8200, {
         {"switch",
          {{"SD11,0500", Ok}, {"SD11", "500"}, {"SD1,700", Ok}, {"SD11", "700"}, {"OM,10", Ok}, {"OM", "10"},
-          {"OPM,WR", Ok}, {"OPM", "WR"}, {"OM,1", BadValue}, {"OM,12", BadValue}, {"OPM,WX", BadValue},
-          {"SH1,16", BadValue}, {"SD11,abc", BadValue}, {"SD11,-5", BadValue}, {"SD11,", BadValue},
-          {"SD11,6001", BadValue}, {"VS0,34321.5", BadValue}, {"VS0,34321,5", BadValue}, {"FSF,1,40", BadValue},
-          {"FSF,2", Ok}, {"FSF", "2"}, {"SD11", "700"}}},
+          {"OM,12", BadValue}, {"SH1,16", BadValue}, {"SD11,-5", BadValue}, {"SD11,", BadValue},
+          {"SD11,6001", BadValue}, {"VS0,34321.5", BadValue}, {"FSF,1,40", BadValue}, {"SD11", "700"}}},
         {"switch",
          {{"EM,DYN", Ok}, {"EM", "DYN,10"}, {"EM,PT1,100,5,3", Ok}, {"EM", "PT1,100,5,3"}, {"EM,MXN,5,2", Ok},
           {"EM", "MXN,5,2"}, {"EM,MXN,5,5", BadValue}, {"EM,MXN,12,2", BadValue}, {"EM,PT1,100", BadValue},
           {"EM,0", Ok}, {"EM", "NONE"}}},
         {"analog",
-         {{"FSF,1", Ok}, {"FSF", "1,40"}, {"FSF,2,220", Ok}, {"FSF", "2,220"}, {"FSF,1,-1", Ok}, {"FSF", "1,-1"},
-          {"FSF,1,300", BadValue}, {"FSF,3", BadValue}, {"OM,1", Ok}, {"OM,10", BadValue}, {"OPM,WL", Ok},
-          {"OPM,WW", BadValue}}},
+         {{"FSF,1", Ok}, {"FSF", "1,40"}, {"FSF,1,-1", Ok}, {"FSF", "1,-1"}, {"FSF,1,300", BadValue},
+          {"OM,10", BadValue}}},
     });
 }
 

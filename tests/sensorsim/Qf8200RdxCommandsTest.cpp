@@ -12,17 +12,13 @@ namespace {
 TEST(Qf8200RdxCommands, AnswersEachVariantInTheEditorsNotation) {
     expectVariants(Line::Qf8200Rdx, {
         {"3out,analog,incl",
-         {{"SD1", "800"}, {"SD3", "2400"}, {"SH3", "5"}, {"OM", "000"}, {"FSF", "000,36"}, {"EM", "NONE"},
-          {"NDE", "400"}, {"FDE", "3600"}, {"MA", "A"}, {"UIS", "150,10"}, {"NEF", "0"}, {"ISS", "0"},
-          {"REF", Unknown}, {"OM,1I0", Ok}, {"OM", "1I0"}, {"OM,1X0", BadValue}, {"OM,10", BadValue},
-          {"FSF,201,36", Ok}, {"FSF", "201,36"}, {"FSF,120", Ok}, {"FSF", "120,36"}, {"FSF,20,36", BadValue},
-          {"FSF,201,-1", Ok}, {"FSF", "201,-1"}, {"UIS,-1", Ok}, {"UIS", "-1"}, {"UIS,200,10", Ok},
-          {"UIS", "200,10"}, {"UIS,200", BadValue}, {"UIS,40000,1", BadValue}, {"MA,S", Ok}, {"MA,X", BadValue},
-          {"EM,PT1", Ok}, {"EM", "PT1,100,5,3"}}},
+         {{"SD3", "2400"}, {"OM", "000"}, {"FSF", "000,36"}, {"UIS", "150,10"}, {"REF", Unknown}, {"OM,1I0", Ok},
+          {"OM", "1I0"}, {"OM,1X0", BadValue}, {"OM,10", BadValue}, {"FSF,120", Ok}, {"FSF", "120,36"},
+          {"FSF,20,36", BadValue}, {"FSF,201,-1", Ok}, {"FSF", "201,-1"}, {"UIS,-1", Ok}, {"UIS", "-1"},
+          {"UIS,200", BadValue}, {"UIS,40000,1", BadValue}, {"EM,PT1", Ok}, {"EM", "PT1,100,5,3"}}},
         {"2out,switch,noincl",
-         {{"SD3", Unknown}, {"SH3", Unknown}, {"NDE", Unknown}, {"FDE", Unknown}, {"UIS", Unknown},
-          {"ISS", Unknown}, {"SS3", Unknown}, {"RD", Unknown}, {"MD,RD", BadValue}, {"OM", "00"}, {"FSF", "00"},
-          {"FSF,00,36", BadValue}, {"MA", "S"}}},
+         {{"SD3", Unknown}, {"NDE", Unknown}, {"UIS", Unknown}, {"RD", Unknown}, {"MD,RD", BadValue},
+          {"OM", "00"}, {"FSF,00,36", BadValue}}},
     });
 }
 

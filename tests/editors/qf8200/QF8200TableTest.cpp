@@ -1,4 +1,4 @@
-// The QF8200 table's transfers and dependency chains, without the window.
+// The QF8200 table's bulk transfers, without the window.
 #include "editors/common/EditorFakes.h"
 #include "editors/qf8200/QF8200Fixture.h"
 #include "editors/qf8200/QF8200Table.h"
@@ -17,26 +17,6 @@ protected:
     InstalledFakes fakes;
     ParamEditorModel model{QF8200::TableUpperBound};
 };
-
-TEST_F(QF8200TableTest, TypedCommandsReReadTheirChains) {
-    struct Case {
-        const char* word;
-        QStringList requests;
-    } const cases[] = {
-        {"UDS", {"UDS", "OM", "SD11", "SD21", "NDE", "FDE", "OT"}},
-        {"TEM", {"TEM", "TO", "VS"}},
-        {"TO", {"TO", "TEM"}},
-        {"VS0", {"VS0", "VS"}},
-        {"REF", {"VS0", "VS"}},
-        {"SD1", {"SD1"}},
-        {"OM", {"OM"}},
-        {"NDE", {"NDE"}},   // links reached only from another record
-    };
-    for (const Case& c : cases) {
-        model.InterpretCommand(c.word);
-        EXPECT_EQ(fakes.sensor.take(), c.requests) << c.word;
-    }
-}
 
 TEST_F(QF8200TableTest, ReadsAndWritesTakeTheirRecords) {
     model.ReadAll(std::nullopt, fakes.progress);

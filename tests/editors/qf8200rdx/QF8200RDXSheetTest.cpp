@@ -25,16 +25,6 @@ TEST_F(QF8200RDXSheetTest, SectionsFollowTheSensorAndItsSettings) {
           "Auswertemethode"},
          {"Auswertemethode|Keine"},
          {"Neigungsschalter", "Fehlerstrom", "Abweichung"}},
-        {Merged({TwoOutputs(), {{"UIS", "-1"}, {"EM", "MXN,5,2"}}}),
-         {"Messung", "Auswertung", "Schaltausgang 1", "Schaltausgang 2", "Analogausgang", "Störverhalten",
-          "Hauptanwendung", "Auswertemethode"},
-         {"Neigungsschalter|Inaktiv", "Messwerte|5", "Ungültige Werte|2"},
-         {"Einschaltverzögerung", "Gewicht"}},
-        {{{"EM", "DYN,7"}, {"MA", "S"}},
-         {"Messung", "Auswertung", "Schaltausgang 1", "Schaltausgang 2", "Schaltausgang 3", "Analogausgang",
-          "Störverhalten", "Hauptanwendung", "Auswertemethode"},
-         {"Abweichung|7", "Hauptanwendung|Schaltfunktion"},
-         {"Verwerfungszähler", "Referenz"}},
     };
     for (const Case& c : cases) {
         open(c.sensor);

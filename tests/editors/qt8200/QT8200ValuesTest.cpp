@@ -36,7 +36,6 @@ TEST(QT8200Values, EvaluationMethodShown) {
         const char* count;
     } const cases[] = {
         {"DYN,003", V::Dynamic, V::Static, "3"},       {"BEW,M3", V::Weighted, V::Averaging, "3"},
-        {"OFF,000", V::NoFirstMethod, V::NoSecondMethod, "0"},
         {"DYN", V::Dynamic, V::NoSecondMethod, "0"},   {"XYZ,abc", V::NoFirstMethod, V::NoSecondMethod, "0"},
         {"DYNAMIC,255", V::NoFirstMethod, V::Static, "255"},   // the first field must be the word
         // What the editor writes itself (offline, or into its file) shows as
@@ -57,13 +56,10 @@ TEST(QT8200Values, EvaluationMethodComposed) {
         const char* value;
         std::optional<QString> replaced;   // the count shown in its field afterwards
     } const cases[] = {
-        {V::Dynamic, V::Static, "5", "DYN1,005", nullopt},
         {V::Dynamic, V::Static, "2", "DYN1,003", "3"},        // below the static range
-        {V::Weighted, V::Static, "256", "BEW1,003", "3"},
         {V::Weighted, V::Static, "99999", "BEW1,003", "3"},   // beyond 16 bits counts as out of range
         {V::Weighted, V::Static, "2.5", "BEW1,003", "3"},     // 2.5 converts to 2 (halves to even) ...
         {V::Weighted, V::Static, "3.5", "BEW1,004", nullopt}, // ... 3.5 to 4
-        {V::NoFirstMethod, V::Averaging, "4", "OFF,M4", nullopt},
         {V::NoFirstMethod, V::Averaging, "4.5", "OFF,M4", nullopt},   // the count checked is the count sent
         {V::NoFirstMethod, V::Averaging, "7", "OFF,M2", "2"},
         {V::Dynamic, V::NoSecondMethod, "99", "DYN1,M0", nullopt},   // the count is not looked at
