@@ -1,6 +1,6 @@
 #pragma once
 #include "frame/Options.h"
-#include "link/FakeSerialControl.h"
+#include "support/FakeSerialControl.h"
 #include "link/OfflineAnswers.h"
 #include "link/Ports.h"
 #include "link/TrafficLog.h"

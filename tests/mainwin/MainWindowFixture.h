@@ -5,7 +5,7 @@
 #include "frame/Options.h"
 #include "frame/SettingsServices.h"
 #include "link/EditorRegistry.h"
-#include "link/FakeSerialControl.h"
+#include "support/FakeSerialControl.h"
 #include "link/Ports.h"
 #include "link/SensorState.h"
 #include "mainwin/Toolbar.h"

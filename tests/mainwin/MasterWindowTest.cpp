@@ -4,7 +4,7 @@
 #include "TestEditor.h"
 #include "frame/Options.h"
 #include "link/EditorRegistry.h"
-#include "link/FakeSerialControl.h"
+#include "support/FakeSerialControl.h"
 #include "link/MasterWindow.h"
 #include "link/Ports.h"
 #include "link/SensorState.h"

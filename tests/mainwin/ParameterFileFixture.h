@@ -1,5 +1,5 @@
 #pragma once
-#include "link/FakeSerialControl.h"
+#include "support/FakeSerialControl.h"
 #include "ScriptedFileDialogs.h"
 #include "TestEditor.h"
 #include "frame/LanguageUtil.h"

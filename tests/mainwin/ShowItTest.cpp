@@ -1,4 +1,4 @@
-#include "link/FakeSerialControl.h"
+#include "support/FakeSerialControl.h"
 #include "TestEditor.h"
 #include "editors/common/DisplayWindowLink.h"
 #include "frame/SettingsServices.h"

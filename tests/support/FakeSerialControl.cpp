@@ -1,4 +1,4 @@
-#include "link/FakeSerialControl.h"
+#include "support/FakeSerialControl.h"
 
 #include <QTimer>
 

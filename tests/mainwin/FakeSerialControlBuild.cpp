@@ -1,2 +1,0 @@
-// test_mainwin drives its windows against the link tests' fake port.
-#include "link/FakeSerialControl.cpp"
