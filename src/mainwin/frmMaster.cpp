@@ -91,8 +91,9 @@ frmMaster::frmMaster(const MasterLine& line, QWidget* parent) : QDialog(parent),
 void frmMaster::SetLanguage() { TranslateWindow(this); }
 
 void frmMaster::StartMode(const QString& mode) {
-    int index = MasterModes::ModeIndex(line_, mode);
-    if (!rdOpt[index]->isEnabled()) index = 0;
+    // The mode asked for is streamed even when its option is greyed: the
+    // greying only keeps the user from choosing it here.
+    const int index = MasterModes::ModeIndex(line_, mode);
     rdOpt[index]->setChecked(true);
     chooseMode(index);
 }

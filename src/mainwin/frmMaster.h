@@ -23,8 +23,8 @@ class frmMaster : public QDialog {
 public:
     explicit frmMaster(const MasterLine& line, QWidget* parent = nullptr);
 
-    // Selects the option of an upper-case mode word (an unknown word, or an
-    // option this sensor cannot offer, pauses) and switches the sensor to it.
+    // Selects the option of an upper-case mode word (an unknown word pauses)
+    // and switches the sensor to it.
     void StartMode(const QString& mode);
     void SetLanguage();
 

@@ -170,14 +170,17 @@ TEST_F(MasterWindowTest, RelativeDistanceNeedsOutput2NotToBeASwitch) {
         SCOPED_TRACE(qPrintable(c.window + ' ' + c.switchPoint));
         editor.switchPoint2 = c.switchPoint;
         const qsizetype mark = port.requests.size();
-        bool enabled = false;
+        bool enabled = false, checked = false;
         start(c.window, "RD", [&](frmMaster* window) {
             enabled = window->rdOpt[2]->isEnabled();
+            checked = window->rdOpt[2]->isChecked();
             window->btOk->click();
         });
         EXPECT_EQ(enabled, c.relativeOffered);
-        // A mode the window does not offer is not sent: the sensor pauses.
-        EXPECT_EQ(requestsSince(mark).contains("MD,RD"), c.relativeOffered);
+        // The greyed option only keeps the user from choosing it: the mode
+        // the caller asked for still streams.
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(requestsSince(mark), QStringList({"MD,OFF", "MD,RD", "MD,OFF"}));
     }
 }
 
