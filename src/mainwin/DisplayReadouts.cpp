@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace DisplayReadouts {
 
@@ -15,7 +16,10 @@ int SensorKindOf(const QString& pictureName) {
 
 SwitchMode ReadSwitchMode(const QString& modeText) {
     if (modeText == QLatin1String("I")) return {0, true};
-    return {int(NumberFormat::LeadingNumber(modeText)), false};
+    // Only mode 0 or not matters; a number beyond an int still is not 0.
+    const double mode = NumberFormat::LeadingNumber(modeText);
+    return {int(std::clamp(mode, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max()))),
+            false};
 }
 
 Led OutputLed(int state, int mode, int errorMode) {

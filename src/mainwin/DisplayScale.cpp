@@ -11,9 +11,9 @@ namespace {
 
 constexpr int MaxOverlapPasses = 100;
 
-// Screen coordinates are whole pixels; like every integer conversion of the
-// program they round halves to even.
-int wholePixels(double value) { return int(std::nearbyint(value)); }
+// Farther off the scale than any screen reaches, and still far from the
+// limits of the painter's whole-number coordinates.
+constexpr double FarOff = 1 << 24;
 
 double numberOf(const QString& itemText) { return NumberFormat::LeadingNumber(itemText); }
 
@@ -115,6 +115,11 @@ void reassignBoxes(std::array<MarkerBox, MarkerCount>& boxes, const Order& order
 
 }  // namespace
 
+int WholePixels(double value) {
+    if (std::isnan(value)) return 0;
+    return int(std::nearbyint(std::clamp(value, -FarOff, FarOff)));
+}
+
 long DisplayRange(long reportedRange) {
     const long working = reportedRange > 0 ? reportedRange : UnreportedRange;
     return long(std::nearbyint(double(working) * 1.5));
@@ -132,7 +137,7 @@ std::array<Tick, 10> Ticks(long displayRange, int innerWidth, const std::functio
     for (int i = 1; i < int(ticks.size()); ++i) {
         if (beyondEdge) break;
         Tick& tick = ticks[size_t(i)];
-        tick.x = wholePixels(double(innerWidth) / double(displayRange) * i * factor);
+        tick.x = WholePixels(double(innerWidth) / double(displayRange) * i * factor);
         tick.labelLeft = tick.x - labelWidth(i) / 2 + 0.5;
         tick.visible = true;
         beyondEdge = tick.labelLeft > innerWidth;
@@ -168,7 +173,7 @@ std::array<MarkerBox, MarkerCount> LayoutMarkers(const std::array<Marker, Marker
 DistanceBar BarFor(long distance, long displayRange, int innerWidth, int textWidth) {
     const long shown = std::clamp(distance, 0L, displayRange);
     const double x = double(innerWidth) * double(shown) / double(displayRange);
-    return {wholePixels(x), textWidth <= x};
+    return {WholePixels(x), textWidth <= x};
 }
 
 }  // namespace DisplayScale

@@ -11,6 +11,12 @@
 // inner width, 0 at the scale origin.
 namespace DisplayScale {
 
+// A position in whole pixels; like every integer conversion of the program
+// it rounds halves to even. A switch point far beyond the scale (1e308 mm)
+// is held at a distance no screen reaches, so that it stays a coordinate the
+// painter can take.
+int WholePixels(double value);
+
 // The sensor range the scale assumes when the sensor reported none.
 constexpr long UnreportedRange = 3000;
 

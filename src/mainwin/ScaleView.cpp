@@ -15,7 +15,7 @@ constexpr int TickStub = 4;        // ticks reach this far above the band
 constexpr int BandPadding = 4;     // the band is this much higher than a text line
 constexpr int TextPadding = 2;     // between the bar's end and a text inside it
 
-int pixels(double value) { return int(std::nearbyint(value)); }
+using DisplayScale::WholePixels;
 
 }  // namespace
 
@@ -134,8 +134,8 @@ void ScaleView::paintTicks(QPainter& painter, const Rows& r) const {
         const DisplayScale::Tick& tick = ticks_[size_t(i)];
         if (!tick.visible) continue;
         const QString digit = QString::number(i);
-        painter.drawText(QRect(pixels(tick.labelLeft), r.numbersTop, metrics.horizontalAdvance(digit), r.rowHeight),
-                         Qt::AlignCenter, digit);
+        const QRect label(WholePixels(tick.labelLeft), r.numbersTop, metrics.horizontalAdvance(digit), r.rowHeight);
+        painter.drawText(label, Qt::AlignCenter, digit);
         painter.drawLine(tick.x, r.numbersTop + r.rowHeight, tick.x, r.bandBottom);
     }
     painter.drawLine(0, r.bandTop, width(), r.bandTop);
@@ -168,7 +168,7 @@ void ScaleView::paintMarkers(QPainter& painter, const Rows& r) const {
             const DisplayScale::MarkerBox& box = boxes_[size_t(k)];
             if (!box.shown || enabled_[size_t(k)] != enabledPass) continue;
             painter.setPen(enabledPass ? DisplayReadouts::Red : greyed);
-            painter.drawText(QRect(pixels(box.arrowLeft), r.arrowsTop, arrowWidth, r.rowHeight), Qt::AlignCenter,
+            painter.drawText(QRect(WholePixels(box.arrowLeft), r.arrowsTop, arrowWidth, r.rowHeight), Qt::AlignCenter,
                              ArrowGlyph);
         }
     }
@@ -176,7 +176,7 @@ void ScaleView::paintMarkers(QPainter& painter, const Rows& r) const {
         const DisplayScale::MarkerBox& box = boxes_[size_t(k)];
         if (!box.shown) continue;
         painter.setPen(enabled_[size_t(k)] ? palette().color(QPalette::Text) : greyed);
-        const QRect textBox(pixels(box.left), r.textsTop, pixels(box.right - box.left), r.rowHeight);
+        const QRect textBox(WholePixels(box.left), r.textsTop, WholePixels(box.right - box.left), r.rowHeight);
         painter.drawText(textBox, Qt::AlignCenter, markers_.markers[size_t(k)].text);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 using namespace DisplayScale;
@@ -42,6 +43,15 @@ TEST(DisplayScale, TicksEndAfterTheFirstOneBeyondTheEdge) {
         }
         EXPECT_EQ(xs, c.xs);
     }
+}
+
+TEST(DisplayScale, PixelsRoundHalvesToEvenAndStayCoordinates) {
+    const std::pair<double, int> cases[] = {
+        {2.5, 2}, {3.5, 4}, {-2.5, -2},
+        // A switch point of 1e308 mm lies far right of any screen, never left of the origin.
+        {1e308, 1 << 24}, {-1e308, -(1 << 24)}, {std::nan(""), 0},
+    };
+    for (const auto& [value, pixels] : cases) EXPECT_EQ(WholePixels(value), pixels) << value;
 }
 
 struct ChoiceCase {

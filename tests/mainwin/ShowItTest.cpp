@@ -26,6 +26,8 @@
 #include <QMdiArea>
 #include <QSet>
 
+#include <limits>
+
 using namespace DisplayReadouts;
 
 namespace {
@@ -59,6 +61,16 @@ TEST(DisplayReadouts, OutputLedFollowsStateModeAndErrorMode) {
         const SwitchMode mode = ReadSwitchMode(QLatin1String(c.mode));
         EXPECT_EQ(OutputLed(mode.inactive ? Inactive : c.state, mode.mode, c.errorMode), c.led);
     }
+}
+
+TEST(DisplayReadouts, SwitchModeNumbersBeyondAnIntStayNonZero) {
+    const std::pair<const char*, int> modes[] = {
+        {"22222222222", std::numeric_limits<int>::max()},
+        {"-22222222222", std::numeric_limits<int>::min()},
+        {"1e308", std::numeric_limits<int>::max()},
+        {"2", 2},
+    };
+    for (const auto& [text, mode] : modes) EXPECT_EQ(ReadSwitchMode(QLatin1String(text)).mode, mode) << text;
 }
 
 TEST(DisplayReadouts, OutputStateAnswers) {
