@@ -74,20 +74,35 @@ QString ScaleView::BarText() const { return bar_.textInBar ? distanceText_.text 
 
 QString ScaleView::RightText() const { return bar_.textInBar ? QString() : distanceText_.text; }
 
-// Every marker text gets the width of the widest one shown.
+// Every marker text gets the width of the widest one shown, and a space
+// more: texts pushed apart until their boxes touch must not run together.
 double ScaleView::markerTextWidth() const {
     double widest = 0;
     for (const DisplayScale::Marker& marker : markers_.markers)
         if (marker.value > 0) widest = std::max(widest, double(fontMetrics().horizontalAdvance(marker.text)));
-    return widest;
+    return widest + fontMetrics().horizontalAdvance(QLatin1Char(' '));
+}
+
+// The scale ends short of the widget's right edge by half a tick number (and
+// the pixel its rounding may take), so that a number at the very end of the
+// scale is shown whole.
+int ScaleView::ScaleLength() const {
+    int widestDigit = 0;
+    for (int digit = 0; digit <= 9; ++digit)
+        widestDigit = std::max(widestDigit, fontMetrics().horizontalAdvance(QString::number(digit)));
+    return std::max(0, width() - (widestDigit + 1) / 2 - 1);
 }
 
 void ScaleView::relayout() {
     const QFontMetrics metrics = fontMetrics();
-    ticks_ = DisplayScale::Ticks(displayRange_, width(), [&metrics](int digit) {
+    const int length = ScaleLength();
+    ticks_ = DisplayScale::Ticks(displayRange_, length, [&metrics](int digit) {
         return double(metrics.horizontalAdvance(QString::number(digit)));
     });
-    boxes_ = DisplayScale::LayoutMarkers(markers_.markers, displayRange_, width(), markerTextWidth(),
+    // The tick that ends the row lies beyond the scale's end: not drawn.
+    for (DisplayScale::Tick& tick : ticks_)
+        if (tick.x > length) tick.visible = false;
+    boxes_ = DisplayScale::LayoutMarkers(markers_.markers, displayRange_, length, markerTextWidth(),
                                          metrics.horizontalAdvance(ArrowGlyph));
     placeDistance();
     update();
@@ -96,7 +111,7 @@ void ScaleView::relayout() {
 void ScaleView::placeDistance() {
     if (!distance_) return;
     const int textWidth = fontMetrics().horizontalAdvance(distanceText_.text);
-    bar_ = DisplayScale::BarFor(*distance_, displayRange_, width(), textWidth);
+    bar_ = DisplayScale::BarFor(*distance_, displayRange_, ScaleLength(), textWidth);
 }
 
 bool ScaleView::event(QEvent* event) {
@@ -138,8 +153,8 @@ void ScaleView::paintTicks(QPainter& painter, const Rows& r) const {
         painter.drawText(label, Qt::AlignCenter, digit);
         painter.drawLine(tick.x, r.numbersTop + r.rowHeight, tick.x, r.bandBottom);
     }
-    painter.drawLine(0, r.bandTop, width(), r.bandTop);
-    painter.drawLine(0, r.bandBottom, width(), r.bandBottom);
+    painter.drawLine(0, r.bandTop, ScaleLength(), r.bandTop);
+    painter.drawLine(0, r.bandBottom, ScaleLength(), r.bandBottom);
 }
 
 void ScaleView::paintDistance(QPainter& painter, const Rows& r) const {

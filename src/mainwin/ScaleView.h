@@ -31,6 +31,9 @@ public:
     // Where the legend ends: the scale must be at least this wide.
     int LegendRight() const;
 
+    // Where the scale ends, in pixels from its origin.
+    int ScaleLength() const;
+
     // What the scale shows.
     QString LegendText() const;
     const std::array<DisplayScale::Tick, 10>& Ticks() const { return ticks_; }

@@ -1,8 +1,11 @@
 #include "mainwin/DisplayScale.h"
+#include "mainwin/ScaleView.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 using namespace DisplayScale;
@@ -110,6 +113,99 @@ TEST(DisplayScale, MarkersFollowTheEditorsItems) {
             if (m.value > 0) shown.emplace_back(m.text, m.value);
         EXPECT_EQ(shown, c.expected);
         EXPECT_EQ(choice.analog, c.analog);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The scale as it is drawn, measured with its own font.
+
+std::unique_ptr<ScaleView> drawnScale(long displayRange, int width, const MarkerSources& sources) {
+    auto view = std::make_unique<ScaleView>(nullptr);
+    view->resize(width, view->DesignHeight());
+    std::array<bool, MarkerCount> enabled;
+    enabled.fill(true);
+    view->SetScale(displayRange, ChooseMarkers(sources), enabled);
+    return view;
+}
+
+TEST(ScaleView, EveryTickNumberIsShownWhole) {
+    const struct {
+        long displayRange;
+        int width;
+        int ticks;   // shown, 0 included
+    } cases[] = {
+        {9000, 330, 10},   // the last number at the very end of the scale
+        {9000, 331, 10},
+        {4500, 450, 5},
+        {4990, 400, 5},    // tick 5 just beyond the end
+        {1000, 300, 10},   // factor 100
+        {1502, 250, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.displayRange << " on " << c.width);
+        const auto view = drawnScale(c.displayRange, c.width, {});
+        const QFontMetrics metrics = view->fontMetrics();
+        int shown = 0;
+        for (size_t i = 0; i < view->Ticks().size(); ++i) {
+            const Tick& tick = view->Ticks()[i];
+            if (!tick.visible) continue;
+            ++shown;
+            const int left = WholePixels(tick.labelLeft);
+            EXPECT_GE(left, -1) << i;
+            EXPECT_LE(left + metrics.horizontalAdvance(QString::number(i)), c.width) << i;
+            EXPECT_LE(tick.x, view->ScaleLength()) << i;
+        }
+        EXPECT_EQ(shown, c.ticks);
+    }
+}
+
+MarkerSources points(const char* p10, const char* p11, const char* p12, const char* p13) {
+    MarkerSources s = standard(p10, p11, p12, p13, true);
+    s.output3Point = s.nearLimit = s.farLimit = "";
+    return s;
+}
+
+MarkerSources rdxPoints(const char* s1, const char* s2, const char* s3, const char* near, const char* far) {
+    MarkerSources s;
+    s.sensorKind = 1;
+    s.output1Point1 = s1;
+    s.output2Point1 = s2;
+    s.output3Point = s3;
+    s.nearLimit = near;
+    s.farLimit = far;
+    return s;
+}
+
+TEST(ScaleView, CloseSwitchPointTextsStandApartInPointOrder) {
+    const struct {
+        const char* name;
+        MarkerSources sources;
+    } cases[] = {
+        {"four points 40 mm apart", points("1000", "1040", "1080", "1120")},
+        {"at the origin", points("5", "6", "7", "8")},
+        {"a hidden point between", points("1000", "0", "1010", "1020")},
+        {"five on one spot", rdxPoints("2000", "2000", "2000", "2000", "2000")},
+        {"out of order", rdxPoints("3000", "1000", "1001", "0", "2995")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto view = drawnScale(9000, 330, c.sources);
+        const QFontMetrics metrics = view->fontMetrics();
+        // The painted texts, by switch point from left to right.
+        std::vector<std::pair<double, std::pair<double, double>>> texts;
+        for (int k = 0; k < MarkerCount; ++k) {
+            const MarkerBox& box = view->MarkerBoxes()[size_t(k)];
+            if (!box.shown) continue;
+            const QRect rect(WholePixels(box.left), 0, WholePixels(box.right - box.left), 1);
+            const int width = metrics.horizontalAdvance(view->MarkerText(k));
+            const double left = rect.x() + (rect.width() - width) / 2.0;   // centred in its box
+            texts.push_back({box.position, {left, left + width}});
+        }
+        ASSERT_FALSE(texts.empty());
+        std::stable_sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        EXPECT_GE(texts.front().second.first, 0);
+        for (size_t i = 1; i < texts.size(); ++i)
+            EXPECT_GT(texts[i].second.first, texts[i - 1].second.second) << "texts " << i - 1 << " and " << i;
     }
 }
 
