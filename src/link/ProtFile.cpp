@@ -148,6 +148,8 @@ void stopRecording(ProtFileRecorder& r) {
     r.ProtFile.reset();
     r.LoggingActive = false;
     SetPolling(false);
+    // The count of a recording that has ended would read as one that goes on.
+    showStatus(QString());
 }
 
 }  // namespace

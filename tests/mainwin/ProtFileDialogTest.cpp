@@ -166,6 +166,7 @@ TEST_F(ProtFileWiring, RecorderRunsThePollTimerAndTheStatusLine) {
     EXPECT_EQ(Options::Current().Prot.ProtLines, 30);
     EXPECT_FALSE(Sensor::LoggingActive());
     EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(window->lblMessage->text().trimmed(), "");
 }
 
 }  // namespace
