@@ -10,6 +10,7 @@
 #include "link/SensorEditor.h"
 #include "link/SensorState.h"
 #include "editors/common/SensorPictures.h"
+#include "mainwin/MenuBarLetters.h"
 #include "mainwin/WindowTexts.h"
 #include "mainwin/frmMainMenu.h"
 #include "mainwin/frmMonitor.h"
@@ -53,6 +54,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     mdiArea->viewport()->setMouseTracking(true);
     mdiArea->viewport()->installEventFilter(this);
     mnMacros = frmMainMenu::Build(this);
+    new MenuBarLetters(menuBar());
     buildStatusBar();
     connectMenuCommands();
 

@@ -6,12 +6,17 @@
 #include "mainwin/frmOptions.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -207,6 +212,42 @@ TEST_F(MainWindow, MonitorReopenedBeforeTheClosedOneIsGoneListsTraffic) {
     EXPECT_TRUE(window->Monitor()->Loaded);
     TrafficLog::Offer({"W: ", "ID<CR>", false});
     EXPECT_EQ(window->Monitor()->Lines(), QStringList{"W: ID<CR>"});
+}
+
+// The menu bar's letters open their menus even where a tool window has a
+// control with the same letter (the monitor's "&dynamische Daten" and
+// "&statische Daten"), whichever window is active.
+TEST_F(MainWindow, MenuBarLettersComeBeforeThoseOfToolWindows) {
+    start();
+    activate();
+    window->MenuItem("mnMonitor")->trigger();
+    ASSERT_NE(window->Monitor(), nullptr);
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const bool dynamicBefore = window->Monitor()->chkDynamic->isChecked();
+    const bool staticBefore = window->Monitor()->chkStatic->isChecked();
+    const struct {
+        Qt::Key letter;
+        const char* menu;
+    } cases[] = {{Qt::Key_D, "mnFile"}, {Qt::Key_S, "mnSensor"}, {Qt::Key_F, "mnWindow"}};
+    auto* monitor = qobject_cast<QMdiSubWindow*>(window->Monitor()->parentWidget());
+    for (bool monitorActive : {false, true}) {
+        if (monitorActive) window->MdiArea()->setActiveSubWindow(monitor);
+        for (const auto& c : cases) {
+            for (int press = 0; press < 2; ++press) {   // the same answer every time
+                SCOPED_TRACE(testing::Message() << c.menu << " press " << press << " monitor active " << monitorActive);
+                QTest::keyClick(window, c.letter, Qt::AltModifier);
+                QMenu* menu = window->MenuItem(c.menu)->menu();
+                ASSERT_NE(menu, nullptr);
+                EXPECT_TRUE(menu->isVisible());
+                // Escape closes the menu, a second one leaves the menu bar.
+                QTest::keyClick(menu, Qt::Key_Escape);
+                QTest::keyClick(window->menuBar(), Qt::Key_Escape);
+            }
+        }
+    }
+    EXPECT_EQ(window->Monitor()->chkDynamic->isChecked(), dynamicBefore);
+    EXPECT_EQ(window->Monitor()->chkStatic->isChecked(), staticBefore);
 }
 
 }  // namespace
