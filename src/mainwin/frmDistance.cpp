@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <cmath>
 
@@ -16,6 +17,11 @@ namespace {
 
 // The widest text the readout has to show.
 const QString WidestText = QStringLiteral("0000mm");
+// Without a place of its own the readout's text is this many lines of the
+// window's font high: readable from a step away.
+constexpr int DefaultTextLines = 4;
+// The font fit leaves this much of the inner height free.
+constexpr int FitMargin = 6;
 
 int whole(double value) { return int(std::nearbyint(value)); }
 
@@ -40,8 +46,23 @@ frmDistance::frmDistance(QMdiArea* area) {
     Loaded = true;
     Sensor::SetPolling(true);
     area->addSubWindow(this);
+    setDefaultSize();
     Window::RestoreWindowPos(this);
     SetLanguage();
+}
+
+// The size the window keeps when neither the settings nor the defaults file
+// give it one: its widest text in a large font, with a line's room to spare.
+void frmDistance::setDefaultSize() {
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sub) return;
+    const int line = fontMetrics().height();
+    QFont font = this->font();
+    font.setPixelSize(DefaultTextLines * line);
+    const int innerWidth = QFontMetrics(font).horizontalAdvance(WidestText) + line;
+    const int innerHeight = DefaultTextLines * line + FitMargin;
+    const QMargins frame = sub->contentsMargins();
+    sub->resize(innerWidth + frame.left() + frame.right(), innerHeight + frame.top() + frame.bottom());
 }
 
 void frmDistance::SetDistance(long distance) {
@@ -54,7 +75,7 @@ void frmDistance::SetLanguage() { TranslateWindow(this); }
 
 std::optional<int> frmDistance::FitFontSize(int innerWidth, int innerHeight,
                                             const std::function<double(int size)>& textWidth) {
-    int size = innerHeight - 6;
+    int size = innerHeight - FitMargin;
     if (size < 1) return std::nullopt;
     for (;;) {
         const int width = whole(textWidth(size));

@@ -36,5 +36,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void setDefaultSize();
     void fitFont();
 };

@@ -14,6 +14,7 @@
 #include "mainwin/frmDistance.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmShowIt.h"
+#include "frame/TempProgramFolder.h"
 #include "support/TempWindowsFolder.h"
 
 #include <gtest/gtest.h>
@@ -302,9 +303,16 @@ TEST_F(LiveWindowTest, InitPicksPictureAndLedSet) {
 }
 
 TEST_F(LiveWindowTest, DistanceReadout) {
+    TempProgramFolder program;   // no default places: the window makes its own
     LiveWindows::ShowDistance(&area);
     frmDistance* w = LiveWindows::DistanceWindow();
     ASSERT_NE(w, nullptr);
+    // It opens big enough to read: its widest text whole, in a font several
+    // times the window's own.
+    const QFontMetrics readout(w->lblDis->font());
+    EXPECT_GE(readout.height(), 3 * w->fontMetrics().height());
+    EXPECT_LE(readout.horizontalAdvance("0000mm"), w->width());
+    EXPECT_LE(w->lblDis->geometry().bottom(), w->height());
     w->SetDistance(1234);
     EXPECT_EQ(w->lblDis->text(), "1234mm");
     EXPECT_EQ(w->lblDis->palette().color(QPalette::WindowText), Black);
