@@ -9,7 +9,9 @@
 #   ./run.sh --port DEVICE   a real sensor on DEVICE (e.g. /dev/ttyUSB0), with the user's settings.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+# Qt's own translations give the standard buttons the user's language
+# ("Ja", "Nein", "Abbrechen"); the tests do without them.
+scripts/setup.sh qt6-translations-l10n
 
 BUILD_DIR=${BUILD_DIR:-build}
 
@@ -72,4 +74,6 @@ if ! read -r -t 10 pty <&"${SIM[0]}"; then
   exit 1
 fi
 echo "Simulated $line sensor on $pty (COM1 of $windir)"
-ZELVO8200_WINDIR=$windir "$BUILD_DIR/zelvo8200"
+# The demo speaks German like the program's own texts, down to the standard
+# buttons, unless the user has chosen the languages of messages (LANGUAGE).
+LANGUAGE=${LANGUAGE:-de} ZELVO8200_WINDIR=$windir "$BUILD_DIR/zelvo8200"

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian packages) and builds the project.
 # Shared by run.sh and test.sh; safe to run again.
+#
+#   scripts/setup.sh [PACKAGE...]   further Debian packages the caller needs as well
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev)
+PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev "$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do
