@@ -229,7 +229,7 @@ TEST_F(ParameterFileFixture, SavingOverTheFormedNameAsksFirst) {
     };
     const Case cases[] = {
         {"No keeps the file", path("keep.txt"), MsgBox::No, false},
-        {"Yes replaces it", path("keep"), MsgBox::Yes, true},
+        {"Yes replaces it", path("keep.dat"), MsgBox::Yes, true},
         {"the name chosen is the name written", path("keep.ZLV"), std::nullopt, true},
         {"no file of the formed name", path("new.txt"), std::nullopt, true},
     };
