@@ -14,7 +14,9 @@
 #include "support/TempWindowsFolder.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -143,6 +145,31 @@ TEST_F(SheetCommandTest, ExportWritesTheFormOfTheChosenFileType) {
     for (const auto& c : cases) EXPECT_EQ(exportTo(c.written, c.typed, c.filterIndex), c.content) << c.typed;
     EXPECT_FALSE(QFile::exists(folder.filePath("sheet")));
     EXPECT_FALSE(QFile::exists(folder.filePath("table.TXT")));
+}
+
+// The same in the real dialog: the extension follows the file type the user
+// picks, so that the dialog also asks about the file really written.
+TEST_F(SheetCommandTest, RealDialogGivesTheNameTheChosenTypesExtension) {
+    const QByteArray csv = exportTo("reference.CSV");
+    const QByteArray text = exportTo("reference.TXT");
+    for (const int type : {1, 0}) {
+        WhenShown<QFileDialog>([this, type](QFileDialog* dialog) {
+            dialog->setDirectory(folder.path());
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(types, nullptr);
+            for (const int index : {1 - type, type}) {   // as the user picks it
+                types->setCurrentIndex(index);
+                emit types->activated(index);
+                emit types->textActivated(types->currentText());
+            }
+            dialog->selectFile("picked" + QString::number(type));
+            static_cast<QDialog*>(dialog)->accept();   // the Save button
+        });
+        PrintData::PrintParameterSheet(true, false);
+    }
+    EXPECT_EQ(read("picked1.CSV"), csv);
+    EXPECT_EQ(read("picked0.TXT"), text);
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 // A disk that fills up fails the last flush: the earlier file stays whole
