@@ -7,7 +7,6 @@
 #include <memory>
 
 class QFile;
-class QIODevice;
 
 // Every file the program writes goes through here, so that a full disk
 // never passes as success. Qt's save file can report a commit as done
