@@ -38,6 +38,9 @@ QString builtInText(int number) {
     // reported as saved.
     case 14: return QStringLiteral("Die Datei <%s> konnte nicht geschrieben werden.");
     case 20: return QStringLiteral("Ungültige Datendatei!");
+    // Not in the original table: saving under a name formed from the chosen
+    // one used to replace that file without a question.
+    case 21: return QStringLiteral("Die Datei <%s> ist bereits vorhanden.\\nSoll sie ersetzt werden?");
     default: return QString();
     }
 }

@@ -4,6 +4,7 @@
 #include "frame/LanguageUtil.h"
 #include "frame/NumberFormat.h"
 #include "frame/SettingsServices.h"
+#include "platform/ProfileString.h"
 
 #include <QLocale>
 
@@ -106,12 +107,14 @@ void loadRecentFiles(SettingsServices& services) {
     for (auto it = entries.crbegin(); it != entries.crend(); ++it) services.AddRecentFile(*it);
 }
 
+// A path the settings file cannot hold is left out: stored, it would come
+// back as another path.
 void saveRecentFiles(SettingsServices& services) {
     int n = 1;
-    for (;; ++n) {
-        const QString entry = services.GetRecentFile(n);
+    for (int index = 1;; ++index) {
+        const QString entry = services.GetRecentFile(index);
         if (entry.isEmpty()) break;
-        write(SectionRecent, numberedKey("FILE", n), entry);
+        if (ProfileString::CanHold(entry)) write(SectionRecent, numberedKey("FILE", n++), entry);
     }
     // A list that got shorter (a file that was gone is dropped from it) ends
     // with an empty key, so the old last entries do not come back next time.

@@ -16,12 +16,14 @@ namespace Sensor {
 namespace {
 
 constexpr int MessageProtFileOpen = 4;
+constexpr int MessageNotWritten = 14;
 const QString FormFeed = QStringLiteral("\f");
 const QString LineEnd = QStringLiteral("\r\n");
 
 struct RecorderHooks {
     std::function<void(const QString&)> statusLine;
     std::function<QDateTime()> clock;
+    std::function<void()> stopped;
 };
 
 RecorderHooks& hooks() {
@@ -73,11 +75,26 @@ QString expandTemplate(const QString& templ, const std::array<QString, 6>& value
     return line;
 }
 
-// Write errors are passed over: the recording goes on.
+void showStatus(const QString& text) {
+    if (hooks().statusLine) hooks().statusLine(text);
+}
+
+void stopRecording(ProtFileRecorder& r) {
+    r.ProtFile.reset();
+    r.LoggingActive = false;
+    SetPolling(false);
+    // The count of a recording that has ended would read as one that goes on.
+    showStatus(QString());
+}
+
+// A line that does not reach the disk ends the recording: going on would
+// count lines that are lost.
 void writeRawLine(ProtFileRecorder& r, const QString& text) {
-    if (!r.ProtFile) return;
-    r.ProtFile->write((text + LineEnd).toLatin1());
-    r.ProtFile->flush();
+    if (!r.ProtFile || r.ProtFile->Append((text + LineEnd).toLatin1())) return;
+    const QString path = r.ProtFile->Path();
+    stopRecording(r);
+    ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, path);
+    if (hooks().stopped) hooks().stopped();
 }
 
 void writeCountedLine(ProtFileRecorder& r, const QString& templ, int channel) {
@@ -93,13 +110,10 @@ void writeTitle(ProtFileRecorder& r, int channel) {
     writeRawLine(r, QString());
 }
 
-std::unique_ptr<QFile> openProtFile() {
-    auto file = std::make_unique<QFile>(settings().ProtFileName);
-    const QIODevice::OpenMode mode =
-        QIODevice::WriteOnly | (settings().ProtOverwrite ? QIODevice::Truncate : QIODevice::Append);
-    if (settings().ProtFileName.isEmpty() || !file->open(mode)) return nullptr;
-    // An appended recording starts on a page of its own.
-    if (file->size() > 0) file->write((FormFeed + LineEnd).toLatin1());
+std::unique_ptr<FileWriting::GrowingFile> openProtFile() {
+    auto file = std::make_unique<FileWriting::GrowingFile>();
+    if (settings().ProtFileName.isEmpty() || !file->Open(settings().ProtFileName, settings().ProtOverwrite))
+        return nullptr;
     return file;
 }
 
@@ -140,18 +154,6 @@ QString askChannel(const QString& command, const QString& distanceAnswer) {
     return answer;
 }
 
-void showStatus(const QString& text) {
-    if (hooks().statusLine) hooks().statusLine(text);
-}
-
-void stopRecording(ProtFileRecorder& r) {
-    r.ProtFile.reset();
-    r.LoggingActive = false;
-    SetPolling(false);
-    // The count of a recording that has ended would read as one that goes on.
-    showStatus(QString());
-}
-
 }  // namespace
 
 ProtFileRecorder& ProtFileState() {
@@ -166,6 +168,8 @@ void ResetProtFileForTests() {
 
 void SetStatusLine(std::function<void(const QString& text)> show) { hooks().statusLine = std::move(show); }
 
+void SetRecordingStopped(std::function<void()> stopped) { hooks().stopped = std::move(stopped); }
+
 void SetProtClock(std::function<QDateTime()> clock) { hooks().clock = std::move(clock); }
 
 bool LoggingActive() { return ProtFileState().LoggingActive; }
@@ -178,7 +182,7 @@ void StartProtFile(bool& on) {
     }
     if (r.LoggingActive) return;
 
-    std::unique_ptr<QFile> file = openProtFile();
+    std::unique_ptr<FileWriting::GrowingFile> file = openProtFile();
     if (!file) {
         ShowMessage(MessageProtFileOpen);
         on = false;
@@ -192,8 +196,11 @@ void StartProtFile(bool& on) {
     r.ProtLineNo = 0;
     r.SkipCount = -1;
     r.ProtPageNo = 1;
-    writeTitle(r, 0);
     r.LoggingActive = true;
+    // An appended recording starts on a page of its own.
+    if (r.ProtFile->SizeAtOpen() > 0) writeRawLine(r, FormFeed);
+    writeTitle(r, 0);
+    on = r.LoggingActive;
 }
 
 void FileLoggingTick(const QString& distanceAnswer) {

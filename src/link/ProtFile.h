@@ -1,6 +1,7 @@
 #pragma once
+#include "platform/FileWriting.h"
+
 #include <QDateTime>
-#include <QFile>
 #include <QString>
 
 #include <array>
@@ -17,7 +18,7 @@ namespace Sensor {
 
 struct ProtFileRecorder {
     bool LoggingActive = false;
-    std::unique_ptr<QFile> ProtFile;             // open while recording
+    std::unique_ptr<FileWriting::GrowingFile> ProtFile;   // open while recording
     std::array<QString, 4> ChannelCommand;       // channels 1..3; 0 (the first title) has none
     qint64 SampleCount = 0;                      // channel queries since the start
     qint64 SkipCount = -1;                       // ticks since the last written line
@@ -33,6 +34,9 @@ void ResetProtFileForTests();
 
 // The main window's status line (lblMessage), which shows the progress.
 void SetStatusLine(std::function<void(const QString& text)> show);
+// Called when the recording stopped by itself because the file could not be
+// written, so that the main window's buttons and menu show it.
+void SetRecordingStopped(std::function<void()> stopped);
 // Where "%2" and "%3" take the moment from; empty: the system clock.
 void SetProtClock(std::function<QDateTime()> now);
 
@@ -41,6 +45,9 @@ bool LoggingActive();
 // Starts (True) or stops (False) the recording. A start that cannot open the
 // file shows message 4 and sets on to False. Only a start that succeeds
 // registers a poll client, and only stopping a running recording removes it.
+// A line that cannot be written (a full disk) stops the recording: message
+// 14 names the file, the status line is cleared and the stop is announced
+// (SetRecordingStopped); at the start, on is then set to False.
 void StartProtFile(bool& on);
 
 // One recorder step of a poll cycle, with the cycle's "AD" answer.

@@ -1,5 +1,6 @@
 #include "link/ValidationRules.h"
 
+#include "frame/FileUtil.h"
 #include "frame/Inifile_Utils.h"
 #include "frame/Message.h"
 #include "frame/NumberFormat.h"
@@ -7,7 +8,6 @@
 #include "link/SensorState.h"
 #include "platform/Folders.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 #include <cmath>
@@ -17,7 +17,8 @@ namespace {
 const int MessageValidateMissing = 12;
 const int StyleInformation = 64;
 
-// The missing-file notice appears at most once per run.
+// The missing-file notice appears at most once per run. A file that cannot
+// be read counts as missing: its rules would all read as empty.
 bool validateNoticeShown = false;
 
 QString ValidateFilePath() {
@@ -28,8 +29,7 @@ void NoticeMissingFileOnce(const QString& path) {
     if (validateNoticeShown)
         return;
     validateNoticeShown = true;
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() == 0)
+    if (!FileExists(path))
         ShowMessage(MessageValidateMissing, StyleInformation, std::nullopt, path);
 }
 

@@ -26,6 +26,7 @@ namespace {
 const int MessageTypeMismatch = 7;
 const int MessageInvalidFile = 20;
 const int MessageNotWritten = 14;
+const int MessageReplaceFile = 21;
 const QString IdKey = QStringLiteral("ID");   // the identification line names the sensor type
 
 // The parameter files open at the moment, by file number: the command layer
@@ -121,6 +122,11 @@ bool SaveParameterFile(bool /*askForName: the name is always asked for*/) {
     const FileDialog::Result chosen = FileDialog::Show(DialogRequest(FileDialog::Kind::Save, QString()));
     if (chosen.cancelled()) return false;
     const QString fileName = SaveFileName(chosen.fileName);
+    // The dialog asked before replacing the name chosen; the name formed from
+    // it may be another file the user has not seen.
+    if (fileName != chosen.fileName && QFileInfo::exists(fileName) &&
+        ShowMessage(MessageReplaceFile, MsgBox::YesNo, std::nullopt, fileName) != MsgBox::Yes)
+        return false;
 
     ParameterFileWriter writer(fileName);
     if (!writer.Open()) {

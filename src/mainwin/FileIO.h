@@ -12,7 +12,9 @@ class frmMain;
 namespace FileIO {
 
 // Writes the current data set to a file the user chooses in the save dialog
-// (the dialog is always shown). False when the user cancelled or the file
+// (the dialog is always shown). The file gets the name SaveFileName forms;
+// when that is not the name chosen and the file exists, the user is asked
+// first (message 21). False when the user cancelled, declined or the file
 // could not be written; a failed save says so (message 14), leaves any old
 // file as it was and the data set marked as changed.
 bool SaveParameterFile(bool askForName);

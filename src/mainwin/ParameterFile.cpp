@@ -40,16 +40,10 @@ QString ParameterFile::Value(const QString& key, const QString& defaultValue) co
 
 bool ParameterFile::HasMagic() const { return Value(ParameterFormat::VersionKey) == ParameterFormat::Magic; }
 
-ParameterFileWriter::ParameterFileWriter(const QString& path) : file_(std::make_unique<QSaveFile>(path)) {}
+ParameterFileWriter::ParameterFileWriter(const QString& path) : file_(path) {}
 
-// An uncommitted file is thrown away; the old one stays.
-ParameterFileWriter::~ParameterFileWriter() = default;
+bool ParameterFileWriter::Open() { return file_.Open(); }
 
-bool ParameterFileWriter::Open() { return file_->open(QIODevice::WriteOnly); }
+void ParameterFileWriter::WriteLine(const QString& line) { file_.Write(line.toLatin1() + LineEnd); }
 
-void ParameterFileWriter::WriteLine(const QString& line) {
-    // A failed write is remembered by the save file and makes Commit fail.
-    if (file_->isOpen()) file_->write(line.toLatin1() + LineEnd);
-}
-
-bool ParameterFileWriter::Commit() { return file_->isOpen() && file_->commit(); }
+bool ParameterFileWriter::Commit() { return file_.Commit(); }

@@ -1,9 +1,9 @@
 #pragma once
-#include <QSaveFile>
+#include "platform/FileWriting.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <optional>
 
 // The parameter file (*.zlv): plain text, one "name=value" entry a line,
@@ -48,9 +48,6 @@ private:
 class ParameterFileWriter {
 public:
     explicit ParameterFileWriter(const QString& path);
-    ~ParameterFileWriter();
-    ParameterFileWriter(const ParameterFileWriter&) = delete;
-    ParameterFileWriter& operator=(const ParameterFileWriter&) = delete;
 
     // False when the file cannot be created in its folder.
     bool Open();
@@ -60,5 +57,5 @@ public:
     bool Commit();
 
 private:
-    std::unique_ptr<QSaveFile> file_;
+    FileWriting::ReplacingFile file_;
 };

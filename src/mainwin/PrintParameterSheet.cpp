@@ -10,12 +10,14 @@
 #include "mainwin/frmMain.h"
 #include "mainwin/frmPrintComment.h"
 #include "platform/FileDialog.h"
+#include "platform/FileWriting.h"
 
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace PrintData {
 namespace {
@@ -65,6 +67,28 @@ bool choosePrinter(QPrinter& printer, bool showDialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+bool paintSheet(QPagedPaintDevice& device, const QString& comment) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    PainterCanvas page(painter, device);
+    PainterHeaderArt art(page);
+    PrintSheet(page, art, comment);
+    return painter.end();
+}
+
+// The printer would write its PDF file straight over an earlier one and
+// never say when the disk is full: the sheet is made in memory with the
+// printer's page and resolution and then written whole, or not at all.
+bool writePdf(const QPrinter& printer, const QString& comment) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(printer.docName());
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setResolution(printer.resolution());
+    return paintSheet(pdf, comment) && FileWriting::WriteWholeFile(printer.outputFileName(), buffer.data());
+}
+
 void printSheet(bool showDialog) {
     QString comment;
     if (!frmPrintComment::GetComment(comment)) return;
@@ -72,28 +96,23 @@ void printSheet(bool showDialog) {
     printer.setDocName(SheetTexts::Text(QStringLiteral("Print")));
     if (!choosePrinter(printer, showDialog)) return;
 
-    QPainter painter;
-    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    if (!painter.begin(&printer)) {
-        ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, target);
-        return;
-    }
-    PainterCanvas page(painter, printer);
-    PainterHeaderArt art(page);
-    PrintSheet(page, art, comment);
-    if (!painter.end()) ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, target);
+    const bool toFile = !printer.outputFileName().isEmpty();
+    if (!(toFile ? writePdf(printer, comment) : paintSheet(printer, comment)))
+        ShowMessage(MessageNotWritten, std::nullopt, std::nullopt,
+                    toFile ? printer.outputFileName() : printer.printerName());
 }
 
 // Written beside the chosen name and put in its place only when complete,
-// so a failed export leaves any earlier file as it was.
+// so a failed export leaves any earlier file as it was. The name carries
+// the extension of the file type chosen, which decides the form.
 void exportSheet() {
     const FileDialog::Result chosen = FileDialog::Show(saveRequest(ExportFilter, ExportExtension));
     if (chosen.cancelled()) return;
-    QSaveFile file(chosen.fileName);
-    bool written = file.open(QIODevice::WriteOnly);
+    FileWriting::ReplacingFile file(chosen.fileName);
+    bool written = file.Open();
     if (written) {
-        ExportSheet(file, IsCsvName(chosen.fileName));
-        written = file.commit();
+        ExportSheet(file.Device(), IsCsvName(chosen.fileName));
+        written = file.Commit();
     }
     if (!written) ShowMessage(MessageNotWritten, std::nullopt, std::nullopt, chosen.fileName);
 }

@@ -24,6 +24,10 @@ void ConnectProtFile(frmMain& window) {
     Sensor::SetStatusLine([main](const QString& text) {
         if (main) main->lblMessage->setText(text);
     });
+    // A recording that a write error ended shows as stopped, as a failed start does.
+    Sensor::SetRecordingStopped([main] {
+        if (main) main->StartFileLogging(false);
+    });
     // Restarting a running timer would only delay its next tick.
     Sensor::SetPollTimerSwitch([main](bool run) {
         if (!main) return;

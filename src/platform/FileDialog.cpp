@@ -23,6 +23,32 @@ QString BothCases(const QString& patterns) {
     return all.join(QLatin1Char(' '));
 }
 
+// The extension that filter index (1-based) supplies: that of its first
+// pattern ("*.CSV" gives "CSV"), the default extension when the pattern has
+// none ("*.*") or spells the default in another letter case.
+QString extensionFor(const Request& r, int index) {
+    const QStringList parts = r.filter.split(QLatin1Char('|'));
+    const qsizetype at = 2 * qsizetype(index) - 1;
+    QString extension;
+    if (index >= 1 && at < parts.size()) {
+        const QString pattern = parts[at].split(QLatin1Char(';')).constFirst().trimmed();
+        if (pattern.startsWith(QStringLiteral("*."))) extension = pattern.mid(2);
+        if (extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?'))) extension.clear();
+    }
+    if (extension.isEmpty() || extension.compare(r.defaultExtension, Qt::CaseInsensitive) == 0)
+        return r.defaultExtension;
+    return extension;
+}
+
+// A name whose own part has no dot gets the extension of the filter in use.
+Result withExtension(const Request& r, Result result) {
+    const QString extension = extensionFor(r, result.filterIndex);
+    const QString name = QFileInfo(result.fileName).fileName();
+    if (!result.cancelled() && !extension.isEmpty() && !name.isEmpty() && !name.contains(QLatin1Char('.')))
+        result.fileName += QLatin1Char('.') + extension;
+    return result;
+}
+
 Result showReal(const Request& r) {
     QFileDialog dialog(QApplication::activeWindow(), r.title);
     dialog.setAcceptMode(r.kind == Kind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -30,7 +56,13 @@ Result showReal(const Request& r) {
     const QStringList filters = NameFilters(r.filter);
     dialog.setNameFilters(filters);
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
-    dialog.setDefaultSuffix(r.defaultExtension);
+    // The dialog completes the name itself, so that it asks before
+    // replacing the file that will really be written.
+    const auto followFilter = [&](const QString& filter) {
+        dialog.setDefaultSuffix(extensionFor(r, int(filters.indexOf(filter)) + 1));
+    };
+    followFilter(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
 
     const QFileInfo start(r.fileName);
@@ -57,8 +89,7 @@ QStringList NameFilters(const QString& filter) {
 }
 
 Result Show(const Request& request) {
-    if (handler()) return handler()(request);
-    return showReal(request);
+    return withExtension(request, handler() ? handler()(request) : showReal(request));
 }
 
 void SetHandler(Handler h) { handler() = std::move(h); }

@@ -20,17 +20,21 @@ struct Request {
     QString initialFolder;     // used when fileName names no folder; empty: the current folder
     QString filter;            // "Zelvo 8200 Parameter|*.zlv"
     int filterIndex = 1;       // the filter shown first
-    QString defaultExtension;  // "ZLV": added to a typed name without an extension
+    QString defaultExtension;  // "ZLV": see Show
     bool fileMustExist = false;
     bool overwritePrompt = false;
 };
 
 struct Result {
     QString fileName;          // the chosen path; empty when the user cancelled
-    int filterIndex = 1;       // the filter in use when the user chose
+    int filterIndex = 1;       // the filter in use when the user chose (1-based)
     bool cancelled() const { return fileName.isEmpty(); }
 };
 
+// Shows the dialog. A name typed without an extension gets the extension of
+// the filter in use ("CSV Datei|*.CSV" gives ".CSV"); the default extension
+// when that filter names none, or names the default extension in another
+// letter case.
 Result Show(const Request& request);
 
 // Replaces the real dialog (tests); an empty handler restores it.

@@ -1,12 +1,12 @@
 #include "platform/ProfileString.h"
 
+#include "platform/FileWriting.h"
 #include "platform/Folders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <optional>
 #include <sys/stat.h>
@@ -14,9 +14,7 @@
 namespace ProfileString {
 namespace {
 
-// Lines longer than this are cut before they are looked at; no sensible INI
-// line comes near it and it keeps a corrupt file from costing memory.
-constexpr int MaxLineLength = 4096;
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // Section and key names as the lookup index holds them.
 QString folded(const QString& name) { return name.trimmed().toCaseFolded(); }
@@ -40,7 +38,13 @@ std::optional<FileStamp> stampOf(const QString& path) {
 struct ParsedFile {
     FileStamp stamp;
     QStringList lines;  // raw lines without their line ending
-    bool crlf = false;
+    // How the file ends its lines, which a rewrite keeps: CR LF when it has
+    // any, else LF, else CR.
+    QByteArray lineEnd = QByteArrayLiteral("\n");
+    // A UTF-8 byte-order mark in front, which a rewrite keeps. The bytes
+    // after it are taken one byte a character all the same, so every line
+    // that is not rewritten keeps its bytes.
+    bool byteOrderMark = false;
     // Folded section name -> folded key -> value, for the first section of a
     // name and the first key of a name in it (the ones a line scan finds).
     // Every window text is looked up here, so a lookup must not scan lines.
@@ -100,20 +104,22 @@ const ParsedFile* load(const QString& path) {
     if (it != cache().end() && it->stamp == *stamp) return &*it;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     ParsedFile parsed;
     parsed.stamp = *stamp;
-    parsed.crlf = bytes.contains("\r\n");
+    parsed.byteOrderMark = bytes.startsWith(ByteOrderMark);
+    if (parsed.byteOrderMark) bytes.remove(0, ByteOrderMark.size());
     const QString text = QString::fromLatin1(bytes);
+    if (bytes.contains("\r\n")) parsed.lineEnd = QByteArrayLiteral("\r\n");
+    else if (!bytes.contains('\n') && bytes.contains('\r')) parsed.lineEnd = QByteArrayLiteral("\r");
+    // CR LF, CR and LF each end a line, whatever the line's length.
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0) end = text.size();
-        QString line = text.mid(start, end - start);
-        if (line.endsWith('\r')) line.chop(1);
-        if (line.size() > MaxLineLength) line.truncate(MaxLineLength);
-        parsed.lines.append(line);
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        parsed.lines.append(text.mid(start, end - start));
         start = end + 1;
+        if (start < text.size() && text[end] == '\r' && text[start] == '\n') ++start;
     }
     buildIndex(parsed);
     return &*cache().insert(path, parsed);
@@ -173,11 +179,14 @@ QStringList KeyNames(const QString& fileName, const QString& section) {
 bool Write(const QString& fileName, const QString& section, const QString& key,
            const QString& value) {
     const QString path = Folders::ResolveProfilePath(fileName);
+    if (!CanHold(value)) return false;
     QStringList lines;
-    bool crlf = false;
+    QByteArray lineEnd = QByteArrayLiteral("\n");
+    bool byteOrderMark = false;
     if (const ParsedFile* file = load(path)) {
         lines = file->lines;
-        crlf = file->crlf;
+        lineEnd = file->lineEnd;
+        byteOrderMark = file->byteOrderMark;
         if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
     } else if (stampOf(path)) {
         return false;  // there but unreadable: rewriting it would drop every other key
@@ -206,13 +215,16 @@ bool Write(const QString& fileName, const QString& section, const QString& key,
     }
 
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    const QByteArray eol = crlf ? "\r\n" : "\n";
-    QByteArray bytes;
-    for (const QString& line : lines) bytes += line.toLatin1() + eol;
-    if (out.write(bytes) != bytes.size() || !out.commit()) return false;
+    QByteArray bytes = byteOrderMark ? ByteOrderMark : QByteArray();
+    for (const QString& line : std::as_const(lines)) bytes += line.toLatin1() + lineEnd;
+    if (!FileWriting::WriteWholeFile(path, bytes)) return false;
     cache().remove(path);
+    return true;
+}
+
+bool CanHold(const QString& value) {
+    for (const QChar c : value)
+        if (c.unicode() > 0xFF) return false;
     return true;
 }
 

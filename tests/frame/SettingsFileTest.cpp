@@ -1,8 +1,10 @@
 #include "frame/Options.h"
 
+#include "frame/Inifile_Utils.h"
 #include "frame/LanguageUtil.h"
 #include "frame/SettingsServices.h"
 #include "frame/TempProgramFolder.h"
+#include "platform/FileWriting.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempWindowsFolder.h"
 
@@ -197,6 +199,33 @@ TEST_F(SettingsFile, NoValueStopsTheStart) {
             EXPECT_TRUE(s.Prot.ProtLines >= -32768 && s.Prot.ProtLines <= 32767);
         }
     }
+}
+
+// Closing the program on a full disk: every write fails, the file keeps all
+// it held and the user hears of it once.
+TEST_F(SettingsFile, SavingOnAFullDiskKeepsTheFileAndSaysSo) {
+    const QByteArray before = "[Settings]\nPort=COM2\nLanguage=Deutsch\n[Foreign]\nkeep=me\n"
+                              "[PREVIOUSFILES]\nFILE1=/d/a.zlv\n";
+    writeIni(before);
+    Options::LoadSettings();
+    Inifile_Utils::ResetWriteErrorFlag();
+    FileWriting::SetFlushFailureForTests([](const QString&) { return true; });
+    Options::SaveSettings();
+    FileWriting::SetFlushFailureForTests({});
+    Inifile_Utils::ResetWriteErrorFlag();
+    EXPECT_EQ(ini(), before);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.shown().first().text, "Fehler beim Schreiben der Initialisierungsdaten!");
+}
+
+// A path outside Latin-1 would read back as "?" marks: it is left out and the
+// entries behind it move up.
+TEST_F(SettingsFile, RecentFileTheFileCannotHoldIsLeftOut) {
+    for (const char* path : {"/d/c.zlv", "/home/Документы/€uro.zlv", "/d/a.zlv"})
+        Options::Services().AddRecentFile(QString::fromUtf8(path));
+    Options::SaveSettings();
+    EXPECT_TRUE(ini().contains("[PREVIOUSFILES]\nFILE1=/d/a.zlv\nFILE2=/d/c.zlv\n[ProtFile]"));
+    EXPECT_EQ(messages.count(), 0);
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <unistd.h>
+
 namespace {
 
 class ParamRecTest : public ::testing::Test {
@@ -92,11 +95,16 @@ TEST_F(ParamRecTest, RulesFromTypeSectionThenEditorSectionOneReferenceDeep) {
     EXPECT_EQ(boxes.count(), 0);
 }
 
-TEST_F(ParamRecTest, MissingOrEmptyRuleFileIsReportedOncePerRun) {
-    for (const char* content : {static_cast<const char*>(nullptr), ""}) {
+TEST_F(ParamRecTest, MissingEmptyOrUnreadableRuleFileIsReportedOncePerRun) {
+    enum class File { Missing, Empty, Unreadable };
+    for (const File file : {File::Missing, File::Empty, File::Unreadable}) {
+        if (file == File::Unreadable && geteuid() == 0)
+            continue;  // root reads every file
         TempProgramFolder folder;
-        if (content)
-            folder.write("VALIDATE.CFG", content);
+        if (file != File::Missing)
+            folder.write("VALIDATE.CFG", file == File::Empty ? "" : "[frmEd]\nSEN=DEFAULT=1..3\n");
+        if (file == File::Unreadable)
+            QFile::setPermissions(folder.file("VALIDATE.CFG"), QFileDevice::WriteOwner);
         Sensor::ResetValidateNoticeForTests();
         ScriptedMessages boxes;
         ruleOf("SEN", false);

@@ -3,6 +3,7 @@
 #include "link/PollFixture.h"
 
 #include "frame/Options.h"
+#include "platform/FileWriting.h"
 #include "support/ScriptedMessages.h"
 
 #include <QLocale>
@@ -184,6 +185,37 @@ TEST_F(ProtFileTest, StoppingWhileAChannelIsAskedWritesNoMore) {
     tick("1");
     EXPECT_FALSE(Sensor::LoggingActive());
     EXPECT_EQ(fileLines(), QList<QByteArray>{"1"});
+}
+
+// A line that does not reach the disk stops the recording at once, whether
+// it is the first (the title) or one further on.
+TEST_F(ProtFileTest, AWriteErrorStopsTheRecording) {
+    int stops = 0;
+    Sensor::SetRecordingStopped([&stops] { ++stops; });
+    prot().ProtTitle = "T";
+    ScriptedMessages messages;
+    const QString expected = "Die Datei <" + prot().ProtFileName + "> konnte nicht geschrieben werden.";
+    for (const bool atStart : {true, false}) {
+        SCOPED_TRACE(atStart ? "title" : "data line");
+        if (!atStart) {
+            ASSERT_TRUE(start());
+            tick("1");
+        }
+        FileWriting::SetFlushFailureForTests([](const QString&) { return true; });
+        if (atStart) EXPECT_FALSE(start());
+        else tick("2");
+        FileWriting::SetFlushFailureForTests({});
+
+        EXPECT_FALSE(Sensor::LoggingActive());
+        EXPECT_EQ(Sensor::PollCycleState().PollClients, 0);
+        EXPECT_EQ(status, "");
+        tick("3");   // nothing is written any more
+        ASSERT_EQ(messages.count(), atStart ? 1 : 2);
+        EXPECT_EQ(messages.shown().last().text, expected);
+        EXPECT_EQ(stops, atStart ? 1 : 2);
+    }
+    EXPECT_EQ(fileLines().mid(0, 3), (QList<QByteArray>{"T", "", "1"}));
+    EXPECT_FALSE(fileLines().contains("3"));
 }
 
 }  // namespace

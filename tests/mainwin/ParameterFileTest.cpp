@@ -1,5 +1,6 @@
 #include "ParameterFileFixture.h"
 #include "mainwin/ParameterFile.h"
+#include "platform/FileWriting.h"
 
 #include <QDir>
 
@@ -177,25 +178,30 @@ TEST_F(ParameterFileFixture, FailedSaveKeepsTheOldFileAndTheChanges) {
     ASSERT_TRUE(QDir().mkpath(files.filePath("sub")));
     ASSERT_TRUE(QDir().mkpath(files.filePath("dir.zlv")));
     write("sub/data.zlv", "old content");
-    // The folder goes away while the records are written: the new file
-    // can no longer take the old one's place.
-    editor.duringWrite = [this, moved] { QDir().rename(path("sub"), moved); };
+    write("full.zlv", "old content");
 
     struct Case {
         const char* name;
         QString chosen;
+        std::function<void()> duringWrite;
     };
     const Case cases[] = {
-        {"folder that does not exist", path("nowhere/data.zlv")},
-        {"a folder in the file's place", path("dir.zlv")},
-        {"folder gone while writing", path("sub/data.zlv")},
+        {"folder that does not exist", path("nowhere/data.zlv"), {}},
+        {"a folder in the file's place", path("dir.zlv"), {}},
+        // The last flush fails as on a full disk, after every write seemed to succeed.
+        {"disk full", path("full.zlv"),
+         [this] { FileWriting::SetFlushFailureForTests([this](const QString& f) { return f == path("full.zlv"); }); }},
+        // The new file can no longer take the old one's place.
+        {"folder gone while writing", path("sub/data.zlv"), [this, moved] { QDir().rename(path("sub"), moved); }},
     };
     for (const Case& c : cases) {
         Sensor::State().DataChanged = true;
+        editor.duringWrite = c.duringWrite;
         dialogs.answer(c.chosen);
         const int shownBefore = messages.count();
 
         EXPECT_FALSE(FileIO::SaveParameterFile(true)) << c.name;
+        FileWriting::SetFlushFailureForTests({});
 
         EXPECT_TRUE(Sensor::State().DataChanged) << c.name;
         ASSERT_EQ(messages.count(), shownBefore + 1) << c.name;
@@ -203,10 +209,49 @@ TEST_F(ParameterFileFixture, FailedSaveKeepsTheOldFileAndTheChanges) {
                   "Die Datei <" + FileIO::SaveFileName(c.chosen) + "> konnte nicht geschrieben werden.")
             << c.name;
     }
+    EXPECT_EQ(read("full.zlv"), "old content");
     QFile old(moved + "/data.zlv");
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old content");
     EXPECT_EQ(FileIO::RecentFileCount(), 0);
+    EXPECT_EQ(QDir(files.path()).entryList(QDir::Files), QStringList{"full.zlv"});   // no half-written file left
+}
+
+// The save dialog asked only about the name chosen; the ".ZLV" file formed
+// from it is another file, which is replaced only after a Yes.
+TEST_F(ParameterFileFixture, SavingOverTheFormedNameAsksFirst) {
+    haveSensorData();
+    struct Case {
+        const char* name;
+        QString chosen;
+        std::optional<int> answer;   // nothing: no question
+        bool saved;
+    };
+    const Case cases[] = {
+        {"No keeps the file", path("keep.txt"), MsgBox::No, false},
+        {"Yes replaces it", path("keep.dat"), MsgBox::Yes, true},
+        {"the name chosen is the name written", path("keep.ZLV"), std::nullopt, true},
+        {"no file of the formed name", path("new.txt"), std::nullopt, true},
+    };
+    for (const Case& c : cases) {
+        write("keep.ZLV", "old content");
+        Sensor::State().DataChanged = true;
+        dialogs.answer(c.chosen);
+        if (c.answer) messages.answer(*c.answer);
+        const int shownBefore = messages.count();
+
+        EXPECT_EQ(FileIO::SaveParameterFile(true), c.saved) << c.name;
+
+        ASSERT_EQ(messages.count(), shownBefore + (c.answer ? 1 : 0)) << c.name;
+        if (c.answer) {
+            EXPECT_EQ(messages.shown().last().text,
+                      "Die Datei <" + path("keep.ZLV") + "> ist bereits vorhanden.\rSoll sie ersetzt werden?");
+            EXPECT_EQ(messages.shown().last().style, 4 + 32) << c.name;
+        }
+        EXPECT_EQ(read("keep.ZLV") == "old content", c.chosen.contains("new") || !c.saved) << c.name;
+        EXPECT_EQ(Sensor::State().DataChanged, !c.saved) << c.name;
+    }
+    EXPECT_FALSE(QFile::exists(path("keep.txt")));
 }
 
 TEST_F(ParameterFileFixture, FileOfAnUnknownSensorLeavesThePreviousOfflineData) {

@@ -2,6 +2,7 @@
 #include "ScriptedFileDialogs.h"
 #include "link/OfflineAnswers.h"
 #include "mainwin/FileIO.h"
+#include "platform/FileWriting.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -61,17 +62,27 @@ TEST_F(ParameterFilesWindow, RecentFilesFromTheSettingsFillTheFileMenuAndOpenWhe
     EXPECT_EQ(messages.count(), 0);
 }
 
+// On a full disk the save fails at its last flush: the old file stays, the
+// failure is reported and the program does not close over unsaved changes.
 TEST_F(ParameterFilesWindow, CloseIsRefusedWhenTheChangesCannotBeSaved) {
     startWithParameterFiles();
+    const QString old = writeParameterFile("data.ZLV");
+    QFile oldFile(old);
+    ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
+    const QByteArray before = oldFile.readAll();
     Sensor::State().OfflineMode = true;
     Sensor::State().DataChanged = true;
     messages.answer(MsgBox::Yes);                            // message 8: save the changes?
-    dialogs.answer(files.filePath("nowhere/data.zlv"));
+    dialogs.answer(old);
+    FileWriting::SetFlushFailureForTests([](const QString& file) { return file.endsWith(".ZLV"); });
 
     window->close();
+    FileWriting::SetFlushFailureForTests({});
 
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(Sensor::State().DataChanged);
     ASSERT_EQ(messages.count(), 2);
-    EXPECT_TRUE(messages.shown().last().text.endsWith("konnte nicht geschrieben werden."));
+    EXPECT_EQ(messages.shown().last().text, "Die Datei <" + old + "> konnte nicht geschrieben werden.");
+    oldFile.seek(0);
+    EXPECT_EQ(oldFile.readAll(), before);
 }

@@ -9,10 +9,14 @@
 #include "mainwin/PrintParameterSheet.h"
 #include "mainwin/SheetFrame.h"
 #include "mainwin/frmPrintComment.h"
+#include "platform/FileWriting.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempWindowsFolder.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,12 +57,23 @@ protected:
         QF8200WindowTest::TearDown();
     }
 
-    QByteArray exportTo(const QString& name) {
-        ScriptedFileDialogs dialogs({folder.filePath(name)});
+    // Exports under the name typed with file type filterIndex (0: the one
+    // the dialog starts with) and answers the file written as name.
+    QByteArray exportTo(const QString& name, const QString& typed = {}, int filterIndex = 0) {
+        ScriptedFileDialogs dialogs;
+        dialogs.answer(folder.filePath(typed.isEmpty() ? name : typed), filterIndex);
         PrintData::PrintParameterSheet(true, false);
         EXPECT_EQ(dialogs.count(), 1);
+        return read(name);
+    }
+    QByteArray read(const QString& name) const {
         QFile file(folder.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
 
     // The editor's lines for the analogue sensor with the low-pass method.
@@ -109,6 +124,73 @@ TEST_F(SheetCommandTest, CsvExportIsTwoRowsOfTheLinesWithValues) {
     }
     const QString expected = labels.join(';') + "\r\n" + values.join(';') + "\r\n";
     EXPECT_EQ(exportTo("sheet.CSV"), expected.toLatin1());
+}
+
+// The file type chosen in the dialog gives a name typed without extension
+// its extension, and with it the form written.
+TEST_F(SheetCommandTest, ExportWritesTheFormOfTheChosenFileType) {
+    const QByteArray csv = exportTo("reference.CSV");
+    const QByteArray text = exportTo("reference.TXT");
+    ASSERT_NE(csv, text);
+    const struct {
+        const char* typed;
+        int filterIndex;
+        const char* written;
+        const QByteArray& content;
+    } cases[] = {
+        {"sheet", 1, "sheet.TXT", text},
+        {"table", 2, "table.CSV", csv},
+        {"typed.txt", 2, "typed.txt", text},   // a typed extension decides
+    };
+    for (const auto& c : cases) EXPECT_EQ(exportTo(c.written, c.typed, c.filterIndex), c.content) << c.typed;
+    EXPECT_FALSE(QFile::exists(folder.filePath("sheet")));
+    EXPECT_FALSE(QFile::exists(folder.filePath("table.TXT")));
+}
+
+// The same in the real dialog: the extension follows the file type the user
+// picks, so that the dialog also asks about the file really written.
+TEST_F(SheetCommandTest, RealDialogGivesTheNameTheChosenTypesExtension) {
+    const QByteArray csv = exportTo("reference.CSV");
+    const QByteArray text = exportTo("reference.TXT");
+    for (const int type : {1, 0}) {
+        WhenShown<QFileDialog>([this, type](QFileDialog* dialog) {
+            dialog->setDirectory(folder.path());
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(types, nullptr);
+            for (const int index : {1 - type, type}) {   // as the user picks it
+                types->setCurrentIndex(index);
+                emit types->activated(index);
+                emit types->textActivated(types->currentText());
+            }
+            dialog->selectFile("picked" + QString::number(type));
+            static_cast<QDialog*>(dialog)->accept();   // the Save button
+        });
+        PrintData::PrintParameterSheet(true, false);
+    }
+    EXPECT_EQ(read("picked1.CSV"), csv);
+    EXPECT_EQ(read("picked0.TXT"), text);
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+// A disk that fills up fails the last flush: the earlier file stays whole
+// and the failure is reported, for the export and the PDF alike.
+TEST_F(SheetCommandTest, FullDiskKeepsTheEarlierFileAndSaysSo) {
+    PrintData::SetPrinterCheck([] { return false; });
+    FileWriting::SetFlushFailureForTests([](const QString&) { return true; });
+    for (const char* name : {"old.TXT", "old.CSV", "old.pdf"}) {
+        SCOPED_TRACE(name);
+        write(name, "earlier content");
+        ScriptedFileDialogs dialogs({folder.filePath(name)});
+        const bool pdf = QByteArray(name).endsWith("pdf");
+        if (pdf) WhenShown<frmPrintComment>([](frmPrintComment* dialog) { dialog->btOk->click(); });
+        const int before = boxes.count();
+        PrintData::PrintParameterSheet(false, pdf);
+        EXPECT_EQ(read(name), "earlier content");
+        ASSERT_EQ(boxes.count(), before + 1);
+        EXPECT_EQ(boxes.shown().last().text, "Die Datei <" + folder.filePath(name) + "> konnte nicht geschrieben werden.");
+    }
+    FileWriting::SetFlushFailureForTests({});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);   // nothing half-written left beside them
 }
 
 TEST_F(SheetCommandTest, UnwritableExportIsReportedAndLeavesNoFile) {

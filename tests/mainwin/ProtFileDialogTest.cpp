@@ -9,6 +9,7 @@
 #include "link/ProtFile.h"
 #include "mainwin/ProtFileWiring.h"
 #include "mainwin/frmProtFile.h"
+#include "platform/FileWriting.h"
 #include "support/TempWindowsFolder.h"
 
 #include <gtest/gtest.h>
@@ -167,6 +168,39 @@ TEST_F(ProtFileWiring, RecorderRunsThePollTimerAndTheStatusLine) {
     EXPECT_FALSE(Sensor::LoggingActive());
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(window->lblMessage->text().trimmed(), "");
+}
+
+// A full disk ends the recording; the window then shows what a failed start
+// shows: the start button and menu caption back, no progress in the status line.
+TEST_F(ProtFileWiring, AWriteErrorStopsTheRecordingAndTheWindowSaysSo) {
+    start();
+    ConnectProtFile(*window);
+    const QString file = windir.file("prot.out");
+    Options::Current().Prot.ProtFileName = file;
+    Options::Current().Prot.ProtTitle.clear();
+    QAction* startStop = window->MenuItem("mnProtStartStop");
+    window->StartFileLogging(true);
+    Sensor::PollSensor();
+    ASSERT_TRUE(Sensor::LoggingActive());
+    EXPECT_EQ(startStop->text(), window->StopCaption);
+    const QByteArray written = windir.read("prot.out");
+    const int before = messages.count();
+
+    FileWriting::SetFlushFailureForTests([](const QString&) { return true; });
+    Sensor::PollSensor();
+    FileWriting::SetFlushFailureForTests({});
+
+    EXPECT_FALSE(Sensor::LoggingActive());
+    EXPECT_FALSE(window->SensorPollTimer()->isActive());
+    EXPECT_EQ(window->lblMessage->text(), "");
+    EXPECT_EQ(startStop->text(), window->StartCaption);
+    EXPECT_FALSE(window->ToolbarButtons[9].Disabled);
+    EXPECT_TRUE(window->ToolbarButtons[10].Disabled);
+    ASSERT_EQ(messages.count(), before + 1);
+    EXPECT_EQ(messages.shown().last().text, "Die Datei <" + file + "> konnte nicht geschrieben werden.");
+    Sensor::PollSensor();   // nothing records any more
+    EXPECT_EQ(messages.count(), before + 1);
+    EXPECT_TRUE(windir.read("prot.out").startsWith(written));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
+#include "platform/FileWriting.h"
 #include "platform/ProfileString.h"
 #include "support/TempWindowsFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <unistd.h>
 
@@ -95,6 +97,47 @@ TEST(ProfileString, AnUnreadableFileIsNotOverwritten) {
     EXPECT_FALSE(ProfileString::Write("h.ini", "Settings", "Debug", "1"));
     QFile::setPermissions(dir.file("h.ini"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(dir.read("h.ini"), "[Settings]\nPort=COM2\n");
+}
+
+// Hand-made files: a rewrite changes the written key and nothing else.
+TEST(ProfileString, UnusualFilesKeepEveryOtherKeyOnAWrite) {
+    const QByteArray longValue(10000, 'v');
+    struct Case {
+        const char* name;
+        QByteArray before;
+        QByteArray after;   // once A/k is set to 2
+    } cases[] = {
+        {"a line of 10 000 characters", "[A]\nlong=" + longValue + "\nk=1\n[B]\nz=3\n",
+         "[A]\nlong=" + longValue + "\nk=2\n[B]\nz=3\n"},
+        {"CR alone ends the lines", "[A]\rlong=" + longValue + "\rk=1\r[B]\rz=3\r",
+         "[A]\rlong=" + longValue + "\rk=2\r[B]\rz=3\r"},
+        {"a byte-order mark", "\xEF\xBB\xBF[A]\r\nk=1\r\n[B]\r\nz=3\r\n",
+         "\xEF\xBB\xBF[A]\r\nk=2\r\n[B]\r\nz=3\r\n"},
+    };
+    for (const Case& c : cases) {
+        TempWindowsFolder dir;
+        dir.write("u.ini", c.before);
+        EXPECT_EQ(ProfileString::Read("u.ini", "A", "k", ""), "1") << c.name;
+        EXPECT_EQ(ProfileString::Read("u.ini", "B", "z", ""), "3") << c.name;
+        ASSERT_TRUE(ProfileString::Write("u.ini", "A", "k", "2")) << c.name;
+        EXPECT_EQ(dir.read("u.ini"), c.after) << c.name;
+    }
+}
+
+// A value the file cannot hold, or a disk that fills up, must not cost the
+// file its other keys, nor store a value that reads back as another.
+TEST(ProfileString, AFailedWriteLeavesTheFileAsItWas) {
+    TempWindowsFolder dir;
+    const QByteArray before = "[Settings]\nPort=COM2\n[PREVIOUSFILES]\nFILE1=/d/a.zlv\n";
+    dir.write("i.ini", before);
+    EXPECT_FALSE(ProfileString::Write("i.ini", "PREVIOUSFILES", "FILE1", QStringLiteral("/home/Документы/€uro.zlv")));
+    EXPECT_EQ(dir.read("i.ini"), before);
+
+    FileWriting::SetFlushFailureForTests([](const QString&) { return true; });
+    EXPECT_FALSE(ProfileString::Write("i.ini", "Windows", "frmMain", "0,0,100,100"));
+    FileWriting::SetFlushFailureForTests({});
+    EXPECT_EQ(dir.read("i.ini"), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"i.ini"});   // nothing left behind
 }
 
 }  // namespace
