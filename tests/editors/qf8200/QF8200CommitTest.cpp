@@ -23,6 +23,7 @@ TEST_F(QF8200CommitTest, TypedValues) {
         // Input that cannot be written leaves the sensor alone and shows the stored value.
         {[](auto& w) { return w.txtTemperature; }, "warm", Then::Leave, {}, "20.0"},
         {[](auto& w) { return w.txtSwitchDis11; }, "600,DEF", Then::Leave, {}, "500"},
+        {[](auto& w) { return w.txtSwitchHys1; }, "1e2", Then::Leave, {}, "5"},   // the sensor would read 1
         {[](auto& w) { return w.txtReferenceDis; }, "  ", Then::Leave, {}, "  "},
     };
     for (const Case& c : cases) {
