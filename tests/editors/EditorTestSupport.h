@@ -62,6 +62,31 @@ inline void Choose(QComboBox* list, int index) {
     emit list->activated(index);
 }
 
+// The user chooses a list entry while a read of every record waits for the
+// sensor's answer to askedFor: what the choice sent, and the entry the list
+// showed right after it.
+struct ChoiceWhileReading {
+    QStringList requests;
+    int shown = -1;
+};
+template <class SensorLink>
+ChoiceWhileReading ChooseWhileReading(SensorEditor& editor, SensorLink& sensor, const QString& askedFor,
+                                      QComboBox* list, int index) {
+    ChoiceWhileReading choice;
+    bool chosen = false;
+    sensor.duringRead = [&](const QString& request) {
+        if (chosen || request != askedFor) return;
+        chosen = true;
+        const qsizetype before = sensor.requests.size();
+        Choose(list, index);
+        choice.requests = sensor.requests.mid(before);
+        choice.shown = list->currentIndex();
+    };
+    editor.readdata();
+    sensor.duringRead = nullptr;
+    return choice;
+}
+
 // The mouse moves over a control.
 inline void Hover(QWidget* control, QPoint at = QPoint(1, 1)) {
     QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);

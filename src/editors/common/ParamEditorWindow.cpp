@@ -257,7 +257,17 @@ void ParamEditorWindow::BindFrameHelp(QWidget* frame, const QWidget* target) {
 }
 
 void ParamEditorWindow::CommitUnlessBusy(int id, std::optional<bool> third) {
-    if (!Busy()) PutData(id, true, third);
+    if (ClickCanCommit(id)) PutData(id, true, third);
+}
+
+bool ParamEditorWindow::ClickCanCommit(int id) {
+    if (!Busy()) return true;
+    ShowRecordAgain(id);
+    return false;
+}
+
+void ParamEditorWindow::ShowRecordAgain(int id) {
+    if (const int index = model_.IndexOfId(id)) FillForm(model_[index]);
 }
 
 bool ParamEditorWindow::CommitComposed(int index, const std::optional<QString>& value, bool writeNow,

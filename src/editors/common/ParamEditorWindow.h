@@ -120,8 +120,15 @@ protected:
     void BindFrameHelp(QWidget* frame, int topic);
     void BindFrameHelp(QWidget* frame, const QWidget* target);
 
-    // Commits id unless the window is filling its controls.
+    // Commits id unless the window is filling its controls (ClickCanCommit).
     void CommitUnlessBusy(int id, std::optional<bool> third = std::nullopt);
+    // Whether the click of a control of the record with that id can commit:
+    // not while the window fills its controls (Busy), when the record is
+    // shown again instead, so that no control keeps a choice that neither
+    // the record nor the sensor holds.
+    bool ClickCanCommit(int id);
+    // Shows the record with that id in its controls again.
+    void ShowRecordAgain(int id);
     // Commits the value an editor composed for a record (parts as
     // ParamEditorModel::Commit takes them); without a value, input that
     // cannot be written, the record's stored value is shown again. True when

@@ -146,7 +146,7 @@ void frmQF8200::LayoutAnalogMode() {
 }
 
 void frmQF8200::cmbFailSafe_Click() {
-    if (Busy()) return;
+    if (!ClickCanCommit(IdFSF)) return;
     if (!frameAnalog->isHidden())
         EnableControls({lblFailCurrent, txtFailCurrent, lblFailCurrent1}, cmbFailSafe->currentIndex() != 0);
     PutData(IdFSF, true);

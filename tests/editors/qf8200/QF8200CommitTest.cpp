@@ -81,6 +81,27 @@ TEST_F(QF8200CommitTest, ListChoices) {
     }
 }
 
+// A choice while a read waits for the sensor is written once the read has
+// shown its first record; before that it cannot be, and the list shows its
+// record's value again.
+TEST_F(QF8200CommitTest, ChoicesWhileReading) {
+    struct Case {
+        const char* askedFor;
+        QStringList requests;
+        int shown;
+    } const cases[] = {
+        {"VS", {}, 1},
+        {"NEF", {"OM,00", "OM"}, 0},   // the read has passed OM
+    };
+    for (const Case& c : cases) {
+        open(false);
+        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0);
+        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
+        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
+        EXPECT_EQ(window->cmbSwitchMode1->currentIndex(), c.shown) << c.askedFor;
+    }
+}
+
 // A parameter file opened while the sensor answers goes to the sensor, and
 // the window shows what the sensor then holds.
 TEST_F(QF8200CommitTest, FileOpenedOnlineIsWrittenThroughAndReadBack) {

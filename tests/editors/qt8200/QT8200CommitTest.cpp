@@ -78,6 +78,24 @@ TEST_F(QT8200CommitTest, AReferenceDistanceIsWrittenOnce) {
     }
 }
 
+TEST_F(QT8200CommitTest, ChoicesWhileReading) {
+    struct Case {
+        const char* askedFor;
+        QStringList requests;
+        int shown;
+    } const cases[] = {
+        {"VS", {}, 1},
+        {"FW", {"OM,22", "OM"}, 0},   // the read has passed OM
+    };
+    for (const Case& c : cases) {
+        open(false);
+        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0);
+        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
+        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
+        EXPECT_EQ(window->cmbSwitchMode1->currentIndex(), c.shown) << c.askedFor;
+    }
+}
+
 TEST_F(QT8200CommitTest, OfflineEditsAreKeptAndShownAsChosen) {
     Sensor::State().OfflineMode = true;
     Choose(window->cmbEvalMethod2, 0);
