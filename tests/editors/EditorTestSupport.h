@@ -23,10 +23,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSlider>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -85,6 +87,37 @@ ChoiceWhileReading ChooseWhileReading(SensorEditor& editor, SensorLink& sensor, 
     editor.readdata();
     sensor.duringRead = nullptr;
     return choice;
+}
+
+// One notch of the mouse wheel over a control, up (+1) or down (-1).
+inline void TurnWheel(QWidget* control, int notches) {
+    const QPointF at(control->width() / 2.0, control->height() / 2.0);
+    QWheelEvent wheel(at, control->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &wheel);
+}
+
+// No list or slider of the window changes on a wheel turn while it does not
+// have the focus, and a turn does not give it the focus.
+inline void ExpectWheelNeedsTheFocus(QWidget* window) {
+    window->setFocus();
+    std::vector<QWidget*> controls;
+    for (QComboBox* list : window->findChildren<QComboBox*>()) controls.push_back(list);
+    for (QSlider* slider : window->findChildren<QSlider*>()) controls.push_back(slider);
+    ASSERT_FALSE(controls.empty());
+    for (QWidget* control : controls) {
+        const std::string name = control->objectName().toStdString();
+        const auto value = [control] {
+            if (auto* list = qobject_cast<QComboBox*>(control)) return list->currentIndex();
+            return static_cast<QAbstractSlider*>(control)->value();
+        };
+        const int before = value();
+        for (int notches : {-1, 1}) {
+            TurnWheel(control, notches);
+            EXPECT_EQ(value(), before) << name;
+        }
+        EXPECT_NE(control->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus) << name;
+    }
 }
 
 // The mouse moves over a control.

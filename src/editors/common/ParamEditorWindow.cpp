@@ -3,6 +3,7 @@
 #include "editors/common/EditorControls.h"
 #include "editors/common/EditorHost.h"
 #include "editors/common/RWState.h"
+#include "editors/common/WheelNeedsFocus.h"
 #include "frame/LanguageUtil.h"
 #include "frame/STRING_UTIL.h"
 #include "frame/Utils.h"
@@ -143,6 +144,7 @@ void ParamEditorWindow::SetSizeFrames(QWidget* rightMost, QWidget* bottom, QWidg
 }
 
 void ParamEditorWindow::Load() {
+    WheelNeedsFocus::Install(this);
     SetupDisplayWindow();
     loaded_ = true;
     ParamEditorModel::BusyGuard busy(model_);

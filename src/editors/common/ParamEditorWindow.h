@@ -25,6 +25,7 @@ class TransferProgress;
 // - Enter commits the current field (the key never reaches the control);
 // - labels and frames show quick help on hover, lists through a timer that
 //   looks for the list under the mouse twice a second;
+// - lists and sliders take mouse-wheel turns only while they have the focus;
 // - loading sizes, places, translates and fills the window; it cannot be
 //   resized or stay maximised; closing keeps the window's place;
 // - the design texts are kept on the first translation, so switching back to

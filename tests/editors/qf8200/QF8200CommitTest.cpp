@@ -102,6 +102,15 @@ TEST_F(QF8200CommitTest, ChoicesWhileReading) {
     }
 }
 
+TEST_F(QF8200CommitTest, WheelTurnsNeedTheFocus) {
+    open(true);
+    ExpectWheelNeedsTheFocus(window.get());
+    EXPECT_TRUE(sensor.take().isEmpty());
+    window->cmbFailSafe->setFocus();
+    TurnWheel(window->cmbFailSafe, -1);
+    EXPECT_EQ(sensor.take(), QStringList({"FSF,2,40", "FSF"}));
+}
+
 // A parameter file opened while the sensor answers goes to the sensor, and
 // the window shows what the sensor then holds.
 TEST_F(QF8200CommitTest, FileOpenedOnlineIsWrittenThroughAndReadBack) {

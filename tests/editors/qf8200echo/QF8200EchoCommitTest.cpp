@@ -114,6 +114,12 @@ TEST_F(QF8200EchoCommitTest, ChoicesWhileReading) {
     }
 }
 
+TEST_F(QF8200EchoCommitTest, WheelTurnsNeedTheFocus) {
+    ExpectWheelNeedsTheFocus(window.get());
+    tick();
+    EXPECT_TRUE(sensor.take().isEmpty());
+}
+
 TEST_F(QF8200EchoCommitTest, ChoosingTheMeanWritesItsCountsFirst) {
     open(false, true, {{"XE1E", "00"}, {"WXE20", "0008"}, {"XE1F", "03"}});
     Choose(window->cmbEvalMethod, 1);   // "Mittelwert"

@@ -83,6 +83,11 @@ TEST_F(QF8200RDXCommitTest, ChoicesWhileReading) {
     }
 }
 
+TEST_F(QF8200RDXCommitTest, WheelTurnsNeedTheFocus) {
+    ExpectWheelNeedsTheFocus(window.get());
+    EXPECT_TRUE(sensor.take().isEmpty());
+}
+
 // The sensor's "NONE" is kept as "0", the value every other writer uses.
 TEST_F(QF8200RDXCommitTest, SensorsNoneIsKeptAsZero) {
     open({{"EM", "NONE"}});

@@ -96,6 +96,11 @@ TEST_F(QT8200CommitTest, ChoicesWhileReading) {
     }
 }
 
+TEST_F(QT8200CommitTest, WheelTurnsNeedTheFocus) {
+    ExpectWheelNeedsTheFocus(window.get());
+    EXPECT_TRUE(sensor.take().isEmpty());
+}
+
 TEST_F(QT8200CommitTest, OfflineEditsAreKeptAndShownAsChosen) {
     Sensor::State().OfflineMode = true;
     Choose(window->cmbEvalMethod2, 0);
