@@ -1,8 +1,8 @@
 #include "editors/common/WheelNeedsFocus.h"
 
-#include <QSlider>
 #include <QComboBox>
 #include <QEvent>
+#include <QSlider>
 #include <QWidget>
 
 namespace WheelNeedsFocus {
