@@ -23,10 +23,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSlider>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -60,6 +62,62 @@ inline void Type(QLineEdit* box, const QString& text, std::optional<Then> then =
 inline void Choose(QComboBox* list, int index) {
     list->setCurrentIndex(index);
     emit list->activated(index);
+}
+
+// The user chooses a list entry while a read of every record waits for the
+// sensor's answer to askedFor: what the choice sent, and the entry the list
+// showed right after it.
+struct ChoiceWhileReading {
+    QStringList requests;
+    int shown = -1;
+};
+template <class SensorLink>
+ChoiceWhileReading ChooseWhileReading(SensorEditor& editor, SensorLink& sensor, const QString& askedFor,
+                                      QComboBox* list, int index) {
+    ChoiceWhileReading choice;
+    bool chosen = false;
+    sensor.duringRead = [&](const QString& request) {
+        if (chosen || request != askedFor) return;
+        chosen = true;
+        const qsizetype before = sensor.requests.size();
+        Choose(list, index);
+        choice.requests = sensor.requests.mid(before);
+        choice.shown = list->currentIndex();
+    };
+    editor.readdata();
+    sensor.duringRead = nullptr;
+    return choice;
+}
+
+// One notch of the mouse wheel over a control, up (+1) or down (-1).
+inline void TurnWheel(QWidget* control, int notches) {
+    const QPointF at(control->width() / 2.0, control->height() / 2.0);
+    QWheelEvent wheel(at, control->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &wheel);
+}
+
+// No list or slider of the window changes on a wheel turn while it does not
+// have the focus, and a turn does not give it the focus.
+inline void ExpectWheelNeedsTheFocus(QWidget* window) {
+    window->setFocus();
+    std::vector<QWidget*> controls;
+    for (QComboBox* list : window->findChildren<QComboBox*>()) controls.push_back(list);
+    for (QSlider* slider : window->findChildren<QSlider*>()) controls.push_back(slider);
+    ASSERT_FALSE(controls.empty());
+    for (QWidget* control : controls) {
+        const std::string name = control->objectName().toStdString();
+        const auto value = [control] {
+            if (auto* list = qobject_cast<QComboBox*>(control)) return list->currentIndex();
+            return static_cast<QAbstractSlider*>(control)->value();
+        };
+        const int before = value();
+        for (int notches : {-1, 1}) {
+            TurnWheel(control, notches);
+            EXPECT_EQ(value(), before) << name;
+        }
+        EXPECT_NE(control->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus) << name;
+    }
 }
 
 // The mouse moves over a control.

@@ -104,14 +104,15 @@ public:
     int IndexOfKey(const QString& key) const;
     bool IsValid(int index) const;
 
-    // True while records are read or controls filled; the list boxes'
-    // handlers do not commit while it is set. A guard restores the state it
-    // found, so a fill inside a read leaves the read busy.
-    bool Busy() const { return busyDepth_ > 0; }
+    // Set while controls are filled, and by a read from its start; the list
+    // boxes' handlers do not commit while it is set. A plain flag: a guard
+    // sets it and clears it when it ends, also inside a read, so that once a
+    // read has shown a record a click between two records commits.
+    bool Busy() const { return busy_; }
     class BusyGuard {
     public:
-        explicit BusyGuard(ParamEditorModel& model) : model_(model) { ++model_.busyDepth_; }
-        ~BusyGuard() { --model_.busyDepth_; }
+        explicit BusyGuard(ParamEditorModel& model) : model_(model) { model_.busy_ = true; }
+        ~BusyGuard() { model_.busy_ = false; }
         BusyGuard(const BusyGuard&) = delete;
         BusyGuard& operator=(const BusyGuard&) = delete;
 
@@ -153,7 +154,7 @@ private:
 
     ParamTable table_;
     bool initDone_ = false;
-    int busyDepth_ = 0;
+    bool busy_ = false;
     FillFormHook fillForm_;
     int afterReadSteps_ = 0;
     SensorReadHook afterSensorRead_;

@@ -3,6 +3,7 @@
 #include "editors/common/EditorControls.h"
 #include "editors/common/EditorHost.h"
 #include "editors/common/RWState.h"
+#include "editors/common/WheelNeedsFocus.h"
 #include "frame/LanguageUtil.h"
 #include "frame/STRING_UTIL.h"
 #include "frame/Utils.h"
@@ -143,6 +144,7 @@ void ParamEditorWindow::SetSizeFrames(QWidget* rightMost, QWidget* bottom, QWidg
 }
 
 void ParamEditorWindow::Load() {
+    WheelNeedsFocus::Install(this);
     SetupDisplayWindow();
     loaded_ = true;
     ParamEditorModel::BusyGuard busy(model_);
@@ -257,7 +259,17 @@ void ParamEditorWindow::BindFrameHelp(QWidget* frame, const QWidget* target) {
 }
 
 void ParamEditorWindow::CommitUnlessBusy(int id, std::optional<bool> third) {
-    if (!Busy()) PutData(id, true, third);
+    if (ClickCanCommit(id)) PutData(id, true, third);
+}
+
+bool ParamEditorWindow::ClickCanCommit(int id) {
+    if (!Busy()) return true;
+    ShowRecordAgain(id);
+    return false;
+}
+
+void ParamEditorWindow::ShowRecordAgain(int id) {
+    if (const int index = model_.IndexOfId(id)) FillForm(model_[index]);
 }
 
 bool ParamEditorWindow::CommitComposed(int index, const std::optional<QString>& value, bool writeNow,

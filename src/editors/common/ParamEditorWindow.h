@@ -25,6 +25,7 @@ class TransferProgress;
 // - Enter commits the current field (the key never reaches the control);
 // - labels and frames show quick help on hover, lists through a timer that
 //   looks for the list under the mouse twice a second;
+// - lists and sliders take mouse-wheel turns only while they have the focus;
 // - loading sizes, places, translates and fills the window; it cannot be
 //   resized or stay maximised; closing keeps the window's place;
 // - the design texts are kept on the first translation, so switching back to
@@ -120,8 +121,15 @@ protected:
     void BindFrameHelp(QWidget* frame, int topic);
     void BindFrameHelp(QWidget* frame, const QWidget* target);
 
-    // Commits id unless the window is filling its controls.
+    // Commits id unless the window is filling its controls (ClickCanCommit).
     void CommitUnlessBusy(int id, std::optional<bool> third = std::nullopt);
+    // Whether the click of a control of the record with that id can commit:
+    // not while the window fills its controls (Busy), when the record is
+    // shown again instead, so that no control keeps a choice that neither
+    // the record nor the sensor holds.
+    bool ClickCanCommit(int id);
+    // Shows the record with that id in its controls again.
+    void ShowRecordAgain(int id);
     // Commits the value an editor composed for a record (parts as
     // ParamEditorModel::Commit takes them); without a value, input that
     // cannot be written, the record's stored value is shown again. True when

@@ -35,7 +35,11 @@ std::optional<double> LeadingNumber(const QString& text) {
 bool SensorReadsAsMeant(const QString& typed) { return !typed.contains(QLocale().groupSeparator()); }
 
 std::optional<QString> AsTyped(const QString& text) {
-    if (!IsSingleValue(text) || !SensorReadsAsMeant(text) || !Number(text)) return std::nullopt;
+    // The sensor reads the digits and one "." and stops at anything else:
+    // "1e2" reaches it as 1, and a sign or a blank as no number at all.
+    static const QRegularExpression plainDecimal(QStringLiteral("^(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)$"));
+    if (!plainDecimal.match(text).hasMatch()) return std::nullopt;
+    if (!SensorReadsAsMeant(text) || !Number(text)) return std::nullopt;
     return text;
 }
 

@@ -26,8 +26,9 @@ std::optional<double> LeadingNumber(const QString& text);
 bool SensorReadsAsMeant(const QString& typed);
 
 // A field whose text goes to the sensor exactly as typed ("0500" stays
-// "0500"): the text when it is a number, a single value and read by the
-// sensor as meant.
+// "0500"): the text when it is a plain decimal number (digits and at most
+// one decimal point; no sign, exponent, hex prefix or blank: no such field
+// goes below 0) that the user's locale reads as the sensor does.
 std::optional<QString> AsTyped(const QString& text);
 
 // A number as the sensor is sent it when the program converted it: as short as

@@ -82,7 +82,8 @@ std::vector<QComboBox*> frmQF8200::ComboHelpOrder() const {
     } else if (IsValid(NDE)) {
         order.push_back(cmbOPModeAnalog);
     }
-    if (!cmbErrorLED->isHidden()) order.push_back(cmbErrorLED);
+    // Without the setting its whole frame is hidden, not the list.
+    if (!frameErrorLED->isHidden()) order.push_back(cmbErrorLED);
     order.push_back(cmbEvalMethod);
     order.push_back(cmbUseDip);
     return order;
@@ -145,7 +146,7 @@ void frmQF8200::LayoutAnalogMode() {
 }
 
 void frmQF8200::cmbFailSafe_Click() {
-    if (Busy()) return;
+    if (!ClickCanCommit(IdFSF)) return;
     if (!frameAnalog->isHidden())
         EnableControls({lblFailCurrent, txtFailCurrent, lblFailCurrent1}, cmbFailSafe->currentIndex() != 0);
     PutData(IdFSF, true);

@@ -162,8 +162,12 @@ void frmQF8200::BuildSwitch1() {
     cmbOPMode1 = MakeList(f, "cmbOPMode1", OperatingModeItems, list(ModeRow, ModeListW));
     imgOPMode1 = makePicture(f, "imgOPMode1");
     // The output-toggle row is the frame's last; nothing stands left of it.
-    outputToggleTop_ = tightRow(3);
-    lblOutputToggle1 = MakeLabel(f, "lblOutputToggle1", "Schaltverhalten", fieldLabel(3));
+    // It ends the frame at its design height, with half the top row's
+    // margin below it, which is where FillForm ends the frame when the
+    // sensor has the setting.
+    outputToggleTop_ = f->height() - TightHeight - tightRow(0) / 2;
+    lblOutputToggle1 = MakeLabel(f, "lblOutputToggle1", "Schaltverhalten",
+                                 {FieldLabelX, outputToggleTop_, FieldLabelW, TightHeight});
     cmbOutputToggle1 = MakeList(f, "cmbOutputToggle1", {}, {FieldValueX, outputToggleTop_, ModeListW, TightHeight});
     cmbOutputToggle1->addItem(QStringLiteral("statisch"), 0);
     cmbOutputToggle1->addItem(QStringLiteral("dynamisch (100 Hz)"), 1);

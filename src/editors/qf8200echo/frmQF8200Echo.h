@@ -228,6 +228,9 @@ private:
     void ShowSensPanel(int index);
     void rdSens_Click(int index);
     void cmbSens_Click();
+    // A width list takes no click while the whole table is shown either; it
+    // then shows its record's value again.
+    bool WidthListTakesClick(int id);
     void cmbRange_Click();
     void cmbSonicWidth_Click();
     void slideSens_Scroll();

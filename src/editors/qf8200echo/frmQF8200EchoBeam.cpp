@@ -42,13 +42,19 @@ void frmQF8200Echo::UpdateSensShapes() { Picture1->SetLobes(fraction(slideSens),
 // timer, which writes it. The lateral width is never below the axial one.
 
 void frmQF8200Echo::cmbSens_Click() {
-    if (Busy()) return;
+    if (!ClickCanCommit(IdSEN)) return;
     slideSens->setValue(SoundBeam::SensitivityPosition(ComboGetItemData(cmbSens)));
     UpdateSensShapes();
 }
 
+bool frmQF8200Echo::WidthListTakesClick(int id) {
+    if (!fillingAll_) return ClickCanCommit(id);
+    ShowRecordAgain(id);
+    return false;
+}
+
 void frmQF8200Echo::cmbRange_Click() {
-    if (Busy() || fillingAll_) return;
+    if (!WidthListTakesClick(IdPOTI2)) return;
     const int axial = ComboGetItemData(cmbRange);
     if (axial > ComboGetItemData(cmbSonicWidth)) {
         ComboFindItemData(cmbSonicWidth, axial);
@@ -59,7 +65,7 @@ void frmQF8200Echo::cmbRange_Click() {
 }
 
 void frmQF8200Echo::cmbSonicWidth_Click() {
-    if (Busy() || fillingAll_) return;
+    if (!WidthListTakesClick(IdPOTI1)) return;
     const int lateral = ComboGetItemData(cmbSonicWidth);
     if (lateral < ComboGetItemData(cmbRange)) {
         ComboFindItemData(cmbRange, lateral);

@@ -86,7 +86,9 @@ public:
     QLabel* lblFEvalUnit;
     QLabel* lblFilterAnalog;
     QComboBox* cmbFilterAnalog;
-    QLabel* lblFilterWindow;
+    // eventFilter looks for it from the window's first event on, before the
+    // constructor has made it.
+    QLabel* lblFilterWindow = nullptr;
     QLineEdit* txtFilterWindow;
     QLabel* lblFilterWindow1;
 

@@ -115,9 +115,6 @@ void frmQT8200::PutData(int id, bool writeNow, std::optional<bool>) {
     const int index = Model().IndexOfId(id);
     if (index == 0 || index == DIP || index == BDE) return;
     const std::optional<Composed> composed = Compose(index);
-    // A reference distance calibrates the sensor each time it is given, also
-    // with the distance given last time.
-    if (composed && index == REF) Model()[REF].Value.clear();
     const bool written = composed ? CommitComposed(index, composed->value, writeNow, composed->parts)
                                   : CommitComposed(index, std::nullopt, writeNow);
     if (written && (index == SD1 || index == SD2)) Editors::RedrawShowIt();

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
 
 // Answers reads from a table of values (Latin-1 text), takes writes into it
 // and keeps the requests in order: "KEY" for a read, "KEY,VALUE" for a write.
@@ -26,6 +27,7 @@ public:
             return int(answer.size());
         }
         requests.append(command);
+        if (duringRead) duringRead(command);
         if (silent.contains(command)) return 0;
         answer = values.contains(command) ? values.value(command) : QString(QChar(0x82));
         const QByteArray bytes = answer.toLatin1() + '\r';
@@ -55,6 +57,7 @@ public:
     QMap<int, QHash<QString, QString>> files;   // open parameter files
     QMap<int, QStringList> fileLines;
     QStringList requests;
+    std::function<void(const QString&)> duringRead;   // runs while a read waits for its answer
 };
 
 // Records the progress window's calls; IncBar answers False from call

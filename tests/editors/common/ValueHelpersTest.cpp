@@ -19,11 +19,19 @@ TEST(TypedInput, RefusesTextThatIsNoSingleNumber) {
         std::optional<QString> sent;
     } const cases[] = {
         {"0500", "0500"},          // as typed
+        {"12.5", "12.5"},
         {"", std::nullopt},
         {"abc", std::nullopt},
         {"12a", std::nullopt},
         {"500,1", std::nullopt},   // would add an argument
         {"500\r", std::nullopt},   // would end the command
+        // Forms the sensor reads otherwise than the user means ("1e2" as 1).
+        {"1e2", std::nullopt},
+        {"+8", std::nullopt},
+        {" 8", std::nullopt},
+        {"8 ", std::nullopt},
+        {"0x10", std::nullopt},
+        {"-5", std::nullopt},      // no field that takes its text as typed goes below 0
     };
     for (const Case& c : cases) EXPECT_EQ(TypedInput::AsTyped(c.typed), c.sent) << c.typed.toStdString();
 }

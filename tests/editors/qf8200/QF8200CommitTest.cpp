@@ -23,6 +23,7 @@ TEST_F(QF8200CommitTest, TypedValues) {
         // Input that cannot be written leaves the sensor alone and shows the stored value.
         {[](auto& w) { return w.txtTemperature; }, "warm", Then::Leave, {}, "20.0"},
         {[](auto& w) { return w.txtSwitchDis11; }, "600,DEF", Then::Leave, {}, "500"},
+        {[](auto& w) { return w.txtSwitchHys1; }, "1e2", Then::Leave, {}, "5"},   // the sensor would read 1
         {[](auto& w) { return w.txtReferenceDis; }, "  ", Then::Leave, {}, "  "},
     };
     for (const Case& c : cases) {
@@ -78,6 +79,36 @@ TEST_F(QF8200CommitTest, ListChoices) {
         Choose(window.get()->*c.list, c.index);
         EXPECT_EQ(sensor.take(), c.requests) << (window.get()->*c.list)->objectName().toStdString();
     }
+}
+
+// A choice while a read waits for the sensor is written once the read has
+// shown its first record; before that it cannot be, and the list shows its
+// record's value again.
+TEST_F(QF8200CommitTest, ChoicesWhileReading) {
+    struct Case {
+        const char* askedFor;
+        QStringList requests;
+        int shown;
+    } const cases[] = {
+        {"VS", {}, 1},
+        {"NEF", {"OM,00", "OM"}, 0},   // the read has passed OM
+    };
+    for (const Case& c : cases) {
+        open(false);
+        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0);
+        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
+        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
+        EXPECT_EQ(window->cmbSwitchMode1->currentIndex(), c.shown) << c.askedFor;
+    }
+}
+
+TEST_F(QF8200CommitTest, WheelTurnsNeedTheFocus) {
+    open(true);
+    ExpectWheelNeedsTheFocus(window.get());
+    EXPECT_TRUE(sensor.take().isEmpty());
+    window->cmbFailSafe->setFocus();
+    TurnWheel(window->cmbFailSafe, -1);
+    EXPECT_EQ(sensor.take(), QStringList({"FSF,2,40", "FSF"}));
 }
 
 // A parameter file opened while the sensor answers goes to the sensor, and

@@ -1,5 +1,6 @@
 // frmQF8200 as a window: the rules every editor window follows (loading,
 // fixed size, closing, hosting) and the layout the sensor's variant gives.
+#include "editors/common/Twips.h"
 #include "editors/qf8200/QF8200Fixture.h"
 #include "frame/Inifile_Utils.h"
 #include "frame/Options.h"
@@ -56,6 +57,30 @@ TEST_F(QF8200WindowRules, LivesInTheMdiAreaAcrossClosing) {
     EXPECT_EQ(sub->size(), outer);
     window.reset();
     Editors::SetHost(&fakes.host);
+}
+
+// The error-LED list has quick help only where its frame is shown: without
+// the setting the place shows the second output's bare frame.
+TEST_F(QF8200WindowRules, ErrorLedHelpOnlyWithItsFrame) {
+    struct Case {
+        QString se;
+        QList<int> shown;
+    } const cases[] = {{"1", {1032}}, {Rejected, {}}};
+    for (const Case& c : cases) {
+        open(false, {{"SE", c.se}});
+        window->ShowComboHelpAt(window->cmbErrorLED->mapTo(window.get(), window->cmbErrorLED->rect().center()));
+        EXPECT_EQ(fakes.host.quickHelp, c.shown) << c.shown.size();
+    }
+}
+
+// Output 1's frame is as high as designed (1572 twips) with its output-toggle
+// row, ending just above output 2 as designed; without the row it ends above it.
+TEST_F(QF8200WindowRules, FirstOutputFrameHeight) {
+    EXPECT_EQ(window->frameSwitch1->height(), Twips::ToPixels(1572));
+    EXPECT_EQ(window->frameSwitch2->y() - window->frameSwitch1->height(), Twips::ToPixels(1620 - 1572));
+    EXPECT_LE(window->cmbOutputToggle1->geometry().bottom(), window->frameSwitch1->height());
+    open(false, {{"OT", Rejected}});
+    EXPECT_EQ(window->frameSwitch1->height(), window->cmbOutputToggle1->y());
 }
 
 TEST_F(QF8200WindowRules, DisplayItems) {

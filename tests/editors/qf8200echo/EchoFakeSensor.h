@@ -35,6 +35,7 @@ public:
 
     int Read(const QString& request, QString& answer, Ports::AnswerBytes& answerBytes) override {
         requests.append(request);
+        if (duringRead) duringRead(request);
         answer.clear();
         if (silent.contains(request)) return 0;
         const QString cell = request.section(',', 1);
@@ -77,6 +78,7 @@ public:
     QStringList requests;
     QList<int> timeouts;                      // of the writes, in order
     std::function<void()> duringWrite;        // runs while a write waits for its answer
+    std::function<void(const QString&)> duringRead;   // runs while a read waits for its answer
 };
 
 // Installs a fake for the lifetime of a test.

@@ -89,6 +89,37 @@ TEST_F(QF8200EchoCommitTest, ListsAndTheTeachInBox) {
     EXPECT_EQ(sensor.take(), QStringList({"WM,XE22,08", "RM,XE22"}));
 }
 
+// A choice while a read waits for the sensor is written once the read has
+// shown its first record. The sound-beam lists take none while the whole
+// table is shown. A choice not written leaves the list at its record's value.
+TEST_F(QF8200EchoCommitTest, ChoicesWhileReading) {
+    struct Case {
+        QComboBox* frmQF8200Echo::*list;
+        const char* askedFor;
+        int index;
+        QStringList requests;
+    } const cases[] = {
+        {&frmQF8200Echo::cmbSwitchMode1, "RM,WXE2", 1, {}},
+        {&frmQF8200Echo::cmbSwitchMode1, "RM,XE2F", 1, {"WM,XE29,01", "RM,XE29"}},
+        {&frmQF8200Echo::cmbRange, "RM,XE2F", 0, {}},
+    };
+    for (const Case& c : cases) {
+        open();
+        QComboBox* list = window.get()->*c.list;
+        const int shown = c.requests.isEmpty() ? list->currentIndex() : c.index;
+        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, list, c.index);
+        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
+        EXPECT_EQ(choice.shown, shown) << c.askedFor;
+        EXPECT_EQ(list->currentIndex(), shown) << c.askedFor;
+    }
+}
+
+TEST_F(QF8200EchoCommitTest, WheelTurnsNeedTheFocus) {
+    ExpectWheelNeedsTheFocus(window.get());
+    tick();
+    EXPECT_TRUE(sensor.take().isEmpty());
+}
+
 TEST_F(QF8200EchoCommitTest, ChoosingTheMeanWritesItsCountsFirst) {
     open(false, true, {{"XE1E", "00"}, {"WXE20", "0008"}, {"XE1F", "03"}});
     Choose(window->cmbEvalMethod, 1);   // "Mittelwert"

@@ -64,6 +64,30 @@ TEST_F(QF8200RDXCommitTest, ListChoices) {
     }
 }
 
+TEST_F(QF8200RDXCommitTest, ChoicesWhileReading) {
+    struct Case {
+        const char* askedFor;
+        QStringList requests;
+        int shown;
+    } const cases[] = {
+        {"VS", {}, 1},
+        {"UIS", {"OM,00I", "OM"}, 0},   // the read has passed OM
+    };
+    for (const Case& c : cases) {
+        open();
+        QComboBox* list = window->Outputs[0].cmbSwitchMode;
+        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, list, 0);
+        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
+        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
+        EXPECT_EQ(list->currentIndex(), c.shown) << c.askedFor;
+    }
+}
+
+TEST_F(QF8200RDXCommitTest, WheelTurnsNeedTheFocus) {
+    ExpectWheelNeedsTheFocus(window.get());
+    EXPECT_TRUE(sensor.take().isEmpty());
+}
+
 // The sensor's "NONE" is kept as "0", the value every other writer uses.
 TEST_F(QF8200RDXCommitTest, SensorsNoneIsKeptAsZero) {
     open({{"EM", "NONE"}});

@@ -65,12 +65,40 @@ TEST_F(QT8200CommitTest, ListChoices) {
     EXPECT_FALSE(window->txtMeasureCount->isEnabled());   // no second evaluation, no count
 }
 
-TEST_F(QT8200CommitTest, EachReferenceDistanceCalibrates) {
-    for (int i = 0; i < 2; ++i) {
-        Type(window->txtReferenceDis, "1000", Then::Enter);
-        EXPECT_EQ(sensor.take(), QStringList({"REF,1000", "VS"})) << i;
-        EXPECT_TRUE(window->txtReferenceDis->text().isEmpty());
+// The box is emptied after each calibration, but the record keeps the
+// distance: the same distance again is not written again.
+TEST_F(QT8200CommitTest, AReferenceDistanceIsWrittenOnce) {
+    const struct {
+        const char* typed;
+        QStringList requests;
+    } steps[] = {{"1000", {"REF,1000", "VS"}}, {"1000", {}}, {"1200", {"REF,1200", "VS"}}};
+    for (const auto& step : steps) {
+        Type(window->txtReferenceDis, step.typed, Then::Enter);
+        EXPECT_EQ(sensor.take(), step.requests) << step.typed;
     }
+}
+
+TEST_F(QT8200CommitTest, ChoicesWhileReading) {
+    struct Case {
+        const char* askedFor;
+        QStringList requests;
+        int shown;
+    } const cases[] = {
+        {"VS", {}, 1},
+        {"FW", {"OM,22", "OM"}, 0},   // the read has passed OM
+    };
+    for (const Case& c : cases) {
+        open(false);
+        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0);
+        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
+        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
+        EXPECT_EQ(window->cmbSwitchMode1->currentIndex(), c.shown) << c.askedFor;
+    }
+}
+
+TEST_F(QT8200CommitTest, WheelTurnsNeedTheFocus) {
+    ExpectWheelNeedsTheFocus(window.get());
+    EXPECT_TRUE(sensor.take().isEmpty());
 }
 
 TEST_F(QT8200CommitTest, OfflineEditsAreKeptAndShownAsChosen) {
