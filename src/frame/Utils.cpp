@@ -8,7 +8,9 @@ namespace Utils {
 
 bool IsParDefValid(const QString& value, const QByteArray& rawAnswer) {
     if (value.isEmpty()) return false;
-    return rawAnswer.isEmpty() || static_cast<quint8>(rawAnswer[0]) != InvalidCommandStatus;
+    if (rawAnswer.isEmpty()) return true;
+    const quint8 first = static_cast<quint8>(rawAnswer[0]);
+    return first < FirstStatus || first > LastStatus;
 }
 
 bool IsInControl(const QWidget* control, int x, int y) {

@@ -29,9 +29,13 @@ T IfMissing(const std::optional<T>& argument, std::type_identity_t<T> defaultVal
 
 // Status byte 82h: the sensor does not know the command.
 constexpr quint8 InvalidCommandStatus = 0x82;
+// The status bytes a sensor answers instead of a value: 80h (done) to 84h.
+constexpr quint8 FirstStatus = 0x80;
+constexpr quint8 LastStatus = 0x84;
 
-// False when the parameter has no value or the sensor rejected its command
-// (the first byte of its raw answer is 82h).
+// False when the parameter has no value or the sensor answered its read with
+// a status byte instead of a value (the first byte of its raw answer is 80h
+// to 84h; 82h: the sensor does not know the command).
 bool IsParDefValid(const QString& value, const QByteArray& rawAnswer);
 
 // True when the control is not hidden and (x, y), in its parent's coordinates,
