@@ -1,11 +1,14 @@
 #pragma once
 #include <QByteArray>
+#include <QRgb>
 #include <QString>
 #include <optional>
 #include <type_traits>
 
+class QImage;
 class QLineEdit;
 class QPainter;
+class QPixmap;
 class QWidget;
 
 // Range checks, optional arguments, hit tests and small control helpers shared
@@ -50,6 +53,13 @@ void DrawMarker(QPainter& painter, bool upper, double x, double y, double w, dou
 // Selects the whole text, so that typing replaces the value.
 void SelectAllText(QLineEdit* textBox);
 
+// Pixels of this colour are transparent in backgrounds, icons and pictures.
+inline constexpr QRgb KeyColour = 0xFFC0C0C0;  // RGB(192, 192, 192)
+// Draws bitmap onto target at (x, y); pixels of keyColour leave target unchanged.
+void DrawTransparent(QImage& target, const QImage& bitmap, int x, int y, QRgb keyColour);
+// A copy of picture whose key-colour pixels are transparent.
+void MakePictureTransparent(QPixmap& picture);
+
 }  // namespace Utils
 
 using Utils::CheckRange;
@@ -57,4 +67,5 @@ using Utils::DrawMarker;
 using Utils::IfMissing;
 using Utils::IsInControl;
 using Utils::IsParDefValid;
+using Utils::MakePictureTransparent;
 using Utils::SelectAllText;

@@ -96,10 +96,6 @@ bool RuleAccepts(const ParamRec& rec, const QString& value) {
     return false;
 }
 
-QString ValidateValue(const ParamRec& rec, const QString& proposed) {
-    return RuleAccepts(rec, proposed) ? proposed : rec.Value;
-}
-
 void ResetValidateNoticeForTests() { validateNoticeShown = false; }
 
 }  // namespace Sensor

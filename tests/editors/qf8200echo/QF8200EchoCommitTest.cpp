@@ -28,8 +28,8 @@ TEST_F(QF8200EchoCommitTest, TypedValues) {
     } const cases[] = {
         {"txtSwitchDis11", "0500", Then::Enter, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
         {"txtSwitchDis11", "500", Then::Enter, {}, "500"},        // unchanged
-        // Refused by the rule: the record's own value is written and read back.
-        {"txtSwitchDis11", "50", Then::Leave, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
+        // Refused by the rule: nothing is sent, the record's value is shown again.
+        {"txtSwitchDis11", "50", Then::Leave, {}, "500"},
         // Input that cannot be written leaves the sensor alone.
         {"txtSwitchDis11", "600,DEF", Then::Leave, {}, "500"},
         {"txtSwitchDis21", "1.500", Then::Enter, {}, "1000"},     // the sensor would read 1.5
