@@ -26,6 +26,8 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include <utility>
+
 using namespace QF8200Echo;
 
 namespace {
@@ -92,12 +94,13 @@ QString frmQF8200Echo::GetSendCommand(QString& command, bool& flag) {
     for (const auto& [request, hex] : translation.writesFirst) QF8200Echo::Link().Write(request, hex, 0);
     if (!translation.logged.isEmpty()) TrafficLog::Offer({QStringLiteral("W: "), translation.logged, false});
     flag = translation.flag;
+    typedRefused_ = translation.refused;
     return translation.request;
 }
 
 QString frmQF8200Echo::ConvertResult(QString& command, QString& answer) {
     // Nothing was sent: the command window says why.
-    if (EchoCommands::Translate(echo_, command).refused)
+    if (typedRefused_)
         return GetLangText(objectName(), QStringLiteral("Refused"), QStringLiteral("Wert von der Eingaberegel abgelehnt"));
     const EchoCommands::Result result = EchoCommands::ConvertResult(echo_, command, answer);
     if (result.logged) TrafficLog::Offer({QStringLiteral("R: "), result.shown, false});
@@ -105,6 +108,8 @@ QString frmQF8200Echo::ConvertResult(QString& command, QString& answer) {
 }
 
 void frmQF8200Echo::InterpretCommand(QString& word) {
+    // A refused line changed nothing: nothing to read again either.
+    if (std::exchange(typedRefused_, false)) return;
     ParamEditorModel::BusyGuard busy(Model());
     SensorWork work(sensorWork_);
     if (const int index = EchoCommands::RecordNamedBy(echo_, word)) transfers_.ReReadChain(index);

@@ -257,6 +257,9 @@ private:
     EchoTransfers transfers_;
     bool fillingAll_ = false;
     bool beamWriting_ = false;
+    // The line typed last was refused by the input rules and not sent: its
+    // answer says so, and nothing is read again for it.
+    bool typedRefused_ = false;
     // Requests to the sensor in progress; the timer commits nothing meanwhile.
     int sensorWork_ = 0;
     class SensorWork {

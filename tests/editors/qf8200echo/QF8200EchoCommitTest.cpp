@@ -161,7 +161,12 @@ TEST_F(QF8200EchoCommitTest, AValueTheRulesRefuseIsNeitherSentNorLeftShown) {
     EXPECT_FALSE(flag);
     QString answer;
     EXPECT_EQ(window->ConvertResult(typed, answer), "Wert von der Eingaberegel abgelehnt");
+    QString word = "SD1";
+    window->InterpretCommand(word);
+    EXPECT_TRUE(sensor.take().isEmpty());
     EXPECT_TRUE(monitor.isEmpty());
+    window->InterpretCommand(word);   // the next line is read again as always
+    EXPECT_EQ(sensor.take(), QStringList({"RM,WXE7"}));
 
     window->Model()[SD1].Value.clear();   // not read
     type(window->txtSwitchDis11, "50", Then::Leave);
