@@ -26,12 +26,12 @@ struct RuleCase {
 TEST_F(ParamRecTest, RuleAcceptsByRulesAndSelectors) {
     const char* const twoParts = "2000=0..99;200/DEFAULT=5";
     const RuleCase cases[] = {
-        {"", 2000, "123456", true},              // no rule accepts everything
+        {"", 2000, "123456", true},                  // no rule accepts everything
         {twoParts, 2000, "50", true},
         {twoParts, 2000, "150", false},
-        {twoParts, 6000, "5", true},                  // no part for 6000: the DEFAULT part
+        {twoParts, 6000, "5", true},                 // no part for 6000: the DEFAULT part
         {twoParts, 6000, "50", false},
-        {"12000=7/DEFAULT=5", 2000, "7", true},       // "2000=" is found inside "12000="
+        {"12000=7/DEFAULT=5", 2000, "7", true},      // "2000=" is found inside "12000="
         {"3000=1..2", 2000, "99", true},             // neither the selector nor DEFAULT
         {"2000=;1..9", 2000, "5", false},            // an empty item ends the search
         // bounds to whole numbers: 0..10
@@ -39,8 +39,8 @@ TEST_F(ParamRecTest, RuleAcceptsByRulesAndSelectors) {
         {"2000=0.4..9.6", 2000, "10.2", false},
         // halves to even: 0..2
         {"2000=0.5..2.5", 2000, "2.5", false},
-        {"2000=5", 2000, "  5mm", true},          // the input's leading number
-        {"2000=0", 2000, "abc", true},              // no number counts as 0
+        {"2000=5", 2000, "  5mm", true},             // the input's leading number
+        {"2000=0", 2000, "abc", true},               // no number counts as 0
     };
     for (const RuleCase& c : cases) {
         Sensor::State().SensorRange = c.range;
@@ -60,8 +60,8 @@ TEST_F(ParamRecTest, IsParamSupportedByTypeAndMinimumVersion) {
         {"62HN|2", "QE3000-62HN", "1.9", false},
         {"62HN|2", "QE3000-62HN", "2", true},
         {"62HN|2", "QF3000", "2.1", false},
-        {"62hn", "QE3000-62HN", "2.1", false},  // case-sensitive
-        {"|2", "QF3000", "1.9", false},          // version only
+        {"62hn", "QE3000-62HN", "2.1", false},       // case-sensitive
+        {"|2", "QF3000", "1.9", false},              // version only
     };
     for (const Case& c : cases) {
         Sensor::State().SensorType = c.type;

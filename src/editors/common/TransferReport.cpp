@@ -8,7 +8,9 @@ constexpr int MessageCommitRefused = 15;
 constexpr int MessageCommitUnanswered = 16;
 constexpr int MessageTransferIncomplete = 17;
 
-QString listed(const QStringList& names) { return names.isEmpty() ? QStringLiteral("-") : names.join(QStringLiteral(", ")); }
+QString listed(const QStringList& names) {
+    return names.isEmpty() ? QStringLiteral("-") : names.join(QStringLiteral(", "));
+}
 
 }  // namespace
 

@@ -101,7 +101,8 @@ QString frmQF8200Echo::GetSendCommand(QString& command, bool& flag) {
 QString frmQF8200Echo::ConvertResult(QString& command, QString& answer) {
     // Nothing was sent: the command window says why.
     if (typedRefused_)
-        return GetLangText(objectName(), QStringLiteral("Refused"), QStringLiteral("Wert von der Eingaberegel abgelehnt"));
+        return GetLangText(objectName(), QStringLiteral("Refused"),
+                           QStringLiteral("Wert von der Eingaberegel abgelehnt"));
     const EchoCommands::Result result = EchoCommands::ConvertResult(echo_, command, answer);
     if (result.logged) TrafficLog::Offer({QStringLiteral("R: "), result.shown, false});
     return result.shown;

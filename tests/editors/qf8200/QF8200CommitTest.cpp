@@ -116,7 +116,8 @@ TEST_F(QF8200CommitTest, FileValuesThatCouldNotBeTypedAreListedAndNeverSent) {
         const int before = messages.count();
         readFile(Changed(QF8200Sensor(false), untypable), offline);
         for (const QString& request : sensor.take())
-            EXPECT_FALSE(untypable.contains(request.section(',', 0, 0)) && request.contains(',')) << request.toStdString();
+            EXPECT_FALSE(untypable.contains(request.section(',', 0, 0)) && request.contains(','))
+                << request.toStdString();
         ASSERT_EQ(messages.count(), before + 1);
         EXPECT_EQ(messages.shown().last().text, MessageText(17, "-|-|VS0, CCT, FTO, BR, SD11, EM"));
         if (!offline) continue;

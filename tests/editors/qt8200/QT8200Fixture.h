@@ -26,7 +26,8 @@ inline QHash<QString, QString> QT8200Sensor(bool analog) {
 class QT8200FakeSensor : public FakeSensor {
 public:
     WriteOutcome SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
-        if (fileNo || key != QLatin1String("EM") || !values.contains(key)) return FakeSensor::SetParameter(key, value, fileNo);
+        if (fileNo || key != QLatin1String("EM") || !values.contains(key))
+            return FakeSensor::SetParameter(key, value, fileNo);
         requests.append(key + ',' + value);
         QString first = values[key].section(',', 0, 0);
         QString second = values[key].section(',', 1);
