@@ -37,6 +37,19 @@ QString builtInText(int number) {
     // Not in the original table: a file that could not be written used to be
     // reported as saved.
     case 14: return QStringLiteral("Die Datei <%s> konnte nicht geschrieben werden.");
+    // A commit, or writes of the data set, that the sensor did not take; values
+    // of a parameter file that no field could hold.
+    case 15:
+        return QStringLiteral("Der Sensor hat den Wert für <%s> abgelehnt.\\n"
+                              "Angezeigt wird der Wert, den der Sensor zuletzt bestätigt hat.");
+    case 16:
+        return QStringLiteral("Der Sensor hat auf das Schreiben von <%s> nicht geantwortet.\\n"
+                              "Angezeigt wird der Wert, den der Sensor zuletzt bestätigt hat.");
+    case 17:
+        return QStringLiteral("Nicht alle Parameter wurden übernommen.\\n\\n"
+                              "Vom Sensor abgelehnt: %s\\n"
+                              "Keine Antwort vom Sensor: %s\\n"
+                              "Ungültig in der Datendatei: %s");
     case 20: return QStringLiteral("Ungültige Datendatei!");
     // Not in the original table: saving under a name formed from the chosen
     // one used to replace that file without a question.

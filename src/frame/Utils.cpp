@@ -1,14 +1,18 @@
 #include "frame/Utils.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 
 namespace Utils {
 
 bool IsParDefValid(const QString& value, const QByteArray& rawAnswer) {
     if (value.isEmpty()) return false;
-    return rawAnswer.isEmpty() || static_cast<quint8>(rawAnswer[0]) != InvalidCommandStatus;
+    if (rawAnswer.isEmpty()) return true;
+    const quint8 first = static_cast<quint8>(rawAnswer[0]);
+    return first < FirstStatus || first > LastStatus;
 }
 
 bool IsInControl(const QWidget* control, int x, int y) {
@@ -35,6 +39,24 @@ void DrawMarker(QPainter& painter, bool upper, double x, double y, double w, dou
 
 void SelectAllText(QLineEdit* textBox) {
     if (textBox) textBox->setSelection(0, textBox->text().size());
+}
+
+void DrawTransparent(QImage& target, const QImage& bitmap, int x, int y, QRgb keyColour) {
+    const QImage source = bitmap.convertToFormat(QImage::Format_ARGB32);
+    const QRect area = QRect(x, y, source.width(), source.height()).intersected(target.rect());
+    for (int ty = area.top(); ty <= area.bottom(); ++ty) {
+        for (int tx = area.left(); tx <= area.right(); ++tx) {
+            const QRgb c = source.pixel(tx - x, ty - y) | 0xFF000000;
+            if (c != (keyColour | 0xFF000000)) target.setPixel(tx, ty, c);
+        }
+    }
+}
+
+void MakePictureTransparent(QPixmap& picture) {
+    QImage result(picture.size(), QImage::Format_ARGB32);
+    result.fill(Qt::transparent);
+    DrawTransparent(result, picture.toImage(), 0, 0, KeyColour);
+    picture = QPixmap::fromImage(result);
 }
 
 }  // namespace Utils

@@ -1,11 +1,14 @@
 #pragma once
 #include <QByteArray>
+#include <QRgb>
 #include <QString>
 #include <optional>
 #include <type_traits>
 
+class QImage;
 class QLineEdit;
 class QPainter;
+class QPixmap;
 class QWidget;
 
 // Range checks, optional arguments, hit tests and small control helpers shared
@@ -29,9 +32,13 @@ T IfMissing(const std::optional<T>& argument, std::type_identity_t<T> defaultVal
 
 // Status byte 82h: the sensor does not know the command.
 constexpr quint8 InvalidCommandStatus = 0x82;
+// The status bytes a sensor answers instead of a value: 80h (done) to 84h.
+constexpr quint8 FirstStatus = 0x80;
+constexpr quint8 LastStatus = 0x84;
 
-// False when the parameter has no value or the sensor rejected its command
-// (the first byte of its raw answer is 82h).
+// False when the parameter has no value or the sensor answered its read with
+// a status byte instead of a value (the first byte of its raw answer is 80h
+// to 84h; 82h: the sensor does not know the command).
 bool IsParDefValid(const QString& value, const QByteArray& rawAnswer);
 
 // True when the control is not hidden and (x, y), in its parent's coordinates,
@@ -46,6 +53,13 @@ void DrawMarker(QPainter& painter, bool upper, double x, double y, double w, dou
 // Selects the whole text, so that typing replaces the value.
 void SelectAllText(QLineEdit* textBox);
 
+// Pixels of this colour are transparent in backgrounds, icons and pictures.
+inline constexpr QRgb KeyColour = 0xFFC0C0C0;  // RGB(192, 192, 192)
+// Draws bitmap onto target at (x, y); pixels of keyColour leave target unchanged.
+void DrawTransparent(QImage& target, const QImage& bitmap, int x, int y, QRgb keyColour);
+// A copy of picture whose key-colour pixels are transparent.
+void MakePictureTransparent(QPixmap& picture);
+
 }  // namespace Utils
 
 using Utils::CheckRange;
@@ -53,4 +67,5 @@ using Utils::DrawMarker;
 using Utils::IfMissing;
 using Utils::IsInControl;
 using Utils::IsParDefValid;
+using Utils::MakePictureTransparent;
 using Utils::SelectAllText;

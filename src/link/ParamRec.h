@@ -69,10 +69,6 @@ void InitParameter(ParamRec& rec, int id, const QString& key, bool stored, int f
 // version of the record's Condition).
 bool IsParamSupported(const ParamRec& rec);
 
-// The value to use for a proposed input: the proposal when the record's rule
-// accepts it for the current SensorRange, else the record's old Value.
-QString ValidateValue(const ParamRec& rec, const QString& proposed);
-
 // The re-read walk after a record changed: the start record, then its
 // FirstLink, then the NextLink of each record reached, until a link is 0.
 // `visit` is called for every record on the way, readable or not; it re-reads

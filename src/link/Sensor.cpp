@@ -113,10 +113,8 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
         if (value.isEmpty()) break;
         QString text;
         const int count = Ports::ReadAnswerText(text, 0, false, log, true, timeoutMs);
-        if (count > 0 && !Ports::IsErrorStatus(text[0].unicode())) {
-            if (answer) *answer = text;
-            break;
-        }
+        if (count > 0 && answer) *answer = text;
+        if (count > 0 && !Ports::IsErrorStatus(text[0].unicode())) break;
     } while (anotherTry(tries, tryLimit()));
     endEchoFallback();
     return true;

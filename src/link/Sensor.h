@@ -22,8 +22,10 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
 // Writes one parameter: "name,value" to the sensor with retries (only the
 // name when value is empty, and then no answer is awaited), or the line
 // "name=value" to an open parameter file. False only for an empty name.
-// answer, when given, receives the first valid answer and is left alone when
-// none came. timeoutMs 0 takes the default answer timeout.
+// answer, when given, receives the first valid answer; when every try was
+// refused, the last refusal (a status byte 81h to 84h), so that the caller
+// can tell a refused write from one nobody answered; it is left alone when
+// no answer came. timeoutMs 0 takes the default answer timeout.
 bool SetParameter(const QString& name, const QString& value, std::optional<int> fileNo = std::nullopt,
                   QString* answer = nullptr, bool log = false, int timeoutMs = 0);
 

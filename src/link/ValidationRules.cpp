@@ -80,20 +80,20 @@ QString LookUpRule(const QString& ruleKey, const QString& section) {
     return rule;
 }
 
-QString ValidateValue(const ParamRec& rec, const QString& proposed) {
+bool RuleAccepts(const ParamRec& rec, const QString& value) {
     if (rec.Rule.isEmpty())
-        return proposed;
+        return true;
     const QString part = RulePart(rec.Rule, State().SensorRange);
     if (part.isEmpty())
-        return proposed;
-    const double number = NumberFormat::LeadingNumber(proposed);
+        return true;
+    const double number = NumberFormat::LeadingNumber(value);
     for (const QString& item : part.split(QLatin1Char(';'))) {
         if (item.isEmpty())
             break;  // an empty item ends the list
         if (ItemAccepts(item, number))
-            return proposed;
+            return true;
     }
-    return rec.Value;
+    return false;
 }
 
 void ResetValidateNoticeForTests() { validateNoticeShown = false; }

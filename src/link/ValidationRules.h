@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+struct ParamRec;
+
 // Input rules from "VALIDATE.CFG" in the program folder.
 namespace Sensor {
 
@@ -9,5 +11,9 @@ namespace Sensor {
 // (one level). The first lookup of a run shows message 12 when the file is
 // missing or empty.
 QString LookUpRule(const QString& ruleKey, const QString& section);
+
+// Whether the record's input rule takes the value for the current
+// SensorRange (a record without a rule takes every value).
+bool RuleAccepts(const ParamRec& rec, const QString& value);
 
 }  // namespace Sensor

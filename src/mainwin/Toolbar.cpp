@@ -1,6 +1,7 @@
 #include "mainwin/Toolbar.h"
 
 #include "frame/LanguageUtil.h"
+#include "frame/Utils.h"
 #include "mainwin/ToolbarPictures.h"
 
 #include <QAction>
@@ -275,7 +276,7 @@ QImage MakeGrayBitmap(const QImage& bitmap) {
         auto* line = reinterpret_cast<QRgb*>(gray.scanLine(y));
         for (int x = 0; x < gray.width(); ++x) {
             const QRgb c = line[x] | 0xFF000000;
-            if (c == KeyColour) continue;
+            if (c == Utils::KeyColour) continue;
             // Icons are drawn in runs of one colour; work each run out once.
             if (!haveLast || c != lastColour) {
                 const int g = GrayLevel(c);
@@ -289,31 +290,13 @@ QImage MakeGrayBitmap(const QImage& bitmap) {
     return gray;
 }
 
-void DrawTransparent(QImage& target, const QImage& bitmap, int x, int y, QRgb keyColour) {
-    const QImage source = bitmap.convertToFormat(QImage::Format_ARGB32);
-    const QRect area = QRect(x, y, source.width(), source.height()).intersected(target.rect());
-    for (int ty = area.top(); ty <= area.bottom(); ++ty) {
-        for (int tx = area.left(); tx <= area.right(); ++tx) {
-            const QRgb c = source.pixel(tx - x, ty - y) | 0xFF000000;
-            if (c != (keyColour | 0xFF000000)) target.setPixel(tx, ty, c);
-        }
-    }
-}
-
 QImage BuildButtonImage(const QImage& background, const QImage& icon, bool pressed, bool gray) {
     QImage result(background.size(), QImage::Format_ARGB32);
     result.fill(Qt::transparent);
-    DrawTransparent(result, background, 0, 0, KeyColour);
+    Utils::DrawTransparent(result, background, 0, 0, Utils::KeyColour);
     const int offset = pressed ? 1 : 0;
-    DrawTransparent(result, gray ? MakeGrayBitmap(icon) : icon, offset, offset, KeyColour);
+    Utils::DrawTransparent(result, gray ? MakeGrayBitmap(icon) : icon, offset, offset, Utils::KeyColour);
     return result;
-}
-
-void MakePictureTransparent(QPixmap& picture) {
-    QImage result(picture.size(), QImage::Format_ARGB32);
-    result.fill(Qt::transparent);
-    DrawTransparent(result, picture.toImage(), 0, 0, KeyColour);
-    picture = QPixmap::fromImage(result);
 }
 
 void ResetForTests() {

@@ -20,9 +20,6 @@ class QWidget;
 // module also owns the quick-help switch as the rest of the program sees it.
 namespace Toolbar {
 
-// Pixels of this colour are transparent in backgrounds, icons and pictures.
-inline constexpr QRgb KeyColour = 0xFFC0C0C0;  // RGB(192, 192, 192)
-
 // One toolbar button; the main window keeps the table of all eleven.
 struct ToolbarButton {
     int ToolbarNumber = 0;
@@ -80,13 +77,9 @@ QWidget* VisibleTip();
 // Picture composition.
 int GrayLevel(QRgb colour);
 QImage MakeGrayBitmap(const QImage& bitmap);
-// Draws bitmap onto target at (x, y); pixels of keyColour leave target unchanged.
-void DrawTransparent(QImage& target, const QImage& bitmap, int x, int y, QRgb keyColour);
 // The background with the icon on top (one pixel right and down when
 // pressed, grayed when gray); key-colour pixels stay transparent.
 QImage BuildButtonImage(const QImage& background, const QImage& icon, bool pressed, bool gray);
-// A copy of picture whose key-colour pixels are transparent.
-void MakePictureTransparent(QPixmap& picture);
 
 // Forgets the toolbars, the busy flag and the tip (tests).
 void ResetForTests();

@@ -4,6 +4,7 @@
 #include "frame/MainModule.h"
 #include "frame/Options.h"
 #include "frame/SettingsServices.h"
+#include "frame/Utils.h"
 #include "frame/Window.h"
 #include "link/Ports.h"
 #include "link/SensorDetection.h"
@@ -148,7 +149,7 @@ void frmMain::Load() {
     Window::CenterForm(this);
     Window::RestoreWindowPos(this);
     QPixmap logo = QPixmap::fromImage(SensorPictures::MakerLogo());
-    Toolbar::MakePictureTransparent(logo);
+    MakePictureTransparent(logo);
     imgQB->setPixmap(logo);
     LanguageUtil::InitLanguages(QStringLiteral("GER"), QStringLiteral("Deutsch"));
     buildToolbar();

@@ -3,7 +3,7 @@
 #include "link/SensorEditor.h"
 #include "link/SensorInfo.h"
 #include "editors/common/SensorPictures.h"
-#include "mainwin/Toolbar.h"
+#include "frame/Utils.h"
 #include "mainwin/WindowTexts.h"
 
 #include <QGridLayout>
@@ -72,7 +72,7 @@ frmSensorInfo::frmSensorInfo(QWidget* parent) : QDialog(parent) {
     const QString type = item(SensorInfoItem::SensorType);
     lbTyp->setText(type);
     QPixmap picture = QPixmap::fromImage(SensorPictures::Picture(SensorPictures::PictureName(type)));
-    Toolbar::MakePictureTransparent(picture);
+    MakePictureTransparent(picture);
     picSensor->setPixmap(picture);
     lbVersion->setText(item(SensorInfoItem::Version));
     lbSoftware->setText(SoftwareText(item(SensorInfoItem::VersionLetter), item(SensorInfoItem::DateTime)));

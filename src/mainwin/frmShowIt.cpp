@@ -13,7 +13,7 @@
 #include "mainwin/ScaleView.h"
 #include "editors/common/SensorPictures.h"
 #include "mainwin/ShowItSettings.h"
-#include "mainwin/Toolbar.h"
+#include "frame/Utils.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -209,7 +209,7 @@ void frmShowIt::Init() {
     pictureName_ = SensorPictures::PictureName(itemText(SensorInfoItem::SensorType));
     SensorKind = DisplayReadouts::SensorKindOf(pictureName_);
     QPixmap picture = QPixmap::fromImage(SensorPictures::Picture(pictureName_));
-    Toolbar::MakePictureTransparent(picture);
+    MakePictureTransparent(picture);
     picSensor->setPixmap(picture);
     picSensor->resize(picture.size());
 

@@ -32,4 +32,24 @@ TEST_F(QF8200EditorE2E, ReadsEverythingAndWritesAnEdit) {
     EXPECT_TRUE(Sensor::State().DataChanged);
 }
 
+// A sensor that answers every CCT request with 84h: the record is not read,
+// an edit of it is told as refused, and a full write leaves it out.
+TEST_F(QF8200EditorE2E, AStatusAnswerIsNoValue) {
+    frmQF8200* editor = Detect<frmQF8200>(RegisterQF8200Editor, {"--line", "qf8200", "--status", "CCT=84"});
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(editor->Model().IsValid(QF8200::CCT));
+    EXPECT_EQ(editor->txtCycle->text(), "");
+
+    TypeAndEnter(editor->txtCycle, "7");
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_TRUE(messages.shown()[0].text.contains("<CCT> abgelehnt"));
+    EXPECT_EQ(editor->txtCycle->text(), "");
+
+    editor->WriteData();
+    const QStringList written = LastRequests(21);
+    EXPECT_EQ(written.front(), "VS0,33130");
+    for (const QString& request : written) EXPECT_FALSE(request.startsWith("CCT")) << request.toStdString();
+    EXPECT_EQ(messages.count(), 1);
+}
+
 }  // namespace

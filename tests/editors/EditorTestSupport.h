@@ -7,10 +7,13 @@
 #include "editors/common/EditorFakes.h"
 #include "editors/common/PrintData.h"
 #include "editors/common/RWState.h"
+#include "frame/Message.h"
+#include "frame/STRING_UTIL.h"
 #include "frame/LanguageUtil.h"
 #include "link/SensorEditor.h"
 #include "link/SensorState.h"
 #include "platform/Folders.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempWindowsFolder.h"
 
 #include <QApplication>
@@ -36,6 +39,11 @@
 
 // What a sensor answers for a parameter it does not know (82h).
 inline const QString Rejected(QChar(0x82));
+
+// The text of a numbered message as its box shows it.
+inline QString MessageText(int number, const QString& arguments) {
+    return ExpandNewlines(StrFormat(GetErrorText(number), arguments));
+}
 
 // A sensor's answers with some of them changed.
 inline QHash<QString, QString> Changed(QHash<QString, QString> values, const QHash<QString, QString>& changes) {
@@ -280,6 +288,7 @@ protected:
 
     TempWindowsFolder windows;
     InstalledFakes fakes;
+    ScriptedMessages messages;   // every box is recorded and answered OK
     std::unique_ptr<Editor> window;
 };
 
@@ -301,6 +310,15 @@ protected:
     }
 
     const QString& value(int record) const { return this->window->Model()[record].Value; }
+
+    // Reads a parameter file holding those values into the window, as the
+    // sensor's editor (so a file read online is written through and read back).
+    void readFile(const QHash<QString, QString>& values, bool offline) {
+        Sensor::State().SensorForm = this->window.get();
+        Sensor::State().OfflineMode = offline;
+        sensor.files[9] = values;
+        this->window->readdata(9);
+    }
 
     SensorLink sensor;
 };

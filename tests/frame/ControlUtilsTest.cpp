@@ -82,8 +82,11 @@ TEST(Utils, CheckRangeAndParameterValidity) {
     EXPECT_EQ(CheckRange(12, 0, 10, 5), 5);
     EXPECT_TRUE(IsParDefValid("150", QByteArray("150\r")));
     EXPECT_FALSE(IsParDefValid("", QByteArray("150\r")));
-    EXPECT_FALSE(IsParDefValid(QString(QChar(0x82)), QByteArray("\x82\r")));
-    EXPECT_TRUE(IsParDefValid("x", QByteArray("\x81\r")));  // only the invalid-command status marks it
+    // Any status byte answering a read is no value; the bytes around them are.
+    for (const int status : {0x80, 0x81, 0x82, 0x83, 0x84})
+        EXPECT_FALSE(IsParDefValid(QString(QChar(status)), QByteArray(1, char(status)) + '\r')) << status;
+    for (const int other : {0x7F, 0x85})
+        EXPECT_TRUE(IsParDefValid(QString(QChar(other)), QByteArray(1, char(other)) + '\r')) << other;
 }
 
 }  // namespace

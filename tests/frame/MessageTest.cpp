@@ -31,7 +31,10 @@ TEST(Message, BuiltInTextsFilledAndExpanded) {
          "Sollen die Daten trotzdem übertragen werden?", 36},
         {11, 34, "RM,12", "Beim Lesen der Sensordaten trat ein Fehler auf.\r\rBefehl <RM,12> Fehler <>", 66},
         {99, std::nullopt, std::nullopt, "Programmfehler! Fehlernummer 99", 32},
-        {15, 0, std::nullopt, "Programmfehler! Fehlernummer 15", 32},   // 15 to 19 have no text
+        {17, 0, "SH1, SD11|-|BR",
+         "Nicht alle Parameter wurden übernommen.\r\rVom Sensor abgelehnt: SH1, SD11\r"
+         "Keine Antwort vom Sensor: -\rUngültig in der Datendatei: BR", 32},
+        {18, 0, std::nullopt, "Programmfehler! Fehlernummer 18", 32},   // 18 and 19 have no text
     }, "ZELVO 8200");
 }
 

@@ -1,6 +1,7 @@
 #include "link/ParamRec.h"
 #include "frame/TempProgramFolder.h"
 #include "link/SensorState.h"
+#include "link/ValidationRules.h"
 #include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
@@ -22,34 +23,33 @@ struct RuleCase {
     const char* rule;
     int range;
     const char* proposed;
-    const char* expected;  // "old": the record keeps its value
+    bool accepted;
 };
 
-TEST_F(ParamRecTest, ValidateValueRulesAndSelectors) {
+TEST_F(ParamRecTest, RuleAcceptsByRulesAndSelectors) {
     const char* const twoParts = "2000=0..99;200/DEFAULT=5";
     const RuleCase cases[] = {
-        {"", 2000, "123456", "123456"},              // no rule accepts everything
-        {twoParts, 2000, "50", "50"},
-        {twoParts, 2000, "150", "old"},
-        {twoParts, 6000, "5", "5"},                  // no part for 6000: the DEFAULT part
-        {twoParts, 6000, "50", "old"},
-        {"12000=7/DEFAULT=5", 2000, "7", "7"},       // "2000=" is found inside "12000="
-        {"3000=1..2", 2000, "99", "99"},             // neither the selector nor DEFAULT
-        {"2000=;1..9", 2000, "5", "old"},            // an empty item ends the search
+        {"", 2000, "123456", true},                  // no rule accepts everything
+        {twoParts, 2000, "50", true},
+        {twoParts, 2000, "150", false},
+        {twoParts, 6000, "5", true},                 // no part for 6000: the DEFAULT part
+        {twoParts, 6000, "50", false},
+        {"12000=7/DEFAULT=5", 2000, "7", true},      // "2000=" is found inside "12000="
+        {"3000=1..2", 2000, "99", true},             // neither the selector nor DEFAULT
+        {"2000=;1..9", 2000, "5", false},            // an empty item ends the search
         // bounds to whole numbers: 0..10
-        {"2000=0.4..9.6", 2000, "10", "10"},
-        {"2000=0.4..9.6", 2000, "10.2", "old"},
+        {"2000=0.4..9.6", 2000, "10", true},
+        {"2000=0.4..9.6", 2000, "10.2", false},
         // halves to even: 0..2
-        {"2000=0.5..2.5", 2000, "2.5", "old"},
-        {"2000=5", 2000, "  5mm", "  5mm"},          // the input's leading number
-        {"2000=0", 2000, "abc", "abc"},              // no number counts as 0
+        {"2000=0.5..2.5", 2000, "2.5", false},
+        {"2000=5", 2000, "  5mm", true},             // the input's leading number
+        {"2000=0", 2000, "abc", true},               // no number counts as 0
     };
     for (const RuleCase& c : cases) {
         Sensor::State().SensorRange = c.range;
         ParamRec rec;
         rec.Rule = c.rule;
-        rec.Value = "old";
-        EXPECT_EQ(Sensor::ValidateValue(rec, c.proposed), QString(c.expected)) << c.rule << " / " << c.proposed;
+        EXPECT_EQ(Sensor::RuleAccepts(rec, c.proposed), c.accepted) << c.rule << " / " << c.proposed;
     }
 }
 
@@ -63,8 +63,8 @@ TEST_F(ParamRecTest, IsParamSupportedByTypeAndMinimumVersion) {
         {"62HN|2", "QE3000-62HN", "1.9", false},
         {"62HN|2", "QE3000-62HN", "2", true},
         {"62HN|2", "QF3000", "2.1", false},
-        {"62hn", "QE3000-62HN", "2.1", false},  // case-sensitive
-        {"|2", "QF3000", "1.9", false},          // version only
+        {"62hn", "QE3000-62HN", "2.1", false},       // case-sensitive
+        {"|2", "QF3000", "1.9", false},              // version only
     };
     for (const Case& c : cases) {
         Sensor::State().SensorType = c.type;

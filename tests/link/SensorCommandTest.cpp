@@ -161,7 +161,8 @@ TEST_F(SensorCommand, SetParameterWrites) {
     };
     const WriteCase cases[] = {
         {"an error is tried again", "SD1", "500", {"\x81\r", "\x80\r"}, true, {"SD1,500", "SD1,500"}, "\x80"},
-        {"a retry forgets a try without carriage return", "SD1", "5", {"\x80", "\x81\r"}, true, {"SD1,5", "SD1,5"}, "keep"},
+        {"a retry forgets a try without carriage return", "SD1", "5", {"\x80", "\x81\r"}, true, {"SD1,5", "SD1,5"}, "\x81"},
+        {"the last refusal tells why", "SD1", "5", {"\x83\r", "\x84\r"}, true, {"SD1,5", "SD1,5"}, "\x84"},
         {"a prefix is removed", "~2~SD1", "500", {"\x80\r"}, true, {"SD1,500"}, "\x80"},
         {"an empty value sends the bare name once", "DEF", "", {"\x80\r"}, true, {"DEF"}, "keep"},
         {"a prefix alone is no name", "^2^", "500", {"\x80\r"}, false, {}, "keep"},

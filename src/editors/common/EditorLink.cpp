@@ -11,8 +11,11 @@ public:
         return Sensor::SendCommand(command, answer, answerBytes, fileNo, /*dynamic=*/false,
                                    /*useRetries=*/true, /*log=*/true);
     }
-    void SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
-        Sensor::SetParameter(key, value, fileNo, nullptr, /*log=*/true, /*timeoutMs=*/0);
+    WriteOutcome SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
+        QString answer;
+        Sensor::SetParameter(key, value, fileNo, &answer, /*log=*/true, /*timeoutMs=*/0);
+        if (fileNo || value.isEmpty()) return WriteOutcome::Taken;
+        return OutcomeOfAnswer(answer);
     }
 };
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/common/WriteOutcome.h"
 #include "link/Ports.h"
 
 #include <QString>
@@ -15,9 +16,10 @@ public:
     // Returns the answer length, 0 for no answer.
     virtual int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& answerBytes,
                             std::optional<int> fileNo) = 0;
-    // "KEY,VALUE" to the sensor (the bare key for an empty value), or the
-    // line "KEY=VALUE" to a file.
-    virtual void SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) = 0;
+    // "KEY,VALUE" to the sensor (the bare key for an empty value, which
+    // awaits no answer), or the line "KEY=VALUE" to a file; how the sensor
+    // took it (a file line and a bare key count as taken).
+    virtual WriteOutcome SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) = 0;
 };
 
 namespace Editors {

@@ -33,6 +33,9 @@ struct Shown {
 // The sensor's "NONE" is kept as "0".
 QString Normalize(const QString& value);
 
+// The form of the value (ValueForms): a method word with up to its numbers.
+inline const QString Form = QStringLiteral("0|NONE|DYN(,-?[0-9]+)?|PT1(,-?[0-9]+){0,3}|MXN(,-?[0-9]+){0,2}");
+
 // withNumbers False composes the method word alone (the list was chosen, and
 // the sensor answers with its own numbers for it). Nothing when a field
 // needed is empty or no number. A list without a selection means none.

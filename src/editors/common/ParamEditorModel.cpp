@@ -4,6 +4,7 @@
 #include "editors/common/RWState.h"
 #include "link/SensorCommands.h"
 #include "link/SensorState.h"
+#include "link/ValidationRules.h"
 
 #include <algorithm>
 
@@ -29,11 +30,13 @@ ParamEditorModel::ParamEditorModel(int upperBound) : table_(upperBound) {}
 void ParamEditorModel::Build(const std::vector<ParamRow>& rows) {
     if (initDone_) return;
     initDone_ = true;
+    forms_.assign(size_t(table_.UpperBound()) + 1, ValueForms::Number);
     int index = 0;
     for (const ParamRow& row : rows) {
         Sensor::InitParameter(table_[++index], row.id, row.key, row.stored, row.firstLink, row.nextLink,
                               row.altKey, row.readable, row.bulkWrite, row.ruleKey, row.writeCommand, row.group,
                               row.section, row.condition);
+        forms_.at(size_t(index)) = row.form;
     }
     table_.Count = index;
 }
@@ -58,6 +61,13 @@ int ParamEditorModel::IndexOfKey(const QString& key) const {
 
 bool ParamEditorModel::IsValid(int index) const { return table_.InUse(index) && IsParDefValid(table_[index]); }
 
+bool ParamEditorModel::Acceptable(int index, const QString& value) const {
+    if (!table_.InUse(index)) return false;
+    const ParamRec& rec = table_[index];
+    return ValueForms::Fits(value, forms_.at(size_t(index))) && (!valueCheck_ || valueCheck_(rec, value)) &&
+           Sensor::RuleAccepts(rec, value);
+}
+
 bool ParamEditorModel::IsRejected(const ParamRec& rec) {
     return !rec.Value.isEmpty() && rec.Value.at(0).unicode() == InvalidCommand;
 }
@@ -67,6 +77,7 @@ void ParamEditorModel::Fill(ParamRec& rec) {
 }
 
 void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& progress) {
+    TransferReport::Scope report(report_);
     BusyGuard busy(*this);
     if (!source) {
         progress.ShowForm(RWState::ReadMode, table_.Count + 1 + afterReadSteps_);
@@ -82,7 +93,7 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
         if (!rec.Readable || (source && !rec.Stored)) continue;
         if (Sensor::IsParamSupported(rec)) {
             rec.AnswerLength = qint16(Editors::Link().SendCommand(rec.Key, rec.Value, rec.RawAnswer, source));
-            if (source) SetRawAnswerFromValue(rec);
+            if (source) TakeFileValue(i);
         }
         Fill(rec);
     }
@@ -97,8 +108,20 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
     }
 }
 
+void ParamEditorModel::TakeFileValue(int index) {
+    ParamRec& rec = table_[index];
+    SetRawAnswerFromValue(rec);
+    // A value the sensor gave (a status byte, nothing) stays what it is: not read.
+    if (!IsParDefValid(rec) || Acceptable(index, rec.Value)) return;
+    report_.AddInvalidInFile(rec.Key);
+    rec.Value.clear();
+    rec.AnswerLength = 0;
+    SetRawAnswerFromValue(rec);
+}
+
 void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& progress) {
     if (!target && Sensor::State().OfflineMode) return;
+    TransferReport::Scope report(report_);
     if (!target) {
         progress.ShowForm(RWState::WriteMode, table_.Count + 1);
         progress.IncBar();
@@ -107,10 +130,11 @@ void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& pro
         if (!target && !progress.IncBar() && writeCancellable_) break;
         const ParamRec& rec = table_[i];
         if (!rec.Stored || !(rec.BulkWrite || target)) continue;
-        // Writing back the rejection status would only be rejected again (and
-        // retried); the file keeps it so the record stays invalid on reading.
-        if (!target && IsRejected(rec)) continue;
-        Editors::Link().SetParameter(rec.Key, rec.Value, target);
+        // A record that was not read holds no value of the sensor's (a status
+        // byte, nothing): writing it would send that as a value. The file
+        // keeps it, so the record stays not read when the file is read.
+        if (!target && rec.Readable && !IsParDefValid(rec)) continue;
+        report_.Add(rec.Key, Editors::Link().SetParameter(rec.Key, rec.Value, target));
     }
     if (!target) progress.Unload();
 }
@@ -119,12 +143,23 @@ bool ParamEditorModel::Commit(int index, const QString& value, bool writeNow, co
     if (!table_.InUse(index)) return false;
     ParamRec& rec = table_[index];
     if (value == rec.Value) return false;
+    // What a write the sensor does not take goes back to.
+    const QString confirmed = rec.Value;
+    const bool wasChanged = Sensor::State().DataChanged;
     rec.Value = value;
     Sensor::State().DataChanged = true;
     if (writeNow && !Sensor::State().OfflineMode) {
-        if (parts.isEmpty()) Editors::Link().SetParameter(rec.Key, rec.Value, std::nullopt);
-        for (const QString& part : parts) Editors::Link().SetParameter(rec.Key, part, std::nullopt);
+        WriteOutcome outcome = WriteOutcome::Taken;
+        for (const QString& part : parts.isEmpty() ? QStringList{rec.Value} : parts) {
+            const WriteOutcome written = Editors::Link().SetParameter(rec.Key, part, std::nullopt);
+            if (outcome == WriteOutcome::Taken) outcome = written;
+        }
+        if (outcome != WriteOutcome::Taken) {
+            rec.Value = confirmed;
+            Sensor::State().DataChanged = wasChanged;
+        }
         WalkChain(index, rec.Key, ShowUnreadable::Yes);
+        TransferReport::ShowFailedCommit(rec.Key, outcome);
     } else {
         Fill(rec);
     }

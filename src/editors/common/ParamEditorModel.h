@@ -1,5 +1,7 @@
 #pragma once
 #include "editors/common/TransferProgress.h"
+#include "editors/common/TransferReport.h"
+#include "editors/common/ValueForms.h"
 #include "link/ParamRec.h"
 
 #include <QString>
@@ -47,6 +49,11 @@ struct ParamRow {
         condition = std::move(typeAndVersion);
         return *this;
     }
+    // The value's form (ValueForms) when it is not one number.
+    ParamRow& WithForm(QString valueForm) {
+        form = std::move(valueForm);
+        return *this;
+    }
 
     int id;
     QString key;
@@ -61,6 +68,7 @@ struct ParamRow {
     QVariant group;
     QString section;
     QString condition;
+    QString form = ValueForms::Number;
 };
 
 // The data side every sensor-line editor shares, without any widget: the
@@ -104,6 +112,18 @@ public:
     int IndexOfKey(const QString& key) const;
     bool IsValid(int index) const;
 
+    // Whether a value passes the checks typed input passes before it is
+    // shown or written: the record's form (one number unless its row says
+    // otherwise), the editor's own check and the record's input rule from
+    // VALIDATE.CFG. Commits and parameter files both go through it.
+    bool Acceptable(int index, const QString& value) const;
+    // A line's further check of a value (what its sensor's cells can hold).
+    using ValueCheck = std::function<bool(const ParamRec&, const QString&)>;
+    void SetValueCheck(ValueCheck check) { valueCheck_ = std::move(check); }
+
+    // What the transfers of the data set could not do, told at their end.
+    TransferReport& Report() { return report_; }
+
     // Set while controls are filled, and by a read from its start; the list
     // boxes' handlers do not commit while it is set. A plain flag: a guard
     // sets it and clears it when it ends, also inside a read, so that once a
@@ -123,10 +143,13 @@ public:
     // Every readable record from the sensor (with the progress window and its
     // cancel), or every readable stored record from an open parameter file;
     // a file read while a sensor is online then writes the data set to the
-    // sensor and reads everything back.
+    // sensor and reads everything back. A file value that is not Acceptable
+    // leaves its record not read, and the read ends with the report.
     void ReadAll(std::optional<int> source, TransferProgress& progress);
     // Every stored record to the sensor (bulk-write records only, with the
     // progress window; nothing while offline), or to an open parameter file.
+    // A readable record that holds no value the sensor gave is not written to
+    // the sensor; the records it refused or did not answer are reported.
     void WriteAll(std::optional<int> target, TransferProgress& progress);
 
     // Stores an edited value. An unchanged value does nothing and returns
@@ -134,7 +157,9 @@ public:
     // writes "KEY,VALUE" and re-reads the dependency chain, showing every
     // record on it, else shows the record again. A value of several fields
     // that the sensor takes one at a time is written as one "KEY,PART"
-    // command per entry of parts.
+    // command per entry of parts. A write the sensor refuses or does not
+    // answer puts the value it last confirmed back before the re-read and is
+    // reported (messages 15 and 16).
     bool Commit(int index, const QString& value, bool writeNow, const QStringList& parts = {});
 
     // Re-reads the record a typed command word names (Key or AltKey; a word
@@ -148,11 +173,16 @@ public:
 private:
     enum class ShowUnreadable { No, Yes };
     void Fill(ParamRec& rec);
+    // The value just read from a parameter file into the record, checked.
+    void TakeFileValue(int index);
     // Reads one record again; no answer keeps what was known.
     void ReRead(ParamRec& rec, const QString& command);
     void WalkChain(int index, const QString& firstCommand, ShowUnreadable show);
 
     ParamTable table_;
+    std::vector<QString> forms_;
+    ValueCheck valueCheck_;
+    TransferReport report_;
     bool initDone_ = false;
     bool busy_ = false;
     FillFormHook fillForm_;

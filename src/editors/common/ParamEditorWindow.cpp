@@ -45,7 +45,7 @@ ParamEditorWindow::ParamEditorWindow(const QString& windowName, int tableUpperBo
     setMouseTracking(true);
     installEventFilter(this);
     BindFrameHelp(this, 0);
-    model_.SetFillForm([this](ParamRec& rec) { FillForm(rec); });
+    model_.SetFillForm([this](ParamRec& rec) { ShowRecord(rec); });
     timQuickHelp_ = new QTimer(this);
     timQuickHelp_->setObjectName(QStringLiteral("timQuickHelp"));
     timQuickHelp_->setInterval(QuickHelpIntervalMs);
@@ -159,7 +159,7 @@ void ParamEditorWindow::Load() {
     SetLanguage();
     // The texts are final now, also those an editor translates by itself.
     EditorControls::FitAllToText(this);
-    for (int i = 1; i <= model_.Count(); ++i) FillForm(model_[i]);
+    for (int i = 1; i <= model_.Count(); ++i) ShowRecord(model_[i]);
     Editors::Host().EnableStoRcl(StoreRecallEnabled());
     Sensor::SetSensorCaption(*this);
     timQuickHelp_->start();
@@ -272,10 +272,18 @@ void ParamEditorWindow::ShowRecordAgain(int id) {
     if (const int index = model_.IndexOfId(id)) FillForm(model_[index]);
 }
 
+void ParamEditorWindow::ShowRecord(ParamRec& rec) {
+    FillForm(rec);
+    if (IsParDefValid(rec)) return;
+    // A number made of nothing ("0") would read as the sensor's value.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        if (box->property(CommitIdProperty).toInt() == rec.ID) box->clear();
+}
+
 bool ParamEditorWindow::CommitComposed(int index, const std::optional<QString>& value, bool writeNow,
                                        const QStringList& parts) {
-    if (!value) {
-        FillForm(model_[index]);
+    if (!value || !model_.Acceptable(index, *value)) {
+        ShowRecord(model_[index]);
         return false;
     }
     const bool changed = model_.Commit(index, *value, writeNow, parts);

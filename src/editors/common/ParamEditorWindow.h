@@ -58,6 +58,9 @@ public:
 
     // Shows one record in its controls.
     virtual void FillForm(ParamRec& rec) = 0;
+    // FillForm, and the text boxes of a record that holds no value the sensor
+    // gave (not read, or refused in a parameter file) left empty.
+    void ShowRecord(ParamRec& rec);
     // Composes the value of the record with that id from its controls and
     // commits it; third, where an editor uses it, narrows what is composed.
     virtual void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) = 0;
@@ -131,9 +134,9 @@ protected:
     // Shows the record with that id in its controls again.
     void ShowRecordAgain(int id);
     // Commits the value an editor composed for a record (parts as
-    // ParamEditorModel::Commit takes them); without a value, input that
-    // cannot be written, the record's stored value is shown again. True when
-    // the value went to the sensor.
+    // ParamEditorModel::Commit takes them); without a value, or with one that
+    // is not Acceptable (input that cannot be written), the record's stored
+    // value is shown again. True when the value went to the sensor.
     bool CommitComposed(int index, const std::optional<QString>& value, bool writeNow, const QStringList& parts = {});
 
     // Translation with design texts kept on the first call. Captions are

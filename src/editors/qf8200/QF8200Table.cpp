@@ -1,5 +1,7 @@
 #include "editors/qf8200/QF8200Table.h"
 
+#include "editors/common/EvalMethod.h"
+
 namespace QF8200 {
 
 std::vector<ParamRow> TableRows() {
@@ -17,24 +19,24 @@ std::vector<ParamRow> TableRows() {
         ParamRow(IdCON, "CON"),
         ParamRow(IdBR, "BR"),
         ParamRow(IdDIP, "DIP", false),
-        ParamRow(IdUDS, "UDS").WithLinks(OM, 0),
+        ParamRow(IdUDS, "UDS").WithLinks(OM, 0).WithForm("[01]"),
         ParamRow(IdSD11, "SD11").WithLinks(0, SD21).WithAltKey("SD1"),
         ParamRow(IdSD12, "SD12"),
         ParamRow(IdSD21, "SD21").WithLinks(0, NDE).WithAltKey("SD2"),
         ParamRow(IdSD22, "SD22"),
         ParamRow(IdSH1, "SH1"),
         ParamRow(IdSH2, "SH2"),
-        ParamRow(IdOM, "OM").WithLinks(0, SD11),
-        ParamRow(IdOPM, "OPM"),
-        ParamRow(IdFSF, "FSF"),
-        ParamRow(IdEM, "EM"),
+        ParamRow(IdOM, "OM").WithLinks(0, SD11).WithForm("[01]{1,2}"),
+        ParamRow(IdOPM, "OPM").WithForm("[SWRHL]{1,2}"),
+        ParamRow(IdFSF, "FSF").WithForm("[0-9](,-?[0-9]+)?"),
+        ParamRow(IdEM, "EM").WithForm(EvalMethod::Form),
         ParamRow(IdNDE, "NDE").WithLinks(0, FDE),
         ParamRow(IdFDE, "FDE").WithLinks(0, OT),
         ParamRow(IdREF, "REF", false).WithLinks(VS0, 0).Unreadable(),
-        ParamRow(IdOT, "OT"),
-        ParamRow(IdSE, "SE"),
+        ParamRow(IdOT, "OT").WithForm("[01]"),
+        ParamRow(IdSE, "SE").WithForm("[01]"),
         ParamRow(IdRR, "RR"),
-        ParamRow(IdNEF, "NEF"),
+        ParamRow(IdNEF, "NEF").WithForm("[01]"),
     };
 }
 

@@ -128,7 +128,7 @@ StatusTexts DefaultStatusTexts() {
 std::optional<QString> AnswerError(const QString& answer, const StatusTexts& texts) {
     if (answer.isEmpty()) return QStringLiteral("TIMEOUT");
     const int status = answer.at(0).unicode();
-    if (status >= 0x81 && status <= 0x84) return texts[size_t(status - 0x80)];
+    if (status >= 0x80 && status <= 0x84) return texts[size_t(status - 0x80)];
     return std::nullopt;
 }
 

@@ -39,8 +39,9 @@ std::optional<QString> ConvertToSensor(int id, const QString& value, bool analog
 using StatusTexts = std::array<QString, 5>;
 StatusTexts DefaultStatusTexts();
 
-// The error an answer carries: "TIMEOUT" for none, the status text of a
-// first byte 81h to 84h; nothing for a good answer.
+// The error an answer to a read carries: "TIMEOUT" for none, the status text
+// of a first byte 80h to 84h (a status is no cell value); nothing for a good
+// answer.
 std::optional<QString> AnswerError(const QString& answer, const StatusTexts& texts);
 
 }  // namespace EchoCells

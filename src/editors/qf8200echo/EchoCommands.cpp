@@ -32,8 +32,8 @@ Translation sendAsTyped(const QString& c) { return {c, true, QString(), {}}; }
 Translation editorRequest(const QString& request, const QString& c) { return {request, false, c, {}}; }
 
 // A typed record name: "NAME" reads the record's cell, "NAME,value" writes
-// the value (or the record's own one when the input rules refuse it). A
-// read-only record, or a value its cell cannot hold, is no match.
+// the value; a value the input rules refuse is not sent at all. A read-only
+// record, or a value its cell cannot hold, is no match.
 std::optional<Translation> recordRequest(const EchoModel& model, const QString& c) {
     for (int i = 1; i <= model.Count(); ++i) {
         const ParamRec& rec = model[i];
@@ -41,7 +41,8 @@ std::optional<Translation> recordRequest(const EchoModel& model, const QString& 
         for (const QString& name : namesOf(rec)) {
             if (c == name) return editorRequest(rec.Key, c);
             if (!c.startsWith(name + QLatin1Char(',')) || rec.WriteCommand.isEmpty()) continue;
-            const QString value = Sensor::ValidateValue(rec, c.mid(name.size() + 1));
+            const QString value = c.mid(name.size() + 1);
+            if (!Sensor::RuleAccepts(rec, value)) return Translation{QString(), false, QString(), {}, true};
             if (const std::optional<QString> hex = model.ToSensor(rec, value))
                 return editorRequest(rec.WriteCommand + QLatin1Char(',') + *hex, c);
         }

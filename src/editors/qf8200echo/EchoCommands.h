@@ -12,11 +12,13 @@ class EchoModel;
 namespace EchoCommands {
 
 struct Translation {
-    QString request;          // what the command layer sends
+    QString request;          // what the command layer sends; empty: nothing
     bool flag = true;         // True: the command layer logs the raw exchange itself
     QString logged;           // the editor's own "W: " line; empty for none
     // Cell writes that go out before the request ("WM,XE1F" and the hex).
     std::vector<std::pair<QString, QString>> writesFirst;
+    // The input rules refuse the value typed: nothing is sent or logged.
+    bool refused = false;
 };
 Translation Translate(const EchoModel& model, const QString& typed);
 

@@ -9,7 +9,11 @@ using namespace QF8200Echo;
 using NumberFormat::LeadingNumber;
 
 EchoModel::EchoModel(ParamEditorModel& records)
-    : records_(records), statusTexts_(EchoCells::DefaultStatusTexts()) {}
+    : records_(records), statusTexts_(EchoCells::DefaultStatusTexts()) {
+    // A value its cell cannot hold could not have been typed either.
+    records_.SetValueCheck(
+        [this](const ParamRec& rec, const QString& value) { return ToSensor(rec, value).has_value(); });
+}
 
 void EchoModel::Build(const QString& sensorVersion) {
     firmwareV2_ = IsFirmwareV2(sensorVersion);

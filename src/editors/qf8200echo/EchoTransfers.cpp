@@ -3,6 +3,7 @@
 #include "platform/Hourglass.h"
 #include "editors/common/RWState.h"
 #include "editors/common/TransferProgress.h"
+#include "editors/common/TransferReport.h"
 #include "editors/qf8200echo/EchoLink.h"
 #include "editors/qf8200echo/QF8200EchoTable.h"
 #include "frame/Message.h"
@@ -28,12 +29,17 @@ QString readErrorArguments(const ParamRec& rec, const QString& error) { return r
 EchoTransfers::EchoTransfers(EchoModel& model, ShowRecord show) : model_(model), show_(std::move(show)) {}
 
 std::optional<QString> EchoTransfers::ReadRecord(ParamRec& rec) {
-    const QString previous = rec.Value;
+    const ParamRec previous = rec;
     QString answer;
     rec.AnswerLength = qint16(QF8200Echo::Link().Read(rec.Key, answer, rec.RawAnswer));
     rec.Value = model_.ToDisplay(rec, answer);
     ShowSensorCmd(rec, true);
-    return model_.CheckErrorCondition(rec, previous, answer);
+    std::optional<QString> error = model_.CheckErrorCondition(rec, previous.Value, answer);
+    if (error) {
+        rec.RawAnswer = previous.RawAnswer;
+        rec.AnswerLength = previous.AnswerLength;
+    }
+    return error;
 }
 
 bool EchoTransfers::ReadAll(std::optional<int> source, TransferProgress& progress) {
@@ -46,16 +52,23 @@ bool EchoTransfers::ReadAll(std::optional<int> source, TransferProgress& progres
         if (!source && !progress.IncBar(1, rec.RuleKey)) return false;
         if (!model_.TakesPart(rec) || !rec.Readable || (source && !rec.Stored)) continue;
         if (source) {
-            rec.Value = QF8200Echo::Link().ReadFile(rec.RuleKey, *source);
             // The value stands for the sensor's answer when the file was written.
+            rec.Value = QF8200Echo::Link().ReadFile(rec.RuleKey, *source);
             rec.RawAnswer.fill(0);
             rec.AnswerLength = 0;
+            if (!rec.Value.isEmpty() && !model_.Records().Acceptable(i, rec.Value)) {
+                model_.Records().Report().AddInvalidInFile(rec.RuleKey);
+                rec.Value.clear();
+            }
         } else {
             while (const std::optional<QString> error = ReadRecord(rec)) {
                 const int choice = ShowMessage(MessageReadError, MsgBox::AbortRetryIgnore, std::nullopt,
                                                readErrorArguments(rec, *error));
-                if (choice == MsgBox::Ignore) break;
                 if (choice == MsgBox::Abort) return false;
+                if (choice == MsgBox::Ignore) {
+                    rec.Value.clear();   // not read
+                    break;
+                }
             }
         }
         show_(rec);
@@ -65,6 +78,7 @@ bool EchoTransfers::ReadAll(std::optional<int> source, TransferProgress& progres
 
 void EchoTransfers::WriteAll(std::optional<int> target, TransferProgress& progress) {
     if (!target && Sensor::State().OfflineMode) return;
+    TransferReport::Scope report(model_.Records().Report());
     if (!target) {
         progress.ShowForm(RWState::WriteMode, model_.Count() + 1);
         progress.IncBar();
@@ -83,16 +97,22 @@ void EchoTransfers::WriteAll(std::optional<int> target, TransferProgress& progre
         const QString answer = QF8200Echo::Link().Write(rec.WriteCommand, *hex, WriteTimeoutMs);
         log("W: ", rec.RuleKey + QLatin1Char(',') + rec.Value);
         log("R: ", answer);
+        model_.Records().Report().Add(rec.RuleKey, OutcomeOfAnswer(answer));
     }
     if (!target) progress.Unload();
 }
 
-void EchoTransfers::WriteAndReadBack(int index) {
+WriteOutcome EchoTransfers::WriteAndReadBack(int index, const QString& confirmed) {
     ParamRec& written = model_[index];
     const std::optional<QString> hex = model_.ToSensor(written, written.Value);
-    if (!hex) return;
-    QF8200Echo::Link().Write(written.WriteCommand, *hex, WriteTimeoutMs);
+    if (!hex) {   // a value its cell cannot hold is not sent (PutData lets none through)
+        written.Value = confirmed;
+        show_(written);
+        return WriteOutcome::Refused;
+    }
+    const WriteOutcome outcome = OutcomeOfAnswer(QF8200Echo::Link().Write(written.WriteCommand, *hex, WriteTimeoutMs));
     ShowSensorCmd(written, false);
+    if (outcome != WriteOutcome::Taken) written.Value = confirmed;
     Sensor::DependencyChain(model_.Records().Table(), index, [this](int, ParamRec& rec) {
         if (rec.Readable) {
             if (const std::optional<QString> error = ReadRecord(rec)) {
@@ -102,6 +122,11 @@ void EchoTransfers::WriteAndReadBack(int index) {
         }
         show_(rec);
     });
+    if (outcome != WriteOutcome::Taken) {
+        Hourglass::ShowNormalPointer();
+        TransferReport::ShowFailedCommit(written.RuleKey, outcome);
+    }
+    return outcome;
 }
 
 void EchoTransfers::ReReadChain(int index) {

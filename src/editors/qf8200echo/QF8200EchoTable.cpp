@@ -22,6 +22,12 @@ ParamRow computed(int id, const char* name, const char* memoryCell) {
         .InGroup(int(AnalogOnly));
 }
 
+// The letters of the operating modes (a taught one on an analogue sensor is a
+// number) and the words of the evaluation methods.
+const QString OperatingModeForm = QStringLiteral("[SWH]");
+const QString TaughtModeForm = QStringLiteral("[SWH]|[0-9]+");
+const QString EvalMethodForm = QStringLiteral("0|NONE|DYN|MXN|PT1");
+
 }  // namespace
 
 std::vector<ParamRow> TableRows(bool firmwareV2) {
@@ -43,19 +49,19 @@ std::vector<ParamRow> TableRows(bool firmwareV2) {
         cell(IdSH2, "SH2", "XE28", SwitchOnly),
         cell(IdOM1, "OM1", "XE29", SwitchOnly),
         cell(IdOM2, "OM2", "XE2A", SwitchOnly),
-        cell(IdOPM1, "OPM1", "XE2B", SwitchOnly),
-        cell(IdOPM2, "OPM2", "XE2C", SwitchOnly),
+        cell(IdOPM1, "OPM1", "XE2B", SwitchOnly).WithForm(OperatingModeForm),
+        cell(IdOPM2, "OPM2", "XE2C", SwitchOnly).WithForm(OperatingModeForm),
         cell(IdFSF, "FSF", "XE2D", Common),
         cell(IdCON1, "CON1", "XE23", SwitchOnly),
         cell(IdCON2, "CON2", "XE24", SwitchOnly),
         cell(IdCBT, "CBT", "XE1B", Common),
         cell(IdCCT, "CCT", "WXE19", Common),
         cell(IdSEN, "SEN", "XE6E", Common),
-        cell(IdEVM, "EVM", "XE1E", Common).WithLinks(MXN_M, 0),
+        cell(IdEVM, "EVM", "XE1E", Common).WithLinks(MXN_M, 0).WithForm(EvalMethodForm),
         cell(IdMXN_N, "MXN_N", "XE1F", Common),
         cell(IdMXN_M, "MXN_M", "WXE20", Common).WithLinks(0, MXN_N),
         cell(IdBITS, "BITS", "XE22", Common),
-        cell(IdTOPM, "TOPM", "XE6", Common),
+        cell(IdTOPM, "TOPM", "XE6", Common).WithForm(TaughtModeForm),
         cell(IdCOF1, "COF1", "XE25", SwitchOnly),
         cell(IdCOF2, "COF2", "XE26", SwitchOnly),
         cell(IdA1, "A1", "WXE7", AnalogOnly),

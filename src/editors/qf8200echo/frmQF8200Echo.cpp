@@ -7,9 +7,11 @@
 #include "editors/qf8200echo/EchoCommands.h"
 #include "editors/qf8200echo/EchoLink.h"
 #include "editors/qf8200echo/QF8200EchoTable.h"
+#include "frame/LanguageUtil.h"
 #include "frame/Radio_Utils.h"
 #include "frame/STRING_UTIL.h"
 #include "frame/Slider_Util.h"
+#include "frame/Utils.h"
 #include "link/SensorCommands.h"
 #include "link/SensorInfo.h"
 #include "link/SensorState.h"
@@ -23,6 +25,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
+
+#include <utility>
 
 using namespace QF8200Echo;
 
@@ -51,6 +55,7 @@ void frmQF8200Echo::Init() {
 }
 
 void frmQF8200Echo::readdata(std::optional<int> source) {
+    TransferReport::Scope report(Model().Report());
     ParamEditorModel::BusyGuard busy(Model());
     SensorWork work(sensorWork_);
     if (Loaded()) Sensor::SetSensorCaption(*this);
@@ -89,16 +94,23 @@ QString frmQF8200Echo::GetSendCommand(QString& command, bool& flag) {
     for (const auto& [request, hex] : translation.writesFirst) QF8200Echo::Link().Write(request, hex, 0);
     if (!translation.logged.isEmpty()) TrafficLog::Offer({QStringLiteral("W: "), translation.logged, false});
     flag = translation.flag;
+    typedRefused_ = translation.refused;
     return translation.request;
 }
 
 QString frmQF8200Echo::ConvertResult(QString& command, QString& answer) {
+    // Nothing was sent: the command window says why.
+    if (typedRefused_)
+        return GetLangText(objectName(), QStringLiteral("Refused"),
+                           QStringLiteral("Wert von der Eingaberegel abgelehnt"));
     const EchoCommands::Result result = EchoCommands::ConvertResult(echo_, command, answer);
     if (result.logged) TrafficLog::Offer({QStringLiteral("R: "), result.shown, false});
     return result.shown;
 }
 
 void frmQF8200Echo::InterpretCommand(QString& word) {
+    // A refused line changed nothing: nothing to read again either.
+    if (std::exchange(typedRefused_, false)) return;
     ParamEditorModel::BusyGuard busy(Model());
     SensorWork work(sensorWork_);
     if (const int index = EchoCommands::RecordNamedBy(echo_, word)) transfers_.ReReadChain(index);
@@ -179,7 +191,9 @@ void frmQF8200Echo::tabData_Click() {
 void frmQF8200Echo::ShowSensorInfo() {
     const QString type = sensorData(SensorInfoItem::SensorType);
     lbTyp->setText(type);
-    picSensor->setPixmap(QPixmap::fromImage(SensorPictures::Picture(SensorPictures::PictureName(type))));
+    QPixmap picture = QPixmap::fromImage(SensorPictures::Picture(SensorPictures::PictureName(type)));
+    MakePictureTransparent(picture);
+    picSensor->setPixmap(picture);
     lbVersion->setText(sensorData(SensorInfoItem::Version));
     lbSoftware->setText(TrimBlanks(sensorData(SensorInfoItem::VersionLetter) + QStringLiteral(" (")) +
                         sensorData(SensorInfoItem::DateTime) + QLatin1Char(')'));

@@ -219,9 +219,13 @@ private:
     void LayoutEvalMethod();
     void LayoutOutputMode(int output);
     void LayoutAnalogMode();
-    // The write of a stored value and its read-back, with the display update.
-    void WriteToSensor(int index);
-    void LockBeamControls(bool locked);
+    // The write of a stored value and its read-back, with the display update;
+    // confirmed is the value before the edit, which a write the sensor does
+    // not take puts back.
+    WriteOutcome WriteToSensor(int index, const QString& confirmed);
+    // Locks or unlocks the sound-beam controls; locking returns the one of
+    // them that had the focus (it has none while they are locked).
+    QWidget* LockBeamControls(bool locked);
     void chkUseTeachInAnalog_Click();
 
     // Sound-beam controls (frmQF8200EchoBeam.cpp).
@@ -256,6 +260,9 @@ private:
     EchoTransfers transfers_;
     bool fillingAll_ = false;
     bool beamWriting_ = false;
+    // The line typed last was refused by the input rules and not sent: its
+    // answer says so, and nothing is read again for it.
+    bool typedRefused_ = false;
     // Requests to the sensor in progress; the timer commits nothing meanwhile.
     int sensorWork_ = 0;
     class SensorWork {

@@ -121,7 +121,7 @@ QRect sliderAt(int y) { return {BeamSliderX, y, BeamSliderW, 22}; }
 frmQF8200Echo::frmQF8200Echo()
     : ParamEditorWindow(QStringLiteral("frmQF8200Echo"), TableUpperBound),
       echo_(Model()),
-      transfers_(echo_, [this](ParamRec& rec) { FillForm(rec); }) {
+      transfers_(echo_, [this](ParamRec& rec) { ShowRecord(rec); }) {
     setWindowTitle(QStringLiteral("QF8200"));
     QFont small = font();
     small.setPointSizeF(7.5);

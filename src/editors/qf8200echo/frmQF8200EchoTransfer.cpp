@@ -19,8 +19,10 @@
 #include "frame/Radio_Utils.h"
 #include "link/SensorState.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPointer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,26 +247,33 @@ void frmQF8200Echo::PutData(int id, bool writeNow, std::optional<bool>) {
     const std::optional<QString> composed = Compose(index);
     ParamRec& rec = Model()[index];
     // Input that cannot be written (no number, several values, a number its
-    // cell cannot hold) is replaced by what the record holds.
-    if (!composed || !echo_.ToSensor(rec, *composed)) {
-        FillForm(rec);
+    // cell cannot hold, a value the input rules refuse) is not sent: the
+    // control shows what the record holds again.
+    if (!composed || !Model().Acceptable(index, *composed)) {
+        ShowRecord(rec);
         return;
     }
     if (*composed == rec.Value) return;
-    rec.Value = Sensor::ValidateValue(rec, *composed);
+    const QString confirmed = rec.Value;
+    const bool wasChanged = Sensor::State().DataChanged;
+    rec.Value = *composed;
     Sensor::State().DataChanged = true;
-    if (writeNow && !Sensor::State().OfflineMode) WriteToSensor(index);
-    else FillForm(rec);
+    if (writeNow && !Sensor::State().OfflineMode) {
+        if (WriteToSensor(index, confirmed) != WriteOutcome::Taken) Sensor::State().DataChanged = wasChanged;
+    } else {
+        FillForm(rec);
+    }
 }
 
-void frmQF8200Echo::WriteToSensor(int index) {
+WriteOutcome frmQF8200Echo::WriteToSensor(int index, const QString& confirmed) {
     // The sound-beam controls stay still while one of their values is written.
     const bool beam = isBeamRecord(index);
+    QPointer<QWidget> focused;
     if (beam) {
         beamWriting_ = true;
-        LockBeamControls(true);
+        focused = LockBeamControls(true);
     }
-    transfers_.WriteAndReadBack(index);
+    const WriteOutcome outcome = transfers_.WriteAndReadBack(index, confirmed);
     if (isSwitchPoint(index) || index == BITS) {
         if (!AnalogVariant()) EnableSecondSwitchPoints(chkUseTeachIn->isChecked());
         Editors::RedrawShowIt();
@@ -272,13 +281,23 @@ void frmQF8200Echo::WriteToSensor(int index) {
     if (beam) {
         beamWriting_ = false;
         LockBeamControls(false);
+        // Back where the user was, unless the user went elsewhere meanwhile.
+        if (focused && !QApplication::focusWidget()) focused->setFocus();
     }
+    return outcome;
 }
 
-void frmQF8200Echo::LockBeamControls(bool locked) {
-    for (QWidget* control : std::initializer_list<QWidget*>{cmbSens, cmbSonicWidth, cmbRange, slideRange, slideSens,
-                                                            slideSonicWidth})
-        control->setEnabled(!locked);
+QWidget* frmQF8200Echo::LockBeamControls(bool locked) {
+    const std::initializer_list<QWidget*> controls{cmbSens, cmbSonicWidth, cmbRange, slideRange, slideSens,
+                                                   slideSonicWidth};
+    // A focused control that is disabled hands the focus on to the next one
+    // (the start-up list), where keys typed during the write would land: the
+    // focus leaves it for the time of the lock instead.
+    QWidget* focused = QApplication::focusWidget();
+    if (!locked || std::find(controls.begin(), controls.end(), focused) == controls.end()) focused = nullptr;
+    if (focused) focused->clearFocus();
+    for (QWidget* control : controls) control->setEnabled(!locked);
+    return focused;
 }
 
 std::optional<QString> frmQF8200Echo::Compose(int index) {

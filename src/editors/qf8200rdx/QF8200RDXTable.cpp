@@ -1,5 +1,7 @@
 #include "editors/qf8200rdx/QF8200RDXTable.h"
 
+#include "editors/common/EvalMethod.h"
+
 namespace QF8200RDX {
 
 std::vector<ParamRow> TableRows() {
@@ -23,15 +25,15 @@ std::vector<ParamRow> TableRows() {
         ParamRow(IdSH1, "SH1"),
         ParamRow(IdSH2, "SH2"),
         ParamRow(IdSH3, "SH3"),
-        ParamRow(IdOM, "OM").WithLinks(0, SD1),
-        ParamRow(IdFSF, "FSF"),
-        ParamRow(IdEM, "EM"),
+        ParamRow(IdOM, "OM").WithLinks(0, SD1).WithForm("[01I]{1,3}"),
+        ParamRow(IdFSF, "FSF").WithForm("[0-9]{1,3}(,-?[0-9]+)?"),
+        ParamRow(IdEM, "EM").WithForm(EvalMethod::Form),
         ParamRow(IdNDE, "NDE").WithLinks(0, FDE),
         ParamRow(IdFDE, "FDE"),
         ParamRow(IdREF, "REF", false).WithLinks(VS0, 0).Unreadable(),
-        ParamRow(IdNEF, "NEF"),
-        ParamRow(IdMA, "MA"),
-        ParamRow(IdUIS, "UIS"),
+        ParamRow(IdNEF, "NEF").WithForm("[01]"),
+        ParamRow(IdMA, "MA").WithForm("[AS]"),
+        ParamRow(IdUIS, "UIS").WithForm("-1|-?[0-9]+,-?[0-9]+"),
     };
 }
 

@@ -16,7 +16,9 @@
 
 // Answers reads from a table of values (Latin-1 text), takes writes into it
 // and keeps the requests in order: "KEY" for a read, "KEY,VALUE" for a write.
-// Parameter files are value tables per file number, written lines are kept.
+// A key in silent gets no answer to either, one in refused has its writes
+// refused. Parameter files are value tables per file number, written lines
+// are kept.
 class FakeSensor : public EditorLink {
 public:
     int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& answerBytes,
@@ -36,13 +38,17 @@ public:
         return int(answer.size());
     }
 
-    void SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
+    WriteOutcome SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
         if (fileNo) {
             fileLines[*fileNo].append(key + '=' + value);
-            return;
+            return WriteOutcome::Taken;
         }
         requests.append(value.isEmpty() ? key : key + ',' + value);
-        if (!value.isEmpty() && values.contains(key)) values[key] = value;
+        if (value.isEmpty()) return WriteOutcome::Taken;
+        if (silent.contains(key)) return WriteOutcome::Unanswered;
+        if (refused.contains(key)) return WriteOutcome::Refused;
+        if (values.contains(key)) values[key] = value;
+        return WriteOutcome::Taken;
     }
 
     // The requests since the last call.
@@ -54,6 +60,7 @@ public:
 
     QHash<QString, QString> values;
     QSet<QString> silent;                       // keys that get no answer
+    QSet<QString> refused;                      // keys whose writes are refused
     QMap<int, QHash<QString, QString>> files;   // open parameter files
     QMap<int, QStringList> fileLines;
     QStringList requests;

@@ -3,13 +3,21 @@
 // the bulk write (TEM), reachable by an alias (SD1), write-only (REF).
 #include "editors/common/EditorFakes.h"
 #include "editors/common/ParamEditorModel.h"
+#include "frame/Message.h"
+#include "frame/STRING_UTIL.h"
 #include "link/SensorState.h"
+#include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 enum { VS = 1, VS0, TEM, SD11, REF, NDE };
+
+// The text of a numbered message as its box shows it.
+QString messageText(int number, const QString& arguments) {
+    return ExpandNewlines(StrFormat(GetErrorText(number), arguments));
+}
 
 class ModelTest : public ::testing::Test {
 protected:
@@ -31,6 +39,7 @@ protected:
     void set(int index, const QString& value) { model[index].Value = value; }
 
     InstalledFakes fakes;
+    ScriptedMessages messages;
     ParamEditorModel model{30};
     QStringList filled;
 };
@@ -74,10 +83,12 @@ TEST_F(ModelTest, WritesTakeStoredRecords) {
     set(TEM, "2931");
     set(SD11, "");
     set(NDE, QString(QChar(0x82)));
+    model[NDE].RawAnswer[0] = 0x82;   // as the sensor answered it
     model.WriteAll(std::nullopt, fakes.progress);
-    // TEM is not bulk-written; an empty value goes out as the bare key; the
-    // sensor's rejection is not sent back to it.
-    EXPECT_EQ(fakes.sensor.take(), QStringList({"VS0,33130", "SD11"}));
+    // TEM is not bulk-written; records not read (no answer, the sensor's
+    // rejection) are not sent back to it.
+    EXPECT_EQ(fakes.sensor.take(), QStringList({"VS0,33130"}));
+    EXPECT_EQ(messages.count(), 0);
     EXPECT_EQ(fakes.progress.shownMode, 0);
 
     model.WriteAll(3, fakes.progress);
@@ -119,11 +130,83 @@ TEST_F(ModelTest, CommitWritesChangesAndReReadsTheChain) {
 
 TEST_F(ModelTest, ReReadWithoutAnswerKeepsTheKnownValue) {
     set(VS, "34330");
-    fakes.sensor.silent = {"VS0", "VS"};
+    fakes.sensor.silent = {"VS"};
     model.Commit(VS0, "33200", true);
     EXPECT_EQ(fakes.sensor.take(), QStringList({"VS0,33200", "VS0", "VS"}));
     EXPECT_EQ(model[VS0].Value, "33200");
     EXPECT_EQ(model[VS].Value, "34330");
+}
+
+// Whatever status byte answers a read, the record holds no value: it is not
+// written back, and the file it is saved in keeps it not read.
+TEST_F(ModelTest, AStatusByteAnsweringAReadIsNoValue) {
+    for (const int status : {0x80, 0x81, 0x82, 0x83, 0x84}) {
+        SCOPED_TRACE(status);
+        const QString byte{QChar(status)};
+        Sensor::ResetStateForTests();
+        fakes.sensor.values["SD11"] = byte;
+        model.ReadAll(std::nullopt, fakes.progress);
+        EXPECT_FALSE(model.IsValid(SD11));
+        fakes.sensor.take();
+        model.WriteAll(std::nullopt, fakes.progress);
+        EXPECT_FALSE(fakes.sensor.take().join(' ').contains("SD11"));
+
+        fakes.sensor.fileLines.clear();
+        model.WriteAll(3, fakes.progress);
+        EXPECT_TRUE(fakes.sensor.fileLines[3].contains("SD11=" + byte));
+        Sensor::State().OfflineMode = true;
+        fakes.sensor.files[4] = {{"SD11", byte}};
+        model.ReadAll(4, fakes.progress);
+        EXPECT_FALSE(model.IsValid(SD11));
+    }
+    EXPECT_EQ(messages.count(), 0);
+}
+
+// A write the sensor does not take is told at once, and the record goes back
+// to what the sensor confirmed: its re-read answer, or without one the value
+// before the edit.
+TEST_F(ModelTest, ACommitTheSensorDoesNotTakeIsToldAndShowsTheConfirmedValue) {
+    struct Case {
+        const char* how;
+        QSet<QString> refused;
+        QSet<QString> silent;
+        int message;
+    } const cases[] = {
+        {"refused", {"SD11"}, {}, 15},
+        {"unanswered", {}, {"SD11"}, 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        Sensor::ResetStateForTests();
+        set(SD11, "500");
+        fakes.sensor.refused = c.refused;
+        fakes.sensor.silent = c.silent;
+        filled.clear();
+        const int before = messages.count();
+        model.Commit(SD11, "600", true);
+        EXPECT_EQ(fakes.sensor.take(), QStringList({"SD11,600", "SD11"}));
+        EXPECT_EQ(model[SD11].Value, "500");
+        EXPECT_EQ(filled, QStringList({"SD11"}));
+        EXPECT_FALSE(Sensor::State().DataChanged);
+        ASSERT_EQ(messages.count(), before + 1);
+        EXPECT_EQ(messages.shown().last().text, messageText(c.message, "SD11"));
+    }
+}
+
+// A full write names every record the sensor did not take in one message.
+TEST_F(ModelTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
+    for (int i : {VS0, TEM, SD11, NDE}) set(i, "1");
+    fakes.sensor.refused = {"VS0", "SD11"};
+    fakes.sensor.silent = {"NDE"};
+    model.WriteAll(std::nullopt, fakes.progress);
+    EXPECT_EQ(fakes.sensor.take(), QStringList({"VS0,1", "SD11,1", "NDE,1"}));
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.shown()[0].text, messageText(17, "VS0, SD11|NDE|-"));
+
+    fakes.sensor.refused.clear();
+    fakes.sensor.silent.clear();
+    model.WriteAll(std::nullopt, fakes.progress);
+    EXPECT_EQ(messages.count(), 1);   // all taken: no message
 }
 
 TEST_F(ModelTest, TypedCommandsReReadWhatTheyName) {

@@ -111,6 +111,62 @@ TEST_F(QF8200CommitTest, WheelTurnsNeedTheFocus) {
     EXPECT_EQ(sensor.take(), QStringList({"FSF,2,40", "FSF"}));
 }
 
+// A write the sensor does not take is told, naming the parameter and why, and
+// the field shows what the sensor confirmed.
+TEST_F(QF8200CommitTest, AWriteTheSensorDoesNotTakeIsToldAndTheFieldShowsTheConfirmedValue) {
+    struct Case {
+        const char* how;
+        bool refuses;
+        int message;
+    } const cases[] = {{"refused", true, 15}, {"no answer", false, 16}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        open(false);
+        (c.refuses ? sensor.refused : sensor.silent) = {"SD11"};
+        const int before = messages.count();
+        Type(window->txtSwitchDis11, "600", Then::Enter);
+        EXPECT_EQ(sensor.take(), QStringList({"SD11,600", "SD11"}));
+        EXPECT_EQ(window->txtSwitchDis11->text(), "500");
+        EXPECT_EQ(value(QF8200::SD11), "500");
+        ASSERT_EQ(messages.count(), before + 1);
+        EXPECT_EQ(messages.shown().last().text, MessageText(c.message, "SD11"));
+        sensor.refused.clear();
+        sensor.silent.clear();
+    }
+}
+
+// Values of a parameter file that could not have been typed are neither shown
+// nor written: the file's read ends with one message listing them, and their
+// records stay not read until the sensor is read.
+TEST_F(QF8200CommitTest, FileValuesThatCouldNotBeTypedAreListedAndNeverSent) {
+    const QHash<QString, QString> untypable = {{"BR", "A,B,C,D"}, {"EM", "A,B,C,D"},  {"FTO", ",,,,,"},
+                                               {"CCT", "nan"},    {"SD11", "1e308"}, {"VS0", "-99999999999999"}};
+    for (const bool offline : {true, false}) {
+        SCOPED_TRACE(offline ? "offline" : "written through");
+        open(false);
+        const int before = messages.count();
+        readFile(Changed(QF8200Sensor(false), untypable), offline);
+        for (const QString& request : sensor.take())
+            EXPECT_FALSE(untypable.contains(request.section(',', 0, 0)) && request.contains(','))
+                << request.toStdString();
+        ASSERT_EQ(messages.count(), before + 1);
+        EXPECT_EQ(messages.shown().last().text, MessageText(17, "-|-|VS0, CCT, FTO, BR, SD11, EM"));
+        if (!offline) continue;
+        EXPECT_FALSE(window->Model().IsValid(QF8200::BR));
+        EXPECT_EQ(window->txtBlindrange->text(), "");
+        EXPECT_EQ(window->txtCycle->text(), "");
+    }
+}
+
+// Everything the sensor answers can come back from a file.
+TEST_F(QF8200CommitTest, AFileOfTheSensorsOwnValuesIsTakenWhole) {
+    for (const bool analog : {false, true}) {
+        open(analog);
+        readFile(QF8200Sensor(analog), true);
+        EXPECT_EQ(messages.count(), 0) << analog;
+    }
+}
+
 // A parameter file opened while the sensor answers goes to the sensor, and
 // the window shows what the sensor then holds.
 TEST_F(QF8200CommitTest, FileOpenedOnlineIsWrittenThroughAndReadBack) {

@@ -81,7 +81,9 @@ TEST(EchoCells, ErrorsOfAnswers) {
         {"", "TIMEOUT"},
         {QString(QChar(0x81)), "81h <ungültiger Parameter>"},
         {QString(QChar(0x82)) + "xx", "82h <ungültiger Befehl>"},
-        {QString(QChar(0x80)), std::nullopt}, {QString(QChar(0x85)), std::nullopt}, {"01F4", std::nullopt},
+        {QString(QChar(0x80)), "80h <OK>"},   // a status, not a cell's value
+        {QString(QChar(0x84)), "84h <Hardware Fehler>"},
+        {QString(QChar(0x85)), std::nullopt}, {"01F4", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(EchoCells::AnswerError(c.answer, texts), c.error) << c.answer.toStdString();
 }

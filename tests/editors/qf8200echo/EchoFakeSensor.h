@@ -52,6 +52,8 @@ public:
         requests.append(request + ',' + hex);
         timeouts.append(timeoutMs);
         if (duringWrite) duringWrite();
+        if (silent.contains(request)) return QString();
+        if (status.contains(request)) return QString(QChar(status.value(request)));
         const QString cell = request.section(',', 1);
         if (!request.startsWith("WM,") || !cells.contains(cell)) return QString(QChar(0x82));
         cells[cell] = hex;
@@ -71,7 +73,7 @@ public:
     }
 
     QHash<QString, QString> cells;
-    QSet<QString> silent;                     // requests that get no answer
+    QSet<QString> silent;                     // requests ("RM,WXE7", "WM,WXE7") that get no answer
     QHash<QString, int> status;               // requests answered with a status byte
     QMap<int, QHash<QString, QString>> files;
     QMap<int, QStringList> fileLines;

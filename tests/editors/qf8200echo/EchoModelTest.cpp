@@ -111,7 +111,7 @@ TEST_F(EchoCommandsTest, TypedLinesBecomeCellRequests) {
         {false, "SD11,500", "WM,WXE7,01F4", false, {}},       // by the alternative name
         {false, "SD12", "RM,WXEB", false, {}},                 // not taken for SD1
         {false, "SD1X,5", "SD1X,5", true, {}},
-        {false, "SD1,50", "WM,WXE7,01F4", false, {}},          // outside the rule: SD1's own value
+        {false, "SD1,50", "", false, {}},                      // outside the rule: nothing at all
         {false, "SD2,70000", "SD2,70000", true, {}},           // no cell holds it: the sensor refuses
         {true, "SD1", "SD1", true, {}},                        // switch points of a switch sensor only
         {true, "OM1,2", "WM,XE29,02", false, {}},              // by name although "OM" starts it
@@ -130,7 +130,8 @@ TEST_F(EchoCommandsTest, TypedLinesBecomeCellRequests) {
         EXPECT_EQ(t.request, c.request);
         EXPECT_EQ(t.flag, c.flag);
         EXPECT_EQ(t.writesFirst, c.writesFirst);
-        EXPECT_EQ(t.logged, c.flag ? QString() : QString(c.typed).toUpper());
+        EXPECT_EQ(t.refused, QString(c.request).isEmpty());
+        EXPECT_EQ(t.logged, c.flag || t.refused ? QString() : QString(c.typed).toUpper());
     }
 }
 

@@ -28,8 +28,8 @@ TEST_F(QF8200EchoCommitTest, TypedValues) {
     } const cases[] = {
         {"txtSwitchDis11", "0500", Then::Enter, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
         {"txtSwitchDis11", "500", Then::Enter, {}, "500"},        // unchanged
-        // Refused by the rule: the record's own value is written and read back.
-        {"txtSwitchDis11", "50", Then::Leave, {"WM,WXE7,01F4", "RM,WXE7"}, "500"},
+        // Refused by the rule: nothing is sent, the record's value is shown again.
+        {"txtSwitchDis11", "50", Then::Leave, {}, "500"},
         // Input that cannot be written leaves the sensor alone.
         {"txtSwitchDis11", "600,DEF", Then::Leave, {}, "500"},
         {"txtSwitchDis21", "1.500", Then::Enter, {}, "1000"},     // the sensor would read 1.5
@@ -155,6 +155,71 @@ TEST_F(QF8200EchoCommitTest, AReadBackWithoutAnswerKeepsTheWrittenValue) {
     EXPECT_TRUE(boxes.shown()[0].text.contains("Befehl <SD1> Fehler <TIMEOUT>"));
     EXPECT_EQ(record(SD1).Value, "600");
     EXPECT_EQ(window->txtSwitchDis11->text(), "600");
+}
+
+// A write the sensor does not take is told, naming the parameter and why, and
+// the field shows what the sensor confirmed.
+TEST_F(QF8200EchoCommitTest, AWriteTheSensorDoesNotTakeIsToldAndTheFieldShowsTheConfirmedValue) {
+    struct Case {
+        const char* how;
+        std::optional<int> status;
+        int message;
+    } const cases[] = {{"refused", 0x81, 15}, {"no answer", std::nullopt, 16}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        open();
+        if (c.status) sensor.status["WM,WXE7"] = *c.status;
+        else sensor.silent.insert("WM,WXE7");
+        const int before = messages.count();
+        type(window->txtSwitchDis11, "600", Then::Enter);
+        EXPECT_EQ(sensor.take(), QStringList({"WM,WXE7,0258", "RM,WXE7"}));
+        EXPECT_EQ(window->txtSwitchDis11->text(), "500");
+        EXPECT_EQ(record(SD1).Value, "500");
+        EXPECT_FALSE(Sensor::State().DataChanged);
+        ASSERT_EQ(messages.count(), before + 1);
+        EXPECT_EQ(messages.shown().last().text, MessageText(c.message, "SD1"));
+        sensor.status.clear();
+        sensor.silent.clear();
+    }
+}
+
+// A value the input rules refuse is not sent, typed into its box or as a
+// command, and never stays in its box while the record holds another.
+TEST_F(QF8200EchoCommitTest, AValueTheRulesRefuseIsNeitherSentNorLeftShown) {
+    QString typed = "sd1,50";
+    bool flag = true;
+    EXPECT_EQ(window->GetSendCommand(typed, flag), "");
+    EXPECT_FALSE(flag);
+    QString answer;
+    EXPECT_EQ(window->ConvertResult(typed, answer), "Wert von der Eingaberegel abgelehnt");
+    QString word = "SD1";
+    window->InterpretCommand(word);
+    EXPECT_TRUE(sensor.take().isEmpty());
+    EXPECT_TRUE(monitor.isEmpty());
+    window->InterpretCommand(word);   // the next line is read again as always
+    EXPECT_EQ(sensor.take(), QStringList({"RM,WXE7"}));
+
+    window->Model()[SD1].Value.clear();   // not read
+    type(window->txtSwitchDis11, "50", Then::Leave);
+    EXPECT_EQ(window->txtSwitchDis11->text(), "");
+    EXPECT_TRUE(sensor.take().isEmpty());
+}
+
+// The sound-beam controls are disabled while one of their values is written;
+// the focus must not wander off to the next control meanwhile (keys typed
+// there would change it) and is back on its control afterwards.
+TEST_F(QF8200EchoCommitTest, TheFocusStaysOnTheBeamControlThroughItsWrite) {
+    showPageOf(window->slideSonicWidth);
+    window->slideSonicWidth->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), window->slideSonicWidth);
+    QList<QWidget*> focusDuringWrite;
+    sensor.duringWrite = [&] { focusDuringWrite.append(QApplication::focusWidget()); };
+    drag(window->slideSonicWidth, 40);
+    tick();
+    EXPECT_EQ(sensor.take().size(), 2);
+    EXPECT_EQ(focusDuringWrite, QList<QWidget*>({nullptr}));
+    EXPECT_EQ(QApplication::focusWidget(), window->slideSonicWidth);
 }
 
 TEST_F(QF8200EchoCommitTest, OfflineEditsStayInTheEditor) {

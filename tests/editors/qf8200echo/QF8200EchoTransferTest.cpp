@@ -48,8 +48,8 @@ TEST_F(QF8200EchoTransferTest, AFailedReadAsksAbortRetryIgnore) {
         window->readdata();
         ASSERT_EQ(boxes.count(), 1);
         EXPECT_TRUE(boxes.shown()[0].text.contains("Befehl <FTO> Fehler <82h <ungültiger Befehl>>"));
-        EXPECT_EQ(record(FTO).Value, "3");   // the value read before
-        EXPECT_EQ(window->txtFiltertimeout->text(), "3");
+        EXPECT_EQ(record(FTO).Value, "");   // not read, whatever was read before
+        EXPECT_EQ(window->txtFiltertimeout->text(), "");
         EXPECT_EQ(sensor.take().size(), 33);
     }
     {
@@ -65,6 +65,63 @@ TEST_F(QF8200EchoTransferTest, AFailedReadAsksAbortRetryIgnore) {
         EXPECT_EQ(sensor.take().last(), "RM,XE1D");   // nothing read after the abort
         EXPECT_EQ(fakes.progress.unloads, unloads + 1);
         EXPECT_TRUE(fakes.display.calls.isEmpty());
+    }
+}
+
+// Whatever status byte answers a read (80h included), the record is not read:
+// its box stays empty and a full write leaves its cell alone.
+TEST_F(QF8200EchoTransferTest, AStatusByteAnsweringAReadLeavesTheRecordNotRead) {
+    for (const int status : {0x80, 0x81, 0x82, 0x83, 0x84}) {
+        SCOPED_TRACE(status);
+        sensor.status["RM,XE1D"] = status;
+        messages.answer(MsgBox::Ignore);
+        const int before = messages.count();
+        window->readdata();
+        EXPECT_EQ(messages.count(), before + 1);   // message 11
+        EXPECT_FALSE(IsParDefValid(record(FTO)));
+        EXPECT_EQ(window->txtFiltertimeout->text(), "");
+        sensor.take();
+        window->WriteData();
+        EXPECT_FALSE(sensor.take().join(' ').contains("WM,XE1D"));
+    }
+}
+
+// A full write names every record the sensor did not take in one message.
+TEST_F(QF8200EchoTransferTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
+    sensor.status["WM,WXE7"] = 0x81;
+    sensor.status["WM,WXE9"] = 0x83;
+    sensor.silent.insert("WM,XE1D");
+    window->WriteData();
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.shown()[0].text, MessageText(17, "SD1, SD2|FTO|-"));
+}
+
+// Values of a parameter file that could not have been typed (no number,
+// several values, beyond the cell, refused by the input rules, no mode) are
+// neither shown nor written; the file's read lists them in one message.
+TEST_F(QF8200EchoTransferTest, FileValuesThatCouldNotBeTypedAreListedAndNeverSent) {
+    window->WriteData(3);
+    QHash<QString, QString> file;
+    for (const QString& line : sensor.fileLines[3]) file.insert(line.section('=', 0, 0), line.section('=', 1));
+    const QHash<QString, QString> untypable = {{"VS0", "-99999999999999"}, {"FTO", ",,,,,"}, {"SD1", "50"},
+                                               {"BR", "A,B,C,D"},          {"CCT", "nan"},   {"OPM1", "X"}};
+    file.insert(untypable);
+    sensor.files[4] = file;
+    const QStringList cells = {"WM,WXEF,", "WM,XE1D,", "WM,WXE7,", "WM,WXE13,", "WM,WXE19,", "WM,XE2B,"};
+    for (const bool offline : {true, false}) {
+        SCOPED_TRACE(offline ? "offline" : "written through");
+        open();
+        Sensor::State().SensorForm = window.get();
+        Sensor::State().OfflineMode = offline;
+        const int before = messages.count();
+        window->readdata(4);
+        for (const QString& request : sensor.take())
+            for (const QString& cell : cells) EXPECT_FALSE(request.startsWith(cell)) << request.toStdString();
+        ASSERT_EQ(messages.count(), before + 1);
+        EXPECT_EQ(messages.shown().last().text, MessageText(17, "-|-|VS0, FTO, SD1, BR, OPM1, CCT"));
+        if (!offline) continue;
+        EXPECT_FALSE(IsParDefValid(record(SD1)));
+        EXPECT_EQ(window->txtSwitchDis11->text(), "");
     }
 }
 

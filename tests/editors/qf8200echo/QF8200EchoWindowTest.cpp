@@ -33,6 +33,12 @@ TEST_F(QF8200EchoWindow, LoadingShowsEverythingAndWritesNothing) {
     EXPECT_EQ(window->cmbOPModeAnalog->currentText(), "fallende Rampe");
 }
 
+// The sensor's picture on the information page shows the page around it.
+TEST_F(QF8200EchoWindow, TheSensorPictureIsTransparentAroundTheSensor) {
+    showPageOf(window->picSensor);
+    EXPECT_EQ(window->picSensor->pixmap().toImage().pixelColor(0, 0).alpha(), 0);
+}
+
 TEST_F(QF8200EchoWindow, OlderSoftwareHasNoBeamWidths) {
     open(false, false);
     EXPECT_FALSE(window->rdSens[1]->isEnabled());

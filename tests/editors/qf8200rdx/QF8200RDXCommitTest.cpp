@@ -88,6 +88,15 @@ TEST_F(QF8200RDXCommitTest, WheelTurnsNeedTheFocus) {
     EXPECT_TRUE(sensor.take().isEmpty());
 }
 
+// Everything the sensor answers can come back from a file.
+TEST_F(QF8200RDXCommitTest, AFileOfTheSensorsOwnValuesIsTakenWhole) {
+    for (const auto& changes : {QHash<QString, QString>(), Merged({TwoOutputs(), NoAnalog(), NoInclination()})}) {
+        open(changes);
+        readFile(Changed(QF8200RDXSensor(), changes), true);
+        EXPECT_EQ(messages.count(), 0);
+    }
+}
+
 // The sensor's "NONE" is kept as "0", the value every other writer uses.
 TEST_F(QF8200RDXCommitTest, SensorsNoneIsKeptAsZero) {
     open({{"EM", "NONE"}});

@@ -101,6 +101,15 @@ TEST_F(QT8200CommitTest, WheelTurnsNeedTheFocus) {
     EXPECT_TRUE(sensor.take().isEmpty());
 }
 
+// Everything the sensor answers, and the editor writes, can come back from a file.
+TEST_F(QT8200CommitTest, AFileOfTheSensorsOwnValuesIsTakenWhole) {
+    for (const bool analog : {false, true}) {
+        open(analog);
+        readFile(Changed(QT8200Sensor(analog), {{"EM", "BEW1,M3"}}), true);
+        EXPECT_EQ(messages.count(), 0) << analog;
+    }
+}
+
 TEST_F(QT8200CommitTest, OfflineEditsAreKeptAndShownAsChosen) {
     Sensor::State().OfflineMode = true;
     Choose(window->cmbEvalMethod2, 0);

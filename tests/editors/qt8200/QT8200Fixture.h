@@ -25,17 +25,16 @@ inline QHash<QString, QString> QT8200Sensor(bool analog) {
 // or OFF; a count or M0 .. M4), a read answers both ("DYN,003").
 class QT8200FakeSensor : public FakeSensor {
 public:
-    void SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
-        if (fileNo || key != QLatin1String("EM") || !values.contains(key)) {
-            FakeSensor::SetParameter(key, value, fileNo);
-            return;
-        }
+    WriteOutcome SetParameter(const QString& key, const QString& value, std::optional<int> fileNo) override {
+        if (fileNo || key != QLatin1String("EM") || !values.contains(key))
+            return FakeSensor::SetParameter(key, value, fileNo);
         requests.append(key + ',' + value);
         QString first = values[key].section(',', 0, 0);
         QString second = values[key].section(',', 1);
         if (value == "DYN1" || value == "BEW1" || value == "OFF") first = value.left(3);
         else second = value == "M0" ? "000" : value;
         values[key] = first + ',' + second;
+        return WriteOutcome::Taken;
     }
 };
 

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+// The form of the value text a record holds, as the sensor answers it and as
+// an editor composes it from its controls: a regular expression the whole
+// text must match. Every number in it must also lie within the sensor's
+// whole numbers (32 bits), so "1e308", "nan" or a fifteen-digit number are no
+// values, whatever a field would make of them.
+namespace ValueForms {
+
+// One plain decimal number, as typed or answered ("500", "-25", "343.25"),
+// blanks around it allowed.
+inline const QString Number = QStringLiteral(" *-?([0-9]+(\\.[0-9]*)?|\\.[0-9]+) *");
+// The position of a list entry.
+inline const QString ListEntry = QStringLiteral("[0-9]+");
+
+bool Fits(const QString& value, const QString& form);
+
+}  // namespace ValueForms
