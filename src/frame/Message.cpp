@@ -4,6 +4,9 @@
 #include "frame/STRING_UTIL.h"
 #include "platform/MsgBox.h"
 
+using STRING_UTIL::ExpandNewlines;
+using STRING_UTIL::StrFormat;
+
 namespace Message {
 namespace {
 

@@ -24,6 +24,8 @@
 #include <QSlider>
 #include <QTabWidget>
 
+using STRING_UTIL::TrimBlanks;
+
 using namespace QF8200Echo;
 
 namespace {
