@@ -1,8 +1,8 @@
+#include "app/SensorEditors.h"
 #include "frame/MainModule.h"
 #include "link/PollCycle.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmMainWiring.h"
-#include "mainwin/SensorEditors.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
