@@ -5,7 +5,7 @@
 set(ZELVO_APP_LIBRARIES "" CACHE INTERNAL "")
 
 # zelvo_library(<target> <folder> <link libraries...>)
-# Folders without sources yet produce no target, so later work only adds files.
+# A folder without sources produces no target; links to it are left out.
 function(zelvo_library target folder)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.h)

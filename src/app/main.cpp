@@ -1,8 +1,8 @@
+#include "app/SensorEditors.h"
 #include "frame/MainModule.h"
 #include "link/PollCycle.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmMainWiring.h"
-#include "mainwin/SensorEditors.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -12,9 +12,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    // Standard buttons (Ja/Nein, Abbrechen) speak the system's language, as
-    // they did on the platform the program comes from, when Qt's own
-    // translations are installed.
+    // Standard buttons (Ja/Nein, Abbrechen) are Qt's own texts: they speak the
+    // system's language when Qt's translations are installed.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <optional>
 
+using STRING_UTIL::GetToken;
+
 namespace LanguageUtil {
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+using STRING_UTIL::TrimBlanks;
+
 namespace FileUtil {
 
 bool FileExists(const QString& path) {

@@ -62,8 +62,8 @@ std::optional<Language> readLanguageFile(const QString& folder, const QString& f
 
 QVector<Language> discoverLanguageFiles() {
     const QString folder = Folders::ProgramFolder();
-    // The name filter matches without regard to case, as the files were named
-    // on the original platform. Names that differ only in case are listed in
+    // The name filter matches without regard to case, since language files
+    // come named in either case. Names that differ only in case are listed in
     // a fixed order, upper case first, since the first of them wins.
     QStringList files = QDir(folder).entryList({QStringLiteral("WZLVLANG.*")}, QDir::Files, QDir::Unsorted);
     std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {

@@ -4,6 +4,9 @@
 #include "frame/STRING_UTIL.h"
 #include "platform/MsgBox.h"
 
+using STRING_UTIL::ExpandNewlines;
+using STRING_UTIL::StrFormat;
+
 namespace Message {
 namespace {
 
@@ -34,8 +37,7 @@ QString builtInText(int number) {
     case 13:
         return QStringLiteral("Der Modus <%s> für den Sensor <%s> wird nicht unterstützt. "
                               "Die automatische Sensormode-Erkennung wird aktiviert.");
-    // Not in the original table: a file that could not be written used to be
-    // reported as saved.
+    // A file that could not be written is reported, never taken as saved.
     case 14: return QStringLiteral("Die Datei <%s> konnte nicht geschrieben werden.");
     // A commit, or writes of the data set, that the sensor did not take; values
     // of a parameter file that no field could hold.
@@ -51,8 +53,8 @@ QString builtInText(int number) {
                               "Keine Antwort vom Sensor: %s\\n"
                               "Ungültig in der Datendatei: %s");
     case 20: return QStringLiteral("Ungültige Datendatei!");
-    // Not in the original table: saving under a name formed from the chosen
-    // one used to replace that file without a question.
+    // Saving under a name formed from the chosen one asks before it replaces
+    // a file of that name.
     case 21: return QStringLiteral("Die Datei <%s> ist bereits vorhanden.\\nSoll sie ersetzt werden?");
     default: return QString();
     }

@@ -22,8 +22,8 @@ int takeDigits(const QString& text, qsizetype& i, std::string& out) {
 }
 
 // |value| as decimal digits d1 d2 d3 ... meaning 0.d1d2d3... x 10^pointPos.
-// Fifteen significant digits, as the platform's own conversions take them,
-// so that a value written as a decimal half rounds as that half.
+// Fifteen significant digits, all that a double holds for sure, so that a
+// value written as a decimal half rounds as that half.
 struct Decimal {
     std::string digits;
     int pointPos = 0;

@@ -21,5 +21,3 @@ int UpperKeyAscii(int keyCode);
 QString TrimBlanks(const QString& text);
 
 }  // namespace STRING_UTIL
-
-using namespace STRING_UTIL;

@@ -4,9 +4,9 @@ class QSlider;
 
 namespace Slider_Util {
 
-// The native slider shows its value in a tip while it is dragged, which the
-// windows switch off at load. A QSlider has no such tip, so there is nothing
-// to do; the call stays so that the windows read the same on every platform.
+// Switches off the tip with the value that a slider shows while it is
+// dragged; the windows call it at load. A QSlider shows no such tip, so there
+// is nothing to switch off.
 inline void HideSliderTip(QSlider*) {}
 
 }  // namespace Slider_Util

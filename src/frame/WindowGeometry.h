@@ -20,10 +20,11 @@ struct Placement {
 // The stored value for a window in the normal state, or "-1".
 QString Format(const Placement& placement);
 
-// Reads a stored value the way the program always has: the leading number
-// is the width (negative: maximised); the height follows the first "x", the
-// left the first "+" and the top the next "+"; a missing separator leaves
-// its number 0. No value when a number does not fit into 16 bits.
+// Reads a stored value leniently, so that a hand-edited one still loads: the
+// leading number is the width (negative: maximised); the height follows the
+// first "x", the left the first "+" and the top the next "+"; a missing
+// separator leaves its number 0. No value when a number does not fit into
+// 16 bits.
 std::optional<Placement> Parse(const QString& value);
 
 // "640*480" below 800 pixels of screen width, else "800*600" or "1024*768"

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+using STRING_UTIL::TrimBlanks;
+
 namespace Sensor {
 namespace {
 

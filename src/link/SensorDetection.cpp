@@ -14,6 +14,8 @@
 
 #include <QByteArray>
 
+using STRING_UTIL::TrimBlanks;
+
 namespace {
 
 const int MessageNoSensor = 1;

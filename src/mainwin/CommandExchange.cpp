@@ -5,6 +5,9 @@
 #include "link/Sensor.h"
 #include "link/SensorInfo.h"
 
+using STRING_UTIL::HexPad;
+using STRING_UTIL::UpperKeyAscii;
+
 namespace CommandExchange {
 namespace {
 

@@ -4,6 +4,8 @@
 #include "frame/Options.h"
 #include "frame/STRING_UTIL.h"
 
+using STRING_UTIL::TrimBlanks;
+
 namespace {
 
 const QString Section = QStringLiteral("Settings");

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+using STRING_UTIL::TrimBlanks;
+
 namespace {
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");

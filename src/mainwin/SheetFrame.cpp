@@ -18,6 +18,8 @@
 
 #include <cmath>
 
+using STRING_UTIL::TrimBlanks;
+
 namespace PrintData {
 namespace {
 

@@ -34,7 +34,7 @@ public:
     frmMainSteps Steps;
 
     // A tool window of the window menu as the main window drives it. The
-    // traffic monitor is built in; the other windows register when they exist.
+    // traffic monitor is built in; the program's wiring registers the others.
     struct ToolWindow {
         std::function<void()> Show;          // loads it if needed, normal state, in front
         std::function<bool()> Loaded;

@@ -5,10 +5,11 @@
 
 // What the main window asks of parts of the program that it does not build
 // itself: the serial control it opens (the real port, or a stand-in in
-// tests), and the windows and files that come with later work (parameter
-// files, printing and export, the protocol-file recorder and its dialog, the
-// command history). An empty step is skipped; where a step answers, its
-// absence gives the answer noted with it.
+// tests), the parameter files, printing and export, the protocol-file
+// recorder and its dialog, the command history and the display window. A test
+// starts the window with only the steps it needs: an empty step is skipped,
+// and where a step answers, its absence gives the answer noted with it. The
+// program's wiring sets every step and then checks with RequireEveryStep.
 struct frmMainSteps {
     // Start-up, while the window loads.
     std::function<void()> InitPort;             // the serial line, its name shown in lblPort
@@ -31,3 +32,8 @@ struct frmMainSteps {
     // The distance-and-switch display, as the sensor link asks for it.
     std::function<void()> InitDisplayWindow;
 };
+
+// Throws std::logic_error naming the first step that is not set, so that a
+// step the wiring left out stops the start instead of leaving its menu
+// command without effect.
+void RequireEveryStep(const frmMainSteps& steps);

@@ -28,4 +28,5 @@ void ConnectProgramParts(frmMain& window) {
     LiveWindows::Connect(window);
     CommandWindow::Install(window);
     PrintData::InstallPrinting(window);
+    RequireEveryStep(window.Steps);
 }

@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+using STRING_UTIL::HexPad;
+
 namespace {
 
 const QString Section = QStringLiteral("Monitor");

@@ -30,6 +30,9 @@
 #include <algorithm>
 #include <cmath>
 
+using STRING_UTIL::ReplaceAll;
+using STRING_UTIL::TrimBlanks;
+
 namespace {
 
 const QString Section = QStringLiteral("frmProtFile");

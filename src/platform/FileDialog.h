@@ -4,9 +4,9 @@
 
 #include <functional>
 
-// The common file dialog (open and save) as the program was first written
-// for: a filter given as "description|pattern|description|pattern", a
-// default extension without its dot and a 1-based filter index. Every file
+// The common file dialog (open and save), asked with a filter given as
+// "description|pattern|description|pattern", a default extension without
+// its dot and a 1-based filter index. Every file
 // dialog the program shows goes through here, so tests can answer dialogs
 // from a script.
 namespace FileDialog {

@@ -2,11 +2,11 @@
 #include <QString>
 #include <functional>
 
-// The modal message box, with the button and icon style numbers of the
-// platform the program was first written for (0 OK ... 5 Retry/Cancel, plus
-// 16/32/48/64 for the icon) and its result numbers (1 OK, 2 Cancel, 3 Abort,
-// 4 Retry, 5 Ignore, 6 Yes, 7 No). Every box the program shows goes through
-// here, so tests can answer boxes from a script.
+// The modal message box, asked by number: a style number picks the buttons
+// (0 OK ... 5 Retry/Cancel) plus the icon (16/32/48/64), and a result number
+// says which button closed it (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore,
+// 6 Yes, 7 No). Every box the program shows goes through here, so tests can
+// answer boxes from a script.
 namespace MsgBox {
 
 enum Result { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };

@@ -7,7 +7,8 @@
 // SerialPort; tests substitute an in-process fake.
 class SerialControl {
 public:
-    // Buffer sizes the program was designed for.
+    // The port's input and output buffer sizes; one take hands over at most
+    // InBufferSize bytes.
     static constexpr int InBufferSize = 1024;
     static constexpr int OutBufferSize = 512;
 

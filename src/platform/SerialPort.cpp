@@ -62,7 +62,7 @@ bool SerialPort::open() {
         ::close(fd);
         return false;
     }
-    // One program at a time on a port, as on the platform the program comes from.
+    // One program at a time on a port: a second reader would take part of the answers.
     ioctl(fd, TIOCEXCL);
     tcflush(fd, TCIOFLUSH);
     fd_ = fd;

@@ -13,8 +13,8 @@ public:
     // Counts per second of the high-resolution counter; 0 when there is none.
     virtual qint64 PerformanceFrequency() const = 0;
     virtual qint64 PerformanceCounter() const = 0;
-    // Milliseconds since the system started, wrapping around like the 32-bit
-    // tick count of the platform the program was written for.
+    // Milliseconds since the system started as a 32-bit count that wraps
+    // around; the stopwatch counts across the wrap.
     virtual qint32 TickCount() const = 0;
 };
 

@@ -24,7 +24,7 @@ Key emptyKey() { return {}; }
 // lists the next step down as its subkey. Contents are made only when asked
 // for, since enumerating the ports costs a look at the hardware.
 struct Leaf {
-    const char* path;  // as the platform spells it
+    const char* path;  // in the registry's own spelling
     Key (*contents)();
 };
 constexpr Leaf machineLeaves[] = {

@@ -42,7 +42,7 @@ inline const QString Rejected(QChar(0x82));
 
 // The text of a numbered message as its box shows it.
 inline QString MessageText(int number, const QString& arguments) {
-    return ExpandNewlines(StrFormat(GetErrorText(number), arguments));
+    return STRING_UTIL::ExpandNewlines(STRING_UTIL::StrFormat(GetErrorText(number), arguments));
 }
 
 // A sensor's answers with some of them changed.

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+using namespace STRING_UTIL;
+
 namespace {
 
 TEST(StringUtil, StrFormatAndExpandNewlines) {

@@ -18,7 +18,7 @@ QByteArray SavedFile() {
 
 }  // namespace
 
-TEST(ParameterFileLookup, FindsTheExactKeyTheWayTheOldReaderDid) {
+TEST(ParameterFileLookup, FindsTheExactKeyOnTheFirstLineThatHasIt) {
     struct Case {
         const char* name;
         QByteArray content;

@@ -7,6 +7,9 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 using MainWindowStartup = MainWindowFixture;
@@ -72,6 +75,31 @@ TEST_F(MainWindowStartup, LoadAndCloseRunTheirStepsInOrder) {
     EXPECT_EQ(steps, QStringList({"stop recording", "save history", "SaveSettings"}));
     EXPECT_FALSE(line.PortOpen());
     EXPECT_TRUE(ini().startsWith("[Windows]\nfrmMain="));
+}
+
+// The program's wiring sets every step; a step it left unset would stop the
+// start, named, rather than leave its menu command without effect.
+TEST_F(MainWindowStartup, TheWiringSetsEveryStepAndAnUnsetOneIsNamed) {
+    window = new frmMain;
+    ASSERT_NO_THROW(ConnectProgramParts(*window));
+    const struct {
+        const char* step;
+        void (*clear)(frmMainSteps&);
+    } cases[] = {
+        {"InitPort", [](frmMainSteps& s) { s.InitPort = nullptr; }},
+        {"SaveParameterFile", [](frmMainSteps& s) { s.SaveParameterFile = nullptr; }},
+        {"PrintParameterSheet", [](frmMainSteps& s) { s.PrintParameterSheet = nullptr; }},
+    };
+    for (const auto& c : cases) {
+        frmMainSteps steps = window->Steps;
+        c.clear(steps);
+        try {
+            RequireEveryStep(steps);
+            ADD_FAILURE() << c.step << " left unset was not reported";
+        } catch (const std::logic_error& error) {
+            EXPECT_EQ(std::string(error.what()), std::string("main window step not set: ") + c.step);
+        }
+    }
 }
 
 TEST_F(MainWindowStartup, AnEditorOutlivesItsWindow) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// File names are case-sensitive here, while the filters were written for a
-// platform where they were not: every pattern must match both spellings.
+// File names are case-sensitive, while the program's files come named in
+// either case: every pattern must match both spellings.
 TEST(FileDialogFilters, OfferEveryPatternInBothCases) {
     struct Case {
         QString filter;

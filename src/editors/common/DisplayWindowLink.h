@@ -1,8 +1,9 @@
 #pragma once
 
 // The members of the distance-and-switch display window (frmShowIt) that the
-// editors call, whether or not that window is open. The display window
-// installs its implementation; until it exists a stand-in ignores every call.
+// editors call, whether or not that window is open. The program's wiring
+// installs its implementation; until then (and in tests that install none) a
+// stand-in ignores every call.
 // Values follow the display's convention: True is -1, False 0, index 0 means
 // every entry.
 class DisplayWindowLink {

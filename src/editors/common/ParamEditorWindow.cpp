@@ -22,6 +22,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+using STRING_UTIL::TrimBlanks;
+
 namespace {
 
 constexpr int QuickHelpIntervalMs = 500;

@@ -6,6 +6,8 @@
 #include <QIODevice>
 #include <QRegularExpression>
 
+using STRING_UTIL::TrimBlanks;
+
 namespace PrintData {
 namespace {
 

@@ -7,6 +7,9 @@
 
 #include <QRegularExpression>
 
+using STRING_UTIL::StrToSingle;
+using STRING_UTIL::TrimBlanks;
+
 namespace TypedInput {
 
 bool IsSingleValue(const QString& text) {

@@ -15,7 +15,8 @@ class QLineEdit;
 // eight frames (measurement, evaluation, switch output 1, switch output 2 or
 // the analogue output, error LED, evaluation method, DIP switches). A change
 // is written to the sensor at once and the parameters that depend on it are
-// read back. Controls carry the names and help ids of the original design.
+// read back. A control's name is its key in the language file; its help id
+// picks its quick-help text.
 class frmQF8200 : public ParamEditorWindow {
     Q_OBJECT
 public:

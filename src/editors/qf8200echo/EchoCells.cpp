@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+using STRING_UTIL::HexPad;
+
 namespace EchoCells {
 namespace {
 

@@ -7,6 +7,8 @@
 #include "frame/STRING_UTIL.h"
 #include "link/ValidationRules.h"
 
+using STRING_UTIL::GetToken;
+
 using namespace QF8200Echo;
 
 namespace EchoCommands {

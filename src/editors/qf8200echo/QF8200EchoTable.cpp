@@ -3,6 +3,8 @@
 #include "frame/NumberFormat.h"
 #include "frame/STRING_UTIL.h"
 
+using STRING_UTIL::GetToken;
+
 namespace QF8200Echo {
 namespace {
 

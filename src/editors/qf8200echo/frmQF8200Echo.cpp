@@ -28,6 +28,8 @@
 
 #include <utility>
 
+using STRING_UTIL::TrimBlanks;
+
 using namespace QF8200Echo;
 
 namespace {

@@ -21,8 +21,8 @@ class QTabWidget;
 // measurement (with the sound-beam controls), evaluation, switch points
 // (switch outputs or the analogue output, and the taught values) and the
 // sensor information. The sensor keeps its parameters in memory cells; a
-// change is written at once and read back. Controls carry the names and help
-// ids of the original design.
+// change is written at once and read back. A control's name is its key in
+// the language file; its help id picks its quick-help text.
 class frmQF8200Echo : public ParamEditorWindow {
     Q_OBJECT
 public:

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+using STRING_UTIL::ReplaceAll;
+
 using namespace ParamSheet;
 
 namespace {

@@ -15,7 +15,8 @@ class QLineEdit;
 // evaluation method). The third output, the analogue output and the
 // inclination switch appear only when the sensor knows their parameters. A
 // change is written to the sensor at once and the parameters that depend on
-// it are read back. Controls carry the names and help ids of the design.
+// it are read back. A control's name is its key in the language file; its
+// help id picks its quick-help text.
 class frmQF8200RDX : public ParamEditorWindow {
     Q_OBJECT
 public:

@@ -12,8 +12,8 @@ class QLineEdit;
 // The parameter editor of the QT8200 line: measurement, DIP switches, switch
 // output 1, then switch output 2 or the analogue output (whichever the
 // sensor has) and the evaluation method. A change is written to the sensor at
-// once and the parameters that depend on it are read back. Controls carry the
-// names and help ids of the original design.
+// once and the parameters that depend on it are read back. A control's name
+// is its key in the language file; its help id picks its quick-help text.
 class frmQT8200 : public ParamEditorWindow {
     Q_OBJECT
 public:

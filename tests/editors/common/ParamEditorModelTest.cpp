@@ -16,7 +16,7 @@ enum { VS = 1, VS0, TEM, SD11, REF, NDE };
 
 // The text of a numbered message as its box shows it.
 QString messageText(int number, const QString& arguments) {
-    return ExpandNewlines(StrFormat(GetErrorText(number), arguments));
+    return STRING_UTIL::ExpandNewlines(STRING_UTIL::StrFormat(GetErrorText(number), arguments));
 }
 
 class ModelTest : public ::testing::Test {

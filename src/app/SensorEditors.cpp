@@ -1,4 +1,4 @@
-#include "mainwin/SensorEditors.h"
+#include "app/SensorEditors.h"
 
 #include "editors/qf8200/RegisterQF8200.h"
 #include "editors/qf8200echo/RegisterQF8200Echo.h"
