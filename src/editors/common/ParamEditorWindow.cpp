@@ -39,8 +39,8 @@ bool isEnterKey(const QEvent* event) {
 
 }  // namespace
 
-ParamEditorWindow::ParamEditorWindow(const QString& windowName, int tableUpperBound)
-    : model_(tableUpperBound), progress_(&RWState::Progress()) {
+ParamEditorWindow::ParamEditorWindow(const QString& windowName, int tableUpperBound, TableRowsFunction tableRows)
+    : model_(tableUpperBound), tableRows_(tableRows), progress_(&RWState::Progress()) {
     setObjectName(windowName);
     setMouseTracking(true);
     installEventFilter(this);
@@ -54,7 +54,7 @@ ParamEditorWindow::ParamEditorWindow(const QString& windowName, int tableUpperBo
 
 ParamEditorWindow::~ParamEditorWindow() = default;
 
-void ParamEditorWindow::Init() { model_.Build(TableRows()); }
+void ParamEditorWindow::Init() { model_.Build(tableRows_()); }
 
 void ParamEditorWindow::readdata(std::optional<int> source) {
     ParamEditorModel::BusyGuard busy(model_);
@@ -371,8 +371,7 @@ void ParamEditorWindow::ShowComboHelpAt(const QPoint& clientPos) {
 void ParamEditorWindow::TranslateTexts(const std::vector<QWidget*>& captions,
                                        const std::vector<TranslatedList>& lists) {
     const QString section = objectName();
-    if (!designTextsStored_) {
-        designTextsStored_ = true;
+    if (FirstTranslation()) {
         for (QWidget* control : captions) LanguageUtil::StoreOriginalText(control);
         for (const TranslatedList& list : lists)
             listDefaults_.insert(list.prefix, LanguageUtil::ListToArray(list.lists.front()));
@@ -388,4 +387,10 @@ void ParamEditorWindow::TranslateTexts(const std::vector<QWidget*>& captions,
     }
     // A translation may be longer than the design text.
     EditorControls::FitAllToText(this);
+}
+
+bool ParamEditorWindow::FirstTranslation() {
+    if (designTextsStored_) return false;
+    designTextsStored_ = true;
+    return true;
 }

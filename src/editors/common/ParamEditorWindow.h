@@ -79,10 +79,13 @@ public:
     TransferProgress& Progress() { return *progress_; }
 
 protected:
-    ParamEditorWindow(const QString& windowName, int tableUpperBound);
+    // The editor's parameter table, which Init builds.
+    using TableRowsFunction = std::vector<ParamRow> (*)();
+    // An editor whose table depends on the sensor passes no table and builds
+    // its own in its Init.
+    ParamEditorWindow(const QString& windowName, int tableUpperBound, TableRowsFunction tableRows);
 
     // What each editor supplies.
-    virtual std::vector<ParamRow> TableRows() const = 0;
     // Load step 1: the display window's settings for this line.
     virtual void SetupDisplayWindow() = 0;
     // Load step 5: operating-mode pictures, for editors that show them.
@@ -145,6 +148,9 @@ protected:
         std::vector<QComboBox*> lists;
     };
     void TranslateTexts(const std::vector<QWidget*>& captions, const std::vector<TranslatedList>& lists);
+    // True on the first translation only, while the controls still show
+    // their design texts: the time to keep them.
+    bool FirstTranslation();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -168,6 +174,7 @@ private:
     QWidget* Frame() const;
 
     ParamEditorModel model_;
+    TableRowsFunction tableRows_;
     TransferProgress* progress_;
     bool loaded_ = false;
     bool hosted_ = false;

@@ -25,8 +25,6 @@ constexpr int HysteresisMode = 3;
 
 }  // namespace
 
-std::vector<ParamRow> frmQF8200::TableRows() const { return QF8200::TableRows(); }
-
 bool frmQF8200::IsValid(int record) const { return Model().IsValid(record); }
 
 void frmQF8200::GetData(int item, QVariant& value) {

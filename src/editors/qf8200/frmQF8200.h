@@ -127,7 +127,6 @@ public:
     QLabel* lblDipOn;
 
 protected:
-    std::vector<ParamRow> TableRows() const override;
     void SetupDisplayWindow() override;
     void LoadPictures() override;
     bool StoreRecallEnabled() const override { return true; }

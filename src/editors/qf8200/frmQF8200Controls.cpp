@@ -60,7 +60,7 @@ QLabel* makePicture(QWidget* frame, const char* name) {
 
 }  // namespace
 
-frmQF8200::frmQF8200() : ParamEditorWindow(QStringLiteral("frmQF8200"), TableUpperBound) {
+frmQF8200::frmQF8200() : ParamEditorWindow(QStringLiteral("frmQF8200"), TableUpperBound, QF8200::TableRows) {
     setWindowTitle(QStringLiteral("QF8200"));
     QFont small = font();
     small.setPointSizeF(7.5);

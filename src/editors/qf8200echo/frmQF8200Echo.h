@@ -179,7 +179,6 @@ public:
     QLabel* Image1;
 
 protected:
-    std::vector<ParamRow> TableRows() const override;
     void SetupDisplayWindow() override;
     void LoadPictures() override;
     bool StoreRecallEnabled() const override { return true; }
@@ -268,7 +267,6 @@ private:
     private:
         int& count_;
     };
-    bool designTextsKept_ = false;
 
     long PendingSens = -1;
     long PendingRange = -1;

@@ -18,8 +18,6 @@ constexpr int DisplayTrue = -1;
 
 }  // namespace
 
-std::vector<ParamRow> frmQF8200RDX::TableRows() const { return QF8200RDX::TableRows(); }
-
 void frmQF8200RDX::GetData(int item, QVariant& value) {
     const auto text = [this](int record) { return Model()[record].Value; };
     switch (item) {

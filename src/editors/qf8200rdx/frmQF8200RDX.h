@@ -113,7 +113,6 @@ public:
     EvalMethodFields MethodFields{};
 
 protected:
-    std::vector<ParamRow> TableRows() const override;
     void SetupDisplayWindow() override;
     bool StoreRecallEnabled() const override { return true; }
     std::vector<QComboBox*> ComboHelpOrder() const override;

@@ -57,7 +57,7 @@ QByteArray numbered(const char* name, int n) { return QByteArray(name) + QByteAr
 
 }  // namespace
 
-frmQF8200RDX::frmQF8200RDX() : ParamEditorWindow(QStringLiteral("frmQF8200RDX"), TableUpperBound) {
+frmQF8200RDX::frmQF8200RDX() : ParamEditorWindow(QStringLiteral("frmQF8200RDX"), TableUpperBound, QF8200RDX::TableRows) {
     setWindowTitle(QStringLiteral("QF8200RDX"));
     QFont small = font();
     small.setPointSizeF(7.5);

@@ -104,7 +104,6 @@ public:
     QLineEdit* txtMeasureCount;
 
 protected:
-    std::vector<ParamRow> TableRows() const override;
     void SetupDisplayWindow() override;
     bool StoreRecallEnabled() const override { return false; }
     std::vector<QComboBox*> ComboHelpOrder() const override;

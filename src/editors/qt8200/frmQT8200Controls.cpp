@@ -41,7 +41,7 @@ const std::initializer_list<const char*> SwitchModeItems = {"Schließer", "Öffn
 
 }  // namespace
 
-frmQT8200::frmQT8200() : ParamEditorWindow(QStringLiteral("frmQT8200"), TableUpperBound) {
+frmQT8200::frmQT8200() : ParamEditorWindow(QStringLiteral("frmQT8200"), TableUpperBound, QT8200::TableRows) {
     setWindowTitle(QStringLiteral("Parameter QT8200"));
     QFont small = font();
     small.setPointSizeF(7.5);
