@@ -258,8 +258,8 @@ void ParamEditorWindow::BindFrameHelp(QWidget* frame, const QWidget* target) {
     hoverHelp_.push_back({frame, HoverHelp{0, target, true}});
 }
 
-void ParamEditorWindow::CommitUnlessBusy(int id, std::optional<bool> third) {
-    if (ClickCanCommit(id)) PutData(id, true, third);
+void ParamEditorWindow::CommitUnlessBusy(int id) {
+    if (ClickCanCommit(id)) PutData(id, true);
 }
 
 bool ParamEditorWindow::ClickCanCommit(int id) {

@@ -59,8 +59,8 @@ public:
     // Shows one record in its controls.
     virtual void FillForm(ParamRec& rec) = 0;
     // Composes the value of the record with that id from its controls and
-    // commits it; third, where an editor uses it, narrows what is composed.
-    virtual void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) = 0;
+    // commits it.
+    virtual void PutData(int id, bool writeNow) = 0;
 
     ParamEditorModel& Model() { return model_; }
     const ParamEditorModel& Model() const { return model_; }
@@ -125,7 +125,7 @@ protected:
     void BindFrameHelp(QWidget* frame, const QWidget* target);
 
     // Commits id unless the window is filling its controls (ClickCanCommit).
-    void CommitUnlessBusy(int id, std::optional<bool> third = std::nullopt);
+    void CommitUnlessBusy(int id);
     // Whether the click of a control of the record with that id can commit:
     // not while the window fills its controls (Busy), when the record is
     // shown again instead, so that no control keeps a choice that neither

@@ -44,7 +44,7 @@ public:
     void Show() override;
 
     void FillForm(ParamRec& rec) override;
-    void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) override;
+    void PutData(int id, bool writeNow) override;
 
     const EchoModel& Echo() const { return echo_; }
     bool AnalogVariant() const { return echo_.AnalogVariant(); }

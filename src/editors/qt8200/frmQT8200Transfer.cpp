@@ -111,7 +111,7 @@ void frmQT8200::ShowEvalMethod(const QString& value) {
     LayoutMeasureCount();
 }
 
-void frmQT8200::PutData(int id, bool writeNow, std::optional<bool>) {
+void frmQT8200::PutData(int id, bool writeNow) {
     const int index = Model().IndexOfId(id);
     if (index == 0 || index == DIP || index == BDE) return;
     const std::optional<Composed> composed = Compose(index);
