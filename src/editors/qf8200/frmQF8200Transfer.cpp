@@ -101,15 +101,11 @@ void frmQF8200::ShowRecord(const ParamRec& rec) {
 
 void frmQF8200::ShowUseDip(const ParamRec& rec) {
     SelectEntry(cmbUseDip, ShowListIndex(rec.Value));
-    // The values the DIP switches set are greyed while the switches are in use.
-    const bool editable = cmbUseDip->currentIndex() != 1;
-    EnableControls({lblSwitchDis11, txtSwitchDis11, lblSwitchMode1, cmbSwitchMode1, lblSDis1[0], lblOutputToggle1,
-                cmbOutputToggle1},
-               editable);
-    if (IsValid(SD21))
-        EnableControls({lblSwitchDis21, txtSwitchDis21, lblSwitchMode2, cmbSwitchMode2, lblsdis2[0]}, editable);
-    else
-        EnableControls({lblNEvalDis, lblNEvalUnit, txtNEvalDis, lblFEvalDis, lblFEvalUnit, txtFEvalDis}, editable);
+    DipSwitches::ShowUse(cmbUseDip,
+                         {lblSwitchDis11, txtSwitchDis11, lblSwitchMode1, cmbSwitchMode1, lblSDis1[0], lblOutputToggle1,
+                          cmbOutputToggle1},
+                         {lblSwitchDis21, txtSwitchDis21, lblSwitchMode2, cmbSwitchMode2, lblsdis2[0]},
+                         {lblNEvalDis, lblNEvalUnit, txtNEvalDis, lblFEvalDis, lblFEvalUnit, txtFEvalDis}, !IsValid(SD21));
 }
 
 void frmQF8200::ShowFailSafe(const ParamRec& rec) {
