@@ -2,10 +2,12 @@
 // What the tests of every sensor-line editor share: an editor window read
 // from a fake sensor and shown (offscreen), with the main window, the display
 // window and the progress window replaced by recorders; the user's typing,
-// choosing and hovering; and the parameter sheet as a text export.
+// choosing and hovering; the quick help a window shows; and the parameter
+// sheet as a text export.
 #include "editors/common/EditorFakes.h"
 #include "editors/common/PrintData.h"
 #include "editors/common/RWState.h"
+#include "frame/LanguageUtil.h"
 #include "link/SensorEditor.h"
 #include "link/SensorState.h"
 #include "support/TempWindowsFolder.h"
@@ -22,6 +24,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -117,6 +120,32 @@ inline void ExpectWheelNeedsTheFocus(QWidget* window) {
 inline void Hover(QWidget* control, QPoint at = QPoint(1, 1)) {
     QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(control, &move);
+}
+
+// --- quick help ----------------------------------------------------------------
+
+// The topics the main window is asked to show while the mouse moves over a
+// control (near its top left corner unless a point is given).
+inline QList<int> HoverTopics(FakeHost& host, QWidget* control, QPoint at = QPoint(1, 1)) {
+    host.quickHelp.clear();
+    Hover(control, at);
+    return host.quickHelp;
+}
+
+// The topics of a window without a built-in text: the help ids of its
+// controls and what hovering each of them shows (0 clears the line and needs
+// none), in ascending order.
+inline QList<int> TopicsWithoutText(FakeHost& host, QWidget* window) {
+    QList<int> topics;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (const QVariant id = control->property("helpId"); id.isValid()) topics.append(id.toInt());
+        topics.append(HoverTopics(host, control));
+    }
+    QList<int> missing;
+    for (int topic : topics)
+        if (topic != 0 && LanguageUtil::GetQuickHelp(topic).isEmpty() && !missing.contains(topic)) missing.append(topic);
+    std::sort(missing.begin(), missing.end());
+    return missing;
 }
 
 // --- the parameter sheet -------------------------------------------------------
