@@ -42,6 +42,10 @@ bool isEnterKey(const QEvent* event) {
 ParamEditorWindow::ParamEditorWindow(const QString& windowName, int tableUpperBound, TableRowsFunction tableRows)
     : model_(tableUpperBound), tableRows_(tableRows), progress_(&RWState::Progress()) {
     setObjectName(windowName);
+    // The designs place their controls for a small font.
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    setFont(small);
     setMouseTracking(true);
     installEventFilter(this);
     BindFrameHelp(this, 0);

@@ -36,9 +36,7 @@ constexpr int ListLabelX = 154, ListLabelW = 65, ListX = 221, ListW = 95, ModeLi
 constexpr int ModeRow = 2;
 
 constexpr RowColumns Left = {LeftLabelX, LeftLabelW, LeftValueX, LeftValueW, LeftUnitX, LeftUnitW, RowHeight};
-QRect fieldLabel(int n) { return {FieldLabelX, tightRow(n), FieldLabelW, TightHeight}; }
-QRect fieldValue(int n) { return {FieldValueX, tightRow(n), FieldValueW, TightHeight}; }
-QRect fieldUnit(int n) { return {FieldUnitX, tightRow(n), FieldUnitW, TightHeight}; }
+constexpr RowColumns Field = {FieldLabelX, FieldLabelW, FieldValueX, FieldValueW, FieldUnitX, FieldUnitW, TightHeight};
 QRect listLabel(int n) { return {ListLabelX, tightRow(n), ListLabelW, TightHeight}; }
 QRect list(int n, int width = ListW) { return {ListX, tightRow(n), width, TightHeight}; }
 
@@ -63,9 +61,6 @@ frmQF8200::frmQF8200()
     : CompensatedEditorWindow(QStringLiteral("frmQF8200"), TableUpperBound, QF8200::TableRows, SharedIds,
                               QF8200Values::ShowEvalMethod) {
     setWindowTitle(QStringLiteral("QF8200"));
-    QFont small = font();
-    small.setPointSizeF(7.5);
-    setFont(small);
 
     BuildMeasurement();
     BuildEvaluate();
@@ -123,15 +118,15 @@ void frmQF8200::BuildEvaluate() {
 void frmQF8200::BuildSwitch1() {
     frameSwitch1 = MakeFrame(this, "frameSwitch1", "Schaltausgang 1", {3360, 0, 5835, 1572});
     QWidget* f = frameSwitch1;
-    lblSwitchDis11 = MakeLabel(f, "lblSwitchDis11", "Schaltpunkt 11", fieldLabel(0));
-    txtSwitchDis11 = MakeTextBox(f, "txtSwitchDis11", fieldValue(0));
-    lblSDis1[0] = MakeArrayLabel(f, "lblSDis1", 0, "mm", fieldUnit(0));
-    lblSwitchDis12 = MakeLabel(f, "lblSwitchDis12", "Schaltpunkt 12", fieldLabel(1));
-    txtSwitchDis12 = MakeTextBox(f, "txtSwitchDis12", fieldValue(1));
-    lblSDis1[1] = MakeArrayLabel(f, "lblSDis1", 1, "mm", fieldUnit(1));
-    lblSwitchHys1 = MakeLabel(f, "lblSwitchHys1", "Schalthysterese", fieldLabel(2));
-    txtSwitchHys1 = MakeTextBox(f, "txtSwitchHys1", fieldValue(2));
-    lblSDis1[2] = MakeArrayLabel(f, "lblSDis1", 2, "%", fieldUnit(2));
+    lblSwitchDis11 = MakeLabel(f, "lblSwitchDis11", "Schaltpunkt 11", Field.Label(tightRow(0)));
+    txtSwitchDis11 = MakeTextBox(f, "txtSwitchDis11", Field.Value(tightRow(0)));
+    lblSDis1[0] = MakeArrayLabel(f, "lblSDis1", 0, "mm", Field.Unit(tightRow(0)));
+    lblSwitchDis12 = MakeLabel(f, "lblSwitchDis12", "Schaltpunkt 12", Field.Label(tightRow(1)));
+    txtSwitchDis12 = MakeTextBox(f, "txtSwitchDis12", Field.Value(tightRow(1)));
+    lblSDis1[1] = MakeArrayLabel(f, "lblSDis1", 1, "mm", Field.Unit(tightRow(1)));
+    lblSwitchHys1 = MakeLabel(f, "lblSwitchHys1", "Schalthysterese", Field.Label(tightRow(2)));
+    txtSwitchHys1 = MakeTextBox(f, "txtSwitchHys1", Field.Value(tightRow(2)));
+    lblSDis1[2] = MakeArrayLabel(f, "lblSDis1", 2, "%", Field.Unit(tightRow(2)));
     lblSwitchMode1 = MakeLabel(f, "lblSwitchMode1", "Schaltmodus", listLabel(0));
     cmbSwitchMode1 = MakeList(f, "cmbSwitchMode1", SwitchModeItems, list(0));
     lblOPMode1 = MakeLabel(f, "lblOPMode1", "Betriebsart", listLabel(ModeRow));
@@ -153,15 +148,15 @@ void frmQF8200::BuildSwitch1() {
 void frmQF8200::BuildSwitch2() {
     frameSwitch2 = MakeFrame(this, "frameSwitch2", "Schaltausgang 2", {3360, 1620, 5835, 1575});
     QWidget* f = frameSwitch2;
-    lblSwitchDis21 = MakeLabel(f, "lblSwitchDis21", "Schaltpunkt 21", fieldLabel(0));
-    txtSwitchDis21 = MakeTextBox(f, "txtSwitchDis21", fieldValue(0));
-    lblsdis2[0] = MakeArrayLabel(f, "lblsdis2", 0, "mm", fieldUnit(0));
-    lblSwitchDis22 = MakeLabel(f, "lblSwitchDis22", "Schaltpunkt 22", fieldLabel(1));
-    txtSwitchDis22 = MakeTextBox(f, "txtSwitchDis22", fieldValue(1));
-    lblsdis2[1] = MakeArrayLabel(f, "lblsdis2", 1, "mm", fieldUnit(1));
-    lblSwitchHys2 = MakeLabel(f, "lblSwitchHys2", "Schalthysterese", fieldLabel(2));
-    txtSwitchHys2 = MakeTextBox(f, "txtSwitchHys2", fieldValue(2));
-    lblsdis2[2] = MakeArrayLabel(f, "lblsdis2", 2, "%", fieldUnit(2));
+    lblSwitchDis21 = MakeLabel(f, "lblSwitchDis21", "Schaltpunkt 21", Field.Label(tightRow(0)));
+    txtSwitchDis21 = MakeTextBox(f, "txtSwitchDis21", Field.Value(tightRow(0)));
+    lblsdis2[0] = MakeArrayLabel(f, "lblsdis2", 0, "mm", Field.Unit(tightRow(0)));
+    lblSwitchDis22 = MakeLabel(f, "lblSwitchDis22", "Schaltpunkt 22", Field.Label(tightRow(1)));
+    txtSwitchDis22 = MakeTextBox(f, "txtSwitchDis22", Field.Value(tightRow(1)));
+    lblsdis2[1] = MakeArrayLabel(f, "lblsdis2", 1, "mm", Field.Unit(tightRow(1)));
+    lblSwitchHys2 = MakeLabel(f, "lblSwitchHys2", "Schalthysterese", Field.Label(tightRow(2)));
+    txtSwitchHys2 = MakeTextBox(f, "txtSwitchHys2", Field.Value(tightRow(2)));
+    lblsdis2[2] = MakeArrayLabel(f, "lblsdis2", 2, "%", Field.Unit(tightRow(2)));
     lblSwitchMode2 = MakeLabel(f, "lblSwitchMode2", "Schaltmodus", listLabel(0));
     cmbSwitchMode2 = MakeList(f, "cmbSwitchMode2", SwitchModeItems, list(0));
     lblOPMode2 = MakeLabel(f, "lblOPMode2", "Betriebsart", listLabel(ModeRow));
@@ -172,12 +167,12 @@ void frmQF8200::BuildSwitch2() {
 void frmQF8200::BuildAnalog() {
     frameAnalog = MakeFrame(this, "frameAnalog", "Analogausgang", {3360, 1620, 5835, 1575});
     QWidget* f = frameAnalog;
-    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", fieldLabel(0));
-    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", fieldValue(0));
-    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", fieldUnit(0));
-    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", fieldLabel(1));
-    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", fieldValue(1));
-    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", fieldUnit(1));
+    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", Field.Label(tightRow(0)));
+    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", Field.Value(tightRow(0)));
+    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", Field.Unit(tightRow(0)));
+    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", Field.Label(tightRow(1)));
+    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", Field.Value(tightRow(1)));
+    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", Field.Unit(tightRow(1)));
     lblOPModeAnalog = MakeLabel(f, "lblOPModeAnalog", "Betriebsart", listLabel(ModeRow));
     cmbOPModeAnalog =
         MakeList(f, "cmbOPModeAnalog", {"Standard", "Bereichsüberwachung"}, list(ModeRow, ModeListW));

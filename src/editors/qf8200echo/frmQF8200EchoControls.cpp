@@ -124,9 +124,6 @@ frmQF8200Echo::frmQF8200Echo()
       echo_(Model()),
       transfers_(echo_, [this](ParamRec& rec) { FillForm(rec); }) {
     setWindowTitle(QStringLiteral("QF8200"));
-    QFont small = font();
-    small.setPointSizeF(7.5);
-    setFont(small);
 
     tabData = new QTabWidget(this);
     tabData->setObjectName(QStringLiteral("tabData"));

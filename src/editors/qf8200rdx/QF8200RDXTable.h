@@ -33,10 +33,10 @@ enum Id {
 };
 static_assert(int(BR) == int(CompensatedTable::BR));
 
+// The ids of the records and fields this line shares with the other compensated line.
 constexpr CompensatedTable::Ids SharedIds = {
-    .vs = IdVS, .vs0 = IdVS0, .to = IdTO, .tem = IdTEM, .cbt = IdCBT, .cct = IdCCT, .fto = IdFTO, .con = IdCON,
-    .br = IdBR, .ref = IdREF, .em = IdEM, .diff = IdDiff, .weight = IdWeight, .threshold = IdThreshold,
-    .mCount = IdMCount, .nCount = IdNCount,
+    IdVS, IdVS0, IdTO, IdTEM, IdCBT, IdCCT, IdFTO, IdCON, IdBR, IdREF,
+    IdEM, IdDiff, IdWeight, IdThreshold, IdMCount, IdNCount,
 };
 
 std::vector<ParamRow> TableRows();

@@ -26,9 +26,7 @@ constexpr int LeftLabelX = 6, LeftLabelW = 112, LeftValueX = 120, LeftValueW = 5
 constexpr int LabelX = 6, LabelW = 96, ValueX = 104, ValueW = 50, UnitX = 158, UnitW = 30;
 
 constexpr RowColumns Left = {LeftLabelX, LeftLabelW, LeftValueX, LeftValueW, LeftUnitX, LeftUnitW, RowHeight};
-QRect label(int y) { return {LabelX, y, LabelW, RowHeight}; }
-QRect value(int y) { return {ValueX, y, ValueW, RowHeight}; }
-QRect unit(int y) { return {UnitX, y, UnitW, RowHeight}; }
+constexpr RowColumns Right = {LabelX, LabelW, ValueX, ValueW, UnitX, UnitW, RowHeight};
 
 // A label's text a little lower than a list's top, so that both read as one row.
 constexpr int ListLabelDrop = 2;
@@ -60,9 +58,6 @@ frmQF8200RDX::frmQF8200RDX()
     : CompensatedEditorWindow(QStringLiteral("frmQF8200RDX"), TableUpperBound, QF8200RDX::TableRows, SharedIds,
                               QF8200RDXValues::ShowEvalMethod) {
     setWindowTitle(QStringLiteral("QF8200RDX"));
-    QFont small = font();
-    small.setPointSizeF(7.5);
-    setFont(small);
 
     BuildMeasurement();
     BuildEvaluate();
@@ -124,35 +119,35 @@ void frmQF8200RDX::BuildSwitchOutputs() {
         SwitchOutput& o = Outputs[size_t(n - 1)];
         o.frame = MakeFrame(this, design.frame, design.caption, design.twips);
         QWidget* f = o.frame;
-        o.lblSwitchDis = MakeLabel(f, design.pointLabel, design.pointCaption, label(row(0)));
-        o.txtSwitchDis = MakeTextBox(f, numbered("txtSwitchDis", n * 10 + 1).constData(), value(row(0)));
-        o.units[0] = MakeArrayLabel(f, design.unitArray, 0, "mm", unit(row(0)));
-        o.lblSwitchHys = MakeLabel(f, numbered("lblSwitchHys", n).constData(), "Schalthysterese", label(row(1)));
-        o.txtSwitchHys = MakeTextBox(f, numbered("txtSwitchHys", n).constData(), value(row(1)));
-        o.units[1] = MakeArrayLabel(f, design.unitArray, 1, "%", unit(row(1)));
+        o.lblSwitchDis = MakeLabel(f, design.pointLabel, design.pointCaption, Right.Label(row(0)));
+        o.txtSwitchDis = MakeTextBox(f, numbered("txtSwitchDis", n * 10 + 1).constData(), Right.Value(row(0)));
+        o.units[0] = MakeArrayLabel(f, design.unitArray, 0, "mm", Right.Unit(row(0)));
+        o.lblSwitchHys = MakeLabel(f, numbered("lblSwitchHys", n).constData(), "Schalthysterese", Right.Label(row(1)));
+        o.txtSwitchHys = MakeTextBox(f, numbered("txtSwitchHys", n).constData(), Right.Value(row(1)));
+        o.units[1] = MakeArrayLabel(f, design.unitArray, 1, "%", Right.Unit(row(1)));
         o.cmbSwitchMode = MakeList(f, numbered("cmbSwitchMode", n).constData(), {"Schließer", "Öffner", "Inaktiv"},
                                Twips::Rect(1560, 840, 1275, 315));
         o.lblSwitchMode = MakeLabel(f, numbered("lblSwitchMode", n).constData(), "Schaltmodus",
-                                label(o.cmbSwitchMode->y() + ListLabelDrop));
+                                Right.Label(o.cmbSwitchMode->y() + ListLabelDrop));
         o.cmbFailSafe =
             MakeList(f, numbered("cmbFailSafe", n).constData(), {"0", "1", "2"}, Twips::Rect(1560, 1160, 795, 315));
         o.lblFailSafe = MakeLabel(f, numbered("lblFailSafe", n).constData(), "Störverhalten",
-                              label(o.cmbFailSafe->y() + ListLabelDrop));
+                              Right.Label(o.cmbFailSafe->y() + ListLabelDrop));
     }
 }
 
 void frmQF8200RDX::BuildAnalog() {
     frameAnalog = MakeFrame(this, "frameAnalog", "Analogausgang", {6360, 1680, 2895, 1575});
     QWidget* f = frameAnalog;
-    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", label(row(0)));
-    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", value(row(0)));
-    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", unit(row(0)));
-    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", label(row(1)));
-    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", value(row(1)));
-    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", unit(row(1)));
-    lblFailCurrent = MakeLabel(f, "lblFailCurrent", "Fehlerstrom", label(row(2)));
-    txtFailCurrent = MakeTextBox(f, "txtFailCurrent", value(row(2)));
-    lblFailCurrent1 = MakeLabel(f, "lblFailCurrent1", "mA", unit(row(2)));
+    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", Right.Label(row(0)));
+    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", Right.Value(row(0)));
+    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", Right.Unit(row(0)));
+    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", Right.Label(row(1)));
+    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", Right.Value(row(1)));
+    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", Right.Unit(row(1)));
+    lblFailCurrent = MakeLabel(f, "lblFailCurrent", "Fehlerstrom", Right.Label(row(2)));
+    txtFailCurrent = MakeTextBox(f, "txtFailCurrent", Right.Value(row(2)));
+    lblFailCurrent1 = MakeLabel(f, "lblFailCurrent1", "mA", Right.Unit(row(2)));
 }
 
 void frmQF8200RDX::BuildError() {
