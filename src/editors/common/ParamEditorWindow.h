@@ -81,8 +81,8 @@ public:
 protected:
     // The editor's parameter table, which Init builds.
     using TableRowsFunction = std::vector<ParamRow> (*)();
-    // An editor whose table depends on the sensor passes no table and builds
-    // its own in its Init.
+    // An editor whose table depends on the sensor (its firmware) passes none
+    // and builds its table in its own Init.
     ParamEditorWindow(const QString& windowName, int tableUpperBound, TableRowsFunction tableRows);
 
     // What each editor supplies.

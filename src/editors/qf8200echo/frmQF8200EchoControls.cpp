@@ -119,7 +119,6 @@ QRect sliderAt(int y) { return {BeamSliderX, y, BeamSliderW, 22}; }
 }  // namespace
 
 frmQF8200Echo::frmQF8200Echo()
-    // The table depends on the sensor's firmware: Init builds it.
     : ParamEditorWindow(QStringLiteral("frmQF8200Echo"), TableUpperBound, nullptr),
       echo_(Model()),
       transfers_(echo_, [this](ParamRec& rec) { FillForm(rec); }) {
