@@ -2,17 +2,13 @@
 #include "frame/LanguageUtil.h"
 
 #include <QString>
-#include <span>
 
 // The built-in German quick-help table behind LanguageUtil::GetQuickHelp.
-// Each sensor line's editor texts are one list of their own; a line added
-// later either gets its list here or registers it with RegisterQuickHelpTexts
-// when its editor starts.
+// Each sensor line's editor owns its texts and adds them with
+// RegisterQuickHelpTexts when it is registered at start-up.
 namespace LanguageUtil {
 
 // The built-in text of an id; empty for an id without one.
 QString BuiltInQuickHelp(int id);
-
-std::span<const QuickHelpText> QF8200QuickHelpTexts();
 
 }  // namespace LanguageUtil

@@ -2,8 +2,8 @@
 // What the tests of every sensor-line editor share: an editor window read
 // from a fake sensor and shown (offscreen), with the main window, the display
 // window and the progress window replaced by recorders; the user's typing,
-// choosing and hovering; the parameter sheet as a text export; a language
-// file; and the check that every text of a window is shown whole.
+// choosing and hovering; the quick help a window shows; and the parameter
+// sheet as a text export.
 #include "editors/common/EditorFakes.h"
 #include "editors/common/PrintData.h"
 #include "editors/common/RWState.h"
@@ -20,18 +20,15 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionComboBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -134,6 +131,32 @@ inline void Hover(QWidget* control, QPoint at = QPoint(1, 1)) {
     QApplication::sendEvent(control, &move);
 }
 
+// --- quick help ----------------------------------------------------------------
+
+// The topics the main window is asked to show while the mouse moves over a
+// control (near its top left corner unless a point is given).
+inline QList<int> HoverTopics(FakeHost& host, QWidget* control, QPoint at = QPoint(1, 1)) {
+    host.quickHelp.clear();
+    Hover(control, at);
+    return host.quickHelp;
+}
+
+// The topics of a window without a built-in text: the help ids of its
+// controls and what hovering each of them shows (0 clears the line and needs
+// none), in ascending order.
+inline QList<int> TopicsWithoutText(FakeHost& host, QWidget* window) {
+    QList<int> topics;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (const QVariant id = control->property("helpId"); id.isValid()) topics.append(id.toInt());
+        topics.append(HoverTopics(host, control));
+    }
+    QList<int> missing;
+    for (int topic : topics)
+        if (topic != 0 && LanguageUtil::GetQuickHelp(topic).isEmpty() && !missing.contains(topic)) missing.append(topic);
+    std::sort(missing.begin(), missing.end());
+    return missing;
+}
+
 // --- the parameter sheet -------------------------------------------------------
 
 // The editor's part of the sheet as a text export, one "label|value" per
@@ -163,96 +186,6 @@ inline QStringList SheetSections(const QStringList& lines) {
     for (int i = 0; i + 1 < lines.size(); ++i)
         if (lines[i] == "|") titles.append(lines[i + 1].section('|', 0, 0));
     return titles;
-}
-
-// --- languages -------------------------------------------------------------------
-
-// An English language file holding the given sections, the current language
-// while the object lives; German, the built-in language, afterwards.
-class EnglishLanguage {
-public:
-    explicit EnglishLanguage(const QByteArray& sections) {
-        QFile file(folder_.filePath("WZLVLANG.ENG"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write("[Main]\r\nLanguage=English\r\nFile=WZLVLANG.ENG\r\n" + sections);
-        file.close();
-        Folders::SetProgramFolderForTests(folder_.path());
-        LanguageUtil::ResetLanguages();
-        LanguageUtil::InitLanguages("GER", "Deutsch");
-        int english = 1;
-        LanguageUtil::SelectLanguage(english);
-    }
-    ~EnglishLanguage() {
-        LanguageUtil::ResetLanguages();
-        Folders::SetProgramFolderForTests(QString());
-    }
-    EnglishLanguage(const EnglishLanguage&) = delete;
-    EnglishLanguage& operator=(const EnglishLanguage&) = delete;
-
-    static void SelectGerman() {
-        int german = 0;
-        LanguageUtil::SelectLanguage(german);
-    }
-
-private:
-    QTemporaryDir folder_;
-};
-
-// --- captions ----------------------------------------------------------------------
-
-// Where a control shows its text: a label's text (the label may be wider),
-// a list, an option or a text box as a whole; nothing for other controls.
-inline std::optional<QRect> TextPlace(const QWidget* control) {
-    if (auto* label = qobject_cast<const QLabel*>(control)) {
-        if (label->text().isEmpty()) return std::nullopt;
-        const int width = label->fontMetrics().horizontalAdvance(label->text()) + label->width() -
-                          label->contentsRect().width();
-        QRect place = label->geometry();
-        if (label->alignment() & Qt::AlignRight) place.setLeft(place.left() + place.width() - width);
-        else place.setWidth(width);
-        return place;
-    }
-    const bool whole = qobject_cast<const QComboBox*>(control) || qobject_cast<const QLineEdit*>(control) ||
-                       qobject_cast<const QCheckBox*>(control) || qobject_cast<const QRadioButton*>(control);
-    return whole ? std::optional<QRect>(control->geometry()) : std::nullopt;
-}
-
-// The widest text a control must show whole, and the room it has for it.
-inline std::pair<int, int> TextAndRoom(const QWidget* control) {
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return {label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width()};
-    if (auto* list = qobject_cast<const QComboBox*>(control)) {
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        const int room =
-            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
-        int widest = 0;
-        for (int i = 0; i < list->count(); ++i)
-            widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
-        return {widest, room};
-    }
-    return {control->sizeHint().width(), control->width()};
-}
-
-// Every text the window shows is shown whole: no label, list entry or option
-// is cut off by its own width, by its frame's edge or by a neighbour.
-inline void ExpectTextsShownWhole(QWidget* window) {
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        const std::optional<QRect> place = TextPlace(control);
-        if (!place || !control->isVisibleTo(window)) continue;
-        const std::string name = control->objectName().toStdString();
-        const auto [text, room] = TextAndRoom(control);
-        if (!qobject_cast<QLineEdit*>(control)) {
-            EXPECT_LE(text, room) << name;
-        }
-        EXPECT_LE(place->right(), control->parentWidget()->width()) << name;
-        for (QWidget* neighbour : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const std::optional<QRect> other = TextPlace(neighbour);
-            if (std::less<>()(control, neighbour) && other && neighbour->isVisibleTo(window)) {
-                EXPECT_FALSE(place->intersects(*other)) << name << " / " << neighbour->objectName().toStdString();
-            }
-        }
-    }
 }
 
 // --- the window ------------------------------------------------------------------------

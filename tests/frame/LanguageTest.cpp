@@ -58,6 +58,7 @@ TEST(LanguageDiscovery, AcceptsOnlyFilesThatNameThemselves) {
 }
 
 TEST(LanguageDiscovery, DefaultLanguageTradesPlacesWithTheFirst) {
+    RegisterQuickHelpTexts({{1013, "Betriebsart von Schaltausgang 1"}});
     TempProgramFolder folder;
     folder.writeLanguage("WZLVLANG.ENG", "English", "[frmMain]\r\nmnFile=&File\r\n");
     folder.writeLanguage("WZLVLANG.FRA", "Francais");

@@ -1,8 +1,10 @@
 #include "editors/common/DipSwitches.h"
 
+#include "editors/common/ControlGroups.h"
 #include "frame/Utils.h"
 #include "frame/bit.h"
 
+#include <QComboBox>
 #include <QPainter>
 #include <cmath>
 
@@ -29,6 +31,14 @@ std::array<bool, Count> States(const QString& dipValue) {
     states[8] = leadingHex(dipValue.mid(2, 1)) != 0;
     states[9] = false;
     return states;
+}
+
+void ShowUse(const QComboBox* useList, std::initializer_list<QWidget*> firstOutput,
+             std::initializer_list<QWidget*> secondOutput, std::initializer_list<QWidget*> analogOutput, bool analog) {
+    constexpr int InUse = 1;
+    const bool editable = useList->currentIndex() != InUse;
+    EnableControls(firstOutput, editable);
+    EnableControls(analog ? analogOutput : secondOutput, editable);
 }
 
 }  // namespace DipSwitches

@@ -2,6 +2,9 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <initializer_list>
+
+class QComboBox;
 
 // The sensor's ten DIP switches as its DIP value tells them: the first two
 // hex digits are switches 1 to 8 (bit 7 is switch 1), a third hex digit other
@@ -11,6 +14,13 @@ namespace DipSwitches {
 
 constexpr int Count = 10;
 std::array<bool, Count> States(const QString& dipValue);
+
+// While the switches are in use (entry 1 of the editor's use list,
+// cmbUseDip) they set the first output's switch point and mode and those of
+// the second switch output, or the analogue output's limits where the sensor
+// has that output in its place: the controls of those values are greyed.
+void ShowUse(const QComboBox* useList, std::initializer_list<QWidget*> firstOutput,
+             std::initializer_list<QWidget*> secondOutput, std::initializer_list<QWidget*> analogOutput, bool analog);
 
 }  // namespace DipSwitches
 

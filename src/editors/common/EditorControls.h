@@ -17,6 +17,15 @@ class QWidget;
 // texts are UTF-8.
 namespace EditorControls {
 
+// The columns of a frame's rows, in pixels of the frame: a caption, the value
+// and its unit; every row is height high.
+struct RowColumns {
+    int labelX, labelWidth, valueX, valueWidth, unitX, unitWidth, height;
+    QRect Label(int top) const { return {labelX, top, labelWidth, height}; }
+    QRect Value(int top) const { return {valueX, top, valueWidth, height}; }
+    QRect Unit(int top) const { return {unitX, top, unitWidth, height}; }
+};
+
 // A captioned frame at a place given in twips.
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, QRect twips);
 // The other controls at places given in pixels of their frame.

@@ -41,9 +41,13 @@ bool isEnterKey(const QEvent* event) {
 
 }  // namespace
 
-ParamEditorWindow::ParamEditorWindow(const QString& windowName, int tableUpperBound)
-    : model_(tableUpperBound), progress_(&RWState::Progress()) {
+ParamEditorWindow::ParamEditorWindow(const QString& windowName, int tableUpperBound, TableRowsFunction tableRows)
+    : model_(tableUpperBound), tableRows_(tableRows), progress_(&RWState::Progress()) {
     setObjectName(windowName);
+    // The designs place their controls for a small font.
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    setFont(small);
     setMouseTracking(true);
     installEventFilter(this);
     BindFrameHelp(this, 0);
@@ -56,7 +60,7 @@ ParamEditorWindow::ParamEditorWindow(const QString& windowName, int tableUpperBo
 
 ParamEditorWindow::~ParamEditorWindow() = default;
 
-void ParamEditorWindow::Init() { model_.Build(TableRows()); }
+void ParamEditorWindow::Init() { model_.Build(tableRows_()); }
 
 void ParamEditorWindow::readdata(std::optional<int> source) {
     ParamEditorModel::BusyGuard busy(model_);
@@ -260,8 +264,8 @@ void ParamEditorWindow::BindFrameHelp(QWidget* frame, const QWidget* target) {
     hoverHelp_.push_back({frame, HoverHelp{0, target, true}});
 }
 
-void ParamEditorWindow::CommitUnlessBusy(int id, std::optional<bool> third) {
-    if (ClickCanCommit(id)) PutData(id, true, third);
+void ParamEditorWindow::CommitUnlessBusy(int id) {
+    if (ClickCanCommit(id)) PutData(id, true);
 }
 
 bool ParamEditorWindow::ClickCanCommit(int id) {
@@ -381,8 +385,7 @@ void ParamEditorWindow::ShowComboHelpAt(const QPoint& clientPos) {
 void ParamEditorWindow::TranslateTexts(const std::vector<QWidget*>& captions,
                                        const std::vector<TranslatedList>& lists) {
     const QString section = objectName();
-    if (!designTextsStored_) {
-        designTextsStored_ = true;
+    if (FirstTranslation()) {
         for (QWidget* control : captions) LanguageUtil::StoreOriginalText(control);
         for (const TranslatedList& list : lists)
             listDefaults_.insert(list.prefix, LanguageUtil::ListToArray(list.lists.front()));
@@ -398,4 +401,10 @@ void ParamEditorWindow::TranslateTexts(const std::vector<QWidget*>& captions,
     }
     // A translation may be longer than the design text.
     EditorControls::FitAllToText(this);
+}
+
+bool ParamEditorWindow::FirstTranslation() {
+    if (designTextsStored_) return false;
+    designTextsStored_ = true;
+    return true;
 }

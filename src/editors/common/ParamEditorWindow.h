@@ -62,8 +62,8 @@ public:
     // gave (not read, or refused in a parameter file) left empty.
     void ShowRecord(ParamRec& rec);
     // Composes the value of the record with that id from its controls and
-    // commits it; third, where an editor uses it, narrows what is composed.
-    virtual void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) = 0;
+    // commits it.
+    virtual void PutData(int id, bool writeNow) = 0;
 
     ParamEditorModel& Model() { return model_; }
     const ParamEditorModel& Model() const { return model_; }
@@ -82,10 +82,13 @@ public:
     TransferProgress& Progress() { return *progress_; }
 
 protected:
-    ParamEditorWindow(const QString& windowName, int tableUpperBound);
+    // The editor's parameter table, which Init builds.
+    using TableRowsFunction = std::vector<ParamRow> (*)();
+    // An editor whose table depends on the sensor (its firmware) passes none
+    // and builds its table in its own Init.
+    ParamEditorWindow(const QString& windowName, int tableUpperBound, TableRowsFunction tableRows);
 
     // What each editor supplies.
-    virtual std::vector<ParamRow> TableRows() const = 0;
     // Load step 1: the display window's settings for this line.
     virtual void SetupDisplayWindow() = 0;
     // Load step 5: operating-mode pictures, for editors that show them.
@@ -125,7 +128,7 @@ protected:
     void BindFrameHelp(QWidget* frame, const QWidget* target);
 
     // Commits id unless the window is filling its controls (ClickCanCommit).
-    void CommitUnlessBusy(int id, std::optional<bool> third = std::nullopt);
+    void CommitUnlessBusy(int id);
     // Whether the click of a control of the record with that id can commit:
     // not while the window fills its controls (Busy), when the record is
     // shown again instead, so that no control keeps a choice that neither
@@ -148,6 +151,9 @@ protected:
         std::vector<QComboBox*> lists;
     };
     void TranslateTexts(const std::vector<QWidget*>& captions, const std::vector<TranslatedList>& lists);
+    // True on the first translation only, while the controls still show
+    // their design texts: the time to keep them.
+    bool FirstTranslation();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -171,6 +177,7 @@ private:
     QWidget* Frame() const;
 
     ParamEditorModel model_;
+    TableRowsFunction tableRows_;
     TransferProgress* progress_;
     bool loaded_ = false;
     bool hosted_ = false;

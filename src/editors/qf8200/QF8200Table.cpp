@@ -7,17 +7,9 @@ namespace QF8200 {
 std::vector<ParamRow> TableRows() {
     // Changing the DIP-switch use re-reads every value the switches override
     // (UDS -> OM -> SD11 -> SD21 -> NDE -> FDE -> OT); a new reference distance
-    // or temperature changes the sound velocity the sensor works with.
-    return {
-        ParamRow(IdVS, "VS", false),
-        ParamRow(IdVS0, "VS0").WithLinks(VS, VS),
-        ParamRow(IdTO, "TO").WithLinks(TEM, VS),
-        ParamRow(IdTEM, "TEM").WithLinks(TO, 0).NoBulkWrite(),
-        ParamRow(IdCBT, "CBT"),
-        ParamRow(IdCCT, "CCT"),
-        ParamRow(IdFTO, "FTO"),
-        ParamRow(IdCON, "CON"),
-        ParamRow(IdBR, "BR"),
+    // changes the sound velocity the sensor works with (REF -> VS0 -> VS).
+    std::vector<ParamRow> rows = CompensatedTable::LeadingRows(SharedIds);
+    rows.insert(rows.end(), {
         ParamRow(IdDIP, "DIP", false),
         ParamRow(IdUDS, "UDS").WithLinks(OM, 0).WithForm("[01]"),
         ParamRow(IdSD11, "SD11").WithLinks(0, SD21).WithAltKey("SD1"),
@@ -37,7 +29,8 @@ std::vector<ParamRow> TableRows() {
         ParamRow(IdSE, "SE").WithForm("[01]"),
         ParamRow(IdRR, "RR"),
         ParamRow(IdNEF, "NEF").WithForm("[01]"),
-    };
+    });
+    return rows;
 }
 
 }  // namespace QF8200

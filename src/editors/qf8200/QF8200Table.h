@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/common/CompensatedTable.h"
 #include "editors/common/ParamEditorModel.h"
 
 #include <vector>
@@ -10,7 +11,8 @@ namespace QF8200 {
 
 constexpr int TableUpperBound = 30;
 
-// Record indexes, in table order.
+// Record indexes, in table order; the first nine are the leading records of
+// the compensated lines (CompensatedTable).
 enum Record {
     VS = 1, VS0, TO, TEM, CBT, CCT, FTO, CON, BR, DIP, UDS, SD11, SD12, SD21, SD22, SH1, SH2,
     OM, OPM, FSF, EM, NDE, FDE, REF, OT, SE, RR, NEF,
@@ -27,6 +29,13 @@ enum Id {
     IdEM = 1021, IdDiff = 1022, IdWeight = 1023, IdThreshold = 1024, IdMCount = 1025, IdNCount = 1026,
     IdNDE = 1027, IdFDE = 1028, IdOPModeAnalog = 1029, IdREF = 1030, IdOT = 1031, IdSE = 1032, IdRR = 1033,
     IdNEF = 1034, IdVS = 1101, IdTO = 1102, IdDIP = 1103
+};
+static_assert(int(BR) == int(CompensatedTable::BR));
+
+// The ids of the records and fields this line shares with the other compensated line.
+constexpr CompensatedTable::Ids SharedIds = {
+    IdVS, IdVS0, IdTO, IdTEM, IdCBT, IdCCT, IdFTO, IdCON, IdBR, IdREF,
+    IdEM, IdDiff, IdWeight, IdThreshold, IdMCount, IdNCount,
 };
 
 std::vector<ParamRow> TableRows();

@@ -2,7 +2,6 @@
 
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DisplayWindowLink.h"
-#include "editors/common/EvalMethod.h"
 #include "editors/common/OperatingModePictures.h"
 #include "editors/qf8200/QF8200Table.h"
 #include "frame/NumberFormat.h"
@@ -24,8 +23,6 @@ constexpr int SwitchPointMode = 0;
 constexpr int HysteresisMode = 3;
 
 }  // namespace
-
-std::vector<ParamRow> frmQF8200::TableRows() const { return QF8200::TableRows(); }
 
 bool frmQF8200::IsValid(int record) const { return Model().IsValid(record); }
 
@@ -90,18 +87,6 @@ std::vector<QComboBox*> frmQF8200::ComboHelpOrder() const {
 }
 
 // --- list handlers ------------------------------------------------------------
-
-void frmQF8200::cmbEvalMethod_Click() {
-    const int method = cmbEvalMethod->currentIndex();
-    MethodFields.Layout(method);
-    // Picking the method the sensor already uses changes nothing: its bare
-    // word would make the sensor replace the method's numbers by defaults.
-    const QString word = EvalMethod::Compose(method, false, {}).value_or(QString());
-    if (Model()[QF8200::EM].Value.section(QLatin1Char(','), 0, 0) == word) return;
-    // Choosing a method writes the method word alone; the sensor answers
-    // with its parameters on the re-read.
-    CommitUnlessBusy(IdEM, false);
-}
 
 void frmQF8200::cmbOPMode1_Click() {
     LayoutOutputMode(1);

@@ -1,6 +1,5 @@
 #pragma once
-#include "editors/common/EvalMethod.h"
-#include "editors/common/ParamEditorWindow.h"
+#include "editors/common/CompensatedEditorWindow.h"
 
 #include <QPixmap>
 #include <array>
@@ -17,7 +16,7 @@ class QLineEdit;
 // is written to the sensor at once and the parameters that depend on it are
 // read back. A control's name is its key in the language file; its help id
 // picks its quick-help text.
-class frmQF8200 : public ParamEditorWindow {
+class frmQF8200 : public CompensatedEditorWindow {
     Q_OBJECT
 public:
     frmQF8200();
@@ -27,46 +26,14 @@ public:
     void PrintData() override;
     void SetLanguage() override;
 
-    void FillForm(ParamRec& rec) override;
-    void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) override;
-
-    // Frames and their controls.
-    QGroupBox* frameMeasurement;
-    QGroupBox* frameEvaluate;
+    // Frames and their controls beside the shared ones.
     QGroupBox* frameSwitch1;
     QGroupBox* frameSwitch2;
     QGroupBox* frameAnalog;
     QGroupBox* frameErrorLED;
-    QGroupBox* frameEvalMethod;
     QGroupBox* frameDip;
     std::array<QGroupBox*, 3> Frame1{};
 
-    QLabel* lblSound;
-    QLabel* lbSound;
-    std::array<QLabel*, 2> lblms{};
-    QLabel* lblSound0;
-    QLineEdit* txtSound;
-    QLabel* lblTemperatureOffset;
-    QLabel* lbTemperatureOffset;
-    std::array<QLabel*, 2> lblTemp{};
-    QLabel* lblTemperature;
-    QLineEdit* txtTemperature;
-    QLabel* lblReferenceDis;
-    QLineEdit* txtReferenceDis;
-    QLabel* lblReferenceDisMM;
-    QLabel* lblBurst;
-    QLineEdit* txtBurst;
-    std::array<QLabel*, 3> lblCycleTime{};
-    QLabel* lblCycle;
-    QLineEdit* txtCycle;
-
-    QLabel* lblFiltertimeout;
-    QLineEdit* txtFiltertimeout;
-    QLabel* lblConFilter;
-    QLineEdit* txtConFilter;
-    QLabel* lblBlindrange;
-    QLineEdit* txtBlindrange;
-    QLabel* lblMMBlindrange;
     QLabel* lblFailSafe;
     QComboBox* cmbFailSafe;
     QLabel* lblFailCurrent;
@@ -119,16 +86,16 @@ public:
     QLabel* lblErrorLED;
     QComboBox* cmbErrorLED;
 
-    QComboBox* cmbEvalMethod;
-    EvalMethodFields MethodFields{};
-
     QComboBox* cmbUseDip;
     DipSwitchView* picDips;
     std::array<QLabel*, 10> lblDipCount{};
     QLabel* lblDipOn;
 
 protected:
-    std::vector<ParamRow> TableRows() const override;
+    void ShowRecord(const ParamRec& rec) override;
+    std::optional<QString> ComposeRecord(int index) const override;
+    bool Commits(int index) const override;
+    bool IsSwitchPoint(int id) const override;
     void SetupDisplayWindow() override;
     void LoadPictures() override;
     bool StoreRecallEnabled() const override { return true; }
@@ -148,7 +115,6 @@ private:
     void BindHelp();
 
     // The list handlers: layout first, then the commit unless Busy.
-    void cmbEvalMethod_Click();
     void cmbOPMode1_Click();
     void cmbOPMode2_Click();
     void cmbOPModeAnalog_Click();
@@ -156,12 +122,10 @@ private:
     void LayoutOutputMode(int output);
     void LayoutAnalogMode();
 
-    // FillForm's parts (frmQF8200Transfer.cpp).
+    // ShowRecord's parts (frmQF8200Transfer.cpp).
     void ShowUseDip(const ParamRec& rec);
     void ShowFailSafe(const ParamRec& rec);
-    void ShowEvalMethod(const ParamRec& rec);
     void ShowOutputToggle(const ParamRec& rec);
-    std::optional<QString> Compose(int index, bool third) const;
 
     bool IsValid(int record) const;
 

@@ -4,6 +4,7 @@
 #include "editors/common/OperatingModePictures.h"
 #include "editors/common/Twips.h"
 #include "editors/qf8200/QF8200Table.h"
+#include "editors/qf8200/QF8200Values.h"
 #include "editors/qf8200/frmQF8200.h"
 
 #include <QComboBox>
@@ -34,12 +35,8 @@ constexpr int FieldLabelX = 6, FieldLabelW = 80, FieldValueX = 88, FieldValueW =
 constexpr int ListLabelX = 154, ListLabelW = 65, ListX = 221, ListW = 95, ModeListW = 141;
 constexpr int ModeRow = 2;
 
-QRect leftLabel(int y) { return {LeftLabelX, y, LeftLabelW, RowHeight}; }
-QRect leftValue(int y) { return {LeftValueX, y, LeftValueW, RowHeight}; }
-QRect leftUnit(int y) { return {LeftUnitX, y, LeftUnitW, RowHeight}; }
-QRect fieldLabel(int n) { return {FieldLabelX, tightRow(n), FieldLabelW, TightHeight}; }
-QRect fieldValue(int n) { return {FieldValueX, tightRow(n), FieldValueW, TightHeight}; }
-QRect fieldUnit(int n) { return {FieldUnitX, tightRow(n), FieldUnitW, TightHeight}; }
+constexpr RowColumns Left = {LeftLabelX, LeftLabelW, LeftValueX, LeftValueW, LeftUnitX, LeftUnitW, RowHeight};
+constexpr RowColumns Field = {FieldLabelX, FieldLabelW, FieldValueX, FieldValueW, FieldUnitX, FieldUnitW, TightHeight};
 QRect listLabel(int n) { return {ListLabelX, tightRow(n), ListLabelW, TightHeight}; }
 QRect list(int n, int width = ListW) { return {ListX, tightRow(n), width, TightHeight}; }
 
@@ -60,11 +57,10 @@ QLabel* makePicture(QWidget* frame, const char* name) {
 
 }  // namespace
 
-frmQF8200::frmQF8200() : ParamEditorWindow(QStringLiteral("frmQF8200"), TableUpperBound) {
+frmQF8200::frmQF8200()
+    : CompensatedEditorWindow(QStringLiteral("frmQF8200"), TableUpperBound, QF8200::TableRows, SharedIds,
+                              QF8200Values::ShowEvalMethod) {
     setWindowTitle(QStringLiteral("QF8200"));
-    QFont small = font();
-    small.setPointSizeF(7.5);
-    setFont(small);
 
     BuildMeasurement();
     BuildEvaluate();
@@ -85,59 +81,34 @@ frmQF8200::frmQF8200() : ParamEditorWindow(QStringLiteral("frmQF8200"), TableUpp
 }
 
 void frmQF8200::BuildMeasurement() {
-    frameMeasurement = MakeFrame(this, "frameMeasurement", "Messung", {0, 0, 3315, 2775});
-    QWidget* f = frameMeasurement;
-    lblSound = MakeLabel(f, "lblSound", "Schallgeschwindigkeit", leftLabel(row(0)));
-    lbSound = MakeDisplayLabel(f, "lbSound", leftValue(row(0)));
-    lblms[0] = MakeArrayLabel(f, "lblms", 0, "m/s", leftUnit(row(0)));
-    lblSound0 = MakeLabel(f, "lblSound0", "bei 0°C", leftLabel(row(1)));
-    txtSound = MakeTextBox(f, "txtSound", leftValue(row(1)));
-    lblms[1] = MakeArrayLabel(f, "lblms", 1, "m/s", leftUnit(row(1)));
-    lblTemperatureOffset = MakeLabel(f, "lblTemperatureOffset", "Temperatur Offset", leftLabel(row(2)));
-    lbTemperatureOffset = MakeDisplayLabel(f, "lbTemperatureOffset", leftValue(row(2)));
-    lblTemp[0] = MakeArrayLabel(f, "lblTemp", 0, "°C", leftUnit(row(2)));
-    lblTemperature = MakeLabel(f, "lblTemperature", "Temperatur", leftLabel(row(3)));
-    txtTemperature = MakeTextBox(f, "txtTemperature", leftValue(row(3)));
-    lblTemp[1] = MakeArrayLabel(f, "lblTemp", 1, "°C", leftUnit(row(3)));
-    lblReferenceDis = MakeLabel(f, "lblReferenceDis", "Referenz Distanz", leftLabel(row(4)));
-    txtReferenceDis = MakeTextBox(f, "txtReferenceDis", leftValue(row(4)));
-    lblReferenceDisMM = MakeLabel(f, "lblReferenceDisMM", "mm", leftUnit(row(4)));
-    Frame1[0] = MakeSeparator(f, 0, {LeftLabelX, row(5) + 1, 221 - 2 * LeftLabelX, 3});
     const int burstY = row(5) + 5;
     const int cycleY = row(6) + 5;
-    lblBurst = MakeLabel(f, "lblBurst", "Taktzeit", leftLabel(burstY));
-    txtBurst = MakeTextBox(f, "txtBurst", leftValue(burstY));
+    BuildMeasurementFrame({0, 0, 3315, 2775}, Left,
+                          {.sound = row(0), .sound0 = row(1), .offset = row(2), .temperature = row(3),
+                           .reference = row(4), .burst = burstY, .cycle = cycleY});
+    QWidget* f = frameMeasurement;
+    Frame1[0] = MakeSeparator(f, 0, {LeftLabelX, row(5) + 1, 221 - 2 * LeftLabelX, 3});
     // The design draws "m" in the Symbol font, which shows a micro sign; the
     // sheet prints the letter (Offset Zykluszeit ... "ms").
     lblCycleTime[0] = MakeArrayLabel(f, "lblCycleTime", 0, "µ", {LeftUnitX, burstY, 9, RowHeight});
     lblCycleTime[0]->setProperty("symbolCaption", QStringLiteral("m"));
     lblCycleTime[1] = MakeArrayLabel(f, "lblCycleTime", 1, "s", {LeftUnitX + 9, burstY, 12, RowHeight});
-    lblCycle = MakeLabel(f, "lblCycle", "Offset Zykluszeit", leftLabel(cycleY));
-    txtCycle = MakeTextBox(f, "txtCycle", leftValue(cycleY));
-    lblCycleTime[2] = MakeArrayLabel(f, "lblCycleTime", 2, "ms", leftUnit(cycleY));
 }
 
 void frmQF8200::BuildEvaluate() {
-    frameEvaluate = MakeFrame(this, "frameEvaluate", "Auswertung", {0, 2820, 3315, 2532});
+    BuildEvaluateFrame({0, 2820, 3315, 2532}, Left, {row(0), row(1), row(2)});
     QWidget* f = frameEvaluate;
-    lblFiltertimeout = MakeLabel(f, "lblFiltertimeout", "Filter Timeout", leftLabel(row(0)));
-    txtFiltertimeout = MakeTextBox(f, "txtFiltertimeout", leftValue(row(0)));
-    lblConFilter = MakeLabel(f, "lblConFilter", "Konservatives Filter", leftLabel(row(1)));
-    txtConFilter = MakeTextBox(f, "txtConFilter", leftValue(row(1)));
-    lblBlindrange = MakeLabel(f, "lblBlindrange", "Blindbereich", leftLabel(row(2)));
-    txtBlindrange = MakeTextBox(f, "txtBlindrange", leftValue(row(2)));
-    lblMMBlindrange = MakeLabel(f, "lblMMBlindrange", "mm", leftUnit(row(2)));
     Frame1[1] = MakeSeparator(f, 1, {LeftLabelX, row(3) + 1, 221 - 2 * LeftLabelX, 3});
     auto lower = [](int n) { return row(n) + 5; };
-    lblFailSafe = MakeLabel(f, "lblFailSafe", "Störverhalten", leftLabel(lower(3)));
-    cmbFailSafe = MakeList(f, "cmbFailSafe", {"0", "1", "2"}, leftValue(lower(3)));
-    lblFailCurrent = MakeLabel(f, "lblFailCurrent", "Fehlerstrom", leftLabel(lower(4)));
-    txtFailCurrent = MakeTextBox(f, "txtFailCurrent", leftValue(lower(4)));
-    lblFailCurrent1 = MakeLabel(f, "lblFailCurrent1", "mA", leftUnit(lower(4)));
-    lblReducedRange = MakeLabel(f, "lblReducedRange", "Reduzierte Reichweite", leftLabel(lower(5)));
-    txtReducedRange = MakeTextBox(f, "txtReducedRange", leftValue(lower(5)));
-    lblReducedRangeMM = MakeLabel(f, "lblReducedRangeMM", "mm", leftUnit(lower(5)));
-    lblEchoError = MakeLabel(f, "lblEchoError", "Kein Echo", leftLabel(lower(6)));
+    lblFailSafe = MakeLabel(f, "lblFailSafe", "Störverhalten", Left.Label(lower(3)));
+    cmbFailSafe = MakeList(f, "cmbFailSafe", {"0", "1", "2"}, Left.Value(lower(3)));
+    lblFailCurrent = MakeLabel(f, "lblFailCurrent", "Fehlerstrom", Left.Label(lower(4)));
+    txtFailCurrent = MakeTextBox(f, "txtFailCurrent", Left.Value(lower(4)));
+    lblFailCurrent1 = MakeLabel(f, "lblFailCurrent1", "mA", Left.Unit(lower(4)));
+    lblReducedRange = MakeLabel(f, "lblReducedRange", "Reduzierte Reichweite", Left.Label(lower(5)));
+    txtReducedRange = MakeTextBox(f, "txtReducedRange", Left.Value(lower(5)));
+    lblReducedRangeMM = MakeLabel(f, "lblReducedRangeMM", "mm", Left.Unit(lower(5)));
+    lblEchoError = MakeLabel(f, "lblEchoError", "Kein Echo", Left.Label(lower(6)));
     cmbEchoError = MakeList(f, "cmbEchoError", {"kein Fehler", "Fehler"}, {LeftValueX, lower(6), 95, RowHeight});
     for (QWidget* hidden : std::initializer_list<QWidget*>{lblReducedRange, txtReducedRange, lblReducedRangeMM,
                                                            lblEchoError, cmbEchoError})
@@ -147,15 +118,15 @@ void frmQF8200::BuildEvaluate() {
 void frmQF8200::BuildSwitch1() {
     frameSwitch1 = MakeFrame(this, "frameSwitch1", "Schaltausgang 1", {3360, 0, 5835, 1572});
     QWidget* f = frameSwitch1;
-    lblSwitchDis11 = MakeLabel(f, "lblSwitchDis11", "Schaltpunkt 11", fieldLabel(0));
-    txtSwitchDis11 = MakeTextBox(f, "txtSwitchDis11", fieldValue(0));
-    lblSDis1[0] = MakeArrayLabel(f, "lblSDis1", 0, "mm", fieldUnit(0));
-    lblSwitchDis12 = MakeLabel(f, "lblSwitchDis12", "Schaltpunkt 12", fieldLabel(1));
-    txtSwitchDis12 = MakeTextBox(f, "txtSwitchDis12", fieldValue(1));
-    lblSDis1[1] = MakeArrayLabel(f, "lblSDis1", 1, "mm", fieldUnit(1));
-    lblSwitchHys1 = MakeLabel(f, "lblSwitchHys1", "Schalthysterese", fieldLabel(2));
-    txtSwitchHys1 = MakeTextBox(f, "txtSwitchHys1", fieldValue(2));
-    lblSDis1[2] = MakeArrayLabel(f, "lblSDis1", 2, "%", fieldUnit(2));
+    lblSwitchDis11 = MakeLabel(f, "lblSwitchDis11", "Schaltpunkt 11", Field.Label(tightRow(0)));
+    txtSwitchDis11 = MakeTextBox(f, "txtSwitchDis11", Field.Value(tightRow(0)));
+    lblSDis1[0] = MakeArrayLabel(f, "lblSDis1", 0, "mm", Field.Unit(tightRow(0)));
+    lblSwitchDis12 = MakeLabel(f, "lblSwitchDis12", "Schaltpunkt 12", Field.Label(tightRow(1)));
+    txtSwitchDis12 = MakeTextBox(f, "txtSwitchDis12", Field.Value(tightRow(1)));
+    lblSDis1[1] = MakeArrayLabel(f, "lblSDis1", 1, "mm", Field.Unit(tightRow(1)));
+    lblSwitchHys1 = MakeLabel(f, "lblSwitchHys1", "Schalthysterese", Field.Label(tightRow(2)));
+    txtSwitchHys1 = MakeTextBox(f, "txtSwitchHys1", Field.Value(tightRow(2)));
+    lblSDis1[2] = MakeArrayLabel(f, "lblSDis1", 2, "%", Field.Unit(tightRow(2)));
     lblSwitchMode1 = MakeLabel(f, "lblSwitchMode1", "Schaltmodus", listLabel(0));
     cmbSwitchMode1 = MakeList(f, "cmbSwitchMode1", SwitchModeItems, list(0));
     lblOPMode1 = MakeLabel(f, "lblOPMode1", "Betriebsart", listLabel(ModeRow));
@@ -177,15 +148,15 @@ void frmQF8200::BuildSwitch1() {
 void frmQF8200::BuildSwitch2() {
     frameSwitch2 = MakeFrame(this, "frameSwitch2", "Schaltausgang 2", {3360, 1620, 5835, 1575});
     QWidget* f = frameSwitch2;
-    lblSwitchDis21 = MakeLabel(f, "lblSwitchDis21", "Schaltpunkt 21", fieldLabel(0));
-    txtSwitchDis21 = MakeTextBox(f, "txtSwitchDis21", fieldValue(0));
-    lblsdis2[0] = MakeArrayLabel(f, "lblsdis2", 0, "mm", fieldUnit(0));
-    lblSwitchDis22 = MakeLabel(f, "lblSwitchDis22", "Schaltpunkt 22", fieldLabel(1));
-    txtSwitchDis22 = MakeTextBox(f, "txtSwitchDis22", fieldValue(1));
-    lblsdis2[1] = MakeArrayLabel(f, "lblsdis2", 1, "mm", fieldUnit(1));
-    lblSwitchHys2 = MakeLabel(f, "lblSwitchHys2", "Schalthysterese", fieldLabel(2));
-    txtSwitchHys2 = MakeTextBox(f, "txtSwitchHys2", fieldValue(2));
-    lblsdis2[2] = MakeArrayLabel(f, "lblsdis2", 2, "%", fieldUnit(2));
+    lblSwitchDis21 = MakeLabel(f, "lblSwitchDis21", "Schaltpunkt 21", Field.Label(tightRow(0)));
+    txtSwitchDis21 = MakeTextBox(f, "txtSwitchDis21", Field.Value(tightRow(0)));
+    lblsdis2[0] = MakeArrayLabel(f, "lblsdis2", 0, "mm", Field.Unit(tightRow(0)));
+    lblSwitchDis22 = MakeLabel(f, "lblSwitchDis22", "Schaltpunkt 22", Field.Label(tightRow(1)));
+    txtSwitchDis22 = MakeTextBox(f, "txtSwitchDis22", Field.Value(tightRow(1)));
+    lblsdis2[1] = MakeArrayLabel(f, "lblsdis2", 1, "mm", Field.Unit(tightRow(1)));
+    lblSwitchHys2 = MakeLabel(f, "lblSwitchHys2", "Schalthysterese", Field.Label(tightRow(2)));
+    txtSwitchHys2 = MakeTextBox(f, "txtSwitchHys2", Field.Value(tightRow(2)));
+    lblsdis2[2] = MakeArrayLabel(f, "lblsdis2", 2, "%", Field.Unit(tightRow(2)));
     lblSwitchMode2 = MakeLabel(f, "lblSwitchMode2", "Schaltmodus", listLabel(0));
     cmbSwitchMode2 = MakeList(f, "cmbSwitchMode2", SwitchModeItems, list(0));
     lblOPMode2 = MakeLabel(f, "lblOPMode2", "Betriebsart", listLabel(ModeRow));
@@ -196,12 +167,12 @@ void frmQF8200::BuildSwitch2() {
 void frmQF8200::BuildAnalog() {
     frameAnalog = MakeFrame(this, "frameAnalog", "Analogausgang", {3360, 1620, 5835, 1575});
     QWidget* f = frameAnalog;
-    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", fieldLabel(0));
-    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", fieldValue(0));
-    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", fieldUnit(0));
-    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", fieldLabel(1));
-    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", fieldValue(1));
-    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", fieldUnit(1));
+    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", Field.Label(tightRow(0)));
+    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", Field.Value(tightRow(0)));
+    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", Field.Unit(tightRow(0)));
+    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", Field.Label(tightRow(1)));
+    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", Field.Value(tightRow(1)));
+    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", Field.Unit(tightRow(1)));
     lblOPModeAnalog = MakeLabel(f, "lblOPModeAnalog", "Betriebsart", listLabel(ModeRow));
     cmbOPModeAnalog =
         MakeList(f, "cmbOPModeAnalog", {"Standard", "Bereichsüberwachung"}, list(ModeRow, ModeListW));
@@ -219,27 +190,14 @@ void frmQF8200::BuildErrorLED() {
 }
 
 void frmQF8200::BuildEvalMethod() {
-    frameEvalMethod = MakeFrame(this, "frameEvalMethod", "Auswertemethode", {3360, 3240, 5835, 1155});
-    QWidget* f = frameEvalMethod;
-    cmbEvalMethod = MakeList(f, "cmbEvalMethod", {"Keine", "Dynamisch", "Tiefpass", "Mittelwert"},
-                             {FieldLabelX, tightRow(0), 120, TightHeight});
-    // Design places: weight, count M and deviation share the first row, count
-    // N is in the second, the threshold in the third; the method moves them.
+    // The method fields' first row: labels at 140, boxes at 252.
     constexpr int LabelX = 140, LabelW = 110, BoxX = 252, BoxW = 50;
-    const auto label = [](int n) { return QRect(LabelX, tightRow(n), LabelW, TightHeight); };
-    const auto box = [](int n) { return QRect(BoxX, tightRow(n), BoxW, TightHeight); };
-    EvalMethodFields& m = MethodFields;
-    m.lblWeight = MakeLabel(f, "lblWeight", "Gewicht", label(0));
-    m.txtWeight = MakeTextBox(f, "txtWeight", box(0));
-    m.lblMCount = MakeLabel(f, "lblMCount", "Messwerte", label(0));
-    m.txtMCount = MakeTextBox(f, "txtMCount", box(0));
-    m.lblDiff = MakeLabel(f, "lblDiff", "Abweichung", label(0));
-    m.txtDiff = MakeTextBox(f, "txtDiff", box(0));
-    m.lblDiffPercent = MakeLabel(f, "lblDiffPercent", "%", {BoxX + BoxW + 3, tightRow(0), 16, TightHeight});
-    m.lblNCount = MakeLabel(f, "lblNCount", "Ungültige Werte", label(1));
-    m.txtNCount = MakeTextBox(f, "txtNCount", box(1));
-    m.lblThreshold = MakeLabel(f, "lblThreshold", "Verwerfungszähler", label(2));
-    m.txtThreshold = MakeTextBox(f, "txtThreshold", box(2));
+    BuildEvalMethodFrame({3360, 3240, 5835, 1155},
+                         {.list = {FieldLabelX, tightRow(0), 120, TightHeight},
+                          .label = {LabelX, tightRow(0), LabelW, TightHeight},
+                          .box = {BoxX, tightRow(0), BoxW, TightHeight},
+                          .percent = {BoxX + BoxW + 3, tightRow(0), 16, TightHeight},
+                          .rowStep = tightRow(1) - tightRow(0)});
 }
 
 void frmQF8200::BuildDip() {
@@ -253,21 +211,13 @@ void frmQF8200::BuildDip() {
 }
 
 void frmQF8200::BindControls() {
+    BindSharedControls();
     for (auto [box, id] : std::initializer_list<std::pair<QLineEdit*, int>>{
-             {txtSound, IdVS0}, {txtTemperature, IdTEM}, {txtBurst, IdCBT}, {txtCycle, IdCCT},
-             {txtFiltertimeout, IdFTO}, {txtConFilter, IdCON}, {txtBlindrange, IdBR}, {txtSwitchDis11, IdSD11},
-             {txtSwitchDis12, IdSD12}, {txtSwitchHys1, IdSH1}, {txtSwitchDis21, IdSD21}, {txtSwitchDis22, IdSD22},
-             {txtSwitchHys2, IdSH2}, {txtNEvalDis, IdNDE}, {txtFEvalDis, IdFDE}, {txtReducedRange, IdRR}})
+             {txtSwitchDis11, IdSD11}, {txtSwitchDis12, IdSD12}, {txtSwitchHys1, IdSH1}, {txtSwitchDis21, IdSD21},
+             {txtSwitchDis22, IdSD22}, {txtSwitchHys2, IdSH2}, {txtNEvalDis, IdNDE}, {txtFEvalDis, IdFDE},
+             {txtReducedRange, IdRR}})
         BindTextBox(box, id, id);
     BindTextBox(txtFailCurrent, IdFailCurrent, IdFSF);
-    const EvalMethodFields& m = MethodFields;
-    for (auto [box, id] : std::initializer_list<std::pair<QLineEdit*, int>>{
-             {m.txtDiff, IdDiff}, {m.txtWeight, IdWeight}, {m.txtThreshold, IdThreshold}, {m.txtMCount, IdMCount},
-             {m.txtNCount, IdNCount}})
-        BindTextBox(box, id, IdEM);
-    // The reference distance cannot be read back: its box stays empty, keeps
-    // the caret where it is, and leaving it empty writes nothing.
-    BindTextBox(txtReferenceDis, IdREF, IdREF, Focus::KeepCaret, Blank::DoesNotCommit);
 
     for (auto [list, id, commits] : std::initializer_list<std::tuple<QComboBox*, int, int>>{
              {cmbUseDip, IdUDS, IdUDS}, {cmbSwitchMode1, IdOM, IdOM}, {cmbSwitchMode2, IdSwitchMode2, IdOM},
@@ -277,33 +227,22 @@ void frmQF8200::BindControls() {
     BindList(cmbOPMode2, IdOPMode2, [this] { cmbOPMode2_Click(); });
     BindList(cmbOPModeAnalog, IdOPModeAnalog, [this] { cmbOPModeAnalog_Click(); });
     BindList(cmbFailSafe, IdFSF, [this] { cmbFailSafe_Click(); });
-    BindList(cmbEvalMethod, IdEM, [this] { cmbEvalMethod_Click(); });
 }
 
 void frmQF8200::BindHelp() {
-    const EvalMethodFields& m = MethodFields;
-    for (QWidget* frame : {frameMeasurement, frameEvaluate, frameSwitch1, frameSwitch2, frameAnalog, frameEvalMethod})
-        BindFrameHelp(frame, 0);
+    for (QWidget* frame : {frameSwitch1, frameSwitch2, frameAnalog}) BindFrameHelp(frame, 0);
     BindFrameHelp(frameDip, cmbUseDip);
 
     for (auto [control, target] : std::initializer_list<std::pair<QWidget*, QWidget*>>{
              {imgOPMode1, cmbOPMode1}, {imgOPMode2, cmbOPMode2}, {imgOPModeAnalog, cmbOPModeAnalog},
-             {lblSound0, txtSound}, {lblms[1], txtSound}, {lblTemperature, txtTemperature},
-             {lblTemp[1], txtTemperature}, {lblReferenceDis, txtReferenceDis}, {lblReferenceDisMM, txtReferenceDis},
-             {lblBurst, txtBurst}, {lblCycle, txtCycle}, {lblCycleTime[0], txtCycle}, {lblCycleTime[1], txtCycle},
-             {lblCycleTime[2], txtCycle}, {lblFiltertimeout, txtFiltertimeout}, {lblConFilter, txtConFilter},
-             {lblBlindrange, txtBlindrange}, {lblMMBlindrange, txtBlindrange}, {lblFailSafe, cmbFailSafe},
-             {lblFailCurrent, txtFailCurrent}, {lblSwitchDis11, txtSwitchDis11}, {lblSDis1[0], txtSwitchDis11},
-             {lblSwitchDis12, txtSwitchDis12}, {lblSDis1[1], txtSwitchDis12}, {lblSwitchHys1, txtSwitchHys1},
-             {lblSDis1[2], txtSwitchHys1}, {lblSwitchDis21, txtSwitchDis21}, {lblsdis2[0], txtSwitchDis21},
-             {lblSwitchDis22, txtSwitchDis22}, {lblsdis2[1], txtSwitchDis22}, {lblSwitchHys2, txtSwitchHys2},
-             {lblsdis2[2], txtSwitchHys2}, {lblSwitchMode1, cmbSwitchMode1}, {lblSwitchMode2, cmbSwitchMode2},
-             {lblOPMode1, cmbOPMode1}, {lblOPMode2, cmbOPMode2}, {lblOPModeAnalog, cmbOPModeAnalog},
-             {lblOutputToggle1, cmbOutputToggle1}, {lblErrorLED, cmbErrorLED}, {lblNEvalDis, txtNEvalDis},
-             {lblNEvalUnit, txtNEvalDis}, {lblFEvalDis, txtFEvalDis}, {lblFEvalUnit, txtFEvalDis},
-             {m.lblDiff, m.txtDiff}, {m.lblDiffPercent, m.txtDiff}, {m.lblWeight, m.txtWeight},
-             {m.lblThreshold, m.txtThreshold}, {m.lblMCount, m.txtMCount}, {m.lblNCount, m.txtNCount}})
+             {lblFailSafe, cmbFailSafe}, {lblFailCurrent, txtFailCurrent}, {lblSwitchDis11, txtSwitchDis11},
+             {lblSDis1[0], txtSwitchDis11}, {lblSwitchDis12, txtSwitchDis12}, {lblSDis1[1], txtSwitchDis12},
+             {lblSwitchHys1, txtSwitchHys1}, {lblSDis1[2], txtSwitchHys1}, {lblSwitchDis21, txtSwitchDis21},
+             {lblsdis2[0], txtSwitchDis21}, {lblSwitchDis22, txtSwitchDis22}, {lblsdis2[1], txtSwitchDis22},
+             {lblSwitchHys2, txtSwitchHys2}, {lblsdis2[2], txtSwitchHys2}, {lblSwitchMode1, cmbSwitchMode1},
+             {lblSwitchMode2, cmbSwitchMode2}, {lblOPMode1, cmbOPMode1}, {lblOPMode2, cmbOPMode2},
+             {lblOPModeAnalog, cmbOPModeAnalog}, {lblOutputToggle1, cmbOutputToggle1}, {lblErrorLED, cmbErrorLED},
+             {lblNEvalDis, txtNEvalDis}, {lblNEvalUnit, txtNEvalDis}, {lblFEvalDis, txtFEvalDis},
+             {lblFEvalUnit, txtFEvalDis}})
         BindHoverHelp(control, target);
-    for (QWidget* control : {lbSound, lblSound, lblms[0]}) BindHoverHelp(control, IdVS);
-    for (QWidget* control : {lbTemperatureOffset, lblTemperatureOffset, lblTemp[0]}) BindHoverHelp(control, IdTO);
 }

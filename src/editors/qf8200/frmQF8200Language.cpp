@@ -8,16 +8,13 @@
 #include <QLabel>
 
 void frmQF8200::SetLanguage() {
-    const std::vector<QWidget*> captions = {
-        frameMeasurement, lblSound,       lblSound0,      lblTemperatureOffset, lblTemperature, lblReferenceDis,
-        lblBurst,         lblCycle,       frameEvaluate,  lblFiltertimeout,     lblConFilter,   lblBlindrange,
-        lblFailSafe,      lblFailCurrent, lblReducedRange, lblEchoError,        frameSwitch1,   lblSwitchDis11,
-        lblSwitchDis12,   lblSwitchHys1,  lblSwitchMode1, lblOPMode1,           lblOutputToggle1, frameSwitch2,
-        lblSwitchDis21,   lblSwitchDis22, lblSwitchHys2,  lblSwitchMode2,       lblOPMode2,     frameAnalog,
-        lblNEvalDis,      lblFEvalDis,    lblOPModeAnalog, frameErrorLED,       lblErrorLED,    frameEvalMethod,
-        MethodFields.lblDiff, MethodFields.lblWeight, MethodFields.lblThreshold, MethodFields.lblMCount,
-        MethodFields.lblNCount, frameDip,
-    };
+    std::vector<QWidget*> captions = SharedCaptions();
+    captions.insert(captions.end(), {
+        lblFailSafe,    lblFailCurrent, lblReducedRange, lblEchoError,  frameSwitch1,  lblSwitchDis11,
+        lblSwitchDis12, lblSwitchHys1,  lblSwitchMode1,  lblOPMode1,    lblOutputToggle1, frameSwitch2,
+        lblSwitchDis21, lblSwitchDis22, lblSwitchHys2,   lblSwitchMode2, lblOPMode2,   frameAnalog,
+        lblNEvalDis,    lblFEvalDis,    lblOPModeAnalog, frameErrorLED, lblErrorLED,   frameDip,
+    });
     // Lists that show the same items share one key prefix.
     const std::vector<TranslatedList> lists = {
         {QStringLiteral("cmbEchoError"), {cmbEchoError}},

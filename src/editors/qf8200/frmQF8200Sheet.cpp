@@ -12,20 +12,7 @@
 using namespace ParamSheet;
 
 void frmQF8200::PrintData() {
-    EmptyLine();
-    Line(CaptionOf(frameMeasurement), QString());
-    Line(CaptionOf(lblSound), CaptionOf(lbSound) + CaptionOf(lblms[0]));
-    Line(CaptionOf(lblSound0), TextOf(txtSound) + CaptionOf(lblms[1]));
-    Line(CaptionOf(lblTemperatureOffset), CaptionOf(lbTemperatureOffset) + CaptionOf(lblTemp[0]));
-    Line(CaptionOf(lblTemperature), TextOf(txtTemperature) + CaptionOf(lblTemp[1]));
-    Line(CaptionOf(lblBurst), TextOf(txtBurst));
-    Line(CaptionOf(lblCycle), TextOf(txtCycle) + CaptionOf(lblCycleTime[0]) + CaptionOf(lblCycleTime[1]));
-
-    EmptyLine();
-    Line(CaptionOf(frameEvaluate), QString());
-    Line(CaptionOf(lblFiltertimeout), TextOf(txtFiltertimeout));
-    Line(CaptionOf(lblConFilter), TextOf(txtConFilter));
-    Line(CaptionOf(lblBlindrange), TextOf(txtBlindrange) + CaptionOf(lblMMBlindrange));
+    PrintMeasurement();
     if (!lblReducedRange->isHidden()) Line(CaptionOf(lblReducedRange), TextOf(txtReducedRange));
     Line(CaptionOf(lblFailSafe), EntryOf(cmbFailSafe));
     if (lblFailCurrent->isEnabled()) Line(CaptionOf(lblFailCurrent), TextOf(txtFailCurrent) + CaptionOf(lblFailCurrent1));
@@ -62,9 +49,7 @@ void frmQF8200::PrintData() {
         Line(CaptionOf(lblErrorLED), EntryOf(cmbErrorLED));
     }
 
-    EmptyLine();
-    Line(CaptionOf(frameEvalMethod), EntryOf(cmbEvalMethod));
-    EvalMethodLines(MethodFields);
+    PrintEvalMethod();
 
     EmptyLine();
     Line(CaptionOf(frameDip), EntryOf(cmbUseDip));

@@ -1,10 +1,10 @@
-// frmQF8200's value transfer: a record shown in its controls (FillForm) and
-// the controls composed into a record's value and committed (PutData).
+// frmQF8200's value transfer of the records beside the shared ones: a record
+// shown in its controls (ShowRecord) and the controls composed into a
+// record's value (ComposeRecord).
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DipSwitches.h"
 #include "editors/common/DisplayWindowLink.h"
 #include "editors/common/EditorControls.h"
-#include "editors/common/TemperatureTexts.h"
 #include "editors/common/TypedInput.h"
 #include "editors/common/ValueTexts.h"
 #include "editors/qf8200/QF8200Table.h"
@@ -36,26 +36,14 @@ std::optional<QString> itemDataText(const QComboBox* list) {
     return QString::number(ComboGetItemData(list));
 }
 
-bool isSwitchPoint(int id) { return id == IdSD11 || id == IdSD12 || id == IdSD21 || id == IdSD22; }
-
 }  // namespace
 
-void frmQF8200::FillForm(ParamRec& rec) {
-    if (rec.ID == IdEM) rec.Value = EvalMethod::Normalize(rec.Value);
-    if (!Loaded()) return;
-    ParamEditorModel::BusyGuard busy(Model());
+bool frmQF8200::IsSwitchPoint(int id) const { return id == IdSD11 || id == IdSD12 || id == IdSD21 || id == IdSD22; }
+
+void frmQF8200::ShowRecord(const ParamRec& rec) {
     const QString& value = rec.Value;
     const bool valid = IsParDefValid(rec);
     switch (rec.ID) {
-    case IdVS: lbSound->setText(ShowSoundVelocity(value)); break;
-    case IdVS0: txtSound->setText(ShowSoundVelocity(value)); break;
-    case IdTO: lbTemperatureOffset->setText(TemperatureTexts::ShowOffset(value)); break;
-    case IdTEM: txtTemperature->setText(TemperatureTexts::Show(value)); break;
-    case IdCBT: txtBurst->setText(ShowWholeNumber(value)); break;
-    case IdCCT: txtCycle->setText(ShowWholeNumber(value)); break;
-    case IdFTO: txtFiltertimeout->setText(ShowWholeNumber(value)); break;
-    case IdCON: txtConFilter->setText(ShowWholeNumber(value)); break;
-    case IdBR: txtBlindrange->setText(ShowWholeNumber(value)); break;
     case IdDIP: picDips->SetValue(value); break;
     case IdUDS: ShowUseDip(rec); break;
     case IdSD11: txtSwitchDis11->setText(ShowWholeNumber(value)); break;
@@ -87,13 +75,11 @@ void frmQF8200::FillForm(ParamRec& rec) {
         break;
     }
     case IdFSF: ShowFailSafe(rec); break;
-    case IdEM: ShowEvalMethod(rec); break;
     case IdNDE:
         txtNEvalDis->setText(ShowWholeNumber(value));
         frameAnalog->setVisible(valid);
         break;
     case IdFDE: txtFEvalDis->setText(ShowWholeNumber(value)); break;
-    case IdREF: txtReferenceDis->clear(); break;
     case IdOT: ShowOutputToggle(rec); break;
     case IdSE:
         selectByItemData(cmbErrorLED, value);
@@ -109,21 +95,17 @@ void frmQF8200::FillForm(ParamRec& rec) {
         break;
     default: break;
     }
-    const bool isDisplayed = isSwitchPoint(rec.ID) || rec.ID == IdNDE || rec.ID == IdFDE;
+    const bool isDisplayed = IsSwitchPoint(rec.ID) || rec.ID == IdNDE || rec.ID == IdFDE;
     if (isDisplayed) Editors::RedrawShowIt();
 }
 
 void frmQF8200::ShowUseDip(const ParamRec& rec) {
     SelectEntry(cmbUseDip, ShowListIndex(rec.Value));
-    // The values the DIP switches set are greyed while the switches are in use.
-    const bool editable = cmbUseDip->currentIndex() != 1;
-    EnableControls({lblSwitchDis11, txtSwitchDis11, lblSwitchMode1, cmbSwitchMode1, lblSDis1[0], lblOutputToggle1,
-                cmbOutputToggle1},
-               editable);
-    if (IsValid(SD21))
-        EnableControls({lblSwitchDis21, txtSwitchDis21, lblSwitchMode2, cmbSwitchMode2, lblsdis2[0]}, editable);
-    else
-        EnableControls({lblNEvalDis, lblNEvalUnit, txtNEvalDis, lblFEvalDis, lblFEvalUnit, txtFEvalDis}, editable);
+    DipSwitches::ShowUse(cmbUseDip,
+                         {lblSwitchDis11, txtSwitchDis11, lblSwitchMode1, cmbSwitchMode1, lblSDis1[0], lblOutputToggle1,
+                          cmbOutputToggle1},
+                         {lblSwitchDis21, txtSwitchDis21, lblSwitchMode2, cmbSwitchMode2, lblsdis2[0]},
+                         {lblNEvalDis, lblNEvalUnit, txtNEvalDis, lblFEvalDis, lblFEvalUnit, txtFEvalDis}, !IsValid(SD21));
 }
 
 void frmQF8200::ShowFailSafe(const ParamRec& rec) {
@@ -141,13 +123,6 @@ void frmQF8200::ShowFailSafe(const ParamRec& rec) {
     EnableControls({lblFailCurrent, txtFailCurrent, lblFailCurrent1}, IsValid(NDE) && mode.value_or(0) != 0);
 }
 
-void frmQF8200::ShowEvalMethod(const ParamRec& rec) {
-    const EvalMethod::Shown shown = V::ShowEvalMethod(rec.Value);
-    SelectEntry(cmbEvalMethod, shown.method);
-    MethodFields.ShowTexts(shown.fields);
-    MethodFields.Layout(cmbEvalMethod->currentIndex());
-}
-
 void frmQF8200::ShowOutputToggle(const ParamRec& rec) {
     selectByItemData(cmbOutputToggle1, rec.Value);
     const bool valid = IsParDefValid(rec);
@@ -158,25 +133,16 @@ void frmQF8200::ShowOutputToggle(const ParamRec& rec) {
     ShowControls({lblOutputToggle1, cmbOutputToggle1}, valid);
 }
 
-void frmQF8200::PutData(int id, bool writeNow, std::optional<bool> third) {
-    const int index = Model().IndexOfId(id);
-    if (index == 0 || index == VS || index == TO || index == DIP) return;
+bool frmQF8200::Commits(int index) const {
+    // The DIP switches are only shown; the settings a sensor may lack commit
+    // only when it has them.
     const bool optional = index == OT || index == SE || index == RR || index == NEF;
-    if (optional && !IsValid(index)) return;
-    const bool written = CommitComposed(index, Compose(index, third.value_or(true)), writeNow);
-    if (written && isSwitchPoint(id)) Editors::RedrawShowIt();
+    return index != DIP && !(optional && !IsValid(index));
 }
 
-std::optional<QString> frmQF8200::Compose(int index, bool third) const {
+std::optional<QString> frmQF8200::ComposeRecord(int index) const {
     const auto typed = [](const QLineEdit* box) { return TypedInput::AsTyped(box->text()); };
     switch (index) {
-    case VS0: return ComposeSoundVelocity(txtSound->text());
-    case TEM: return TemperatureTexts::Compose(txtTemperature->text());
-    case CBT: return typed(txtBurst);
-    case CCT: return typed(txtCycle);
-    case FTO: return typed(txtFiltertimeout);
-    case CON: return typed(txtConFilter);
-    case BR: return typed(txtBlindrange);
     case UDS: return ComposeListIndex(cmbUseDip->currentIndex());
     case SD11: return typed(txtSwitchDis11);
     case SD12: return typed(txtSwitchDis12);
@@ -191,10 +157,8 @@ std::optional<QString> frmQF8200::Compose(int index, bool third) const {
                                         cmbOPModeAnalog->currentIndex(), IsValid(SD21), IsValid(NDE));
     case FSF:
         return V::ComposeFailSafe(cmbFailSafe->currentIndex(), txtFailCurrent->isEnabled(), txtFailCurrent->text());
-    case EM: return EvalMethod::Compose(cmbEvalMethod->currentIndex(), third, MethodFields.Typed());
     case NDE: return typed(txtNEvalDis);
     case FDE: return typed(txtFEvalDis);
-    case REF: return ComposeReference(txtReferenceDis->text());
     case OT: return itemDataText(cmbOutputToggle1);
     case SE: return itemDataText(cmbErrorLED);
     case RR: return typed(txtReducedRange);

@@ -1,13 +1,13 @@
 #include "editors/qf8200echo/QF8200EchoQuickHelp.h"
 
+#include "editors/common/SharedQuickHelp.h"
 #include "frame/LanguageUtil.h"
 
 // 4001, 4002, 4028, 4029, 4100 and 4101 have no text: their controls clear
 // the help line. The list of the start-up state shows 4030, as designed.
 void RegisterQF8200EchoQuickHelpTexts() {
+    SharedQuickHelp::Register();
     LanguageUtil::RegisterQuickHelpTexts({
-        {1101, "Schallgeschwindigkeit (Berechnet aus Temperatur, Referenz Distanz und Schallgeschwindigkeit bei 0°C)"},
-        {1102, "Temperaturoffset zur vom Sensor gemessenen Temperatur"},
         {4003, "Schallgeschwindigkeit bei 0°C (100 ... 600m/s)"},
         {4004, "Temperaturoffset zur vom Sensor gemessenen Temperatur"},
         {4005, "Anzahl der zu ignorierenden Messungen (0 ... 255)"},

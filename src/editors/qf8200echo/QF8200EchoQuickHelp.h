@@ -1,5 +1,5 @@
 #pragma once
 
-// Adds the built-in German quick-help texts of frmQF8200Echo's controls to
-// the language system's table.
+// Adds the built-in German quick-help texts of frmQF8200Echo's controls
+// (and the shared 1101 and 1102) to the language system's table.
 void RegisterQF8200EchoQuickHelpTexts();

@@ -49,8 +49,6 @@ QString sensorData(int item) {
 
 }  // namespace
 
-std::vector<ParamRow> frmQF8200Echo::TableRows() const { return QF8200Echo::TableRows(echo_.FirmwareV2()); }
-
 void frmQF8200Echo::Init() {
     echo_.Build(sensorData(SensorInfoItem::Version));
     EnableFirmwareFeatures();

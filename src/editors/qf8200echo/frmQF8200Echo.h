@@ -44,7 +44,7 @@ public:
     void Show() override;
 
     void FillForm(ParamRec& rec) override;
-    void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) override;
+    void PutData(int id, bool writeNow) override;
 
     const EchoModel& Echo() const { return echo_; }
     bool AnalogVariant() const { return echo_.AnalogVariant(); }
@@ -179,7 +179,6 @@ public:
     QLabel* Image1;
 
 protected:
-    std::vector<ParamRow> TableRows() const override;
     void SetupDisplayWindow() override;
     void LoadPictures() override;
     bool StoreRecallEnabled() const override { return true; }
@@ -275,7 +274,6 @@ private:
     private:
         int& count_;
     };
-    bool designTextsKept_ = false;
 
     long PendingSens = -1;
     long PendingRange = -1;

@@ -119,13 +119,10 @@ QRect sliderAt(int y) { return {BeamSliderX, y, BeamSliderW, 22}; }
 }  // namespace
 
 frmQF8200Echo::frmQF8200Echo()
-    : ParamEditorWindow(QStringLiteral("frmQF8200Echo"), TableUpperBound),
+    : ParamEditorWindow(QStringLiteral("frmQF8200Echo"), TableUpperBound, nullptr),
       echo_(Model()),
       transfers_(echo_, [this](ParamRec& rec) { ShowRecord(rec); }) {
     setWindowTitle(QStringLiteral("QF8200"));
-    QFont small = font();
-    small.setPointSizeF(7.5);
-    setFont(small);
 
     tabData = new QTabWidget(this);
     tabData->setObjectName(QStringLiteral("tabData"));

@@ -12,8 +12,7 @@
 
 void frmQF8200Echo::SetLanguage() {
     const QString section = objectName();
-    if (!designTextsKept_) {
-        designTextsKept_ = true;
+    if (FirstTranslation()) {
         LanguageUtil::StoreOriginalText(this);
         LanguageUtil::StoreFormTexts(this);
     }

@@ -239,7 +239,7 @@ void frmQF8200Echo::chkUseTeachInAnalog_Click() {
 
 // --- commit ---------------------------------------------------------------------
 
-void frmQF8200Echo::PutData(int id, bool writeNow, std::optional<bool>) {
+void frmQF8200Echo::PutData(int id, bool writeNow) {
     Hourglass hourglass;
     const int index = committedRecord(Model(), id);
     if (index == 0) return;

@@ -2,7 +2,7 @@
 
 #include "frame/LanguageUtil.h"
 
-void RegisterQF8200RDXQuickHelp() {
+void RegisterQF8200RDXQuickHelpTexts() {
     LanguageUtil::RegisterQuickHelpTexts({
         {3001, "Schallgeschwindigkeit bei 0°C (100 ... 600m/s)"},
         {3002, "Referenztemperatur für die Auswertung"},

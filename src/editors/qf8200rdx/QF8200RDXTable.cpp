@@ -5,20 +5,11 @@
 namespace QF8200RDX {
 
 std::vector<ParamRow> TableRows() {
-    // A new reference distance, sound velocity at 0 °C or temperature changes
-    // the sound velocity the sensor works with (REF -> VS0 -> VS,
-    // TEM -> TO -> VS). VS is computed and REF cannot be read: neither is
-    // kept in parameter files. TEM follows from TO, so a full write leaves it out.
-    return {
-        ParamRow(IdVS, "VS", false),
-        ParamRow(IdVS0, "VS0").WithLinks(VS, VS),
-        ParamRow(IdTO, "TO").WithLinks(TEM, VS),
-        ParamRow(IdTEM, "TEM").WithLinks(TO, 0).NoBulkWrite(),
-        ParamRow(IdCBT, "CBT"),
-        ParamRow(IdCCT, "CCT"),
-        ParamRow(IdFTO, "FTO"),
-        ParamRow(IdCON, "CON"),
-        ParamRow(IdBR, "BR"),
+    // A new reference distance changes the sound velocity the sensor works
+    // with (REF -> VS0 -> VS). REF cannot be read: it is not kept in
+    // parameter files.
+    std::vector<ParamRow> rows = CompensatedTable::LeadingRows(SharedIds);
+    rows.insert(rows.end(), {
         ParamRow(IdSD1, "SD1"),
         ParamRow(IdSD2, "SD2"),
         ParamRow(IdSD3, "SD3"),
@@ -34,7 +25,8 @@ std::vector<ParamRow> TableRows() {
         ParamRow(IdNEF, "NEF").WithForm("[01]"),
         ParamRow(IdMA, "MA").WithForm("[AS]"),
         ParamRow(IdUIS, "UIS").WithForm("-1|-?[0-9]+,-?[0-9]+"),
-    };
+    });
+    return rows;
 }
 
 }  // namespace QF8200RDX

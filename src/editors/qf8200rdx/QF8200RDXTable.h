@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/common/CompensatedTable.h"
 #include "editors/common/ParamEditorModel.h"
 
 #include <vector>
@@ -10,7 +11,9 @@ namespace QF8200RDX {
 
 constexpr int TableUpperBound = 30;
 
-// Record indexes: the order of every read and write over the table.
+// Record indexes: the order of every read and write over the table; the
+// first nine are the leading records of the compensated lines
+// (CompensatedTable).
 enum Record {
     VS = 1, VS0, TO, TEM, CBT, CCT, FTO, CON, BR, SD1, SD2, SD3, SH1, SH2, SH3,
     OM, FSF, EM, NDE, FDE, REF, NEF, MA, UIS,
@@ -27,6 +30,13 @@ enum Id {
     IdFailSafe3 = 3023, IdFSF = 3030, IdMA = 3031, IdUIS = 3032, IdInclinationOn = 3033,
     IdInclinationOff = 3034, IdNDE = 3035, IdFDE = 3036, IdFailCurrent = 3037, IdEM = 3038, IdDiff = 3039,
     IdWeight = 3040, IdThreshold = 3041, IdMCount = 3042, IdNCount = 3043, IdVS = 3101, IdTO = 3102
+};
+static_assert(int(BR) == int(CompensatedTable::BR));
+
+// The ids of the records and fields this line shares with the other compensated line.
+constexpr CompensatedTable::Ids SharedIds = {
+    IdVS, IdVS0, IdTO, IdTEM, IdCBT, IdCCT, IdFTO, IdCON, IdBR, IdREF,
+    IdEM, IdDiff, IdWeight, IdThreshold, IdMCount, IdNCount,
 };
 
 std::vector<ParamRow> TableRows();

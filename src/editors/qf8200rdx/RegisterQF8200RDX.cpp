@@ -5,6 +5,6 @@
 #include "link/EditorRegistry.h"
 
 void RegisterQF8200RDXEditor() {
-    RegisterQF8200RDXQuickHelp();
+    RegisterQF8200RDXQuickHelpTexts();
     EditorRegistry::RegisterEditor(QStringLiteral("frmQF8200RDX"), [] { return new frmQF8200RDX(); });
 }

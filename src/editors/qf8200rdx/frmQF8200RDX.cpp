@@ -18,8 +18,6 @@ constexpr int DisplayTrue = -1;
 
 }  // namespace
 
-std::vector<ParamRow> frmQF8200RDX::TableRows() const { return QF8200RDX::TableRows(); }
-
 void frmQF8200RDX::GetData(int item, QVariant& value) {
     const auto text = [this](int record) { return Model()[record].Value; };
     switch (item) {
@@ -65,18 +63,6 @@ std::vector<QComboBox*> frmQF8200RDX::ComboHelpOrder() const {
     for (QComboBox* list : lists)
         if (!list->parentWidget()->isHidden()) shown.push_back(list);
     return shown;
-}
-
-void frmQF8200RDX::cmbEvalMethod_Click() {
-    const int method = cmbEvalMethod->currentIndex();
-    MethodFields.Layout(method);
-    // Picking the method the sensor already uses changes nothing: its bare
-    // word would make the sensor replace the method's numbers by defaults.
-    const QString word = EvalMethod::Compose(method, false, {}).value_or(QString());
-    if (Model()[EM].Value.section(QLatin1Char(','), 0, 0) == word) return;
-    // Choosing a method writes the method word alone; the re-read shows the
-    // numbers the sensor took for it.
-    CommitUnlessBusy(IdEM, false);
 }
 
 void frmQF8200RDX::EepromCellRead(TransferProgress& progress) {

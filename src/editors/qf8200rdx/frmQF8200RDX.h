@@ -1,6 +1,5 @@
 #pragma once
-#include "editors/common/EvalMethod.h"
-#include "editors/common/ParamEditorWindow.h"
+#include "editors/common/CompensatedEditorWindow.h"
 
 #include <array>
 
@@ -17,7 +16,7 @@ class QLineEdit;
 // change is written to the sensor at once and the parameters that depend on
 // it are read back. A control's name is its key in the language file; its
 // help id picks its quick-help text.
-class frmQF8200RDX : public ParamEditorWindow {
+class frmQF8200RDX : public CompensatedEditorWindow {
     Q_OBJECT
 public:
     frmQF8200RDX();
@@ -27,43 +26,13 @@ public:
     void PrintData() override;
     void SetLanguage() override;
 
-    void FillForm(ParamRec& rec) override;
-    void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) override;
-
     // The evaluation limits found in the sensor's EEPROM by the last
     // complete read from the sensor; 0 before the first.
     int MINRELDIS = 0;
     int MAXRELDIS = 0;
 
-    QGroupBox* frameMeasurement;
+    // The separators of the measurement frame.
     std::array<QGroupBox*, 2> Frame1{};
-    QLabel* lblSound;
-    QLabel* lbSound;
-    std::array<QLabel*, 2> lblms{};
-    QLabel* lblSound0;
-    QLineEdit* txtSound;
-    QLabel* lblTemperatureOffset;
-    QLabel* lbTemperatureOffset;
-    std::array<QLabel*, 2> lblTemp{};
-    QLabel* lblTemperature;
-    QLineEdit* txtTemperature;
-    QLabel* lblReferenceDis;
-    QLineEdit* txtReferenceDis;
-    QLabel* lblReferenceDisMM;
-    QLabel* lblBurst;
-    QLineEdit* txtBurst;
-    QLabel* lblCycle;
-    QLineEdit* txtCycle;
-    std::array<QLabel*, 3> lblCycleTime{};   // only element 2 exists
-
-    QGroupBox* frameEvaluate;
-    QLabel* lblFiltertimeout;
-    QLineEdit* txtFiltertimeout;
-    QLabel* lblConFilter;
-    QLineEdit* txtConFilter;
-    QLabel* lblBlindrange;
-    QLineEdit* txtBlindrange;
-    QLabel* lblMMBlindrange;
 
     QGroupBox* frameInclination;
     QComboBox* cmbInclination;
@@ -109,12 +78,10 @@ public:
     QGroupBox* frameMainApplication;
     QComboBox* cmbMainApplication;
 
-    QGroupBox* frameEvalMethod;
-    QComboBox* cmbEvalMethod;
-    EvalMethodFields MethodFields{};
-
 protected:
-    std::vector<ParamRow> TableRows() const override;
+    void ShowRecord(const ParamRec& rec) override;
+    std::optional<QString> ComposeRecord(int index) const override;
+    bool IsSwitchPoint(int id) const override;
     void SetupDisplayWindow() override;
     bool StoreRecallEnabled() const override { return true; }
     std::vector<QComboBox*> ComboHelpOrder() const override;
@@ -133,16 +100,13 @@ private:
     void BindControls();
     void BindHelp();
 
-    void cmbEvalMethod_Click();
     // Reads the evaluation limits after a complete read from the sensor.
     void EepromCellRead(TransferProgress& progress);
 
-    // FillForm's parts (frmQF8200RDXTransfer.cpp).
+    // ShowRecord's parts (frmQF8200RDXTransfer.cpp).
     void ShowSwitchModes(const ParamRec& rec);
     void ShowFailSafe(const ParamRec& rec);
-    void ShowEvalMethod(const ParamRec& rec);
     void ShowInclination(const ParamRec& rec);
-    std::optional<QString> Compose(int index, bool third) const;
     // The outputs whose frame is shown (two or three).
     int ShownOutputs() const;
 };

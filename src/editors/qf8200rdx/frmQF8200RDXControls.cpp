@@ -3,6 +3,7 @@
 #include "editors/common/EditorControls.h"
 #include "editors/common/Twips.h"
 #include "editors/qf8200rdx/QF8200RDXTable.h"
+#include "editors/qf8200rdx/QF8200RDXValues.h"
 #include "editors/qf8200rdx/frmQF8200RDX.h"
 
 #include <QComboBox>
@@ -24,12 +25,8 @@ int row(int n) { return 15 + 20 * n; }
 constexpr int LeftLabelX = 6, LeftLabelW = 112, LeftValueX = 120, LeftValueW = 56, LeftUnitX = 179, LeftUnitW = 36;
 constexpr int LabelX = 6, LabelW = 96, ValueX = 104, ValueW = 50, UnitX = 158, UnitW = 30;
 
-QRect leftLabel(int y) { return {LeftLabelX, y, LeftLabelW, RowHeight}; }
-QRect leftValue(int y) { return {LeftValueX, y, LeftValueW, RowHeight}; }
-QRect leftUnit(int y) { return {LeftUnitX, y, LeftUnitW, RowHeight}; }
-QRect label(int y) { return {LabelX, y, LabelW, RowHeight}; }
-QRect value(int y) { return {ValueX, y, ValueW, RowHeight}; }
-QRect unit(int y) { return {UnitX, y, UnitW, RowHeight}; }
+constexpr RowColumns Left = {LeftLabelX, LeftLabelW, LeftValueX, LeftValueW, LeftUnitX, LeftUnitW, RowHeight};
+constexpr RowColumns Right = {LabelX, LabelW, ValueX, ValueW, UnitX, UnitW, RowHeight};
 
 // A label's text a little lower than a list's top, so that both read as one row.
 constexpr int ListLabelDrop = 2;
@@ -57,11 +54,10 @@ QByteArray numbered(const char* name, int n) { return QByteArray(name) + QByteAr
 
 }  // namespace
 
-frmQF8200RDX::frmQF8200RDX() : ParamEditorWindow(QStringLiteral("frmQF8200RDX"), TableUpperBound) {
+frmQF8200RDX::frmQF8200RDX()
+    : CompensatedEditorWindow(QStringLiteral("frmQF8200RDX"), TableUpperBound, QF8200RDX::TableRows, SharedIds,
+                              QF8200RDXValues::ShowEvalMethod) {
     setWindowTitle(QStringLiteral("QF8200RDX"));
-    QFont small = font();
-    small.setPointSizeF(7.5);
-    setFont(small);
 
     BuildMeasurement();
     BuildEvaluate();
@@ -87,30 +83,11 @@ frmQF8200RDX::frmQF8200RDX() : ParamEditorWindow(QStringLiteral("frmQF8200RDX"),
 }
 
 void frmQF8200RDX::BuildMeasurement() {
-    frameMeasurement = MakeFrame(this, "frameMeasurement", "Messung", {60, 60, 3315, 2535});
-    QWidget* f = frameMeasurement;
-    lblSound = MakeLabel(f, "lblSound", "Schallgeschwindigkeit", leftLabel(15));
-    lbSound = MakeDisplayLabel(f, "lbSound", leftValue(15));
-    lblms[0] = MakeArrayLabel(f, "lblms", 0, "m/s", leftUnit(15));
-    lblSound0 = MakeLabel(f, "lblSound0", "bei 0°C", leftLabel(33));
-    txtSound = MakeTextBox(f, "txtSound", leftValue(33));
-    lblms[1] = MakeArrayLabel(f, "lblms", 1, "m/s", leftUnit(33));
-    Frame1[0] = MakeSeparator(f, 0, Twips::Rect(60, 780, 3195, 75));
-    lblTemperatureOffset = MakeLabel(f, "lblTemperatureOffset", "Temperatur Offset", leftLabel(60));
-    lbTemperatureOffset = MakeDisplayLabel(f, "lbTemperatureOffset", leftValue(60));
-    lblTemp[0] = MakeArrayLabel(f, "lblTemp", 0, "°C", leftUnit(60));
-    lblTemperature = MakeLabel(f, "lblTemperature", "Temperatur", leftLabel(78));
-    txtTemperature = MakeTextBox(f, "txtTemperature", leftValue(78));
-    lblTemp[1] = MakeArrayLabel(f, "lblTemp", 1, "°C", leftUnit(78));
-    lblReferenceDis = MakeLabel(f, "lblReferenceDis", "Referenz Distanz", leftLabel(96));
-    txtReferenceDis = MakeTextBox(f, "txtReferenceDis", leftValue(96));
-    lblReferenceDisMM = MakeLabel(f, "lblReferenceDisMM", "mm", leftUnit(96));
-    Frame1[1] = MakeSeparator(f, 1, Twips::Rect(60, 1740, 3195, 75));
-    lblBurst = MakeLabel(f, "lblBurst", "Taktzeit", leftLabel(124));
-    txtBurst = MakeTextBox(f, "txtBurst", leftValue(124));
-    lblCycle = MakeLabel(f, "lblCycle", "Offset Zykluszeit", leftLabel(144));
-    txtCycle = MakeTextBox(f, "txtCycle", leftValue(144));
-    lblCycleTime[2] = MakeArrayLabel(f, "lblCycleTime", 2, "ms", leftUnit(144));
+    BuildMeasurementFrame({60, 60, 3315, 2535}, Left,
+                          {.sound = 15, .sound0 = 33, .offset = 60, .temperature = 78, .reference = 96, .burst = 124,
+                           .cycle = 144});
+    Frame1[0] = MakeSeparator(frameMeasurement, 0, Twips::Rect(60, 780, 3195, 75));
+    Frame1[1] = MakeSeparator(frameMeasurement, 1, Twips::Rect(60, 1740, 3195, 75));
     // The velocities and the offset the sensor computed stand out in blue.
     for (QLabel* display : {lbSound, lbTemperatureOffset}) {
         QPalette palette = display->palette();
@@ -119,31 +96,21 @@ void frmQF8200RDX::BuildMeasurement() {
     }
 }
 
-void frmQF8200RDX::BuildEvaluate() {
-    frameEvaluate = MakeFrame(this, "frameEvaluate", "Auswertung", {60, 2640, 3315, 1155});
-    QWidget* f = frameEvaluate;
-    lblFiltertimeout = MakeLabel(f, "lblFiltertimeout", "Filter Timeout", leftLabel(row(0)));
-    txtFiltertimeout = MakeTextBox(f, "txtFiltertimeout", leftValue(row(0)));
-    lblConFilter = MakeLabel(f, "lblConFilter", "Konservatives Filter", leftLabel(row(1)));
-    txtConFilter = MakeTextBox(f, "txtConFilter", leftValue(row(1)));
-    lblBlindrange = MakeLabel(f, "lblBlindrange", "Blindbereich", leftLabel(row(2)));
-    txtBlindrange = MakeTextBox(f, "txtBlindrange", leftValue(row(2)));
-    lblMMBlindrange = MakeLabel(f, "lblMMBlindrange", "mm", leftUnit(row(2)));
-}
+void frmQF8200RDX::BuildEvaluate() { BuildEvaluateFrame({60, 2640, 3315, 1155}, Left, {row(0), row(1), row(2)}); }
 
 void frmQF8200RDX::BuildInclination() {
     frameInclination = MakeFrame(this, "frameInclination", "Neigungsschalter", {60, 3840, 3315, 1455});
     QWidget* f = frameInclination;
     cmbInclination = MakeList(f, "cmbInclination", {"Aktiv", "Inaktiv"}, Twips::Rect(120, 240, 1635, 315));
     constexpr int OnY = 44, OffY = 66;
-    lblInclinationOn = MakeLabel(f, "lblInclinationOn", "Einschaltverzögerung", leftLabel(OnY));
-    txtInclinationOn = MakeTextBox(f, "txtInclinationOn", leftValue(OnY));
+    lblInclinationOn = MakeLabel(f, "lblInclinationOn", "Einschaltverzögerung", Left.Label(OnY));
+    txtInclinationOn = MakeTextBox(f, "txtInclinationOn", Left.Value(OnY));
     txtInclinationOn->setText(QStringLiteral("2000"));
-    lblInclinationTime[0] = MakeArrayLabel(f, "lblInclinationTime", 0, "ms", leftUnit(OnY));
-    lblInclinationOff = MakeLabel(f, "lblInclinationOff", "Ausschaltverzögerung", leftLabel(OffY));
-    txtInclinationOff = MakeTextBox(f, "txtInclinationOff", leftValue(OffY));
+    lblInclinationTime[0] = MakeArrayLabel(f, "lblInclinationTime", 0, "ms", Left.Unit(OnY));
+    lblInclinationOff = MakeLabel(f, "lblInclinationOff", "Ausschaltverzögerung", Left.Label(OffY));
+    txtInclinationOff = MakeTextBox(f, "txtInclinationOff", Left.Value(OffY));
     txtInclinationOff->setText(QStringLiteral("100"));
-    lblInclinationTime[1] = MakeArrayLabel(f, "lblInclinationTime", 1, "ms", leftUnit(OffY));
+    lblInclinationTime[1] = MakeArrayLabel(f, "lblInclinationTime", 1, "ms", Left.Unit(OffY));
 }
 
 void frmQF8200RDX::BuildSwitchOutputs() {
@@ -152,35 +119,35 @@ void frmQF8200RDX::BuildSwitchOutputs() {
         SwitchOutput& o = Outputs[size_t(n - 1)];
         o.frame = MakeFrame(this, design.frame, design.caption, design.twips);
         QWidget* f = o.frame;
-        o.lblSwitchDis = MakeLabel(f, design.pointLabel, design.pointCaption, label(row(0)));
-        o.txtSwitchDis = MakeTextBox(f, numbered("txtSwitchDis", n * 10 + 1).constData(), value(row(0)));
-        o.units[0] = MakeArrayLabel(f, design.unitArray, 0, "mm", unit(row(0)));
-        o.lblSwitchHys = MakeLabel(f, numbered("lblSwitchHys", n).constData(), "Schalthysterese", label(row(1)));
-        o.txtSwitchHys = MakeTextBox(f, numbered("txtSwitchHys", n).constData(), value(row(1)));
-        o.units[1] = MakeArrayLabel(f, design.unitArray, 1, "%", unit(row(1)));
+        o.lblSwitchDis = MakeLabel(f, design.pointLabel, design.pointCaption, Right.Label(row(0)));
+        o.txtSwitchDis = MakeTextBox(f, numbered("txtSwitchDis", n * 10 + 1).constData(), Right.Value(row(0)));
+        o.units[0] = MakeArrayLabel(f, design.unitArray, 0, "mm", Right.Unit(row(0)));
+        o.lblSwitchHys = MakeLabel(f, numbered("lblSwitchHys", n).constData(), "Schalthysterese", Right.Label(row(1)));
+        o.txtSwitchHys = MakeTextBox(f, numbered("txtSwitchHys", n).constData(), Right.Value(row(1)));
+        o.units[1] = MakeArrayLabel(f, design.unitArray, 1, "%", Right.Unit(row(1)));
         o.cmbSwitchMode = MakeList(f, numbered("cmbSwitchMode", n).constData(), {"Schließer", "Öffner", "Inaktiv"},
                                Twips::Rect(1560, 840, 1275, 315));
         o.lblSwitchMode = MakeLabel(f, numbered("lblSwitchMode", n).constData(), "Schaltmodus",
-                                label(o.cmbSwitchMode->y() + ListLabelDrop));
+                                Right.Label(o.cmbSwitchMode->y() + ListLabelDrop));
         o.cmbFailSafe =
             MakeList(f, numbered("cmbFailSafe", n).constData(), {"0", "1", "2"}, Twips::Rect(1560, 1160, 795, 315));
         o.lblFailSafe = MakeLabel(f, numbered("lblFailSafe", n).constData(), "Störverhalten",
-                              label(o.cmbFailSafe->y() + ListLabelDrop));
+                              Right.Label(o.cmbFailSafe->y() + ListLabelDrop));
     }
 }
 
 void frmQF8200RDX::BuildAnalog() {
     frameAnalog = MakeFrame(this, "frameAnalog", "Analogausgang", {6360, 1680, 2895, 1575});
     QWidget* f = frameAnalog;
-    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", label(row(0)));
-    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", value(row(0)));
-    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", unit(row(0)));
-    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", label(row(1)));
-    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", value(row(1)));
-    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", unit(row(1)));
-    lblFailCurrent = MakeLabel(f, "lblFailCurrent", "Fehlerstrom", label(row(2)));
-    txtFailCurrent = MakeTextBox(f, "txtFailCurrent", value(row(2)));
-    lblFailCurrent1 = MakeLabel(f, "lblFailCurrent1", "mA", unit(row(2)));
+    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", Right.Label(row(0)));
+    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", Right.Value(row(0)));
+    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", Right.Unit(row(0)));
+    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", Right.Label(row(1)));
+    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", Right.Value(row(1)));
+    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", Right.Unit(row(1)));
+    lblFailCurrent = MakeLabel(f, "lblFailCurrent", "Fehlerstrom", Right.Label(row(2)));
+    txtFailCurrent = MakeTextBox(f, "txtFailCurrent", Right.Value(row(2)));
+    lblFailCurrent1 = MakeLabel(f, "lblFailCurrent1", "mA", Right.Unit(row(2)));
 }
 
 void frmQF8200RDX::BuildError() {
@@ -197,29 +164,14 @@ void frmQF8200RDX::BuildMainApplication() {
 }
 
 void frmQF8200RDX::BuildEvalMethod() {
-    frameEvalMethod = MakeFrame(this, "frameEvalMethod", "Auswertemethode", {3420, 4140, 5835, 1155});
-    QWidget* f = frameEvalMethod;
-    cmbEvalMethod = MakeList(f, "cmbEvalMethod", {"Keine", "Dynamisch", "Tiefpass", "Mittelwert"},
-                         Twips::Rect(120, 240, 1635, 315));
-    // Weight, count M and deviation share the first row (labels at 1920,
-    // 240 and boxes at 3660, 180 twips); count N is in the second row, the
-    // threshold in the third. The method shows and moves them.
-    const QRect labelPlace = Twips::Rect(1920, 240, 3660 - 1920 - 60, 255);
-    const QRect boxPlace = Twips::Rect(3660, 180, 750, 285);
-    const auto labelAt = [&](int r) { return labelPlace.translated(0, 21 * r); };
-    const auto boxAt = [&](int r) { return boxPlace.translated(0, 21 * r); };
-    EvalMethodFields& m = MethodFields;
-    m.lblWeight = MakeLabel(f, "lblWeight", "Gewicht", labelAt(0));
-    m.txtWeight = MakeTextBox(f, "txtWeight", boxAt(0));
-    m.lblMCount = MakeLabel(f, "lblMCount", "Messwerte", labelAt(0));
-    m.txtMCount = MakeTextBox(f, "txtMCount", boxAt(0));
-    m.lblDiff = MakeLabel(f, "lblDiff", "Abweichung", labelAt(0));
-    m.txtDiff = MakeTextBox(f, "txtDiff", boxAt(0));
-    m.lblDiffPercent = MakeLabel(f, "lblDiffPercent", "%", boxAt(0).translated(boxPlace.width() + 3, 0));
-    m.lblNCount = MakeLabel(f, "lblNCount", "Ungültige Werte", labelAt(1));
-    m.txtNCount = MakeTextBox(f, "txtNCount", boxAt(1));
-    m.lblThreshold = MakeLabel(f, "lblThreshold", "Verwerfungszähler", labelAt(2));
-    m.txtThreshold = MakeTextBox(f, "txtThreshold", boxAt(2));
+    // The method fields' first row: labels at 1920, 240 and boxes at 3660,
+    // 180 twips.
+    const QRect box = Twips::Rect(3660, 180, 750, 285);
+    BuildEvalMethodFrame({3420, 4140, 5835, 1155}, {.list = Twips::Rect(120, 240, 1635, 315),
+                                                     .label = Twips::Rect(1920, 240, 3660 - 1920 - 60, 255),
+                                                     .box = box,
+                                                     .percent = box.translated(box.width() + 3, 0),
+                                                     .rowStep = 21});
 }
 
 void frmQF8200RDX::SetTabOrder() {
@@ -238,23 +190,13 @@ void frmQF8200RDX::SetTabOrder() {
 }
 
 void frmQF8200RDX::BindControls() {
-    for (auto [box, id] : std::initializer_list<std::pair<QLineEdit*, int>>{
-             {txtSound, IdVS0}, {txtTemperature, IdTEM}, {txtBurst, IdCBT}, {txtCycle, IdCCT},
-             {txtFiltertimeout, IdFTO}, {txtConFilter, IdCON}, {txtBlindrange, IdBR}, {txtNEvalDis, IdNDE},
-             {txtFEvalDis, IdFDE}})
+    BindSharedControls();
+    for (auto [box, id] : std::initializer_list<std::pair<QLineEdit*, int>>{{txtNEvalDis, IdNDE}, {txtFEvalDis, IdFDE}})
         BindTextBox(box, id, id);
-    // The reference distance cannot be read back: its box stays empty, keeps
-    // the caret where it is, and leaving it empty writes nothing.
-    BindTextBox(txtReferenceDis, IdREF, IdREF, Focus::KeepCaret, Blank::DoesNotCommit);
     // Parts of a composite value commit the record they belong to.
     BindTextBox(txtFailCurrent, IdFailCurrent, IdFSF);
     BindTextBox(txtInclinationOn, IdInclinationOn, IdUIS);
     BindTextBox(txtInclinationOff, IdInclinationOff, IdUIS);
-    const EvalMethodFields& m = MethodFields;
-    for (auto [box, id] : std::initializer_list<std::pair<QLineEdit*, int>>{
-             {m.txtDiff, IdDiff}, {m.txtWeight, IdWeight}, {m.txtThreshold, IdThreshold}, {m.txtMCount, IdMCount},
-             {m.txtNCount, IdNCount}})
-        BindTextBox(box, id, IdEM);
 
     for (size_t i = 0; i < Outputs.size(); ++i) {
         const OutputDesign& design = OutputDesigns[i];
@@ -266,31 +208,19 @@ void frmQF8200RDX::BindControls() {
     for (auto [list, id] : std::initializer_list<std::pair<QComboBox*, int>>{
              {cmbEchoError, IdNEF}, {cmbInclination, IdUIS}, {cmbMainApplication, IdMA}})
         BindList(list, id, [this, id] { CommitUnlessBusy(id); });
-    BindList(cmbEvalMethod, IdEM, [this] { cmbEvalMethod_Click(); });
 }
 
 void frmQF8200RDX::BindHelp() {
-    // The bare area of these frames clears the help line; the other frames
-    // leave the last text standing.
-    for (QWidget* frame : {frameMeasurement, frameEvaluate, Outputs[0].frame, Outputs[1].frame, frameAnalog,
-                           frameEvalMethod})
-        BindFrameHelp(frame, 0);
+    // The bare area of these frames (and of the shared ones) clears the help
+    // line; the other frames leave the last text standing.
+    for (QWidget* frame : {Outputs[0].frame, Outputs[1].frame, frameAnalog}) BindFrameHelp(frame, 0);
 
-    for (QWidget* control : {lblSound, lbSound, lblms[0]}) BindHoverHelp(control, IdVS);
-    for (QWidget* control : {lblTemperatureOffset, lbTemperatureOffset, lblTemp[0]}) BindHoverHelp(control, IdTO);
-    const EvalMethodFields& m = MethodFields;
     for (auto [control, target] : std::initializer_list<std::pair<QWidget*, QWidget*>>{
-             {lblSound0, txtSound}, {lblms[1], txtSound}, {lblTemperature, txtTemperature},
-             {lblTemp[1], txtTemperature}, {lblReferenceDis, txtReferenceDis}, {lblReferenceDisMM, txtReferenceDis},
-             {lblBurst, txtBurst}, {lblCycle, txtCycle}, {lblCycleTime[2], txtCycle},
-             {lblFiltertimeout, txtFiltertimeout}, {lblConFilter, txtConFilter}, {lblBlindrange, txtBlindrange},
-             {lblMMBlindrange, txtBlindrange}, {lblInclinationOn, txtInclinationOn},
-             {lblInclinationTime[0], txtInclinationOn}, {lblInclinationOff, txtInclinationOff},
-             {lblInclinationTime[1], txtInclinationOff}, {lblNEvalDis, txtNEvalDis}, {lblNEvalUnit, txtNEvalDis},
-             {lblFEvalDis, txtFEvalDis}, {lblFEvalUnit, txtFEvalDis}, {lblFailCurrent, txtFailCurrent},
-             {lblFailCurrent1, txtFailCurrent}, {lblEchoError, cmbEchoError}, {m.lblWeight, m.txtWeight},
-             {m.lblDiff, m.txtDiff}, {m.lblDiffPercent, m.txtDiff}, {m.lblThreshold, m.txtThreshold},
-             {m.lblMCount, m.txtMCount}, {m.lblNCount, m.txtNCount}})
+             {lblInclinationOn, txtInclinationOn}, {lblInclinationTime[0], txtInclinationOn},
+             {lblInclinationOff, txtInclinationOff}, {lblInclinationTime[1], txtInclinationOff},
+             {lblNEvalDis, txtNEvalDis}, {lblNEvalUnit, txtNEvalDis}, {lblFEvalDis, txtFEvalDis},
+             {lblFEvalUnit, txtFEvalDis}, {lblFailCurrent, txtFailCurrent}, {lblFailCurrent1, txtFailCurrent},
+             {lblEchoError, cmbEchoError}})
         BindHoverHelp(control, target);
     for (const SwitchOutput& o : Outputs) {
         for (auto [control, target] : std::initializer_list<std::pair<QWidget*, QWidget*>>{

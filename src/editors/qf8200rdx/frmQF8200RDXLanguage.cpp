@@ -8,17 +8,12 @@
 #include <QLabel>
 
 void frmQF8200RDX::SetLanguage() {
-    std::vector<QWidget*> captions = {
-        frameMeasurement, lblSound,         lblSound0,    lblTemperatureOffset, lblTemperature, lblReferenceDis,
-        lblBurst,         lblCycle,         frameEvaluate, lblFiltertimeout,    lblConFilter,   lblBlindrange,
-    };
+    std::vector<QWidget*> captions = SharedCaptions();
     for (const SwitchOutput& o : Outputs)
         captions.insert(captions.end(), {o.frame, o.lblSwitchDis, o.lblSwitchHys, o.lblSwitchMode, o.lblFailSafe});
-    const EvalMethodFields& m = MethodFields;
-    captions.insert(captions.end(), {frameAnalog, lblNEvalDis, lblFEvalDis, lblFailCurrent, frameEvalMethod,
-                                     m.lblDiff, m.lblWeight, m.lblThreshold, m.lblMCount, m.lblNCount,
-                                     frameInclination, lblInclinationOn, lblInclinationOff, frameError,
-                                     frameMainApplication, lblEchoError});
+    captions.insert(captions.end(), {frameAnalog, lblNEvalDis, lblFEvalDis, lblFailCurrent, frameInclination,
+                                     lblInclinationOn, lblInclinationOff, frameError, frameMainApplication,
+                                     lblEchoError});
     // The three switching-mode lists show the same items under one key prefix.
     const std::vector<TranslatedList> lists = {
         {QStringLiteral("cmbEchoError"), {cmbEchoError}},

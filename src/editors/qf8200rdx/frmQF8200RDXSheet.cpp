@@ -12,20 +12,7 @@
 using namespace ParamSheet;
 
 void frmQF8200RDX::PrintData() {
-    EmptyLine();
-    Line(CaptionOf(frameMeasurement), QString());
-    Line(CaptionOf(lblSound), CaptionOf(lbSound) + CaptionOf(lblms[0]));
-    Line(CaptionOf(lblSound0), TextOf(txtSound) + CaptionOf(lblms[1]));
-    Line(CaptionOf(lblTemperatureOffset), CaptionOf(lbTemperatureOffset) + CaptionOf(lblTemp[0]));
-    Line(CaptionOf(lblTemperature), TextOf(txtTemperature) + CaptionOf(lblTemp[1]));
-    Line(CaptionOf(lblBurst), TextOf(txtBurst));
-    Line(CaptionOf(lblCycle), TextOf(txtCycle) + CaptionOf(lblCycleTime[2]));
-
-    EmptyLine();
-    Line(CaptionOf(frameEvaluate), QString());
-    Line(CaptionOf(lblFiltertimeout), TextOf(txtFiltertimeout));
-    Line(CaptionOf(lblConFilter), TextOf(txtConFilter));
-    Line(CaptionOf(lblBlindrange), TextOf(txtBlindrange) + CaptionOf(lblMMBlindrange));
+    PrintMeasurement();
     // The inclination switch belongs to the evaluation: no empty line before it.
     if (!frameInclination->isHidden()) {
         Line(CaptionOf(frameInclination), EntryOf(cmbInclination));
@@ -60,7 +47,5 @@ void frmQF8200RDX::PrintData() {
     EmptyLine();
     Line(CaptionOf(frameMainApplication), EntryOf(cmbMainApplication));
 
-    EmptyLine();
-    Line(CaptionOf(frameEvalMethod), EntryOf(cmbEvalMethod));
-    EvalMethodLines(MethodFields);
+    PrintEvalMethod();
 }

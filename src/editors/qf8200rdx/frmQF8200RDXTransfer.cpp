@@ -1,9 +1,9 @@
-// frmQF8200RDX's value transfer: a record shown in its controls (FillForm) and
-// the controls composed into a record's value and committed (PutData).
+// frmQF8200RDX's value transfer of the records beside the shared ones: a
+// record shown in its controls (ShowRecord) and the controls composed into a
+// record's value (ComposeRecord).
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DisplayWindowLink.h"
 #include "editors/common/EditorControls.h"
-#include "editors/common/TemperatureTexts.h"
 #include "editors/common/TypedInput.h"
 #include "editors/common/ValueTexts.h"
 #include "editors/qf8200rdx/QF8200RDXTable.h"
@@ -21,32 +21,14 @@ namespace T = ValueTexts;
 
 using EditorControls::SelectEntry;
 
-namespace {
-
-bool isSwitchPoint(int id) { return id == IdSD1 || id == IdSD2 || id == IdSD3; }
-
-}  // namespace
+bool frmQF8200RDX::IsSwitchPoint(int id) const { return id == IdSD1 || id == IdSD2 || id == IdSD3; }
 
 int frmQF8200RDX::ShownOutputs() const { return Outputs[2].frame->isHidden() ? 2 : 3; }
 
-void frmQF8200RDX::FillForm(ParamRec& rec) {
-    if (rec.ID == IdEM) rec.Value = EvalMethod::Normalize(rec.Value);
-    if (!Loaded()) return;
-    ParamEditorModel::BusyGuard busy(Model());
+void frmQF8200RDX::ShowRecord(const ParamRec& rec) {
     const QString& value = rec.Value;
     const bool valid = IsParDefValid(rec);
     switch (rec.ID) {
-    case IdVS: lbSound->setText(T::ShowSoundVelocity(value)); break;
-    case IdVS0: txtSound->setText(T::ShowSoundVelocity(value)); break;
-    case IdTO: lbTemperatureOffset->setText(TemperatureTexts::ShowOffset(value)); break;
-    case IdTEM: txtTemperature->setText(TemperatureTexts::Show(value)); break;
-    // The reference distance cannot be read back: its field stays empty.
-    case IdREF: txtReferenceDis->clear(); break;
-    case IdCBT: txtBurst->setText(T::ShowWholeNumber(value)); break;
-    case IdCCT: txtCycle->setText(T::ShowWholeNumber(value)); break;
-    case IdFTO: txtFiltertimeout->setText(T::ShowWholeNumber(value)); break;
-    case IdCON: txtConFilter->setText(T::ShowWholeNumber(value)); break;
-    case IdBR: txtBlindrange->setText(T::ShowWholeNumber(value)); break;
     case IdNEF: SelectEntry(cmbEchoError, T::ShowListIndex(value)); break;
     case IdSD1: Outputs[0].txtSwitchDis->setText(T::ShowWholeNumber(value)); break;
     case IdSD2: Outputs[1].txtSwitchDis->setText(T::ShowWholeNumber(value)); break;
@@ -60,7 +42,6 @@ void frmQF8200RDX::FillForm(ParamRec& rec) {
     case IdSH3: Outputs[2].txtSwitchHys->setText(T::ShowWholeNumber(value)); break;
     case IdOM: ShowSwitchModes(rec); break;
     case IdFSF: ShowFailSafe(rec); break;
-    case IdEM: ShowEvalMethod(rec); break;
     case IdNDE: txtNEvalDis->setText(T::ShowWholeNumber(value)); break;
     case IdFDE:
         // A sensor without analogue output does not know FDE.
@@ -94,13 +75,6 @@ void frmQF8200RDX::ShowFailSafe(const ParamRec& rec) {
     }
 }
 
-void frmQF8200RDX::ShowEvalMethod(const ParamRec& rec) {
-    const EvalMethod::Shown shown = V::ShowEvalMethod(rec.Value);
-    SelectEntry(cmbEvalMethod, shown.method);
-    MethodFields.ShowTexts(shown.fields);
-    MethodFields.Layout(cmbEvalMethod->currentIndex());
-}
-
 void frmQF8200RDX::ShowInclination(const ParamRec& rec) {
     // A sensor without inclination switch does not know UIS.
     const bool valid = IsParDefValid(rec);
@@ -118,25 +92,9 @@ void frmQF8200RDX::ShowInclination(const ParamRec& rec) {
                    shown.active);
 }
 
-void frmQF8200RDX::PutData(int id, bool writeNow, std::optional<bool> third) {
-    const int index = Model().IndexOfId(id);
-    // The sound velocity and the temperature offset are only shown.
-    if (index == 0 || index == VS || index == TO) return;
-    const bool written = CommitComposed(index, Compose(index, third.value_or(true)), writeNow);
-    if (written && isSwitchPoint(id)) Editors::RedrawShowIt();
-}
-
-std::optional<QString> frmQF8200RDX::Compose(int index, bool third) const {
+std::optional<QString> frmQF8200RDX::ComposeRecord(int index) const {
     const auto typed = [](const QLineEdit* box) { return TypedInput::AsTyped(box->text()); };
     switch (index) {
-    case VS0: return T::ComposeSoundVelocity(txtSound->text());
-    case TEM: return TemperatureTexts::Compose(txtTemperature->text());
-    case REF: return T::ComposeReference(txtReferenceDis->text());
-    case CBT: return typed(txtBurst);
-    case CCT: return typed(txtCycle);
-    case FTO: return typed(txtFiltertimeout);
-    case CON: return typed(txtConFilter);
-    case BR: return typed(txtBlindrange);
     case NEF: return T::ComposeListIndex(cmbEchoError->currentIndex());
     case SD1: return typed(Outputs[0].txtSwitchDis);
     case SD2: return typed(Outputs[1].txtSwitchDis);
@@ -158,7 +116,6 @@ std::optional<QString> frmQF8200RDX::Compose(int index, bool third) const {
             frameAnalog->isHidden() ? std::nullopt : std::optional<QString>(txtFailCurrent->text());
         return V::ComposeFailSafe(modes, current);
     }
-    case EM: return EvalMethod::Compose(cmbEvalMethod->currentIndex(), third, MethodFields.Typed());
     case NDE: return typed(txtNEvalDis);
     case FDE: return typed(txtFEvalDis);
     case MA: return V::ComposeMainApplication(cmbMainApplication->currentIndex());

@@ -1,11 +1,12 @@
 #include "editors/qt8200/QT8200QuickHelp.h"
 
+#include "editors/common/SharedQuickHelp.h"
 #include "frame/LanguageUtil.h"
 
 // 2007, 2021 (BDE) and 2103 (DIP) have no text: no control shows them.
 void RegisterQT8200QuickHelpTexts() {
+    SharedQuickHelp::Register();
     LanguageUtil::RegisterQuickHelpTexts({
-        {1101, "Schallgeschwindigkeit (Berechnet aus Temperatur, Referenz Distanz und Schallgeschwindigkeit bei 0°C)"},
         {2001, "Schallgeschwindigkeit, Berechnungsgrundlage für die Laufzeitmessung (1,00 ... 655,34m/s)"},
         {2002, "Aktuelle Referenzentfernung. Wert kann nicht abgefragt werden!"},
         {2003, "Pause zufälliger Länge zwischen 2 Laufzeitmessungen (0, 1)"},

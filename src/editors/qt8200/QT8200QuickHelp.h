@@ -1,5 +1,5 @@
 #pragma once
 
 // Adds the built-in German quick-help texts of frmQT8200's controls (ids
-// 1101, 2001 to 2025) to the language system's table.
+// 2001 to 2025, and the shared 1101) to the language system's table.
 void RegisterQT8200QuickHelpTexts();

@@ -29,8 +29,6 @@ QString switchModeItem(const QString& om, int position) {
 
 }  // namespace
 
-std::vector<ParamRow> frmQT8200::TableRows() const { return QT8200::TableRows(); }
-
 bool frmQT8200::IsValid(int record) const { return Model().IsValid(record); }
 
 bool frmQT8200::IsAnalogVariant() const { return ParamEditorModel::IsRejected(Model()[SD2]); }

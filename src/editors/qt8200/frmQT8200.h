@@ -25,7 +25,7 @@ public:
     void SetLanguage() override;
 
     void FillForm(ParamRec& rec) override;
-    void PutData(int id, bool writeNow, std::optional<bool> third = std::nullopt) override;
+    void PutData(int id, bool writeNow) override;
 
     // The second output is the analogue one: the sensor rejected SD2.
     bool IsAnalogVariant() const;
@@ -104,7 +104,6 @@ public:
     QLineEdit* txtMeasureCount;
 
 protected:
-    std::vector<ParamRow> TableRows() const override;
     void SetupDisplayWindow() override;
     bool StoreRecallEnabled() const override { return false; }
     std::vector<QComboBox*> ComboHelpOrder() const override;

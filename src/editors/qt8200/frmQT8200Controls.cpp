@@ -27,25 +27,17 @@ constexpr int LeftListW = 90;
 constexpr int FieldLabelX = 6, FieldLabelW = 100, FieldValueX = 108, FieldValueW = 56, FieldUnitX = 168, FieldUnitW = 24;
 constexpr int ListLabelX = 200, ListLabelW = 88, ListX = 290, ListW = 92, ListUnitX = 350;
 
-QRect leftLabel(int y) { return {LeftLabelX, y, LeftLabelW, RowHeight}; }
-QRect leftValue(int y) { return {LeftValueX, y, LeftValueW, RowHeight}; }
-QRect leftUnit(int y) { return {LeftUnitX, y, LeftUnitW, RowHeight}; }
-QRect fieldLabel(int n) { return {FieldLabelX, row(n), FieldLabelW, RowHeight}; }
-QRect fieldValue(int n) { return {FieldValueX, row(n), FieldValueW, RowHeight}; }
-QRect fieldUnit(int n) { return {FieldUnitX, row(n), FieldUnitW, RowHeight}; }
-QRect listLabel(int n) { return {ListLabelX, row(n), ListLabelW, RowHeight}; }
-QRect list(int n) { return {ListX, row(n), ListW, RowHeight}; }
+constexpr RowColumns Left = {LeftLabelX, LeftLabelW, LeftValueX, LeftValueW, LeftUnitX, LeftUnitW, RowHeight};
+constexpr RowColumns Field = {FieldLabelX, FieldLabelW, FieldValueX, FieldValueW, FieldUnitX, FieldUnitW, RowHeight};
+constexpr RowColumns List = {ListLabelX, ListLabelW, ListX, ListW, ListUnitX, FieldUnitW, RowHeight};
 
 const std::initializer_list<const char*> FilterItems = {"inaktiv", "aktiv"};
 const std::initializer_list<const char*> SwitchModeItems = {"Schließer", "Öffner"};
 
 }  // namespace
 
-frmQT8200::frmQT8200() : ParamEditorWindow(QStringLiteral("frmQT8200"), TableUpperBound) {
+frmQT8200::frmQT8200() : ParamEditorWindow(QStringLiteral("frmQT8200"), TableUpperBound, QT8200::TableRows) {
     setWindowTitle(QStringLiteral("Parameter QT8200"));
-    QFont small = font();
-    small.setPointSizeF(7.5);
-    setFont(small);
 
     BuildMeasurement();
     BuildDip();
@@ -65,26 +57,26 @@ frmQT8200::frmQT8200() : ParamEditorWindow(QStringLiteral("frmQT8200"), TableUpp
 void frmQT8200::BuildMeasurement() {
     frameMeasurement = MakeFrame(this, "frameMeasurement", "Messung", {60, 60, 3315, 2775});
     QWidget* f = frameMeasurement;
-    lblSound = MakeLabel(f, "lblSound", "Schallgeschwindigkeit", leftLabel(row(0)));
-    txtSound = MakeTextBox(f, "txtSound", leftValue(row(0)));
-    lblms[0] = MakeArrayLabel(f, "lblms", 0, "m/s", leftUnit(row(0)));
-    lblReferenceDis = MakeLabel(f, "lblReferenceDis", "Referenz Distanz", leftLabel(row(1)));
-    txtReferenceDis = MakeTextBox(f, "txtReferenceDis", leftValue(row(1)));
-    lblReferenceDisMM = MakeLabel(f, "lblReferenceDisMM", "mm", leftUnit(row(1)));
+    lblSound = MakeLabel(f, "lblSound", "Schallgeschwindigkeit", Left.Label(row(0)));
+    txtSound = MakeTextBox(f, "txtSound", Left.Value(row(0)));
+    lblms[0] = MakeArrayLabel(f, "lblms", 0, "m/s", Left.Unit(row(0)));
+    lblReferenceDis = MakeLabel(f, "lblReferenceDis", "Referenz Distanz", Left.Label(row(1)));
+    txtReferenceDis = MakeTextBox(f, "txtReferenceDis", Left.Value(row(1)));
+    lblReferenceDisMM = MakeLabel(f, "lblReferenceDisMM", "mm", Left.Unit(row(1)));
     // The calibration above the line, the timing below it.
     Frame1[0] = MakeSeparator(f, 0, Twips::Rect(60, 960, 3195, 75));
     const int randomY = 74, burstY = randomY + 22, cycleY = burstY + 22;
-    lblRandomTime = MakeLabel(f, "lblRandomTime", "Zufallspause", leftLabel(randomY));
+    lblRandomTime = MakeLabel(f, "lblRandomTime", "Zufallspause", Left.Label(randomY));
     cmbRandomTime = MakeList(f, "cmbRandomTime", {"Nein", "Ja"}, {LeftValueX, randomY, LeftListW, RowHeight});
-    lblBurst = MakeLabel(f, "lblBurst", "Taktzeit", leftLabel(burstY));
-    txtBurst = MakeTextBox(f, "txtBurst", leftValue(burstY));
+    lblBurst = MakeLabel(f, "lblBurst", "Taktzeit", Left.Label(burstY));
+    txtBurst = MakeTextBox(f, "txtBurst", Left.Value(burstY));
     // The design draws "m" in the Symbol font, which shows a micro sign; the
     // sheet prints the letter (Offset Zykluszeit ... "ms").
     lblCycleTime[0] = MakeArrayLabel(f, "lblCycleTime", 0, "µ", {LeftUnitX, burstY, 9, RowHeight});
     lblCycleTime[0]->setProperty("symbolCaption", QStringLiteral("m"));
     lblCycleTime[1] = MakeArrayLabel(f, "lblCycleTime", 1, "s", {LeftUnitX + 9, burstY, 12, RowHeight});
-    lblCycle = MakeLabel(f, "lblCycle", "Offset Zykluszeit", leftLabel(cycleY));
-    txtCycle = MakeTextBox(f, "txtCycle", leftValue(cycleY));
+    lblCycle = MakeLabel(f, "lblCycle", "Offset Zykluszeit", Left.Label(cycleY));
+    txtCycle = MakeTextBox(f, "txtCycle", Left.Value(cycleY));
 }
 
 void frmQT8200::BuildDip() {
@@ -99,61 +91,61 @@ void frmQT8200::BuildDip() {
 void frmQT8200::BuildSwitch1() {
     frameSwitch1 = MakeFrame(this, "frameSwitch1", "Schaltausgang 1", {3480, 60, 5835, 1095});
     QWidget* f = frameSwitch1;
-    lblSwitchDis11 = MakeLabel(f, "lblSwitchDis11", "Schaltpunkt ", fieldLabel(0));
-    txtSwitchDis11 = MakeTextBox(f, "txtSwitchDis11", fieldValue(0));
-    lblSDis1[0] = MakeArrayLabel(f, "lblSDis1", 0, "mm", fieldUnit(0));
-    lblSwitchHys1 = MakeLabel(f, "lblSwitchHys1", "Schalthysterese", fieldLabel(1));
-    txtSwitchHys1 = MakeTextBox(f, "txtSwitchHys1", fieldValue(1));
-    lblSDis1[1] = MakeArrayLabel(f, "lblSDis1", 1, "%", fieldUnit(1));
-    lblSwitchMode1 = MakeLabel(f, "lblSwitchMode1", "Schaltmodus", listLabel(0));
-    cmbSwitchMode1 = MakeList(f, "cmbSwitchMode1", SwitchModeItems, list(0));
-    lblFilter1 = MakeLabel(f, "lblFilter1", "Filter", listLabel(1));
-    cmbFilter1 = MakeList(f, "cmbFilter1", FilterItems, list(1));
+    lblSwitchDis11 = MakeLabel(f, "lblSwitchDis11", "Schaltpunkt ", Field.Label(row(0)));
+    txtSwitchDis11 = MakeTextBox(f, "txtSwitchDis11", Field.Value(row(0)));
+    lblSDis1[0] = MakeArrayLabel(f, "lblSDis1", 0, "mm", Field.Unit(row(0)));
+    lblSwitchHys1 = MakeLabel(f, "lblSwitchHys1", "Schalthysterese", Field.Label(row(1)));
+    txtSwitchHys1 = MakeTextBox(f, "txtSwitchHys1", Field.Value(row(1)));
+    lblSDis1[1] = MakeArrayLabel(f, "lblSDis1", 1, "%", Field.Unit(row(1)));
+    lblSwitchMode1 = MakeLabel(f, "lblSwitchMode1", "Schaltmodus", List.Label(row(0)));
+    cmbSwitchMode1 = MakeList(f, "cmbSwitchMode1", SwitchModeItems, List.Value(row(0)));
+    lblFilter1 = MakeLabel(f, "lblFilter1", "Filter", List.Label(row(1)));
+    cmbFilter1 = MakeList(f, "cmbFilter1", FilterItems, List.Value(row(1)));
 }
 
 void frmQT8200::BuildSwitch2() {
     frameSwitch2 = MakeFrame(this, "frameSwitch2", "Schaltausgang 2", {3480, 1740, 5835, 1095});
     QWidget* f = frameSwitch2;
-    lblSwitchDis21 = MakeLabel(f, "lblSwitchDis21", "Schaltpunkt ", fieldLabel(0));
-    txtSwitchDis21 = MakeTextBox(f, "txtSwitchDis21", fieldValue(0));
-    lblsdis2[0] = MakeArrayLabel(f, "lblsdis2", 0, "mm", fieldUnit(0));
-    lblSwitchHys2 = MakeLabel(f, "lblSwitchHys2", "Schalthysterese", fieldLabel(1));
-    txtSwitchHys2 = MakeTextBox(f, "txtSwitchHys2", fieldValue(1));
-    lblsdis2[1] = MakeArrayLabel(f, "lblsdis2", 1, "%", fieldUnit(1));
-    lblSwitchMode2 = MakeLabel(f, "lblSwitchMode2", "Schaltmodus", listLabel(0));
-    cmbSwitchMode2 = MakeList(f, "cmbSwitchMode2", SwitchModeItems, list(0));
-    lblFilter2 = MakeLabel(f, "lblFilter2", "Filter", listLabel(1));
-    cmbFilter2 = MakeList(f, "cmbFilter2", FilterItems, list(1));
+    lblSwitchDis21 = MakeLabel(f, "lblSwitchDis21", "Schaltpunkt ", Field.Label(row(0)));
+    txtSwitchDis21 = MakeTextBox(f, "txtSwitchDis21", Field.Value(row(0)));
+    lblsdis2[0] = MakeArrayLabel(f, "lblsdis2", 0, "mm", Field.Unit(row(0)));
+    lblSwitchHys2 = MakeLabel(f, "lblSwitchHys2", "Schalthysterese", Field.Label(row(1)));
+    txtSwitchHys2 = MakeTextBox(f, "txtSwitchHys2", Field.Value(row(1)));
+    lblsdis2[1] = MakeArrayLabel(f, "lblsdis2", 1, "%", Field.Unit(row(1)));
+    lblSwitchMode2 = MakeLabel(f, "lblSwitchMode2", "Schaltmodus", List.Label(row(0)));
+    cmbSwitchMode2 = MakeList(f, "cmbSwitchMode2", SwitchModeItems, List.Value(row(0)));
+    lblFilter2 = MakeLabel(f, "lblFilter2", "Filter", List.Label(row(1)));
+    cmbFilter2 = MakeList(f, "cmbFilter2", FilterItems, List.Value(row(1)));
 }
 
 void frmQT8200::BuildAnalog() {
     frameAnalog = MakeFrame(this, "frameAnalog", "Analogausgang", {3480, 1740, 5835, 1095});
     QWidget* f = frameAnalog;
-    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", fieldLabel(0));
-    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", fieldValue(0));
-    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", fieldUnit(0));
-    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", fieldLabel(1));
-    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", fieldValue(1));
-    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", fieldUnit(1));
-    lblFilterAnalog = MakeLabel(f, "lblFilterAnalog", "Filter", listLabel(0));
-    cmbFilterAnalog = MakeList(f, "cmbFilterAnalog", FilterItems, list(0));
-    lblFilterWindow = MakeLabel(f, "lblFilterWindow", "Fenster", listLabel(1));
+    lblNEvalDis = MakeLabel(f, "lblNEvalDis", "Nahe Grenze", Field.Label(row(0)));
+    txtNEvalDis = MakeTextBox(f, "txtNEvalDis", Field.Value(row(0)));
+    lblNEvalUnit = MakeLabel(f, "lblNEvalUnit", "mm", Field.Unit(row(0)));
+    lblFEvalDis = MakeLabel(f, "lblFEvalDis", "Ferne Grenze", Field.Label(row(1)));
+    txtFEvalDis = MakeTextBox(f, "txtFEvalDis", Field.Value(row(1)));
+    lblFEvalUnit = MakeLabel(f, "lblFEvalUnit", "mm", Field.Unit(row(1)));
+    lblFilterAnalog = MakeLabel(f, "lblFilterAnalog", "Filter", List.Label(row(0)));
+    cmbFilterAnalog = MakeList(f, "cmbFilterAnalog", FilterItems, List.Value(row(0)));
+    lblFilterWindow = MakeLabel(f, "lblFilterWindow", "Fenster", List.Label(row(1)));
     txtFilterWindow = MakeTextBox(f, "txtFilterWindow", {ListX, row(1), FieldValueW, RowHeight});
-    lblFilterWindow1 = MakeLabel(f, "lblFilterWindow1", "%", {ListUnitX, row(1), FieldUnitW, RowHeight});
+    lblFilterWindow1 = MakeLabel(f, "lblFilterWindow1", "%", List.Unit(row(1)));
 }
 
 void frmQT8200::BuildEvalMethod() {
     frameEvalMethod = MakeFrame(this, "frameEvalMethod", "Auswertemethode", {3480, 3480, 5835, 1815});
     QWidget* f = frameEvalMethod;
-    lblFiltertimeout = MakeLabel(f, "lblFiltertimeout", "Filter Timeout", fieldLabel(0));
-    txtFiltertimeout = MakeTextBox(f, "txtFiltertimeout", fieldValue(0));
-    lblConFilter = MakeLabel(f, "lblConFilter", "Konservatives Filter", fieldLabel(1));
-    txtConFilter = MakeTextBox(f, "txtConFilter", fieldValue(1));
-    lblEvalMethod1 = MakeLabel(f, "lblEvalMethod1", "Auswertung 1", listLabel(0));
-    cmbEvalMethod1 = MakeList(f, "cmbEvalMethod1", {"Keine", "Dynamisch", "Bewertet"}, list(0));
-    lblEvalMethod2 = MakeLabel(f, "lblEvalMethod2", "Auswertung 2", listLabel(1));
-    cmbEvalMethod2 = MakeList(f, "cmbEvalMethod2", {"Keine", "Statisch", "Mittelnd"}, list(1));
-    lblMeasureCount = MakeLabel(f, "lblMeasureCount", "Messwerte", listLabel(2));
+    lblFiltertimeout = MakeLabel(f, "lblFiltertimeout", "Filter Timeout", Field.Label(row(0)));
+    txtFiltertimeout = MakeTextBox(f, "txtFiltertimeout", Field.Value(row(0)));
+    lblConFilter = MakeLabel(f, "lblConFilter", "Konservatives Filter", Field.Label(row(1)));
+    txtConFilter = MakeTextBox(f, "txtConFilter", Field.Value(row(1)));
+    lblEvalMethod1 = MakeLabel(f, "lblEvalMethod1", "Auswertung 1", List.Label(row(0)));
+    cmbEvalMethod1 = MakeList(f, "cmbEvalMethod1", {"Keine", "Dynamisch", "Bewertet"}, List.Value(row(0)));
+    lblEvalMethod2 = MakeLabel(f, "lblEvalMethod2", "Auswertung 2", List.Label(row(1)));
+    cmbEvalMethod2 = MakeList(f, "cmbEvalMethod2", {"Keine", "Statisch", "Mittelnd"}, List.Value(row(1)));
+    lblMeasureCount = MakeLabel(f, "lblMeasureCount", "Messwerte", List.Label(row(2)));
     txtMeasureCount = MakeTextBox(f, "txtMeasureCount", {ListX, row(2), FieldValueW, RowHeight});
 }
 

@@ -1,6 +1,5 @@
 // frmQT8200's value transfer: a record shown in its controls (FillForm) and
 // the controls composed into a record's value and committed (PutData).
-#include "editors/common/ControlGroups.h"
 #include "editors/common/DipSwitches.h"
 #include "editors/common/DisplayWindowLink.h"
 #include "editors/common/EditorControls.h"
@@ -82,17 +81,13 @@ void frmQT8200::ShowVariant() {
 }
 
 void frmQT8200::ShowDipUse() {
-    // The values the DIP switches set are greyed while the switches are in use.
-    const bool editable = cmbUseDip->currentIndex() != 1;
-    EnableControls({lblSwitchDis11, txtSwitchDis11, lblSwitchMode1, cmbSwitchMode1, lblSwitchHys1, txtSwitchHys1,
-                    lblSDis1[0], lblSDis1[1]},
-                   editable);
-    if (IsAnalogVariant())
-        EnableControls({lblNEvalDis, lblNEvalUnit, txtNEvalDis, lblFEvalDis, lblFEvalUnit, txtFEvalDis}, editable);
-    else
-        EnableControls({txtSwitchDis21, lblSwitchDis21, lblSwitchMode2, cmbSwitchMode2, lblSwitchHys2, txtSwitchHys2,
-                        lblsdis2[0], lblsdis2[1]},
-                       editable);
+    DipSwitches::ShowUse(cmbUseDip,
+                         {lblSwitchDis11, txtSwitchDis11, lblSwitchMode1, cmbSwitchMode1, lblSwitchHys1, txtSwitchHys1,
+                          lblSDis1[0], lblSDis1[1]},
+                         {txtSwitchDis21, lblSwitchDis21, lblSwitchMode2, cmbSwitchMode2, lblSwitchHys2, txtSwitchHys2,
+                          lblsdis2[0], lblsdis2[1]},
+                         {lblNEvalDis, lblNEvalUnit, txtNEvalDis, lblFEvalDis, lblFEvalUnit, txtFEvalDis},
+                         IsAnalogVariant());
 }
 
 void frmQT8200::ShowFilter(int record) {
@@ -111,7 +106,7 @@ void frmQT8200::ShowEvalMethod(const QString& value) {
     LayoutMeasureCount();
 }
 
-void frmQT8200::PutData(int id, bool writeNow, std::optional<bool>) {
+void frmQT8200::PutData(int id, bool writeNow) {
     const int index = Model().IndexOfId(id);
     if (index == 0 || index == DIP || index == BDE) return;
     const std::optional<Composed> composed = Compose(index);

@@ -1,10 +1,12 @@
-#include "frame/QuickHelpTable.h"
+#include "editors/qf8200/QF8200QuickHelp.h"
 
-namespace LanguageUtil {
+#include "editors/common/SharedQuickHelp.h"
+#include "frame/LanguageUtil.h"
 
-// The QF8200 editor's controls; the id is the control's parameter id.
-std::span<const QuickHelpText> QF8200QuickHelpTexts() {
-    static constexpr QuickHelpText rows[] = {
+// 1103 (the DIP switches) has no text: no control shows it.
+void RegisterQF8200QuickHelpTexts() {
+    SharedQuickHelp::Register();
+    LanguageUtil::RegisterQuickHelpTexts({
         {1001, "Schallgeschwindigkeit bei 0°C (100 ... 600m/s)"},
         {1002, "Referenztemperatur für die Auswertung"},
         {1003, "Konstante Taktzeit. Bei 0 passt sich der Sensor automatisch an."},
@@ -39,10 +41,5 @@ std::span<const QuickHelpText> QF8200QuickHelpTexts() {
         {1032, "Anzeigen von Fehlerzuständen über die rote Fehler-LED"},
         {1033, "Entfernung ab der der Sensor Echos ignoriert"},
         {1034, "Verhalten beim Fehlen eines Echos"},
-        {1101, "Schallgeschwindigkeit (Berechnet aus Temperatur, Referenz Distanz und Schallgeschwindigkeit bei 0°C)"},
-        {1102, "Temperaturoffset zur vom Sensor gemessenen Temperatur"},
-    };
-    return rows;
+    });
 }
-
-}  // namespace LanguageUtil
