@@ -86,7 +86,7 @@ public:
     QLabel* lblFEvalUnit;
     QLabel* lblFilterAnalog;
     QComboBox* cmbFilterAnalog;
-    QLabel* lblFilterWindow;
+    QLabel* lblFilterWindow = nullptr;   // the event filter looks at it while the window is still being built
     QLineEdit* txtFilterWindow;
     QLabel* lblFilterWindow1;
 
