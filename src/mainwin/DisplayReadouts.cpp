@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace DisplayReadouts {
 
@@ -15,7 +16,10 @@ int SensorKindOf(const QString& pictureName) {
 
 SwitchMode ReadSwitchMode(const QString& modeText) {
     if (modeText == QLatin1String("I")) return {0, true};
-    return {int(NumberFormat::LeadingNumber(modeText)), false};
+    // Whole numbers towards zero; beyond the range, its nearest end.
+    const double number = NumberFormat::LeadingNumber(modeText);
+    return {int(std::clamp(number, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max()))),
+            false};
 }
 
 Led OutputLed(int state, int mode, int errorMode) {

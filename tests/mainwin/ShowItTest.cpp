@@ -26,6 +26,8 @@
 #include <QMdiArea>
 #include <QSet>
 
+#include <limits>
+
 using namespace DisplayReadouts;
 
 namespace {
@@ -59,6 +61,16 @@ TEST(DisplayReadouts, OutputLedFollowsStateModeAndErrorMode) {
         const SwitchMode mode = ReadSwitchMode(QLatin1String(c.mode));
         EXPECT_EQ(OutputLed(mode.inactive ? Inactive : c.state, mode.mode, c.errorMode), c.led);
     }
+}
+
+// A mode text beyond the integer range is read as its nearest end, as the
+// poll values are, so that no sensor or file text can break the conversion.
+TEST(DisplayReadouts, SwitchModeNumbersKeepToTheIntegerRange) {
+    const std::pair<const char*, int> modes[] = {
+        {"2.7", 2}, {"-1.5", -1}, {"1e308", std::numeric_limits<int>::max()},
+        {"-1e308", std::numeric_limits<int>::min()}, {"3e9", std::numeric_limits<int>::max()},
+    };
+    for (const auto& [text, mode] : modes) EXPECT_EQ(ReadSwitchMode(QLatin1String(text)).mode, mode) << text;
 }
 
 TEST(DisplayReadouts, OutputStateAnswers) {
