@@ -28,6 +28,12 @@ else
 fi
 
 export QT_QPA_PLATFORM=offscreen
+# The targets keep their files in temporary folders; in memory when the
+# machine has a RAM disk, since every settings write syncs its file.
+scratch=$(mktemp -d -p "$( [[ -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")" zelvo-fuzz.XXXXXX)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -m 700 "$scratch/runtime"
+export TMPDIR=$scratch XDG_RUNTIME_DIR=$scratch/runtime
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan-suppressions.txt}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
@@ -41,7 +47,6 @@ run_target() {
   rm -rf "$corpus"
   mkdir -p "$corpus" "$findings"
   cp tests/fuzz/corpus/"$target"/* "$corpus"/
-  # The targets keep their settings and files in temporary folders of their own.
   if "$BUILD_DIR/tests/fuzz/fuzz_$target" "$corpus" \
       -max_total_time="$SECONDS_EACH" -timeout=25 -rss_limit_mb=4096 -print_final_stats=1 \
       -artifact_prefix="$findings/" >"$results/$target.log" 2>&1; then

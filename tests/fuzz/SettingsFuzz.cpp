@@ -19,8 +19,7 @@
 
 namespace {
 
-const char* const WindowNames[] = {"frmMain",   "frmShowIt", "frmDistance",  "frmCommand",   "frmMonitor",
-                                   "frmQF8200", "frmQT8200", "frmQF8200RDX", "frmQF8200Echo"};
+const char* const WindowNames[] = {"frmMain", "frmShowIt", "frmMonitor", "frmQF8200Echo"};
 
 struct Numbers {
     Options::Settings settings;
