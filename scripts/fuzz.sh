@@ -71,7 +71,7 @@ wait
 
 failed=0
 for target in "${targets[@]}"; do
-  if [[ $(cat "$results/$target.status") != ok ]]; then
+  if [[ $(cat "$results/$target.status" 2>/dev/null) != ok ]]; then
     echo "== $target found a fault (input in $BUILD_DIR/findings/$target/); log: $results/$target.log"
     grep -m5 -E 'ERROR|runtime error|fuzz check failed|SUMMARY' "$results/$target.log" || true
     failed=1

@@ -83,7 +83,7 @@ void echoCellRoundTrip(Args& a) {
     const bool numeric = encoding == EchoCells::Encoding::Unsigned16 || encoding == EchoCells::Encoding::Signed16 ||
                          encoding == EchoCells::Encoding::Unsigned8;
     const int digits = encoding == EchoCells::Encoding::Unsigned8 ? 2 : 4;
-    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]+$"));
+    static const QRegularExpression hex(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]+")));
     if (!numeric || encoding != EchoCells::WriteEncoding(id, analog) || answer.size() != digits ||
         !hex.match(answer).hasMatch())
         return;
