@@ -27,7 +27,8 @@ enum OutputState : int { NoAnswer = -1, Inactive = 0, Active = 1, Error = 2 };
 enum class Led { Off, Yellow, Red, Unchanged };
 
 // An output's switch mode as the editor reports it: "I" switches the output
-// off (mode 0, state forced inactive); any other text is read by its number.
+// off (mode 0, state forced inactive); any other text is read by its number
+// (whole, towards zero; beyond the integer range its nearest end).
 struct SwitchMode {
     int mode = 0;
     bool inactive = false;

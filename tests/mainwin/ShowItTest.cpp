@@ -64,12 +64,14 @@ TEST(DisplayReadouts, OutputLedFollowsStateModeAndErrorMode) {
     }
 }
 
-TEST(DisplayReadouts, SwitchModeNumbersBeyondAnIntStayNonZero) {
+// A mode text beyond the integer range is read as its nearest end, as the
+// poll values are, so that no sensor or file text can break the conversion;
+// only mode 0 or not matters, and a number beyond an int still is not 0.
+TEST(DisplayReadouts, SwitchModeNumbersKeepToTheIntegerRange) {
     const std::pair<const char*, int> modes[] = {
-        {"22222222222", std::numeric_limits<int>::max()},
-        {"-22222222222", std::numeric_limits<int>::min()},
-        {"1e308", std::numeric_limits<int>::max()},
-        {"2", 2},
+        {"22222222222", std::numeric_limits<int>::max()}, {"-22222222222", std::numeric_limits<int>::min()},
+        {"2.7", 2}, {"-1.5", -1}, {"1e308", std::numeric_limits<int>::max()},
+        {"-1e308", std::numeric_limits<int>::min()},
     };
     for (const auto& [text, mode] : modes) EXPECT_EQ(ReadSwitchMode(QLatin1String(text)).mode, mode) << text;
 }

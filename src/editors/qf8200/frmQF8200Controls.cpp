@@ -222,7 +222,7 @@ void frmQF8200::BindControls() {
     for (auto [list, id, commits] : std::initializer_list<std::tuple<QComboBox*, int, int>>{
              {cmbUseDip, IdUDS, IdUDS}, {cmbSwitchMode1, IdOM, IdOM}, {cmbSwitchMode2, IdSwitchMode2, IdOM},
              {cmbOutputToggle1, IdOT, IdOT}, {cmbErrorLED, IdSE, IdSE}, {cmbEchoError, IdNEF, IdNEF}})
-        BindList(list, id, [this, commits] { CommitUnlessBusy(commits); });
+        BindList(list, id, [this, commits = commits] { CommitUnlessBusy(commits); });
     BindList(cmbOPMode1, IdOPM, [this] { cmbOPMode1_Click(); });
     BindList(cmbOPMode2, IdOPMode2, [this] { cmbOPMode2_Click(); });
     BindList(cmbOPModeAnalog, IdOPModeAnalog, [this] { cmbOPModeAnalog_Click(); });

@@ -207,7 +207,7 @@ void frmQF8200RDX::BindControls() {
     }
     for (auto [list, id] : std::initializer_list<std::pair<QComboBox*, int>>{
              {cmbEchoError, IdNEF}, {cmbInclination, IdUIS}, {cmbMainApplication, IdMA}})
-        BindList(list, id, [this, id] { CommitUnlessBusy(id); });
+        BindList(list, id, [this, id = id] { CommitUnlessBusy(id); });
 }
 
 void frmQF8200RDX::BindHelp() {

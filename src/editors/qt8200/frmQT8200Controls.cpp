@@ -165,7 +165,7 @@ void frmQT8200::BindControls() {
              {cmbRandomTime, IdRT, IdRT}, {cmbUseDip, IdUDS, IdUDS}, {cmbSwitchMode1, IdOM, IdOM},
              {cmbSwitchMode2, IdSwitchMode2, IdOM}, {cmbFilter2, IdFA2, IdFA2}, {cmbFilterAnalog, IdFilterAnalog, IdFA1},
              {cmbEvalMethod1, IdEM, IdEM}})
-        BindList(list, id, [this, commits] { CommitUnlessBusy(commits); });
+        BindList(list, id, [this, commits = commits] { CommitUnlessBusy(commits); });
     BindList(cmbFilter1, IdFA1, [this] { cmbFilter1_Click(); });
     BindList(cmbEvalMethod2, IdEvalMethod2, [this] { cmbEvalMethod2_Click(); });
 }
