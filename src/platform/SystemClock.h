@@ -16,9 +16,16 @@ public:
     // Milliseconds since the system started, wrapping around like the 32-bit
     // tick count of the platform the program was written for.
     virtual qint32 TickCount() const = 0;
+    // Lets ms milliseconds pass: the machine sleeps; a clock that a test
+    // moves by hand moves on at once.
+    virtual void Sleep(double ms);
 };
 
 // The machine's own clocks.
-const Source& Machine();
+Source& Machine();
+
+// The time on a clock in milliseconds, from an origin of the clock's own:
+// its counter, or its tick count where it has no counter.
+double Milliseconds(const Source& clock);
 
 }  // namespace SystemClock
