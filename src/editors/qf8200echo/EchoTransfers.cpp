@@ -1,6 +1,5 @@
 #include "editors/qf8200echo/EchoTransfers.h"
 
-#include "platform/Hourglass.h"
 #include "editors/common/RWState.h"
 #include "editors/common/TransferProgress.h"
 #include "editors/qf8200echo/EchoLink.h"
@@ -95,10 +94,8 @@ void EchoTransfers::WriteAndReadBack(int index) {
     ShowSensorCmd(written, false);
     Sensor::DependencyChain(model_.Records().Table(), index, [this](int, ParamRec& rec) {
         if (rec.Readable) {
-            if (const std::optional<QString> error = ReadRecord(rec)) {
-                Hourglass::ShowNormalPointer();
+            if (const std::optional<QString> error = ReadRecord(rec))
                 ShowMessage(MessageReadError, Information, std::nullopt, readErrorArguments(rec, *error));
-            }
         }
         show_(rec);
     });
