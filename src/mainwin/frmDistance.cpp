@@ -44,7 +44,7 @@ frmDistance::frmDistance(QMdiArea* area) {
     SetLanguage();
 }
 
-void frmDistance::SetDistance(long distance) {
+void frmDistance::SetDistance(std::optional<long> distance) {
     const DisplayReadouts::DistanceText shown = DisplayReadouts::DistanceTextFor(distance);
     setTextColour(lblDis, shown.colour);
     lblDis->setText(shown.text);
