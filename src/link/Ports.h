@@ -1,12 +1,12 @@
 #pragma once
+#include "platform/SystemClock.h"
+
 #include <QByteArray>
 #include <QLabel>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <limits>
-
-#include "platform/SystemClock.h"
 
 class SerialControl;
 
