@@ -98,7 +98,7 @@ TEST_F(LinkTest, WaitBeyondTheDeepestNestingReturnsAtOnce) {
 // Only the start of a nested request parks the waiting answer. Its retries
 // and the flush after an overlong answer throw input away: what comes then
 // belongs to the nested request, never to the request waiting further out.
-TEST_F(LinkTest, NestedRetriesDoNotParkTheirOwnLateAnswers) {
+TEST_F(TimedLinkTest, NestedRetriesDoNotParkTheirOwnLateAnswers) {
     constexpr int Timeout = 60;
     constexpr int LateMs = Timeout * 3 / 2;   // after the try gave up, within a further wait
     struct Case {
@@ -137,7 +137,7 @@ TEST_F(LinkTest, NestedRetriesDoNotParkTheirOwnLateAnswers) {
         SCOPED_TRACE(c.name);
         tries = 0;
         port.respond = [&c](const QByteArray& request) { return request == "AD" ? QByteArray() : c.sensor(request); };
-        QTimer::singleShot(10, c.nested);
+        QTimer::singleShot(0, c.nested);
         QString outer = "old";
         Ports::AnswerBytes bytes{};
         EXPECT_EQ(Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false), 0);
