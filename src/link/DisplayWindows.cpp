@@ -5,13 +5,13 @@ namespace {
 class NoReadout : public DistanceReadoutLink {
 public:
     bool Loaded() const override { return false; }
-    void SetDistance(qint32) override {}
+    void SetDistance(std::optional<qint32>) override {}
 };
 
 class NoDisplay : public SwitchDisplayLink {
 public:
     bool Loaded() const override { return false; }
-    void SetDistance(qint32, qint32, bool) override {}
+    void SetDistance(std::optional<qint32>, qint32, bool) override {}
     void SetState(int, int) override {}
 };
 

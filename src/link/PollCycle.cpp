@@ -133,7 +133,10 @@ void PollSensor() {
     }
 
     const QString distanceAnswer = ask(QStringLiteral("AD"), true);
-    const qint32 distance = distanceAnswer.startsWith(QLatin1Char('E')) ? -1 : LeadingLong(distanceAnswer);
+    // No answer is no reading, not a target at 0 mm.
+    std::optional<qint32> distance;
+    if (!distanceAnswer.isEmpty())
+        distance = distanceAnswer.startsWith(QLatin1Char('E')) ? -1 : LeadingLong(distanceAnswer);
     if (LoggingActive()) FileLoggingTick(distanceAnswer);
     if (DistanceReadout().Loaded()) DistanceReadout().SetDistance(distance);
     if (!SwitchDisplay().Loaded()) return;

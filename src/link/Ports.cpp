@@ -6,6 +6,7 @@
 #include "frame/Options.h"
 #include "link/PortsLine.h"
 #include "platform/MsgBox.h"
+#include "platform/ProgramEnd.h"
 #include "platform/SerialControl.h"
 
 #include <algorithm>
@@ -66,7 +67,7 @@ bool IsErrorStatus(int firstByte) { return firstByte >= StatusInvalidParameter &
 
 bool Line::Usable() {
     LinkState& s = State();
-    if (!s.PortOpen) return false;
+    if (!s.PortOpen || ProgramEnd::Ending()) return false;
     if (s.control && s.control->PortOpen()) return true;
     s.PortOpen = false;
     s.PortLost = true;
@@ -79,7 +80,10 @@ void InitPort(SerialControl* control, QLabel* portLabel) {
     s.control = control;
     s.portLabel = portLabel;
     s.DetectTimeout = readNumberSetting<qint16>("DetectTimeout", "100");
-    s.EchoTimeout = readNumberSetting<qint32>("EchoTimeout", "500");
+    // Kept to 16 bits like the answer timeout: a wait of half a minute is
+    // already far more than any sensor needs, and a typing slip in the file
+    // must not let one dropped echo hold the program for days.
+    s.EchoTimeout = readNumberSetting<qint16>("EchoTimeout", "500");
     s.AnswerTimeout = s.DetectTimeout;
     s.EchoMode = false;
     s.RxBuffer.clear();
@@ -100,6 +104,7 @@ void SetPort(QString& name) {
 
 bool ReopenPort() {
     LinkState& s = State();
+    if (ProgramEnd::Ending()) return false;
     // A hang-up shows only when the line is used: look once, without waiting.
     if (s.PortOpen && s.control) s.control->waitForInput(0);
     if (Line::Usable()) return true;
@@ -110,6 +115,13 @@ bool ReopenPort() {
     s.PortLost = false;
     showPortState(true);
     return true;
+}
+
+double Line::Now() { return SystemClock::Milliseconds(*State().clock); }
+
+int Line::DefaultWait() {
+    const LinkState& s = State();
+    return s.EchoMode ? s.EchoTimeout : s.AnswerTimeout;
 }
 
 void ClosePort() {

@@ -1,9 +1,12 @@
 #pragma once
+#include "platform/SystemClock.h"
+
 #include <QByteArray>
 #include <QLabel>
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <limits>
 
 class SerialControl;
 
@@ -36,6 +39,8 @@ bool IsErrorStatus(int firstByte);
 
 struct LinkState {
     SerialControl* control = nullptr;
+    // What every wait measures and sleeps on; tests put in a clock of their own.
+    SystemClock::Source* clock = &SystemClock::Machine();
     QPointer<QLabel> portLabel;
     QString PortName;              // empty until the first SetPort
     bool PortOpen = false;         // opened successfully and not closed since
@@ -45,10 +50,17 @@ struct LinkState {
     qint32 EchoTimeout = 500;      // ms, default wait and echo pause in echo mode
     bool EchoMode = false;
     bool EchoWaitAlways = false;
-    int ReadDepth = 0;             // answer waits in progress
+    // Answer waits in progress; a request whose bytes still drain to the
+    // line counts as waiting for its answer too.
+    int ReadDepth = 0;
     QByteArray RxBuffer;           // taken from the port, not yet handed out
     std::array<AnswerBytes, MaxReadDepth + 1> ParkedAnswer{};
     std::array<int, MaxReadDepth + 1> ParkedCount{};   // per depth; 0 = nothing parked
+    // Times on the clock, in ms: the last request's bytes were out; a wait ran
+    // out (or took an answer that may have been an earlier try's) and the
+    // answer it missed may still come, until one default wait later.
+    double LastSendAt = 0;
+    double LateAnswerSince = -std::numeric_limits<double>::infinity();
 };
 
 LinkState& State();
@@ -77,11 +89,19 @@ void SetEchoMode(bool echo, bool waitAlways);
 // Waits while window events run; 0 means half the answer timeout.
 void Delay(qint32 ms);
 // First step of every request: parks the answer of a request that waits
-// further out, then throws all waiting input away. Returns the bytes thrown away.
+// further out, then throws all waiting input away. After a wait that ran out
+// the line is first left to settle: until one default wait has passed since,
+// whatever arrives is an answer too late for its request and is thrown away,
+// so that it never becomes the answer of this one. Returns the bytes thrown
+// away (those taken while settling not among them).
 QByteArray FlushInput();
-// Throws all waiting input away without parking anything: for the retries of
-// a request already started, whose late bytes belong to nobody further out.
+// Throws all waiting input away without parking anything.
 QByteArray DiscardInput();
+// The same, for the next try of a request already started: its own late
+// bytes belong to nobody further out. Bytes still coming in right behind
+// them (the rest of a late answer) go too, until the line has been quiet
+// for a few byte times.
+void DiscardInputUntilQuiet();
 
 // Sends one request: a request of exactly one byte goes out as it is, any
 // other gets a carriage return appended. Returns the bytes put on the line

@@ -9,9 +9,17 @@ namespace Ports::Line {
 // The longest a wait blocks between two passes of window events.
 constexpr int WaitSliceMs = 2;
 
-// The port is open. Notices a device that went away while open: the line is
-// then marked closed and lost, and the next SetPort reopens it.
+// The port is open and the program goes on. Notices a device that went away
+// while open: the line is then marked closed and lost, and the next SetPort
+// reopens it.
 bool Usable();
+
+// The time on the link's clock, in ms.
+double Now();
+
+// The wait for an answer when the caller names none: the echo timeout in
+// echo mode, else the answer timeout.
+int DefaultWait();
 
 // One pass of window events (a nested request may start here).
 void YieldToEvents();

@@ -42,6 +42,22 @@ int gatherAnswer(int expectedLength, int timeoutMs) {
     return complete;
 }
 
+// A wait that ran out leaves its answer on the way, and so does one that took
+// an answer while an earlier try's answer was still due: what it took may
+// have been that one, and its own is still to come. Either way the line
+// settles before the next request (FlushInput). A wait for a single byte is
+// an echo or the echo probe, no request's answer: a missing echo has its own
+// pause, and a late lone carriage return counts as no answer anywhere.
+void noteLateAnswer(int count, int expectedLength, int timeout) {
+    LinkState& s = State();
+    if (expectedLength == 1 || !Line::Usable()) return;
+    const double now = Line::Now();
+    if (count == 0)
+        s.LateAnswerSince = std::max(s.LateAnswerSince, now);
+    else if (now < s.LateAnswerSince + Line::DefaultWait())
+        s.LateAnswerSince = std::max(s.LateAnswerSince, s.LastSendAt + timeout);
+}
+
 void logAnswer(const AnswerBytes& answer, int count, bool dynamic, bool log, bool debugLog) {
     const bool debug = Options::Current().DebugMode;
     if (!log && !(debugLog && debug)) return;
@@ -62,7 +78,7 @@ int ReadAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, bool log, 
     expectedLength = std::max(expectedLength, 0);
     const int depth = ++s.ReadDepth;
 
-    const int timeout = timeoutMs > 0 ? timeoutMs : (s.EchoMode ? s.EchoTimeout : s.AnswerTimeout);
+    const int timeout = timeoutMs > 0 ? timeoutMs : Line::DefaultWait();
     const int complete = gatherAnswer(expectedLength, timeout);
 
     int count = 0;
@@ -79,6 +95,7 @@ int ReadAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, bool log, 
         count = std::min(expectedLength > 0 ? complete : complete - 1, AnswerSize);
     }
 
+    noteLateAnswer(count, expectedLength, timeout);
     logAnswer(answer, count, dynamic, log, debugLog);
     s.ReadDepth = std::max(s.ReadDepth - 1, 0);
     return count;

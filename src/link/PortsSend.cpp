@@ -4,10 +4,34 @@
 #include "link/TrafficLog.h"
 #include "platform/SerialControl.h"
 
+#include <cmath>
+
 namespace Ports {
 namespace {
 
 constexpr char CarriageReturn = '\r';
+// Ten byte times at 9600 baud: bytes of one answer come closer together.
+constexpr int QuietGapMs = 10;
+
+// While a request's bytes drain to the line it counts as waiting for its
+// answer: a request started from a window event meanwhile then takes that
+// answer off the line first and parks it for it, as it does for a request
+// that waits in ReadAnswer. The drained request's own answer wait runs at
+// the same depth and finds it there.
+class Draining {
+public:
+    Draining() : counted_(State().ReadDepth < MaxReadDepth) {
+        if (counted_) ++State().ReadDepth;
+    }
+    ~Draining() {
+        if (counted_) --State().ReadDepth;
+    }
+    Draining(const Draining&) = delete;
+    Draining& operator=(const Draining&) = delete;
+
+private:
+    bool counted_;
+};
 
 // Echo mode: each byte goes out alone and the sensor's echo is awaited.
 // The echo is not compared with what was sent; a missing echo (or
@@ -20,11 +44,26 @@ QByteArray sendEchoed(const QByteArray& bytes) {
         s.control->Output(QByteArray(1, byte));
         sent.append(byte);
         Line::WaitForOutputDrained(1);
+        s.LastSendAt = Line::Now();
         AnswerBytes echo{};
         const int echoed = ReadAnswer(echo, 1);
         if (echoed == 0 || s.EchoWaitAlways) Delay(s.EchoTimeout);
     }
     return sent;
+}
+
+// After a wait ran out, its answer may still come. Until one default wait
+// has passed since, whatever arrives is such a late answer and goes; a
+// request that went out before that could take it for its own. A request
+// nested in this wait may leave late answers of its own, so the end is
+// looked up again after every wait.
+void settleAfterLateAnswer() {
+    LinkState& s = State();
+    for (;;) {
+        const double left = s.LateAnswerSince + Line::DefaultWait() - Line::Now();
+        if (left <= 0 || !Line::Usable()) return;
+        if (Line::WaitForInput(int(std::ceil(left)))) s.control->ClearInBuffer();
+    }
 }
 
 }  // namespace
@@ -43,6 +82,10 @@ QByteArray FlushInput() {
             s.ParkedCount[depth] = count;
         }
     }
+    // This request's own answer wait runs one deeper; what an earlier request
+    // at that depth had parked for it and never collected is not this one's.
+    if (depth < MaxReadDepth) s.ParkedCount[depth + 1] = 0;
+    settleAfterLateAnswer();
     return DiscardInput();
 }
 
@@ -63,6 +106,17 @@ QByteArray DiscardInput() {
     return dropped;
 }
 
+void DiscardInputUntilQuiet() {
+    qsizetype dropped = 0;
+    for (;;) {
+        const qsizetype now = DiscardInput().size();
+        if (now == 0) return;
+        dropped += now;
+        // A line that never stops talking is cut off at some point.
+        if (dropped >= RxBufferSize || !Line::WaitForInput(QuietGapMs)) return;
+    }
+}
+
 int SendText(const QString& text, bool dynamic, bool log) { return SendBytes(text.toLatin1(), dynamic, log); }
 
 int SendBytes(const QByteArray& request, bool dynamic, bool log) {
@@ -77,7 +131,9 @@ int SendBytes(const QByteArray& request, bool dynamic, bool log) {
     } else {
         s.control->Output(bytes);
         sent = bytes;
+        const Draining draining;
         Line::WaitForOutputDrained(int(bytes.size()));
+        s.LastSendAt = Line::Now();
     }
 
     const bool debug = Options::Current().DebugMode;

@@ -1,14 +1,13 @@
 #include "frame/clsTimer.h"
 #include "link/Ports.h"
 #include "link/PortsLine.h"
+#include "platform/ProgramEnd.h"
 #include "platform/SerialControl.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
-#include <chrono>
-#include <thread>
 
 namespace Ports {
 namespace Line {
@@ -17,13 +16,14 @@ void YieldToEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 bool WaitForInput(int timeoutMs) {
     SerialControl* control = State().control;
-    clsTimer stopwatch;
+    clsTimer stopwatch(*State().clock);
     stopwatch.StartTimer();
     for (;;) {
         if (!Usable()) return false;
         if (control->InBufferCount() > 0) return true;
         YieldToEvents();
-        // A request nested in the event pass may have closed or lost the line.
+        // A request nested in the event pass may have closed or lost the
+        // line, or the main window closed.
         if (!Usable()) return false;
         const double left = timeoutMs - stopwatch.Elapsed();
         if (left <= 0) return control->InBufferCount() > 0;
@@ -35,7 +35,7 @@ void WaitForOutputDrained(int bytesWritten) {
     // Ten bits a byte at 9600 baud, plus a second for a slow driver.
     const qint64 limitMs = 1000 + qint64(bytesWritten) * 10 * 1000 / 9600;
     SerialControl* control = State().control;
-    clsTimer stopwatch;
+    clsTimer stopwatch(*State().clock);
     stopwatch.StartTimer();
     while (Usable() && control->OutBufferCount() > 0 && stopwatch.Elapsed() < limitMs) {
         YieldToEvents();
@@ -47,13 +47,14 @@ void WaitForOutputDrained(int bytesWritten) {
 
 void Delay(qint32 ms) {
     if (ms == 0) ms = State().AnswerTimeout / 2;
-    clsTimer stopwatch;
+    SystemClock::Source& clock = *State().clock;
+    clsTimer stopwatch(clock);
     stopwatch.StartTimer();
     for (;;) {
         Line::YieldToEvents();
         const double left = ms - stopwatch.Elapsed();
-        if (left <= 0) return;
-        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(std::min<double>(left, Line::WaitSliceMs)));
+        if (left <= 0 || ProgramEnd::Ending()) return;
+        clock.Sleep(std::min<double>(left, Line::WaitSliceMs));
     }
 }
 

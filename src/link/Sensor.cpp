@@ -38,9 +38,10 @@ int tryLimit() { return std::max(Options::Current().RetryCount, 1); }
 
 // Counts a failed try. When the tries are used up in echo mode, one more
 // round follows with the echo pause after every byte. True: try again, on a
-// clean line, so the bytes of a try that never completed cannot glue
-// themselves to the next try's answer. Only the request's first FlushInput
-// parks: what comes now is this request's own late answer.
+// clean line, so the bytes of a try that never completed (or the rest of a
+// late answer still coming in) cannot glue themselves to the next try's
+// answer. Only the request's first FlushInput parks: what comes now is this
+// request's own late answer.
 bool anotherTry(int& tries, int limit) {
     ++tries;
     if (tries >= limit && Ports::EchoMode() && !Ports::EchoWaitAlways()) {
@@ -48,7 +49,7 @@ bool anotherTry(int& tries, int limit) {
         tries = 0;
     }
     if (tries >= limit) return false;
-    Ports::DiscardInput();
+    Ports::DiscardInputUntilQuiet();
     return true;
 }
 
@@ -83,7 +84,7 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
             answer.clear();
             count = 0;
             // The rest of the refused answer is ours too: thrown away, not parked.
-            Ports::DiscardInput();
+            Ports::DiscardInputUntilQuiet();
             break;
         }
         if (count > 0 && !Ports::IsErrorStatus(answerBytes[0])) break;

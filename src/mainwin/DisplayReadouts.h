@@ -2,6 +2,8 @@
 #include <QColor>
 #include <QString>
 
+#include <optional>
+
 // What the display windows make of the values the poll cycle brings: the
 // sensor kind behind a type text, the colour of a switch output's LED, the
 // answers to the switch-state requests, the analogue output in mA and V and
@@ -77,11 +79,12 @@ AnalogOutput AnalogFor(long analog, const AnalogRange& range, int sensorKind, bo
 // "0.00" in the user's number format.
 QString FormatAnalog(double value);
 
-// "1234mm" for a distance, "ERROR" for a negative one, in its colour.
+// "1234mm" for a distance, "ERROR" for a negative one, "---" for none (the
+// sensor did not answer), in its colour.
 struct DistanceText {
     QString text;
     QColor colour;
 };
-DistanceText DistanceTextFor(long distance);
+DistanceText DistanceTextFor(std::optional<long> distance);
 
 }  // namespace DisplayReadouts

@@ -45,7 +45,7 @@ public:
 class PolledDisplay final : public SwitchDisplayLink {
 public:
     bool Loaded() const override { return showItLoaded(); }
-    void SetDistance(qint32 distance, qint32 analog, bool fault) override {
+    void SetDistance(std::optional<qint32> distance, qint32 analog, bool fault) override {
         if (showItLoaded()) windows().showIt->SetDistance(distance, analog, fault);
     }
     void SetState(int state1, int state2) override {
@@ -56,7 +56,7 @@ public:
 class PolledReadout final : public DistanceReadoutLink {
 public:
     bool Loaded() const override { return distanceLoaded(); }
-    void SetDistance(qint32 distance) override {
+    void SetDistance(std::optional<qint32> distance) override {
         if (distanceLoaded()) windows().distance->SetDistance(distance);
     }
 };

@@ -34,9 +34,10 @@ void ScaleView::SetScale(long displayRange, const DisplayScale::MarkerChoice& ma
     relayout();
 }
 
-void ScaleView::SetDistance(long distance) {
+void ScaleView::SetDistance(std::optional<long> distance) {
     distance_ = distance;
-    distanceText_ = DisplayReadouts::DistanceTextFor(distance);
+    distanceText_ = distance ? DisplayReadouts::DistanceTextFor(distance) : DisplayReadouts::DistanceText{};
+    bar_ = {};
     placeDistance();
     update();
 }

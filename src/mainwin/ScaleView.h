@@ -23,8 +23,9 @@ public:
     // the others).
     void SetScale(long displayRange, const DisplayScale::MarkerChoice& markers,
                   const std::array<bool, DisplayScale::MarkerCount>& enabled);
-    // The current distance in mm; a negative one shows "ERROR" at the origin.
-    void SetDistance(long distance);
+    // The current distance in mm; a negative one shows "ERROR" at the origin,
+    // none (no reading) an empty scale band.
+    void SetDistance(std::optional<long> distance);
 
     // The height the scale needs with the window's font.
     int DesignHeight() const;

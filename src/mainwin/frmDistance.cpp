@@ -65,7 +65,7 @@ void frmDistance::setDefaultSize() {
     sub->resize(innerWidth + frame.left() + frame.right(), innerHeight + frame.top() + frame.bottom());
 }
 
-void frmDistance::SetDistance(long distance) {
+void frmDistance::SetDistance(std::optional<long> distance) {
     const DisplayReadouts::DistanceText shown = DisplayReadouts::DistanceTextFor(distance);
     setTextColour(lblDis, shown.colour);
     lblDis->setText(shown.text);

@@ -19,8 +19,9 @@ public:
     // True from the load until the window closes.
     bool Loaded = false;
 
-    // "1234mm" in black, or "ERROR" in red for a negative distance.
-    void SetDistance(long distance);
+    // "1234mm" in black, "ERROR" in red for a negative distance, or "---"
+    // when the sensor gave no reading.
+    void SetDistance(std::optional<long> distance);
     void SetLanguage();
 
     // The largest font size (in pixels) at which textWidth(size) fits

@@ -15,6 +15,7 @@
 #include "mainwin/WindowTexts.h"
 #include "mainwin/frmMainMenu.h"
 #include "mainwin/frmMonitor.h"
+#include "platform/ProgramEnd.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -251,6 +252,11 @@ void frmMain::translateLoadedWindows() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // Closed once already: the program is on its way out.
+    if (ProgramEnd::Ending()) {
+        event->accept();
+        return;
+    }
     if (!Sensor::QuerySaveChanges()) {
         event->ignore();
         return;
@@ -261,6 +267,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Window::SaveWindowPos(this);
     // While the tool windows are still open, their check marks are intact.
     Options::SaveSettings();
+    // The window may close while a command waits for the sensor (its wait
+    // lets window events run): that command stops at its next wait, sends
+    // nothing more, opens no port and shows no box, and the main loop ends
+    // behind it.
+    ProgramEnd::Begin();
     Ports::ClosePort();
     // Qt would delete the child windows without asking them; closing them
     // first lets each one save its own state.

@@ -124,7 +124,9 @@ void frmMaster::readStream() {
     // While a request waits for its answer, what arrives is that answer:
     // taking it here would steal it, or make this look wait for it.
     if (switching_ || Ports::ReadDepth() > 0) return;
-    const QByteArray arrived = Ports::FlushInput();
+    // Taken as it is: a stream never leaves the line quiet for a request's
+    // settling, and nothing waits further out to park for.
+    const QByteArray arrived = Ports::DiscardInput();
     const bool cut = arrived.size() >= Ports::RxBufferSize;
     if (const std::optional<QByteArray> reading = stream_.Take(arrived, cut))
         showReading(*reading);

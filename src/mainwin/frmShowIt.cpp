@@ -346,7 +346,7 @@ bool frmShowIt::showInclination() {
     return true;
 }
 
-void frmShowIt::SetDistance(long distance, long analog, bool fault) {
+void frmShowIt::SetDistance(std::optional<long> distance, long analog, bool fault) {
     if (!Loaded) return;
     picDis->SetDistance(distance);
     if (reportedRange_ <= 0) return;

@@ -41,7 +41,7 @@ public:
     void SetState(int state1, int state2);
     // Moves the distance bar and shows the analogue output (unless the
     // sensor reported no range); fault: output 1 is in the error state.
-    void SetDistance(long distance, long analog, bool fault);
+    void SetDistance(std::optional<long> distance, long analog, bool fault);
     // Redraws the scale with the editor's current switch points (picDis_Resize).
     void Update();
 

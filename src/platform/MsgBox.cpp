@@ -1,6 +1,9 @@
 #include "platform/MsgBox.h"
 
+#include "platform/ProgramEnd.h"
+
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -69,9 +72,43 @@ int showReal(const Request& r) {
     }
 }
 
+// The answer of a box that is not shown: the one that goes on least.
+int unshownAnswer(int style) {
+    switch (style & 0x0F) {
+    case OkCancel:
+    case YesNoCancel:
+    case RetryCancel: return Cancel;
+    case AbortRetryIgnore: return Abort;
+    case YesNo: return No;
+    default: return Ok;
+    }
+}
+
+// A box asks the user for an answer, so it shows the normal pointer even in
+// the middle of work that shows the hourglass; the work's pointer comes back
+// with the box gone.
+class NormalPointer {
+public:
+    NormalPointer() : lifted_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+                              QGuiApplication::overrideCursor()) {
+        if (lifted_) QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    }
+    ~NormalPointer() {
+        if (lifted_) QGuiApplication::restoreOverrideCursor();
+    }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+
+private:
+    bool lifted_;
+};
+
 }  // namespace
 
 int Show(const Request& request) {
+    // Once the main window is gone nobody is there to answer.
+    if (ProgramEnd::Ending()) return unshownAnswer(request.style);
+    const NormalPointer pointer;
     if (handler()) return handler()(request);
     return showReal(request);
 }

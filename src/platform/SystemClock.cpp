@@ -1,6 +1,7 @@
 #include "platform/SystemClock.h"
 
 #include <chrono>
+#include <thread>
 
 namespace SystemClock {
 namespace {
@@ -23,9 +24,19 @@ public:
 
 }  // namespace
 
-const Source& Machine() {
-    static const SteadyClock clock;
+void Source::Sleep(double ms) {
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(ms));
+}
+
+Source& Machine() {
+    static SteadyClock clock;
     return clock;
+}
+
+double Milliseconds(const Source& clock) {
+    const qint64 frequency = clock.PerformanceFrequency();
+    if (frequency == 0) return double(clock.TickCount());
+    return double(clock.PerformanceCounter()) * 1000.0 / double(frequency);
 }
 
 }  // namespace SystemClock

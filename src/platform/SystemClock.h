@@ -16,9 +16,16 @@ public:
     // Milliseconds since the system started as a 32-bit count that wraps
     // around; the stopwatch counts across the wrap.
     virtual qint32 TickCount() const = 0;
+    // Lets ms milliseconds pass: the machine sleeps; a clock that a test
+    // moves by hand moves on at once.
+    virtual void Sleep(double ms);
 };
 
 // The machine's own clocks.
-const Source& Machine();
+Source& Machine();
+
+// The time on a clock in milliseconds, from an origin of the clock's own:
+// its counter, or its tick count where it has no counter.
+double Milliseconds(const Source& clock);
 
 }  // namespace SystemClock

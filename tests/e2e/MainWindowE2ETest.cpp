@@ -19,11 +19,14 @@
 #include "support/ScriptedMessages.h"
 #include "support/TempWindowsFolder.h"
 
+#include <QTimer>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,6 +96,51 @@ TEST_F(MainWindowE2E, StartFindsTheSensorShowsItsValuesAndTheTraffic) {
 
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(windows.read(Options::SettingsFile).contains("MonitorWnd=Show"));
+}
+
+// The program closed while "Sensor lesen" reads the sensor ends there: the
+// request on the line at the close is the last one the sensor gets, and the
+// progress window goes with the program.
+TEST_F(MainWindowE2E, ClosingDuringAReadEndsTheProgram) {
+    SimulatedSensor sim({"--line", "qf8200", "--baud", "9600"});
+    ASSERT_TRUE(sim.started()) << qPrintable(sim.error());
+    windows.write(Options::SettingsFile, "[Settings]\r\nPort=" + sim.devicePath().toLatin1() + "\r\nSendRST=0\r\n");
+
+    qsizetype readFrom = -1;
+    qsizetype atClose = -1;
+    int boxesAtClose = -1;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (!window || !window->isVisible()) return;
+        if (readFrom < 0) {
+            readFrom = sim.requests().size();
+            // A click of its own: this timer must go on ticking during the read.
+            QTimer::singleShot(0, window, [&] { window->MenuItem("mnSensRead")->trigger(); });
+        } else if (sim.requests().size() > readFrom) {
+            // The echo probe is out and waits for its answer.
+            user.stop();
+            atClose = sim.requests().size();
+            boxesAtClose = boxes.count();
+            window->close();
+        }
+    });
+    user.start(5);
+
+    const int code = MainModule::Main([&] {
+        window = new frmMain;
+        ConnectProgramParts(*window);
+        return window.data();
+    });
+
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(RWState::Form(), nullptr) << "the progress window is gone";
+    EXPECT_EQ(boxes.count(), boxesAtClose);
+    ASSERT_GT(atClose, 0);
+    // The request that was on its way when the window closed reaches the
+    // sensor within its wire time; nothing follows it.
+    QTest::qWait(50);
+    EXPECT_LE(sim.requests().size(), atClose + 1) << qPrintable(sim.requests().mid(atClose).join(' '));
 }
 
 }  // namespace

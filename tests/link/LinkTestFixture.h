@@ -5,6 +5,7 @@
 #include "link/Ports.h"
 #include "link/TrafficLog.h"
 #include "support/TempWindowsFolder.h"
+#include "support/TestClock.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -51,4 +52,17 @@ protected:
     FakeSerialControl port;
     QLabel label;
     QList<TrafficLogLine> traffic;
+};
+
+// The same link on a clock that moves only while the program waits on the
+// line, so that timing rules can be checked exactly and at once.
+class TimedLinkTest : public LinkTest {
+protected:
+    void SetUp() override {
+        LinkTest::SetUp();
+        port.clock = &clock;
+        Ports::State().clock = &clock;
+    }
+
+    TestClock clock;
 };

@@ -21,8 +21,10 @@ TEST_F(PollTest, OneCycleAsksByLineAndFeedsTheWindows) {
          {"AD", "SS1", "SS2", "RD"}, {"Readout(1234)", "Distance(1234,568,ok)", "State(0,1)"}},
         {"QF8200Echo: no switch commands, IU for the analogue value", "1", true, {{"AD", "0990\r"}, {"IU", "12\r"}},
          {"AD", "IU"}, {"Readout(990)", "Distance(990,12,ok)", "State(0,0)"}},
-        {"QF8200Echo without an answer: outputs unknown, AD tried twice", "1", false, {},
-         {"AD", "AD"}, {"Readout(0)", "Distance(0,0,ok)", "State(-1,-1)"}},
+        {"QF8200Echo without an answer: no reading, outputs unknown, AD tried twice", "1", false, {},
+         {"AD", "AD"}, {"Readout(none)", "Distance(none,0,ok)", "State(-1,-1)"}},
+        {"an answer of 0 is a reading", "0", false, {{"AD", "0\r"}, {"SS1", "0\r"}, {"SS2", "0\r"}},
+         {"AD", "SS1", "SS2"}, {"Readout(0)", "Distance(0,0,ok)", "State(0,0)"}},
     };
     for (const CycleCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -9,13 +9,18 @@
 #include <QMap>
 #include <QStringList>
 
+// A distance as the recorders below write it: the number, or "none".
+inline QString shown(std::optional<qint32> distance) {
+    return distance ? QString::number(*distance) : QStringLiteral("none");
+}
+
 // The live windows, recording into one list what the poll cycle hands them.
 struct RecordingReadout : DistanceReadoutLink {
     QStringList& calls;
     bool loaded = true;
     explicit RecordingReadout(QStringList& list) : calls(list) {}
     bool Loaded() const override { return loaded; }
-    void SetDistance(qint32 distance) override { calls << QStringLiteral("Readout(%1)").arg(distance); }
+    void SetDistance(std::optional<qint32> distance) override { calls << QStringLiteral("Readout(%1)").arg(shown(distance)); }
 };
 
 struct RecordingDisplay : SwitchDisplayLink {
@@ -23,8 +28,8 @@ struct RecordingDisplay : SwitchDisplayLink {
     bool loaded = true;
     explicit RecordingDisplay(QStringList& list) : calls(list) {}
     bool Loaded() const override { return loaded; }
-    void SetDistance(qint32 distance, qint32 analog, bool fault) override {
-        calls << QStringLiteral("Distance(%1,%2,%3)").arg(distance).arg(analog).arg(fault ? "fault" : "ok");
+    void SetDistance(std::optional<qint32> distance, qint32 analog, bool fault) override {
+        calls << QStringLiteral("Distance(%1,%2,%3)").arg(shown(distance)).arg(analog).arg(fault ? "fault" : "ok");
     }
     void SetState(int state1, int state2) override { calls << QStringLiteral("State(%1,%2)").arg(state1).arg(state2); }
 };

@@ -72,11 +72,21 @@ TEST_F(LinkTest, PileOfBytesWithoutCarriageReturnIsDroppedAndTheWaitGoesOn) {
     EXPECT_EQ(answer, "OK");
 }
 
-TEST_F(LinkTest, EndlessGarbageEndsTheWait) {
-    port.babble = [] { return QByteArray(100, 'g'); };
+// A pile is dropped once and the wait goes on (above); the second pile ends
+// it, so an endless stream holds a request for two buffers' worth at most.
+TEST_F(LinkTest, EndlessGarbageEndsTheWaitAtTheSecondOverflow) {
+    constexpr int Piece = 100;
+    int pieces = 0;
+    port.babble = [&pieces] {
+        ++pieces;
+        return QByteArray(Piece, 'g');
+    };
     QString answer;
     EXPECT_EQ(Ports::ReadAnswerText(answer), 0);
     EXPECT_EQ(Ports::ReadDepth(), 0);
+    const int streamed = pieces * Piece;
+    EXPECT_GT(streamed, 2 * Ports::RxBufferSize);
+    EXPECT_LE(streamed, 2 * (Ports::RxBufferSize + Piece) + Piece);
 }
 
 }  // namespace

@@ -48,6 +48,40 @@ TEST_F(LinkTest, NestedRequestParksTheWaitingAnswerForTheOuterRequest) {
     EXPECT_EQ(port.requests, (QList<QByteArray>{"AD", "SS1"}));
 }
 
+// On a 9600-baud line a request's bytes take a while to go out, and window
+// events run meanwhile. A request started then waits behind it: it first
+// takes the draining request's answer off the line and parks it for it.
+TEST_F(TimedLinkTest, RequestStartedWhileAnotherDrainsParksThatAnswer) {
+    port.baud = 9600;
+    port.respond = [](const QByteArray& request) {
+        if (request == "AD") return QByteArray("1234\r");
+        if (request == "SS1") return QByteArray("1\r");
+        return QByteArray();
+    };
+    NestedRun nested;
+    int depthAtStart = -1;
+    // Runs at the first pass of window events, while "AD" still drains.
+    QTimer::singleShot(0, [&] {
+        depthAtStart = Ports::ReadDepth();
+        Ports::AnswerBytes bytes{};
+        nested.count = Sensor::SendCommand("SS1", nested.answer, bytes);
+        nested.depthAfter = Ports::ReadDepth();
+    });
+
+    QString outer;
+    Ports::AnswerBytes bytes{};
+    const int outerCount = Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false);
+
+    EXPECT_EQ(depthAtStart, 1) << "the draining request counts as waiting";
+    EXPECT_EQ(nested.count, 1);
+    EXPECT_EQ(nested.answer, "1");
+    EXPECT_EQ(nested.depthAfter, 1);
+    EXPECT_EQ(outerCount, 4);
+    EXPECT_EQ(outer, "1234");
+    EXPECT_EQ(Ports::ReadDepth(), 0);
+    EXPECT_EQ(port.requests, (QList<QByteArray>{"AD", "SS1"}));
+}
+
 TEST_F(LinkTest, WaitBeyondTheDeepestNestingReturnsAtOnce) {
     Ports::State().ReadDepth = Ports::MaxReadDepth;
     port.arrive("OK\r");
@@ -64,7 +98,7 @@ TEST_F(LinkTest, WaitBeyondTheDeepestNestingReturnsAtOnce) {
 // Only the start of a nested request parks the waiting answer. Its retries
 // and the flush after an overlong answer throw input away: what comes then
 // belongs to the nested request, never to the request waiting further out.
-TEST_F(LinkTest, NestedRetriesDoNotParkTheirOwnLateAnswers) {
+TEST_F(TimedLinkTest, NestedRetriesDoNotParkTheirOwnLateAnswers) {
     constexpr int Timeout = 60;
     constexpr int LateMs = Timeout * 3 / 2;   // after the try gave up, within a further wait
     struct Case {
@@ -103,7 +137,7 @@ TEST_F(LinkTest, NestedRetriesDoNotParkTheirOwnLateAnswers) {
         SCOPED_TRACE(c.name);
         tries = 0;
         port.respond = [&c](const QByteArray& request) { return request == "AD" ? QByteArray() : c.sensor(request); };
-        QTimer::singleShot(10, c.nested);
+        QTimer::singleShot(0, c.nested);
         QString outer = "old";
         Ports::AnswerBytes bytes{};
         EXPECT_EQ(Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false), 0);

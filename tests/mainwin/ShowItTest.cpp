@@ -304,7 +304,7 @@ TEST_F(LiveWindowTest, InitPicksPictureAndLedSet) {
     }
 }
 
-TEST_F(LiveWindowTest, DistanceReadout) {
+TEST_F(LiveWindowTest, DistanceReadoutOpensReadableWithoutADefaultPlace) {
     TempProgramFolder program;   // no default places: the window makes its own
     LiveWindows::ShowDistance(&area);
     frmDistance* w = LiveWindows::DistanceWindow();
@@ -315,12 +315,35 @@ TEST_F(LiveWindowTest, DistanceReadout) {
     EXPECT_GE(readout.height(), 3 * w->fontMetrics().height());
     EXPECT_LE(readout.horizontalAdvance("0000mm"), w->width());
     EXPECT_LE(w->lblDis->geometry().bottom(), w->height());
-    w->SetDistance(1234);
-    EXPECT_EQ(w->lblDis->text(), "1234mm");
-    EXPECT_EQ(w->lblDis->palette().color(QPalette::WindowText), Black);
-    w->SetDistance(-1);
-    EXPECT_EQ(w->lblDis->text(), "ERROR");
-    EXPECT_EQ(w->lblDis->palette().color(QPalette::WindowText), Red);
+}
+
+// Both windows show what the sensor reported, in turn; a sensor that did not
+// answer gives no reading, which no window shows as a target at 0 mm.
+TEST_F(LiveWindowTest, DistanceTexts) {
+    frmShowIt* display = openShowIt("KR");
+    LiveWindows::ShowDistance(&area);
+    frmDistance* readout = LiveWindows::DistanceWindow();
+    ASSERT_NE(display, nullptr);
+    ASSERT_NE(readout, nullptr);
+    struct Case {
+        std::optional<long> distance;
+        const char* readoutText;
+        QColor colour;
+        const char* scaleText;
+    } const cases[] = {
+        {1234, "1234mm", Black, "1234mm"},
+        {std::nullopt, "---", Black, ""},
+        {-1, "ERROR", Red, "ERROR"},
+        {0, "0mm", Black, "0mm"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.readoutText);
+        readout->SetDistance(c.distance);
+        display->SetDistance(c.distance, 0, false);
+        EXPECT_EQ(readout->lblDis->text(), c.readoutText);
+        EXPECT_EQ(readout->lblDis->palette().color(QPalette::WindowText), c.colour);
+        EXPECT_EQ(display->picDis->BarText() + display->picDis->RightText(), c.scaleText);
+    }
 }
 
 // The program's wiring: the window menu opens the windows, the poll cycle

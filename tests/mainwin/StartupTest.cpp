@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 #include "mainwin/frmMainWiring.h"
 #include "mainwin/frmMonitor.h"
+#include "platform/ProgramEnd.h"
+#include "support/TestClock.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -40,6 +42,76 @@ TEST_F(MainWindowStartup, MainRunsUntilTheMainWindowClosesWhichWritesTheSettings
     bool portMessage = false;
     for (const MsgBox::Request& r : messages.shown()) portMessage |= r.text.contains("seriellen Schnittstelle");
     EXPECT_TRUE(portMessage) << "the port that cannot be opened is reported";
+}
+
+// The main window closed while "Sensor lesen" waits for the sensor ends the
+// program there: nothing goes out after the request that was on the line,
+// the port is not opened again, no box asks anything, the settings are
+// written once.
+TEST_F(MainWindowStartup, ClosingWhileAReadWaitsEndsTheProgram) {
+    struct Case {
+        const char* name;
+        QByteArray settings;
+        bool sensorAnswers;   // during the read
+        QByteArray closeAt;   // the close comes while this request waits
+    } const cases[] = {
+        {"no answer to the identification", "[Settings]\nDetectTimeout=5\nSendRST=0\n", false, "ID"},
+        {"the pauses after a reset", "[Settings]\nDetectTimeout=20\nSendRST=1\n", true, "RST"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramEnd::ResetForTests();
+        Ports::ResetForTests();
+        Sensor::ResetStateForTests();
+        // The waits of the line run on a clock of their own: no real pauses.
+        TestClock clock;
+        Ports::State().clock = &clock;
+        line.clock = &clock;
+        windir.write(Options::SettingsFile, c.settings);
+        sensorPresent = true;
+        bool reading = false;
+        qsizetype onLine = -1;
+        int boxes = -1;
+        int opens = -1;
+        int saves = 0;
+        line.duringWait = [&](const QByteArray& request) {
+            if (!reading || onLine >= 0 || request != c.closeAt) return;
+            onLine = line.requests.size();
+            boxes = messages.count();
+            opens = line.opens;
+            QTimer::singleShot(0, [&] { window->close(); });
+        };
+        QTimer reader;
+        QObject::connect(&reader, &QTimer::timeout, [&] {
+            if (!window || !window->isVisible()) return;
+            reader.stop();
+            sensorPresent = c.sensorAnswers;
+            reading = true;
+            window->MenuItem("mnSensRead")->trigger();
+        });
+        reader.start(5);
+
+        const int code = MainModule::Main([&] {
+            window = new frmMain;
+            window->Steps.InitPort = [&] { Ports::InitPort(&line, window->lblPort); };
+            Options::Services().SetPort = [&](QString& name) {
+                if (name.isEmpty()) ++saves;
+                Ports::SetPort(name);
+            };
+            return window.data();
+        });
+
+        EXPECT_EQ(code, 0);
+        EXPECT_TRUE(window.isNull());
+        ASSERT_GE(onLine, 0) << "the read reached " << c.closeAt.constData();
+        EXPECT_EQ(line.requests.size(), onLine) << "requests after the close: "
+                                                << line.requestsSince(onLine).join(' ').constData();
+        EXPECT_EQ(messages.count(), boxes);
+        EXPECT_EQ(line.opens, opens);
+        EXPECT_FALSE(line.PortOpen());
+        EXPECT_EQ(saves, 1);
+        line.clock = &SystemClock::Machine();
+    }
 }
 
 TEST_F(MainWindowStartup, LoadAndCloseRunTheirStepsInOrder) {

@@ -1,6 +1,5 @@
 #include "editors/qf8200echo/EchoTransfers.h"
 
-#include "platform/Hourglass.h"
 #include "editors/common/RWState.h"
 #include "editors/common/TransferProgress.h"
 #include "editors/common/TransferReport.h"
@@ -115,17 +114,12 @@ WriteOutcome EchoTransfers::WriteAndReadBack(int index, const QString& confirmed
     if (outcome != WriteOutcome::Taken) written.Value = confirmed;
     Sensor::DependencyChain(model_.Records().Table(), index, [this](int, ParamRec& rec) {
         if (rec.Readable) {
-            if (const std::optional<QString> error = ReadRecord(rec)) {
-                Hourglass::ShowNormalPointer();
+            if (const std::optional<QString> error = ReadRecord(rec))
                 ShowMessage(MessageReadError, Information, std::nullopt, readErrorArguments(rec, *error));
-            }
         }
         show_(rec);
     });
-    if (outcome != WriteOutcome::Taken) {
-        Hourglass::ShowNormalPointer();
-        TransferReport::ShowFailedCommit(written.RuleKey, outcome);
-    }
+    if (outcome != WriteOutcome::Taken) TransferReport::ShowFailedCommit(written.RuleKey, outcome);
     return outcome;
 }
 

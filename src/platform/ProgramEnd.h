@@ -1,0 +1,14 @@
+#pragma once
+
+// The program is ending: the main window has been closed. From then on the
+// sensor link sends nothing, waits no longer, opens no port, and no message
+// box is shown. A command that was waiting when the window closed runs out
+// at its next wait and the main loop ends behind it.
+namespace ProgramEnd {
+
+void Begin();
+bool Ending();
+// Back to a running program (tests, between programs in one process).
+void ResetForTests();
+
+}  // namespace ProgramEnd

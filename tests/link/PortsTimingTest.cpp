@@ -1,0 +1,98 @@
+// The waits of the serial line, on a clock that moves only while the program
+// waits: how long each one lasts is exact, and nothing sleeps.
+#include "link/LinkTestFixture.h"
+#include "link/SensorRequest.h"
+
+namespace {
+
+constexpr int AnswerMs = 30;
+constexpr int EchoMs = 50;
+
+class SerialTiming : public TimedLinkTest {
+protected:
+    void SetUp() override {
+        TimedLinkTest::SetUp();
+        Ports::SetTimeout(AnswerMs);
+        Ports::State().EchoTimeout = EchoMs;
+    }
+
+    // How long `work` kept the program waiting.
+    double waited(const std::function<void()>& work) {
+        const double start = clock.now();
+        work();
+        return clock.now() - start;
+    }
+};
+
+// In echo mode every byte waits for its echo; a byte whose echo does not come,
+// and every byte while the pause is asked for, is followed by a pause of the
+// echo timeout before the next byte goes out.
+TEST_F(SerialTiming, EchoModePausesAfterAByteWithoutEchoOrWhenAskedTo) {
+    struct Case {
+        const char* name;
+        bool sensorEchoes;
+        bool waitAlways;
+        double gap;   // between two bytes sent
+    } const cases[] = {
+        {"the echo comes: the next byte at once", true, false, 0},
+        {"no echo: its wait, then the pause", false, false, 2 * EchoMs},
+        {"the echo comes, the pause asked for", true, true, EchoMs},
+        {"no echo, the pause asked for", false, true, 2 * EchoMs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.echo = c.sensorEchoes;
+        Ports::SetEchoMode(true, c.waitAlways);
+        port.outputTimes.clear();
+        EXPECT_EQ(Ports::SendText("AB"), 3);
+        ASSERT_EQ(port.outputTimes.size(), 3);
+        for (int i = 1; i < 3; ++i) EXPECT_NEAR(port.outputTimes[i] - port.outputTimes[i - 1], c.gap, 0.5) << i;
+        Ports::DiscardInput();
+    }
+}
+
+// A wait without a timeout of its own: the echo timeout in echo mode, else
+// the answer timeout.
+TEST_F(SerialTiming, DefaultWaitFollowsTheEchoMode) {
+    struct Case {
+        const char* name;
+        bool echo;
+        int timeout;
+        double waited;
+    } const cases[] = {
+        {"outside echo mode", false, 0, AnswerMs},
+        {"in echo mode", true, 0, EchoMs},
+        {"a timeout of the caller's own", true, 70, 70},
+        {"a negative timeout is the default", true, -1, EchoMs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Ports::SetEchoMode(c.echo, false);
+        QString answer;
+        EXPECT_NEAR(waited([&] { EXPECT_EQ(Ports::ReadAnswerText(answer, 0, false, false, false, c.timeout), 0); }),
+                    c.waited, 0.5);
+    }
+}
+
+// Delay(0) waits half the answer timeout (integer halves); the pauses after a
+// reset are five of them.
+TEST_F(SerialTiming, DelayZeroWaitsHalfTheAnswerTimeout) {
+    struct Case {
+        const char* name;
+        int answerTimeout;
+        std::function<void()> pause;
+        double waited;
+    } const cases[] = {
+        {"Delay(0)", AnswerMs, [] { Ports::Delay(0); }, AnswerMs / 2},
+        {"an odd timeout halves down", 31, [] { Ports::Delay(0); }, 15},
+        {"a length of its own", AnswerMs, [] { Ports::Delay(7); }, 7},
+        {"the pauses after a reset", 100, [] { Sensor::SettlePause(); }, 5 * 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Ports::SetTimeout(c.answerTimeout);
+        EXPECT_NEAR(waited(c.pause), c.waited, 0.5);
+    }
+}
+
+}  // namespace
