@@ -121,7 +121,10 @@ QRect sliderAt(int y) { return {BeamSliderX, y, BeamSliderW, 22}; }
 frmQF8200Echo::frmQF8200Echo()
     : ParamEditorWindow(QStringLiteral("frmQF8200Echo"), TableUpperBound),
       echo_(Model()),
-      transfers_(echo_, [this](ParamRec& rec) { ShowRecord(rec); }) {
+      cells_(echo_) {
+    Model().SetRecordAccess(cells_);
+    Model().SetAfterTableShown([this] { ShowTableRead(); });
+    Model().SetHourglassThroughCommits(true);
     setWindowTitle(QStringLiteral("QF8200"));
     QFont small = font();
     small.setPointSizeF(7.5);
