@@ -124,6 +124,17 @@ TEST_F(QF8200EchoTransferTest, FileValuesThatCouldNotBeTypedAreListedAndNeverSen
     }
 }
 
+// A parameter file holds display values, not the sensor's answers: a status
+// byte in it is a value nobody could have typed, listed with those.
+TEST_F(QF8200EchoTransferTest, AStatusByteInAFileIsListedAsUntypable) {
+    Sensor::State().OfflineMode = true;
+    sensor.files[5] = {{"SD1", Rejected}};
+    window->readdata(5);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.shown()[0].text, MessageText(17, "-|-|SD1"));
+    EXPECT_EQ(record(SD1).Value, "");
+}
+
 TEST_F(QF8200EchoTransferTest, ParameterFilesHoldNamesAndDisplayValues) {
     window->WriteData(7);
     const QStringList lines = sensor.fileLines[7];
