@@ -17,6 +17,15 @@ public:
         if (fileNo || value.isEmpty()) return WriteOutcome::Taken;
         return OutcomeOfAnswer(answer);
     }
+    int ReadUnlogged(const QString& request, QString& answer, Ports::AnswerBytes& answerBytes) override {
+        return Sensor::SendCommand(request, answer, answerBytes, std::nullopt, /*dynamic=*/false,
+                                   /*useRetries=*/true, /*log=*/false);
+    }
+    QString WriteUnlogged(const QString& request, const QString& value, int timeoutMs) override {
+        QString answer;
+        Sensor::SetParameter(request, value, std::nullopt, &answer, /*log=*/false, timeoutMs);
+        return answer;
+    }
 };
 
 CommandLayerLink commandLayer;

@@ -2,15 +2,21 @@
 
 #include "editors/common/EditorLink.h"
 #include "editors/common/RWState.h"
+#include "frame/Message.h"
 #include "link/SensorCommands.h"
 #include "link/SensorState.h"
 #include "link/ValidationRules.h"
+#include "platform/MsgBox.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr quint8 InvalidCommand = 0x82;
+constexpr int MessageReadError = 11;
+constexpr int Information = 64;
+
+const RecordAccess plainCommands;
 
 // A value read from a parameter file stands for the answer the sensor gave
 // when the file was written: its bytes become the raw answer, so that a
@@ -25,7 +31,7 @@ void SetRawAnswerFromValue(ParamRec& rec) {
 
 }  // namespace
 
-ParamEditorModel::ParamEditorModel(int upperBound) : table_(upperBound) {}
+ParamEditorModel::ParamEditorModel(int upperBound) : table_(upperBound), access_(&plainCommands) {}
 
 void ParamEditorModel::Build(const std::vector<ParamRow>& rows) {
     if (initDone_) return;
@@ -83,22 +89,11 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
         progress.ShowForm(RWState::ReadMode, table_.Count + 1 + afterReadSteps_);
         progress.IncBar();
     }
-    bool cancelled = false;
-    for (int i = 1; i <= table_.Count; ++i) {
-        if (!source && !progress.IncBar()) {
-            cancelled = true;
-            break;
-        }
-        ParamRec& rec = table_[i];
-        if (!rec.Readable || (source && !rec.Stored)) continue;
-        if (Sensor::IsParamSupported(rec)) {
-            rec.AnswerLength = qint16(Editors::Link().SendCommand(rec.Key, rec.Value, rec.RawAnswer, source));
-            if (source) TakeFileValue(i);
-        }
-        Fill(rec);
+    if (ReadRecords(source, progress)) {
+        if (!source && afterSensorRead_) afterSensorRead_(progress);
+        if (afterTableShown_) afterTableShown_();
     }
     if (!source) {
-        if (!cancelled && afterSensorRead_) afterSensorRead_(progress);
         progress.Unload();
     } else if (!Sensor::State().OfflineMode) {
         // A file opened while a sensor is connected: its values go to the
@@ -108,15 +103,52 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
     }
 }
 
-void ParamEditorModel::TakeFileValue(int index) {
+bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& progress) {
+    for (int i = 1; i <= table_.Count; ++i) {
+        ParamRec& rec = table_[i];
+        if (!source && !progress.IncBar(1, access_->ProgressComment(rec))) return false;
+        if (!access_->TakesPart(rec) || !rec.Readable || (source && !rec.Stored)) continue;
+        if (Sensor::IsParamSupported(rec)) {
+            if (source) TakeFileValue(i, *source);
+            else if (!ReadFromSensor(rec)) return false;
+        }
+        Fill(rec);
+    }
+    return true;
+}
+
+bool ParamEditorModel::ReadFromSensor(ParamRec& rec) {
+    while (const std::optional<QString> error = access_->Read(rec)) {
+        const int choice = ShowMessage(MessageReadError, MsgBox::AbortRetryIgnore, std::nullopt,
+                                       access_->Name(rec) + QLatin1Char('|') + *error);
+        if (choice == MsgBox::Abort) return false;
+        if (choice == MsgBox::Ignore) {
+            rec.Value.clear();   // not read
+            break;
+        }
+    }
+    return true;
+}
+
+void ParamEditorModel::TakeFileValue(int index, int fileNo) {
     ParamRec& rec = table_[index];
-    SetRawAnswerFromValue(rec);
+    rec.AnswerLength = qint16(Editors::Link().SendCommand(access_->Name(rec), rec.Value, rec.RawAnswer, fileNo));
+    SetFileAnswer(rec);
     // A value the sensor gave (a status byte, nothing) stays what it is: not read.
     if (!IsParDefValid(rec) || Acceptable(index, rec.Value)) return;
-    report_.AddInvalidInFile(rec.Key);
+    report_.AddInvalidInFile(access_->Name(rec));
     rec.Value.clear();
     rec.AnswerLength = 0;
-    SetRawAnswerFromValue(rec);
+    SetFileAnswer(rec);
+}
+
+void ParamEditorModel::SetFileAnswer(ParamRec& rec) const {
+    if (access_->FileHoldsAnswers()) {
+        SetRawAnswerFromValue(rec);
+        return;
+    }
+    rec.RawAnswer.fill(0);
+    rec.AnswerLength = 0;
 }
 
 void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& progress) {
@@ -127,14 +159,19 @@ void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& pro
         progress.IncBar();
     }
     for (int i = 1; i <= table_.Count; ++i) {
-        if (!target && !progress.IncBar() && writeCancellable_) break;
         const ParamRec& rec = table_[i];
-        if (!rec.Stored || !(rec.BulkWrite || target)) continue;
+        if (!target && !progress.IncBar(1, access_->ProgressComment(rec)) && writeCancellable_) break;
+        if (!access_->TakesPart(rec) || !rec.Stored || !(rec.BulkWrite || target)) continue;
+        if (target) {
+            Editors::Link().SetParameter(access_->Name(rec), rec.Value, target);
+            continue;
+        }
         // A record that was not read holds no value of the sensor's (a status
         // byte, nothing): writing it would send that as a value. The file
         // keeps it, so the record stays not read when the file is read.
-        if (!target && rec.Readable && !IsParDefValid(rec)) continue;
-        report_.Add(rec.Key, Editors::Link().SetParameter(rec.Key, rec.Value, target));
+        if (rec.Readable && !IsParDefValid(rec)) continue;
+        if (const std::optional<WriteOutcome> outcome = access_->WriteDataSet(rec))
+            report_.Add(access_->Name(rec), *outcome);
     }
     if (!target) progress.Unload();
 }
@@ -151,15 +188,15 @@ bool ParamEditorModel::Commit(int index, const QString& value, bool writeNow, co
     if (writeNow && !Sensor::State().OfflineMode) {
         WriteOutcome outcome = WriteOutcome::Taken;
         for (const QString& part : parts.isEmpty() ? QStringList{rec.Value} : parts) {
-            const WriteOutcome written = Editors::Link().SetParameter(rec.Key, part, std::nullopt);
+            const WriteOutcome written = access_->Write(rec, part);
             if (outcome == WriteOutcome::Taken) outcome = written;
         }
         if (outcome != WriteOutcome::Taken) {
             rec.Value = confirmed;
             Sensor::State().DataChanged = wasChanged;
         }
-        WalkChain(index, rec.Key, ShowUnreadable::Yes);
-        TransferReport::ShowFailedCommit(rec.Key, outcome);
+        WalkChain(index, rec.Key, Walk::AfterEdit);
+        if (outcome != WriteOutcome::Taken) TransferReport::ShowFailedCommit(access_->Name(rec), outcome);
     } else {
         Fill(rec);
     }
@@ -173,31 +210,28 @@ void ParamEditorModel::InterpretCommand(const QString& word) {
     const QString command = word.section(QLatin1Char(','), 0, 0);
     const int index = table_.FindByKey(command);
     if (index == 0) return;
-    WalkChain(index, command, ShowUnreadable::No);
+    WalkChain(index, command, Walk::AfterCommand);
 }
 
-void ParamEditorModel::ReRead(ParamRec& rec, const QString& command) {
-    QString answer;
-    Ports::AnswerBytes bytes{};
-    const int count = Editors::Link().SendCommand(command, answer, bytes, std::nullopt);
-    // A sensor that stopped answering must not wipe the values the editor
-    // knows (an empty value would hide controls and be saved as empty).
-    if (count == 0) return;
-    rec.Value = answer;
-    rec.RawAnswer = bytes;
-    rec.AnswerLength = qint16(count);
+void ParamEditorModel::ReReadChain(int index) {
+    BusyGuard busy(*this);
+    if (table_.InUse(index)) WalkChain(index, table_[index].Key, Walk::AfterCommand);
 }
 
-void ParamEditorModel::WalkChain(int index, const QString& firstCommand, ShowUnreadable show) {
+void ParamEditorModel::WalkChain(int index, const QString& firstCommand, Walk walk) {
     bool first = true;
     Sensor::DependencyChain(table_, index, [&](int, ParamRec& rec) {
         const QString command = first ? firstCommand : rec.Key;
         first = false;
         if (rec.Readable) {
-            ReRead(rec, command);
+            const std::optional<QString> error = access_->ReRead(rec, command);
+            if (error && walk == Walk::AfterEdit)
+                ShowMessage(MessageReadError, Information, std::nullopt,
+                            access_->Name(rec) + QLatin1Char('|') + *error);
             Fill(rec);
-        } else if (show == ShowUnreadable::Yes) {
+        } else if (walk == Walk::AfterEdit) {
             Fill(rec);
         }
     });
 }
+

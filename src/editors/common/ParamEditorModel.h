@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/common/RecordAccess.h"
 #include "editors/common/TransferProgress.h"
 #include "editors/common/TransferReport.h"
 #include "editors/common/ValueForms.h"
@@ -74,7 +75,8 @@ struct ParamRow {
 // The data side every sensor-line editor shares, without any widget: the
 // parameter table, the transfers between table and sensor or parameter file,
 // the commit of an edited value and the re-read walks along the dependency
-// chains. The window shows a record through the FillForm hook.
+// chains. The window shows a record through the FillForm hook; how a record
+// goes over the link is the line's RecordAccess.
 class ParamEditorModel {
 public:
     using FillFormHook = std::function<void(ParamRec&)>;
@@ -82,6 +84,9 @@ public:
     explicit ParamEditorModel(int upperBound);
 
     void SetFillForm(FillFormHook fillForm) { fillForm_ = std::move(fillForm); }
+    // The plain commands unless a line installs its own; it must outlive
+    // the model's transfers.
+    void SetRecordAccess(const RecordAccess& access) { access_ = &access; }
 
     // Work of a line after every record was read from the sensor (not after
     // a cancel), while the progress window is still open; it adds extraSteps
@@ -91,6 +96,10 @@ public:
         afterReadSteps_ = extraSteps;
         afterSensorRead_ = std::move(hook);
     }
+    // Work of a line after a read of the data set, from the sensor or a
+    // file, showed every record (not after a cancel or an abort); before the
+    // progress window closes and a file read goes on to the sensor.
+    void SetAfterTableShown(std::function<void()> hook) { afterTableShown_ = std::move(hook); }
     // Whether the progress window's cancel stops a write to the sensor (it
     // does unless a line says otherwise).
     void SetSensorWriteCancellable(bool cancellable) { writeCancellable_ = cancellable; }
@@ -140,44 +149,58 @@ public:
         ParamEditorModel& model_;
     };
 
-    // Every readable record from the sensor (with the progress window and its
-    // cancel), or every readable stored record from an open parameter file;
-    // a file read while a sensor is online then writes the data set to the
-    // sensor and reads everything back. A file value that is not Acceptable
-    // leaves its record not read, and the read ends with the report.
+    // Every readable record that takes part from the sensor (with the
+    // progress window and its cancel), or every readable stored one from an
+    // open parameter file; a file read while a sensor is online then writes
+    // the data set to the sensor and reads everything back. A sensor read the
+    // line finds failed asks Abort/Retry/Ignore (message 11): an abort ends
+    // the read, an ignored record is left not read. A file value that is not
+    // Acceptable leaves its record not read, and the read ends with the report.
     void ReadAll(std::optional<int> source, TransferProgress& progress);
-    // Every stored record to the sensor (bulk-write records only, with the
-    // progress window; nothing while offline), or to an open parameter file.
-    // A readable record that holds no value the sensor gave is not written to
-    // the sensor; the records it refused or did not answer are reported.
+    // Every stored record that takes part to the sensor (bulk-write records
+    // only, with the progress window; nothing while offline), or to an open
+    // parameter file. A readable record that holds no value the sensor gave
+    // is not written to the sensor; the records it refused or did not answer
+    // are reported.
     void WriteAll(std::optional<int> target, TransferProgress& progress);
 
     // Stores an edited value. An unchanged value does nothing and returns
     // False. Otherwise marks the data set changed; with writeNow while online
-    // writes "KEY,VALUE" and re-reads the dependency chain, showing every
-    // record on it, else shows the record again. A value of several fields
-    // that the sensor takes one at a time is written as one "KEY,PART"
-    // command per entry of parts. A write the sensor refuses or does not
-    // answer puts the value it last confirmed back before the re-read and is
-    // reported (messages 15 and 16).
+    // writes it and re-reads the dependency chain, showing every record on it
+    // (a failed read-back keeps the record's value and shows message 11),
+    // else shows the record again. A value of several fields that the sensor
+    // takes one at a time is written one entry of parts at a time. A write
+    // the sensor refuses or does not answer puts the value it last confirmed
+    // back before the re-read and is reported (messages 15 and 16).
     bool Commit(int index, const QString& value, bool writeNow, const QStringList& parts = {});
 
     // Re-reads the record a typed command word names (Key or AltKey; a word
     // that still carries arguments counts by its text before the first ",")
     // and its dependency chain, showing the readable records.
     void InterpretCommand(const QString& word);
+    // The same for the record at index, found by a line's own rule; a failed
+    // read keeps the value without a message.
+    void ReReadChain(int index);
 
     // A value the sensor answered with the invalid-command status 82h.
     static bool IsRejected(const ParamRec& rec);
 
 private:
-    enum class ShowUnreadable { No, Yes };
+    // After an edit the walk shows every record on it and tells a failed
+    // read-back; after a typed command it shows the readable ones only.
+    enum class Walk { AfterEdit, AfterCommand };
     void Fill(ParamRec& rec);
-    // The value just read from a parameter file into the record, checked.
-    void TakeFileValue(int index);
-    // Reads one record again; no answer keeps what was known.
-    void ReRead(ParamRec& rec, const QString& command);
-    void WalkChain(int index, const QString& firstCommand, ShowUnreadable show);
+    // The records of a read of the data set; False when it was cancelled or
+    // aborted.
+    bool ReadRecords(std::optional<int> source, TransferProgress& progress);
+    // One record from the sensor, asking what to do while the read fails;
+    // False for an abort.
+    bool ReadFromSensor(ParamRec& rec);
+    // The record's value from an open parameter file, checked.
+    void TakeFileValue(int index, int fileNo);
+    // The raw answer a file value stands for (RecordAccess::FileHoldsAnswers).
+    void SetFileAnswer(ParamRec& rec) const;
+    void WalkChain(int index, const QString& firstCommand, Walk walk);
 
     ParamTable table_;
     std::vector<QString> forms_;
@@ -186,7 +209,9 @@ private:
     bool initDone_ = false;
     bool busy_ = false;
     FillFormHook fillForm_;
+    const RecordAccess* access_;
     int afterReadSteps_ = 0;
     SensorReadHook afterSensorRead_;
+    std::function<void()> afterTableShown_;
     bool writeCancellable_ = true;
 };

@@ -34,13 +34,6 @@ std::optional<QString> EchoModel::ToSensor(const ParamRec& rec, const QString& v
     return EchoCells::ConvertToSensor(rec.ID, value, analogVariant_);
 }
 
-std::optional<QString> EchoModel::CheckErrorCondition(ParamRec& rec, const QString& previous,
-                                                      const QString& answer) const {
-    std::optional<QString> error = EchoCells::AnswerError(answer, statusTexts_);
-    if (error) rec.Value = previous;
-    return error;
-}
-
 bool EchoModel::Taught() const { return Has(BITS) && EchoValues::IsTaught(records_[BITS].Value); }
 
 int EchoModel::DisplayRecord(int item) const {

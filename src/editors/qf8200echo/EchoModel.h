@@ -23,8 +23,6 @@ public:
     void SetSensorType(const QString& sensorType);
     bool AnalogVariant() const { return analogVariant_; }
 
-    ParamEditorModel& Records() { return records_; }
-    const ParamEditorModel& Records() const { return records_; }
     ParamRec& operator[](int index) { return records_[index]; }
     const ParamRec& operator[](int index) const { return records_[index]; }
     int Count() const { return records_.Count(); }
@@ -38,9 +36,6 @@ public:
     // The status texts of 80h to 84h in the window's language.
     EchoCells::StatusTexts& StatusTexts() { return statusTexts_; }
     const EchoCells::StatusTexts& StatusTexts() const { return statusTexts_; }
-    // After a read into rec: an answer that is missing or carries an error
-    // status puts the previous value back and gives the error's text.
-    std::optional<QString> CheckErrorCondition(ParamRec& rec, const QString& previous, const QString& answer) const;
 
     // The display items (switch points, modes, limits, analogue output).
     void GetData(int item, QVariant& value) const;

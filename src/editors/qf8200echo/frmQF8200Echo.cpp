@@ -3,9 +3,9 @@
 
 #include "editors/common/DisplayWindowLink.h"
 #include "editors/common/EditorHost.h"
+#include "editors/common/EditorLink.h"
 #include "editors/common/OperatingModePictures.h"
 #include "editors/qf8200echo/EchoCommands.h"
-#include "editors/qf8200echo/EchoLink.h"
 #include "editors/qf8200echo/QF8200EchoTable.h"
 #include "frame/LanguageUtil.h"
 #include "frame/Radio_Utils.h"
@@ -61,29 +61,24 @@ void frmQF8200Echo::readdata(std::optional<int> source) {
     if (Loaded()) Sensor::SetSensorCaption(*this);
     SetSensorTyp();
     fillingAll_ = true;
-    if (transfers_.ReadAll(source, Progress())) {
-        Editors::ShowIt().EnableSwitch(0, DisplayTrue);
-        if (!AnalogVariant()) EnableSecondSwitchPoints(echo_.Taught());
-        Editors::RedrawShowIt();
-        if (Loaded() && tabData->currentIndex() == InfoPage) ShowSensorInfo();
-    }
+    Model().ReadAll(source, Progress());
     fillingAll_ = false;
-    if (!source) {
-        Progress().Unload();
-    } else if (!Sensor::State().OfflineMode) {
-        // A file opened while a sensor is connected: its values go to the
-        // sensor, and what the sensor then holds is shown.
-        Sensor::SensorWriteData();
-        Sensor::SensorReadData();
-    }
+}
+
+void frmQF8200Echo::ShowTableRead() {
+    Editors::ShowIt().EnableSwitch(0, DisplayTrue);
+    if (!AnalogVariant()) EnableSecondSwitchPoints(echo_.Taught());
+    Editors::RedrawShowIt();
+    if (Loaded() && tabData->currentIndex() == InfoPage) ShowSensorInfo();
+    fillingAll_ = false;
 }
 
 void frmQF8200Echo::WriteData(std::optional<int> target, std::optional<QVariant>) {
     SensorWork work(sensorWork_);
-    transfers_.WriteAll(target, Progress());
+    Model().WriteAll(target, Progress());
 }
 
-void frmQF8200Echo::SetDefaults() { transfers_.WriteDefaultSensitivity(); }
+void frmQF8200Echo::SetDefaults() { cells_.WriteDefaultSensitivity(); }
 
 void frmQF8200Echo::GetData(int item, QVariant& value) { echo_.GetData(item, value); }
 
@@ -91,7 +86,7 @@ bool frmQF8200Echo::ValidPar(int item) { return echo_.ValidPar(item); }
 
 QString frmQF8200Echo::GetSendCommand(QString& command, bool& flag) {
     const EchoCommands::Translation translation = EchoCommands::Translate(echo_, command);
-    for (const auto& [request, hex] : translation.writesFirst) QF8200Echo::Link().Write(request, hex, 0);
+    for (const auto& [request, hex] : translation.writesFirst) Editors::Link().WriteUnlogged(request, hex, 0);
     if (!translation.logged.isEmpty()) TrafficLog::Offer({QStringLiteral("W: "), translation.logged, false});
     flag = translation.flag;
     typedRefused_ = translation.refused;
@@ -113,7 +108,7 @@ void frmQF8200Echo::InterpretCommand(QString& word) {
     if (std::exchange(typedRefused_, false)) return;
     ParamEditorModel::BusyGuard busy(Model());
     SensorWork work(sensorWork_);
-    if (const int index = EchoCommands::RecordNamedBy(echo_, word)) transfers_.ReReadChain(index);
+    if (const int index = EchoCommands::RecordNamedBy(echo_, word)) Model().ReReadChain(index);
 }
 
 void frmQF8200Echo::Show() {

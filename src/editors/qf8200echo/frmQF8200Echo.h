@@ -1,8 +1,8 @@
 #pragma once
 #include "editors/common/EvalMethod.h"
 #include "editors/common/ParamEditorWindow.h"
+#include "editors/qf8200echo/EchoCellAccess.h"
 #include "editors/qf8200echo/EchoModel.h"
-#include "editors/qf8200echo/EchoTransfers.h"
 
 #include <QPixmap>
 #include <array>
@@ -205,6 +205,10 @@ private:
     // The display window's second switch points of the outputs, by the
     // operating modes in use (taught or set).
     void EnableSecondSwitchPoints(bool taught);
+    // After a read has shown the whole table: the display window's switch
+    // points, the information page when it is in front; the sound-beam
+    // controls take input again.
+    void ShowTableRead();
 
     // Value transfer and the list handlers (frmQF8200EchoTransfer.cpp).
     std::optional<QString> Compose(int index);
@@ -218,10 +222,9 @@ private:
     void LayoutEvalMethod();
     void LayoutOutputMode(int output);
     void LayoutAnalogMode();
-    // The write of a stored value and its read-back, with the display update;
-    // confirmed is the value before the edit, which a write the sensor does
-    // not take puts back.
-    WriteOutcome WriteToSensor(int index, const QString& confirmed);
+    // The commit of a changed value to the sensor with its read-back, and the
+    // display update.
+    void WriteToSensor(int index, const QString& value);
     // Locks or unlocks the sound-beam controls; locking returns the one of
     // them that had the focus (it has none while they are locked).
     QWidget* LockBeamControls(bool locked);
@@ -256,7 +259,7 @@ private:
     static constexpr int SecondPointOfOutput2 = 4;
 
     EchoModel echo_;
-    EchoTransfers transfers_;
+    EchoCellAccess cells_;
     bool fillingAll_ = false;
     bool beamWriting_ = false;
     // The line typed last was refused by the input rules and not sent: its

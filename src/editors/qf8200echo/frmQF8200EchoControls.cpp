@@ -121,7 +121,9 @@ QRect sliderAt(int y) { return {BeamSliderX, y, BeamSliderW, 22}; }
 frmQF8200Echo::frmQF8200Echo()
     : ParamEditorWindow(QStringLiteral("frmQF8200Echo"), TableUpperBound, nullptr),
       echo_(Model()),
-      transfers_(echo_, [this](ParamRec& rec) { ShowRecord(rec); }) {
+      cells_(echo_) {
+    Model().SetRecordAccess(cells_);
+    Model().SetAfterTableShown([this] { ShowTableRead(); });
     setWindowTitle(QStringLiteral("QF8200"));
 
     tabData = new QTabWidget(this);

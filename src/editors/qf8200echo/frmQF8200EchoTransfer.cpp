@@ -254,18 +254,11 @@ void frmQF8200Echo::PutData(int id, bool writeNow) {
         return;
     }
     if (*composed == rec.Value) return;
-    const QString confirmed = rec.Value;
-    const bool wasChanged = Sensor::State().DataChanged;
-    rec.Value = *composed;
-    Sensor::State().DataChanged = true;
-    if (writeNow && !Sensor::State().OfflineMode) {
-        if (WriteToSensor(index, confirmed) != WriteOutcome::Taken) Sensor::State().DataChanged = wasChanged;
-    } else {
-        FillForm(rec);
-    }
+    if (writeNow && !Sensor::State().OfflineMode) WriteToSensor(index, *composed);
+    else Model().Commit(index, *composed, writeNow);
 }
 
-WriteOutcome frmQF8200Echo::WriteToSensor(int index, const QString& confirmed) {
+void frmQF8200Echo::WriteToSensor(int index, const QString& value) {
     // The sound-beam controls stay still while one of their values is written.
     const bool beam = isBeamRecord(index);
     QPointer<QWidget> focused;
@@ -273,7 +266,7 @@ WriteOutcome frmQF8200Echo::WriteToSensor(int index, const QString& confirmed) {
         beamWriting_ = true;
         focused = LockBeamControls(true);
     }
-    const WriteOutcome outcome = transfers_.WriteAndReadBack(index, confirmed);
+    Model().Commit(index, value, true);
     if (isSwitchPoint(index) || index == BITS) {
         if (!AnalogVariant()) EnableSecondSwitchPoints(chkUseTeachIn->isChecked());
         Editors::RedrawShowIt();
@@ -284,7 +277,6 @@ WriteOutcome frmQF8200Echo::WriteToSensor(int index, const QString& confirmed) {
         // Back where the user was, unless the user went elsewhere meanwhile.
         if (focused && !QApplication::focusWidget()) focused->setFocus();
     }
-    return outcome;
 }
 
 QWidget* frmQF8200Echo::LockBeamControls(bool locked) {

@@ -16,9 +16,10 @@
 
 // Answers reads from a table of values (Latin-1 text), takes writes into it
 // and keeps the requests in order: "KEY" for a read, "KEY,VALUE" for a write.
-// A key in silent gets no answer to either, one in refused has its writes
-// refused. Parameter files are value tables per file number, written lines
-// are kept.
+// A memory cell is read with "RM,CELL" and written with "WM,CELL,HEX", which
+// changes what the read answers. A key in silent gets no answer to either,
+// one in refused has its writes refused (81h). Parameter files are value
+// tables per file number, written lines are kept.
 class FakeSensor : public EditorLink {
 public:
     int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& answerBytes,
@@ -45,10 +46,17 @@ public:
         }
         requests.append(value.isEmpty() ? key : key + ',' + value);
         if (value.isEmpty()) return WriteOutcome::Taken;
-        if (silent.contains(key)) return WriteOutcome::Unanswered;
-        if (refused.contains(key)) return WriteOutcome::Refused;
-        if (values.contains(key)) values[key] = value;
-        return WriteOutcome::Taken;
+        return OutcomeOfAnswer(write(key, value));
+    }
+
+    int ReadUnlogged(const QString& request, QString& answer, Ports::AnswerBytes& answerBytes) override {
+        return SendCommand(request, answer, answerBytes, std::nullopt);
+    }
+
+    QString WriteUnlogged(const QString& request, const QString& value, int timeoutMs) override {
+        requests.append(request + ',' + value);
+        timeouts.append(timeoutMs);
+        return write(request, value);
     }
 
     // The requests since the last call.
@@ -64,7 +72,20 @@ public:
     QMap<int, QHash<QString, QString>> files;   // open parameter files
     QMap<int, QStringList> fileLines;
     QStringList requests;
+    QList<int> timeouts;                        // of the unlogged writes, in order
     std::function<void(const QString&)> duringRead;   // runs while a read waits for its answer
+    std::function<void()> duringWrite;                // runs while a write waits for its answer
+
+private:
+    // The answer to a write: none, a refusal, or 80h with the value taken.
+    QString write(const QString& key, const QString& value) {
+        if (duringWrite) duringWrite();
+        if (silent.contains(key)) return QString();
+        if (refused.contains(key)) return QString(QChar(0x81));
+        const QString read = key.startsWith("WM,") ? "RM," + key.mid(3) : key;
+        if (values.contains(read)) values[read] = value;
+        return QString(QChar(0x80));
+    }
 };
 
 // Records the progress window's calls; IncBar answers False from call

@@ -162,14 +162,13 @@ TEST_F(QF8200EchoCommitTest, AReadBackWithoutAnswerKeepsTheWrittenValue) {
 TEST_F(QF8200EchoCommitTest, AWriteTheSensorDoesNotTakeIsToldAndTheFieldShowsTheConfirmedValue) {
     struct Case {
         const char* how;
-        std::optional<int> status;
+        bool refused;
         int message;
-    } const cases[] = {{"refused", 0x81, 15}, {"no answer", std::nullopt, 16}};
+    } const cases[] = {{"refused", true, 15}, {"no answer", false, 16}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
         open();
-        if (c.status) sensor.status["WM,WXE7"] = *c.status;
-        else sensor.silent.insert("WM,WXE7");
+        (c.refused ? sensor.refused : sensor.silent).insert("WM,WXE7");
         const int before = messages.count();
         type(window->txtSwitchDis11, "600", Then::Enter);
         EXPECT_EQ(sensor.take(), QStringList({"WM,WXE7,0258", "RM,WXE7"}));
@@ -178,7 +177,7 @@ TEST_F(QF8200EchoCommitTest, AWriteTheSensorDoesNotTakeIsToldAndTheFieldShowsThe
         EXPECT_FALSE(Sensor::State().DataChanged);
         ASSERT_EQ(messages.count(), before + 1);
         EXPECT_EQ(messages.shown().last().text, MessageText(c.message, "SD1"));
-        sensor.status.clear();
+        sensor.refused.clear();
         sensor.silent.clear();
     }
 }
@@ -280,8 +279,8 @@ TEST_F(QF8200EchoCommitTest, TypedCommandsWriteTheirCountsAndReadWhatTheyChanged
 
     // After the command: the method and its counts again; a failed read
     // keeps the value without a message.
-    sensor.cells["XE1E"] = "03";
-    sensor.status["RM,WXE20"] = 0x84;
+    sensor.values["RM,XE1E"] = "03";
+    sensor.values["RM,WXE20"] = QString(QChar(0x84));
     ScriptedMessages boxes;
     QString word = "EM";
     window->InterpretCommand(word);

@@ -4,7 +4,6 @@
 // window and the traffic monitor replaced by recorders. German number
 // settings, as the sensor's users have them.
 #include "editors/EditorTestSupport.h"
-#include "editors/qf8200echo/EchoFakeSensor.h"
 #include "editors/qf8200echo/QF8200EchoTable.h"
 #include "editors/qf8200echo/frmQF8200Echo.h"
 #include "frame/TempProgramFolder.h"
@@ -20,7 +19,30 @@ inline const QByteArray EchoTestRules = "[frmQF8200Echo]\r\n"
                                         "SH1=$(Hysteresis)\r\n"
                                         "Hysteresis=DEFAULT=0..15\r\n";
 
-class QF8200EchoWindowTest : public EditorWindowFixture<frmQF8200Echo> {
+// A switch-output sensor's memory cells as the answers to their reads; the
+// analogue variant adds the end values.
+inline QHash<QString, QString> EchoSensorCells(bool analog) {
+    QHash<QString, QString> cells = {
+        {"WXE2", "012C"}, {"WXE4", "0320"}, {"XE6", "01"},   {"WXE7", "01F4"}, {"WXE9", "03E8"},
+        {"WXEB", "02BC"}, {"WXED", "04B0"}, {"WXEF", "8610"}, {"WXE11", "FFCE"}, {"WXE13", "00C8"},
+        {"WXE15", "0BB8"}, {"WXE19", "0000"}, {"XE1B", "00"}, {"XE1C", "00"},   {"XE1D", "03"},
+        {"XE1E", "02"},   {"XE1F", "02"},   {"WXE20", "0005"}, {"XE22", "00"},  {"XE23", "00"},
+        {"XE24", "00"},   {"XE25", "00"},   {"XE26", "00"},   {"XE27", "05"},   {"XE28", "05"},
+        {"XE29", "00"},   {"XE2A", "01"},   {"XE2B", "01"},   {"XE2C", "02"},   {"XE2D", "00"},
+        {"XE2E", "0A"},   {"XE2F", "08"},   {"XE6E", "0F"},
+    };
+    if (analog) {
+        cells["WXE72"] = "0190";
+        cells["WXE74"] = "03E8";
+        cells["XE6"] = "02";
+        cells["XE2B"] = "01";
+    }
+    QHash<QString, QString> answers;
+    for (auto it = cells.begin(); it != cells.end(); ++it) answers.insert("RM," + it.key(), it.value());
+    return answers;
+}
+
+class QF8200EchoWindowTest : public EditorWindowTest<frmQF8200Echo> {
 protected:
     void SetUp() override {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -31,7 +53,7 @@ protected:
         open();
     }
     void TearDown() override {
-        EditorWindowFixture::TearDown();
+        EditorWindowTest::TearDown();
         TrafficLog::SetSink({});
         QLocale::setDefault(QLocale::c());
     }
@@ -42,8 +64,8 @@ protected:
             Sensor::State().SensorType = analog ? "QE2000-62HN-IU" : "QE3000-62HN";
             Sensor::State().SensorVersion = firmwareV2 ? "2.1" : "1.9";
             Sensor::State().SensorRange = analog ? 2000 : 3000;
-            sensor.cells = EchoFakeSensor::Cells(analog);
-            sensor.cells.insert(changes);
+            sensor.values = EchoSensorCells(analog);
+            for (auto it = changes.begin(); it != changes.end(); ++it) sensor.values["RM," + it.key()] = it.value();
         });
         sensor.take();
         sensor.timeouts.clear();
@@ -65,6 +87,5 @@ protected:
     void tick() { QMetaObject::invokeMethod(window->findChild<QTimer*>("timQuickHelp"), "timeout"); }
 
     TempProgramFolder program;
-    InstalledEchoSensor sensor;
     QStringList monitor;
 };

@@ -42,7 +42,7 @@ TEST_F(QF8200EchoTransferTest, EachVariantReadsItsOwnCells) {
 }
 
 TEST_F(QF8200EchoTransferTest, AFailedReadAsksAbortRetryIgnore) {
-    sensor.status["RM,XE1D"] = 0x82;
+    sensor.values["RM,XE1D"] = Rejected;
     {
         ScriptedMessages boxes({MsgBox::Ignore});
         window->readdata();
@@ -73,7 +73,7 @@ TEST_F(QF8200EchoTransferTest, AFailedReadAsksAbortRetryIgnore) {
 TEST_F(QF8200EchoTransferTest, AStatusByteAnsweringAReadLeavesTheRecordNotRead) {
     for (const int status : {0x80, 0x81, 0x82, 0x83, 0x84}) {
         SCOPED_TRACE(status);
-        sensor.status["RM,XE1D"] = status;
+        sensor.values["RM,XE1D"] = QString(QChar(status));
         messages.answer(MsgBox::Ignore);
         const int before = messages.count();
         window->readdata();
@@ -88,8 +88,7 @@ TEST_F(QF8200EchoTransferTest, AStatusByteAnsweringAReadLeavesTheRecordNotRead) 
 
 // A full write names every record the sensor did not take in one message.
 TEST_F(QF8200EchoTransferTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
-    sensor.status["WM,WXE7"] = 0x81;
-    sensor.status["WM,WXE9"] = 0x83;
+    sensor.refused = {"WM,WXE7", "WM,WXE9"};
     sensor.silent.insert("WM,XE1D");
     window->WriteData();
     ASSERT_EQ(messages.count(), 1);
@@ -123,6 +122,17 @@ TEST_F(QF8200EchoTransferTest, FileValuesThatCouldNotBeTypedAreListedAndNeverSen
         EXPECT_FALSE(IsParDefValid(record(SD1)));
         EXPECT_EQ(window->txtSwitchDis11->text(), "");
     }
+}
+
+// A parameter file holds display values, not the sensor's answers: a status
+// byte in it is a value nobody could have typed, listed with those.
+TEST_F(QF8200EchoTransferTest, AStatusByteInAFileIsListedAsUntypable) {
+    Sensor::State().OfflineMode = true;
+    sensor.files[5] = {{"SD1", Rejected}};
+    window->readdata(5);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.shown()[0].text, MessageText(17, "-|-|SD1"));
+    EXPECT_EQ(record(SD1).Value, "");
 }
 
 TEST_F(QF8200EchoTransferTest, ParameterFilesHoldNamesAndDisplayValues) {

@@ -68,7 +68,7 @@ TEST_F(QF8200EchoWindow, LanguageFileGivesTextsAndStatusTexts) {
     window->SetLanguage();
     EXPECT_EQ(window->cmbOPMode1->currentText(), "Window");
     EXPECT_EQ(window->lblCOPModeTeach->text(), "Window");   // the taught mode in the new language
-    sensor.status["RM,XE1D"] = 0x82;
+    sensor.values["RM,XE1D"] = Rejected;
     sensor.silent.insert("RM,WXE2");
     {
         ScriptedMessages boxes({MsgBox::Ignore, MsgBox::Ignore});
