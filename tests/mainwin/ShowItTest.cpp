@@ -194,31 +194,14 @@ TEST_F(LiveWindowTest, EachOpenWindowIsOnePollClient) {
     EXPECT_FALSE(timerRuns);
 }
 
-TEST_F(LiveWindowTest, SensorLedKeepsItsColourForFiveSilentPolls) {
-    frmShowIt* w = openShowIt("KR");
-    w->SetState(Active, Inactive);
-    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
-    EXPECT_TRUE(line.requests.isEmpty());   // only the RDX line asks for more
-    for (int poll = 1; poll <= 5; ++poll) {
-        w->SetState(NoAnswer, NoAnswer);
-        EXPECT_EQ(w->circSensorStandard->FillColor(), Green) << poll;
-        // A state of -1 darkens an output at once.
-        EXPECT_EQ(w->circS1Standard->FillColor(), off(w));
-    }
-    w->SetState(NoAnswer, NoAnswer);
-    EXPECT_EQ(w->circSensorStandard->FillColor(), off(w));
-    // One output answering is an answer.
-    w->SetState(Inactive, NoAnswer);
-    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
-    for (int poll = 1; poll <= 5; ++poll) w->SetState(NoAnswer, NoAnswer);
-    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
-}
-
-TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItself) {
+// The RDX line asks "SS3" and "ISS" itself; the sensor, S3 and ISS LEDs keep
+// their colour through five silent polls, the outputs go dark at once.
+TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItselfAndSilenceDimsTheLeds) {
     frmShowIt* w = openShowIt("K58");
     answers = {{"SS3", "1\r"}, {"ISS", "1\r"}};
     const qsizetype before = line.requests.size();
-    w->SetState(Inactive, Inactive);
+    w->SetState(Inactive, NoAnswer);   // one output answering is an answer
+    EXPECT_EQ(w->circSensorRDX->FillColor(), Green);
     EXPECT_EQ(line.requestsSince(before), QList<QByteArray>({"SS3", "ISS"}));
     EXPECT_EQ(w->circS3RDX->FillColor(), Yellow);
     EXPECT_EQ(w->circISS->FillColor(), Red);
@@ -234,12 +217,15 @@ TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItself) {
     for (int poll = 1; poll <= 5; ++poll) {
         w->SetState(NoAnswer, NoAnswer);
         EXPECT_EQ(w->circS3RDX->FillColor(), off(w)) << poll;
+        EXPECT_EQ(w->circS1RDX->FillColor(), off(w)) << poll;
         EXPECT_FALSE(w->picS3->isHidden()) << poll;
         EXPECT_EQ(w->circISS->FillColor(), Red) << poll;
+        EXPECT_EQ(w->circSensorRDX->FillColor(), Green) << poll;
     }
     w->SetState(NoAnswer, NoAnswer);
     EXPECT_TRUE(w->picS3->isHidden());
     EXPECT_EQ(w->circISS->FillColor(), off(w));
+    EXPECT_EQ(w->circSensorRDX->FillColor(), off(w));
 
     // One answer each brings them back.
     answers = {{"SS3", "E\r"}, {"ISS", "0\r"}};
