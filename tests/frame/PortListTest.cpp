@@ -50,7 +50,8 @@ TEST(PortList, TakesEachSourceInTurnAndListsEveryPortOnce) {
         FakePortSources sources;
         if (!c.deviceMap.isEmpty()) {
             Key key;
-            for (const QString& port : c.deviceMap) key.values.append({"\\Device\\" + port, REG_SZ, port.toLatin1() + QByteArray("\0junk", 5)});
+            for (const QString& port : c.deviceMap)   // a value's text ends at its NUL
+                key.values.append({"\\Device\\" + port, REG_SZ, port.toLatin1() + QByteArray("\0junk", 5)});
             sources.add("Hardware\\Devicemap\\Serialcomm", key);
         }
         if (!c.enumPorts.isEmpty()) {

@@ -59,8 +59,10 @@ TEST_F(SettingsFile, MissingFileGivesTheDefaults) {
 TEST_F(SettingsFile, EachKeyIsReadWithItsRule) {
     const Options::Settings& s = Options::Current();
     const std::map<QString, std::function<int()>> read = {
-        {"Tooltips", [] { return Options::Services().QuickHelpEnabled(-1); }},           {"RetryCount", [&] { return s.RetryCount; }},
-        {"CommandUpper", [&] { return int(s.CommandUpper); }}, {"OutputTime", [&] { return s.Prot.ProtOutputOption; }},
+        {"Tooltips", [] { return Options::Services().QuickHelpEnabled(-1); }},
+        {"RetryCount", [&] { return s.RetryCount; }},
+        {"CommandUpper", [&] { return int(s.CommandUpper); }},
+        {"OutputTime", [&] { return s.Prot.ProtOutputOption; }},
         {"OutputOption0", [&] { return s.Prot.ProtOutputValue[0]; }},
         {"OutputOption1", [&] { return s.Prot.ProtOutputValue[1]; }},
         {"OutputOption2", [&] { return s.Prot.ProtOutputValue[2]; }}, {"Lines", [&] { return s.Prot.ProtLines; }},

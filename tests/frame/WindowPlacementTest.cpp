@@ -21,8 +21,8 @@ protected:
     }
     // A default geometry file with one value for the current screen class.
     void writeDefault(const QString& name, const QByteArray& value) const {
-        program.write(Window::DefaultGeometryFile,
-                      "[" + Window::CurrentScreenSection().toLatin1() + "]\r\n" + name.toLatin1() + "=" + value + "\r\n");
+        program.write(Window::DefaultGeometryFile, "[" + Window::CurrentScreenSection().toLatin1() + "]\r\n" +
+                                                       name.toLatin1() + "=" + value + "\r\n");
     }
     // A window of that name restored from the settings; it starts at 11,12 130x140.
     static QRect restored(const QString& name) {

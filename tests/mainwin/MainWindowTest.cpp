@@ -77,7 +77,8 @@ TEST_F(MainWindow, WriteComparesTypesBeforeItSendsAnything) {
         EXPECT_EQ(qf.calls.contains("WriteData()"), c.written) << c.what;
         EXPECT_EQ(count("MD,OFF", mark) > 0, c.detectedAgain) << c.what;
         if (!c.written && c.sensorPresent) {
-            EXPECT_EQ(line.requestsSince(mark), (QList<QByteArray>{"ID", "ID"})) << c.what << ": nothing after the question";
+            EXPECT_EQ(line.requestsSince(mark), (QList<QByteArray>{"ID", "ID"}))
+                << c.what << ": nothing after the question";
         }
         if (c.written || !c.sensorPresent) {
             EXPECT_EQ(Sensor::State().OfflineMode, !c.written) << c.what << ": Cancel changes nothing";

@@ -59,7 +59,8 @@ TEST_F(Monitor, CompletesEmptyAndOneCharacterTextsAndFiltersCyclicTraffic) {
     EXPECT_EQ(monitor->Lines(), expected);
 
     // Cyclic (dynamic) lines show only with their box checked, one-off (static) lines with theirs.
-    for (const auto& [showDynamic, showStatic] : {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
+    for (const auto& [showDynamic, showStatic] :
+         {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
         setFilters(showDynamic, showStatic);
         for (const bool dynamic : {false, true}) {
             const qsizetype before = monitor->Lines().size();

@@ -101,14 +101,15 @@ TEST_F(ParameterFilesWindow, MenuAndToolbarFollowTheDataAndTheRecorder) {
     });
     activate();
     Options::Current().Prot.ProtFileName = windir.file("prot.out");
-    const char* const items[] = {"mnOpen",      "mnSave",        "mnPrint",        "mnExport",
-                                 "mnSensRead",  "mnSensWrite",   "mnSensDefault",  "mnSensMaster",
-                                 "mnSensStore", "mnSensRecall",  "mnProtStartStop", "mnInfo", "mnParameter"};
+    const char* const items[] = {"mnOpen",        "mnSave",       "mnPrint",     "mnExport",        "mnSensRead",
+                                 "mnSensWrite",   "mnSensDefault", "mnSensMaster", "mnSensStore",   "mnSensRecall",
+                                 "mnProtStartStop", "mnInfo",      "mnParameter"};
     const auto enabled = [&] {
         QString states;
         for (const char* item : items) states += window->MenuItem(item)->isEnabled() ? '1' : '0';
         states += ' ';
-        for (const Toolbar::ToolbarButton& button : window->ToolbarButtons) states += button.Control->isEnabled() ? '1' : '0';
+        for (const Toolbar::ToolbarButton& button : window->ToolbarButtons)
+            states += button.Control->isEnabled() ? '1' : '0';
         return states;
     };
     const QString file = writeParameterFile("data.zlv");

@@ -159,7 +159,8 @@ TEST_F(SheetCommandTest, FailedWritesKeepTheEarlierFileAndSaySo) {
         FileWriting::SetFlushFailureForTests({});
         EXPECT_EQ(read(name), missing ? "" : "earlier content");
         ASSERT_EQ(boxes.count(), before + 1);
-        EXPECT_EQ(boxes.shown().last().text, "Die Datei <" + folder.filePath(name) + "> konnte nicht geschrieben werden.");
+        EXPECT_EQ(boxes.shown().last().text,
+                  "Die Datei <" + folder.filePath(name) + "> konnte nicht geschrieben werden.");
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);   // nothing half-written left beside them
 }

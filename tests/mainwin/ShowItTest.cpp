@@ -56,9 +56,12 @@ TEST(DisplayReadouts, OutputLedFollowsStateModeAndErrorMode) {
         EXPECT_EQ(OutputLed(mode.inactive ? Inactive : c.state, mode.mode, c.errorMode), c.led)
             << c.state << " mode " << c.mode << " error " << c.errorMode;
     }
-    const std::pair<const char*, int> answers[] = {{"0", Inactive}, {"1", Active},     {"E", Error},      {"", NoAnswer},
-                                                   {"e", NoAnswer}, {"1 ", NoAnswer}, {"\x82", NoAnswer}};
-    for (const auto& [answer, state] : answers) EXPECT_EQ(OutputStateFromAnswer(QLatin1String(answer)), state) << answer;
+    // The answer to "SS3".
+    const std::pair<const char*, int> answers[] = {{"0", Inactive}, {"1", Active},    {"E", Error},
+                                                   {"", NoAnswer},  {"e", NoAnswer}, {"1 ", NoAnswer},
+                                                   {"\x82", NoAnswer}};
+    for (const auto& [answer, state] : answers)
+        EXPECT_EQ(OutputStateFromAnswer(QLatin1String(answer)), state) << answer;
 }
 
 TEST(DisplayReadouts, SwitchModeNumbersBeyondAnIntStayNonZero) {

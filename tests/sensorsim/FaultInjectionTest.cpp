@@ -25,7 +25,8 @@ FaultPlan plan(std::function<void(FaultPlan&)> set) {
 }
 
 TEST(FaultInjection, CountingFaultsSpoilEveryNthAnswer) {
-    EXPECT_EQ(answersToVer(plan([](FaultPlan& p) { p.dropEveryNth = 3; }), 3), (std::vector<std::string>{Ver, Ver, ""}));
+    EXPECT_EQ(answersToVer(plan([](FaultPlan& p) { p.dropEveryNth = 3; }), 3),
+              (std::vector<std::string>{Ver, Ver, ""}));
     EXPECT_EQ(answersToVer(plan([](FaultPlan& p) { p.dropEveryNth = 2; p.noCrEveryNth = 3; }), 6),
               (std::vector<std::string>{Ver, "", "V2.1B", "", Ver, ""}));
     // An echo is no answer: it still comes back when the answer is dropped.

@@ -12,8 +12,9 @@ namespace {
 TEST(Options, DefaultsAndErrors) {
     EXPECT_EQ(parseOptions({}).error, "");
     EXPECT_EQ(parseOptions({}).options.sensor.line, Line::Qf8200);
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--line", "qt8200", "--variant", "incl"},
-                                                {"--status", "TEM=8"}, {"--drop-every", "-1"}, {"--delay-ms"}, {"stray"}})
+    using Arguments = std::vector<std::string>;
+    for (const Arguments& bad : {Arguments{"--line", "qt8200", "--variant", "incl"}, Arguments{"--status", "TEM=8"},
+                                 Arguments{"--drop-every", "-1"}, Arguments{"--delay-ms"}, Arguments{"stray"}})
         EXPECT_NE(parseOptions(bad).error, "") << bad.front();
 }
 

@@ -96,7 +96,8 @@ TEST(Program, EndsWhenItsInputPipeClosesOrAfterItsLastRequest) {
     EXPECT_EQ(quiet.exitStatus(), 0);
 
     const fs::path link = fs::temp_directory_path() / ("sensorsim-hangup-" + std::to_string(getpid()));
-    RunningSimulator leaving({"--line", "qf8200echo", "--hangup-after", "1", "--link", QString::fromStdString(link.string())});
+    RunningSimulator leaving(
+        {"--line", "qf8200echo", "--hangup-after", "1", "--link", QString::fromStdString(link.string())});
     const int port = openPort(leaving.firstLine());
     ASSERT_GE(port, 0);
     EXPECT_EQ(exchange(port, "RM,WXE7"), "RM,WXE7");  // the echo, then the answer
