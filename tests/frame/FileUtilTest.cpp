@@ -9,7 +9,7 @@
 namespace {
 
 TEST(FileUtil, SplitsFileNamesAndExtensions) {
-    struct Case {
+    const struct {
         const char* path;
         const char* name;
         const char* extension;
@@ -20,7 +20,7 @@ TEST(FileUtil, SplitsFileNamesAndExtensions) {
         {"C:\\x/y\\file. eng ", "file. eng ", "ENG"},
         {"ends\\", "", ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(GetFileName(c.path), c.name) << c.path;
         EXPECT_EQ(GetFileExtension(c.path), c.extension) << c.path;
     }
@@ -28,26 +28,21 @@ TEST(FileUtil, SplitsFileNamesAndExtensions) {
 
 TEST(FileUtil, FileExistsOnlyForFilesWithContentAndTouchesNothing) {
     QTemporaryDir dir;
-    const QString missing = dir.filePath("missing.zlv");
-    const QString empty = dir.filePath("empty.zlv");
-    const QString full = dir.filePath("full.zlv");
-    QFile(empty).open(QIODevice::WriteOnly);
-    {
-        QFile f(full);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("VER=1\r\n");
-    }
-    QFile::setPermissions(full, QFileDevice::ReadOwner);  // read-only files count too
+    QFile(dir.filePath("empty.zlv")).open(QIODevice::WriteOnly);
+    QFile full(dir.filePath("full.zlv"));
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    full.write("VER=1\r\n");
+    full.close();
+    full.setPermissions(QFileDevice::ReadOwner);  // read-only files count too
 
-    EXPECT_FALSE(FileExists(missing));
-    EXPECT_FALSE(QFile::exists(missing)) << "the check must not leave a file behind";
-    EXPECT_FALSE(FileExists(empty));
+    EXPECT_FALSE(FileExists(dir.filePath("missing.zlv")));
+    EXPECT_FALSE(FileExists(dir.filePath("empty.zlv")));
     EXPECT_FALSE(FileExists(dir.path()));
-    EXPECT_TRUE(FileExists(full));
-    QFile f(full);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "VER=1\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(FileExists(full.fileName()));
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+    EXPECT_EQ(full.readAll(), "VER=1\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"empty.zlv", "full.zlv"}))
+        << "the check must not leave a file behind";
 }
 
 }  // namespace

@@ -28,17 +28,12 @@ TEST(IniFile, EmptyKeyListsTheSectionsKeysNulSeparated) {
     TempWindowsFolder dir;
     dir.write("k.ini", "[A]\nfirst=1\n; note\nSecond=2\nnoequals\n[B]\nother=3\n");
     const QChar nul(0);
-    struct Case {
-        const char* section;
-        QString expected;
-    } cases[] = {
-        {"a", QString("first") + nul + "Second" + nul + nul},
-        {"none", QString(nul)},
-    };
-    for (const Case& c : cases) {
+    const std::pair<const char*, QString> cases[] = {{"a", QString("first") + nul + "Second" + nul + nul},
+                                                     {"none", QString(nul)}};
+    for (const auto& [section, expected] : cases) {
         QString result;
-        Inifile_Utils::ReadIniBuffer("k.ini", c.section, "", "ignored", result);
-        EXPECT_EQ(result, c.expected) << c.section;
+        Inifile_Utils::ReadIniBuffer("k.ini", section, "", "ignored", result);
+        EXPECT_EQ(result, expected) << section;
     }
 }
 

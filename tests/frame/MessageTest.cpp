@@ -26,15 +26,11 @@ TEST(Message, BuiltInTextsFilledAndExpanded) {
     TempProgramFolder folder;
     TempProgramFolder::init();
     expectBoxes({
-        {7, 4, "AAA|BBB",
-         "Die Sensortypen der Datendatei (AAA) und des angeschlossenen\rSensors(BBB) stimmen nicht überein. "
-         "Sollen die Daten trotzdem übertragen werden?", 36},
         {11, 34, "RM,12", "Beim Lesen der Sensordaten trat ein Fehler auf.\r\rBefehl <RM,12> Fehler <>", 66},
-        {99, std::nullopt, std::nullopt, "Programmfehler! Fehlernummer 99", 32},
         {17, 0, "SH1, SD11|-|BR",
          "Nicht alle Parameter wurden übernommen.\r\rVom Sensor abgelehnt: SH1, SD11\r"
          "Keine Antwort vom Sensor: -\rUngültig in der Datendatei: BR", 32},
-        {18, 0, std::nullopt, "Programmfehler! Fehlernummer 18", 32},   // 18 and 19 have no text
+        {18, std::nullopt, std::nullopt, "Programmfehler! Fehlernummer 18", 32},   // 18 and 19 have no text
     }, "ZELVO 8200");
 }
 

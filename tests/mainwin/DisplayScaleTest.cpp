@@ -12,6 +12,26 @@ using namespace DisplayScale;
 
 namespace {
 
+// The scale reaches 1.5 x the sensor range, halves to even; ticks stand 100
+// mm apart below 1001 mm, else 1000 mm.
+TEST(DisplayScale, RangeFactorAndLegend) {
+    const struct {
+        long reported, display;
+        const char* legend;
+    } cases[] = {
+        {0, 4500, "[x1000mm]"},     // not reported: 3000 assumed
+        {-20, 4500, "[x1000mm]"},   // nonsense counts as not reported
+        {1001, 1502, "[x1000mm]"},  // 1501.5 rounds to even
+        {1003, 1504, "[x1000mm]"},  // 1504.5 rounds to even
+        {667, 1000, "[x100mm]"},    // 1000.5 rounds down to even: still factor 100
+        {668, 1002, "[x1000mm]"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DisplayRange(c.reported), c.display) << c.reported;
+        EXPECT_EQ(Legend(ScaleFactor(DisplayRange(c.reported))), c.legend) << c.reported;
+    }
+}
+
 struct TickCase {
     long displayRange;
     int width;
@@ -113,6 +133,63 @@ TEST(DisplayScale, MarkersFollowTheEditorsItems) {
             if (m.value > 0) shown.emplace_back(m.text, m.value);
         EXPECT_EQ(shown, c.expected);
         EXPECT_EQ(choice.analog, c.analog);
+    }
+}
+
+// Text boxes centred over their switch points and pushed apart symmetrically
+// until none overlaps, moved back together where one would start left of the
+// origin; the arrows stay at the true points. 1 mm per pixel, texts 20 wide,
+// arrows 8 wide.
+TEST(DisplayScale, CloseSwitchPointsArePushedApart) {
+    const auto at = [](std::initializer_list<double> values) {
+        std::array<Marker, MarkerCount> markers;
+        size_t k = 0;
+        for (double v : values) markers[k++] = {"S", v};
+        return markers;
+    };
+    const struct {
+        const char* name;
+        std::array<Marker, MarkerCount> markers;
+        std::vector<double> lefts;   // of the shown boxes in marker order
+    } cases[] = {
+        {"far apart: centred", at({1000, 2000, 0, -300}), {990, 1990}},
+        {"1 mm apart: 10.5 each way", at({1000, 1001}), {979.5, 1001.5}},
+        {"pushed past the origin: both move back", at({5, 6}), {0, 22}},
+        {"out of order", at({3000, 1000, 1001, 0, 2995}), {2998.5, 979.5, 1001.5, 2976.5}},
+    };
+    for (const auto& c : cases) {
+        const auto boxes = LayoutMarkers(c.markers, 4500, 4500, 20, 8);
+        std::vector<double> lefts;
+        for (size_t k = 0; k < MarkerCount; ++k) {
+            EXPECT_EQ(boxes[k].shown, c.markers[k].value > 0) << c.name << k;
+            if (!boxes[k].shown) continue;
+            lefts.push_back(boxes[k].left);
+            EXPECT_DOUBLE_EQ(boxes[k].right, boxes[k].left + 20) << c.name << k;
+            EXPECT_DOUBLE_EQ(boxes[k].arrowLeft, c.markers[k].value - 3) << c.name << k;
+        }
+        EXPECT_EQ(lefts, c.lefts) << c.name;
+    }
+}
+
+// The green bar reaches the distance, limited to the scale, in whole pixels
+// (halves to even); the text goes right of the marker when it does not fit.
+TEST(DisplayScale, DistanceBar) {
+    const struct {
+        long distance;
+        int textWidth, width;
+        bool textInBar;
+    } cases[] = {
+        {400, 40, 40, true},    // exactly as wide as the text
+        {390, 40, 39, false},
+        {1005, 10, 100, true},  // 100.5 rounds to even
+        {1015, 10, 102, true},  // 101.5 rounds to even
+        {-5, 30, 0, false},     // an error: the marker at the origin
+        {9000, 40, 450, true},  // beyond the scale: the marker stops at its end
+    };
+    for (const auto& c : cases) {
+        const DistanceBar bar = BarFor(c.distance, 4500, 450, c.textWidth);
+        EXPECT_EQ(bar.width, c.width) << c.distance;
+        EXPECT_EQ(bar.textInBar, c.textInBar) << c.distance;
     }
 }
 

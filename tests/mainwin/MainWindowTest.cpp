@@ -43,19 +43,17 @@ TEST_F(MainWindow, ReadIgnoresClicksWhileItWaitsForTheSensor) {
     EXPECT_EQ(count("MD,OFF", mark), 2);
 }
 
-struct WriteCase {
-    const char* what;
-    const char* loadedType;
-    bool fromFile;
-    bool sensorPresent;
-    QList<int> answers;
-    int boxes;
-    bool written;
-    bool detectedAgain;
-};
-
 TEST_F(MainWindow, WriteComparesTypesBeforeItSendsAnything) {
-    const WriteCase cases[] = {
+    const struct {
+        const char* what;
+        const char* loadedType;
+        bool fromFile;
+        bool sensorPresent;
+        QList<int> answers;
+        int boxes;
+        bool written;
+        bool detectedAgain;
+    } cases[] = {
         {"same type", "QF6000-KR", false, true, {}, 0, true, false},
         {"other type, No", "QT4000", false, true, {MsgBox::No}, 1, false, false},
         {"other type from a file, Yes", "QT4000", true, true, {MsgBox::Yes}, 1, true, true},
@@ -63,7 +61,7 @@ TEST_F(MainWindow, WriteComparesTypesBeforeItSendsAnything) {
     };
     settings += "RetryCount=1\n";
     start();
-    for (const WriteCase& c : cases) {
+    for (const auto& c : cases) {
         SensorStateData& sensor = Sensor::State();
         sensor.SensorType = c.loadedType;
         sensor.OfflineMode = c.fromFile;
@@ -79,13 +77,11 @@ TEST_F(MainWindow, WriteComparesTypesBeforeItSendsAnything) {
         EXPECT_EQ(qf.calls.contains("WriteData()"), c.written) << c.what;
         EXPECT_EQ(count("MD,OFF", mark) > 0, c.detectedAgain) << c.what;
         if (!c.written && c.sensorPresent) {
-            EXPECT_EQ(line.requestsSince(mark), (QList<QByteArray>{"ID", "ID"})) << c.what << ": nothing after the question";
+            EXPECT_EQ(line.requestsSince(mark), (QList<QByteArray>{"ID", "ID"}))
+                << c.what << ": nothing after the question";
         }
-        if (c.written) {
-            EXPECT_FALSE(Sensor::State().OfflineMode) << c.what;
-        }
-        if (!c.sensorPresent) {
-            EXPECT_TRUE(Sensor::State().OfflineMode) << c.what << ": Cancel changes nothing";
+        if (c.written || !c.sensorPresent) {
+            EXPECT_EQ(Sensor::State().OfflineMode, !c.written) << c.what << ": Cancel changes nothing";
         }
         if (c.boxes == 1) {
             // Message 7 names the data's type first and the connected sensor's second.
@@ -182,11 +178,10 @@ TEST_F(TranslatedMainWindow, HostileMenuTextsLeaveAUsableWindow) {
     window->SetLanguage();
 
     EXPECT_EQ(window->windowTitle(), "Zelvo 8200");
-    EXPECT_EQ(window->MenuItem("mnFile")->text(), "&Datei");
-    EXPECT_EQ(window->MenuItem("mnSensor")->text(), "&Sensor");
-    EXPECT_EQ(window->MenuItem("mnExit")->text(), "&Beenden");
+    for (const auto& [item, text] : {std::pair{"mnFile", "&Datei"}, {"mnSensor", "&Sensor"}, {"mnExit", "&Beenden"},
+                                     {"mnSave", "Save && Exit"}})
+        EXPECT_EQ(window->MenuItem(item)->text(), text);
     EXPECT_LE(window->MenuItem("mnOpen")->text().size(), 80);
-    EXPECT_EQ(window->MenuItem("mnSave")->text(), "Save && Exit");
     EXPECT_EQ(window->ToolbarButtons[0].Tip, "Gespeicherte Parameterdatei öffnen");
     EXPECT_LE(window->ToolbarButtons[1].Tip.size(), 80);
     EXPECT_EQ(window->StopCaption, "&Aufzeichnung stoppen");

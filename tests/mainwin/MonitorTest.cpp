@@ -41,48 +41,33 @@ protected:
     QPointer<frmMonitor> monitor;
 };
 
-struct Completion {
-    QString prefix;
-    QString text;
-    QString line;
-};
-
-TEST_F(Monitor, CompletesEmptyAndOneCharacterTexts) {
-    const Completion cases[] = {
+TEST_F(Monitor, CompletesEmptyAndOneCharacterTextsAndFiltersCyclicTraffic) {
+    const struct {
+        QString prefix, text, line;
+    } cases[] = {
         {"R: ", "", "R: <TIMEOUT>"},
         {"R: ", "A", "R: A (HEX=41)"},
         {"R: ", QString(QChar(0x81)), QString("R: ") + QChar(0x81) + " (HEX=81)"},
-        {"r: ", QString(QChar(0x0D)), QString("r: ") + QChar(0x0D) + " (HEX=0D)"},
-        {"W: ", "<CR>", "W: <CR>"},
         {"W: ", "ID<CR>", "W: ID<CR>"},
         {"D:", "EchoMode = False", "D:EchoMode = False"},
-        {"A", "", "A<TIMEOUT>"},
     };
-    for (const Completion& c : cases) monitor->Add(c.prefix, c.text);
     QStringList expected;
-    for (const Completion& c : cases) expected.append(c.line);
+    for (const auto& c : cases) {
+        monitor->Add(c.prefix, c.text);
+        expected.append(c.line);
+    }
     EXPECT_EQ(monitor->Lines(), expected);
-}
 
-struct FilterCase {
-    bool showDynamic;
-    bool showStatic;
-    bool lineDynamic;
-    bool added;
-};
-
-TEST_F(Monitor, FiltersCyclicAndOneOffTraffic) {
-    const FilterCase cases[] = {
-        {false, false, false, false}, {false, false, true, false}, {false, true, true, false},
-        {false, true, false, true},   {true, false, true, true},   {true, false, false, false},
-        {true, true, true, true},     {true, true, false, true},
-    };
-    for (const FilterCase& c : cases) {
-        setFilters(c.showDynamic, c.showStatic);
-        const qsizetype before = monitor->Lines().size();
-        monitor->Add("W: ", "AD<CR>", c.lineDynamic);
-        EXPECT_EQ(monitor->Lines().size() - before, c.added ? 1 : 0)
-            << c.showDynamic << c.showStatic << c.lineDynamic;
+    // Cyclic (dynamic) lines show only with their box checked, one-off (static) lines with theirs.
+    for (const auto& [showDynamic, showStatic] :
+         {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
+        setFilters(showDynamic, showStatic);
+        for (const bool dynamic : {false, true}) {
+            const qsizetype before = monitor->Lines().size();
+            monitor->Add("W: ", "AD<CR>", dynamic);
+            EXPECT_EQ(monitor->Lines().size() - before, (dynamic ? showDynamic : showStatic) ? 1 : 0)
+                << showDynamic << showStatic << dynamic;
+        }
     }
 }
 
@@ -129,19 +114,16 @@ TEST_F(Monitor, IsTheTrafficSinkOnlyWhileOpen) {
     EXPECT_EQ(again->Lines(), QStringList{"R: <TIMEOUT>"});
 }
 
-struct SettingCase {
-    const char* dynamicValue;   // nullptr: key missing
-    const char* staticValue;
-    bool dynamicChecked;
-    bool staticChecked;
-};
-
 TEST(MonitorSettings, ReadsYesInAnyCaseAndWritesYesNo) {
-    const SettingCase cases[] = {
-        {nullptr, nullptr, false, true}, {"YES", "yes", true, true}, {"Yes", "No", true, false},
-        {"1", "", false, false},         {"yes please", "true", false, false},
+    const struct {
+        const char* dynamicValue;   // nullptr: key missing
+        const char* staticValue;
+        bool dynamicChecked;
+        bool staticChecked;
+    } cases[] = {
+        {nullptr, nullptr, false, true}, {"YES", "yes", true, true}, {"yes please", "1", false, false},
     };
-    for (const SettingCase& c : cases) {
+    for (const auto& c : cases) {
         TempWindowsFolder folder;
         if (c.dynamicValue) WriteIniString(Options::SettingsFile, "Monitor", "ShowDynamic", c.dynamicValue);
         if (c.staticValue) WriteIniString(Options::SettingsFile, "Monitor", "ShowStatic", c.staticValue);

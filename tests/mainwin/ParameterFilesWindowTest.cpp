@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 #include "ScriptedFileDialogs.h"
 #include "link/OfflineAnswers.h"
+#include "link/ProtFile.h"
 #include "mainwin/FileIO.h"
+#include "mainwin/ProtFileWiring.h"
 #include "platform/FileWriting.h"
 
 #include <QAction>
@@ -16,6 +18,7 @@ protected:
         MainWindowFixture::TearDown();
         OfflineAnswers::Install({});
         FileIO::ResetRecentFilesForTests();
+        Sensor::ResetProtFileForTests();
     }
 
     void startWithParameterFiles() {
@@ -85,4 +88,49 @@ TEST_F(ParameterFilesWindow, CloseIsRefusedWhenTheChangesCannotBeSaved) {
     EXPECT_EQ(messages.shown().last().text, "Die Datei <" + old + "> konnte nicht geschrieben werden.");
     oldFile.seek(0);
     EXPECT_EQ(oldFile.readAll(), before);
+}
+
+// Which commands can be chosen, as menu items and toolbar buttons: the data
+// commands need data, from the sensor or from a file; store and recall only
+// where the editor has them; the recording buttons follow the recorder.
+TEST_F(ParameterFilesWindow, MenuAndToolbarFollowTheDataAndTheRecorder) {
+    sensorPresent = false;
+    start([this] {
+        FileIO::InstallParameterFiles(window);
+        ConnectProtFile(*window);
+    });
+    activate();
+    Options::Current().Prot.ProtFileName = windir.file("prot.out");
+    const char* const items[] = {"mnOpen",        "mnSave",       "mnPrint",     "mnExport",        "mnSensRead",
+                                 "mnSensWrite",   "mnSensDefault", "mnSensMaster", "mnSensStore",   "mnSensRecall",
+                                 "mnProtStartStop", "mnInfo",      "mnParameter"};
+    const auto enabled = [&] {
+        QString states;
+        for (const char* item : items) states += window->MenuItem(item)->isEnabled() ? '1' : '0';
+        states += ' ';
+        for (const Toolbar::ToolbarButton& button : window->ToolbarButtons)
+            states += button.Control->isEnabled() ? '1' : '0';
+        return states;
+    };
+    const QString file = writeParameterFile("data.zlv");
+    const struct {
+        const char* state;
+        std::function<void()> act;
+        const char* enabled;   // the items above in order, then toolbar buttons 0 to 10
+    } steps[] = {
+        {"no sensor at start", [] {}, "1000101111100 10010111110"},
+        {"sensor read", [&] { sensorPresent = true; window->MenuItem("mnSensRead")->trigger(); },
+         "1111111111111 11111111110"},
+        {"sensor gone", [&] { sensorPresent = false; window->MenuItem("mnSensRead")->trigger(); },
+         "1000101111100 10010111110"},
+        {"file loaded without a sensor", [&] { QString name = file; FileIO::LoadParameterFile(name); },
+         "1111111111111 11111111110"},
+        {"editor without user configuration", [&] { window->EnableStoRcl(false); }, "1111111100111 11111110010"},
+        {"recording", [&] { window->StartFileLogging(true); }, "1111111100111 11111110001"},
+        {"recording stopped", [&] { window->StartFileLogging(false); }, "1111111100111 11111110010"},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(enabled(), step.enabled) << step.state;
+    }
 }

@@ -25,7 +25,6 @@
 #include <QLocale>
 #include <QMap>
 #include <QMdiArea>
-#include <QSet>
 
 #include <limits>
 
@@ -36,32 +35,33 @@ namespace {
 // ---------------------------------------------------------------------------
 // What the display makes of the poll values, without a window.
 
-struct LedCase {
-    int state;
-    const char* mode;
-    int errorMode;
-    Led led;
-};
-
 TEST(DisplayReadouts, OutputLedFollowsStateModeAndErrorMode) {
-    const LedCase cases[] = {
-        {Inactive, "0", 0, Led::Off},       {Inactive, "1", 0, Led::Yellow},
-        {Active, "0", 0, Led::Yellow},      {Active, "3", 0, Led::Off},
-        {Error, "0", -1, Led::Red},         {Error, "1", -1, Led::Red},
-        {Error, "0", 1, Led::Yellow},       {Error, "1", 1, Led::Off},
-        {Error, "0", 2, Led::Off},          {Error, "1", 2, Led::Yellow},
-        {Error, "0", 0, Led::Unchanged},    {Error, "1", 5, Led::Unchanged},
-        {7, "1", -1, Led::Off},             {NoAnswer, "1", -1, Led::Off},
+    const struct {
+        int state;
+        const char* mode;
+        int errorMode;
+        Led led;
+    } cases[] = {
+        {Inactive, "0", 0, Led::Off},    {Inactive, "1", 0, Led::Yellow}, {Active, "0", 0, Led::Yellow},
+        {Active, "3", 0, Led::Off},      {Error, "0", -1, Led::Red},      {Error, "0", 1, Led::Yellow},
+        {Error, "1", 1, Led::Off},       {Error, "0", 2, Led::Off},       {Error, "1", 2, Led::Yellow},
+        {Error, "0", 0, Led::Unchanged}, {NoAnswer, "1", -1, Led::Off},
         // "I" switches the output off: inactive whatever the sensor says.
-        {Inactive, "I", 0, Led::Off},       {Error, "I", -1, Led::Off},
+        {Inactive, "I", 0, Led::Off},    {Error, "I", -1, Led::Off},
         // Modes are texts of the editor, read by their number.
-        {Active, "", 0, Led::Yellow},       {Active, "1,5", 0, Led::Off},
+        {Active, "", 0, Led::Yellow},    {Active, "1,5", 0, Led::Off},
     };
-    for (const LedCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.state << " mode " << c.mode << " error " << c.errorMode);
+    for (const auto& c : cases) {
         const SwitchMode mode = ReadSwitchMode(QLatin1String(c.mode));
-        EXPECT_EQ(OutputLed(mode.inactive ? Inactive : c.state, mode.mode, c.errorMode), c.led);
+        EXPECT_EQ(OutputLed(mode.inactive ? Inactive : c.state, mode.mode, c.errorMode), c.led)
+            << c.state << " mode " << c.mode << " error " << c.errorMode;
     }
+    // The answer to "SS3".
+    const std::pair<const char*, int> answers[] = {{"0", Inactive}, {"1", Active},    {"E", Error},
+                                                   {"", NoAnswer},  {"e", NoAnswer}, {"1 ", NoAnswer},
+                                                   {"\x82", NoAnswer}};
+    for (const auto& [answer, state] : answers)
+        EXPECT_EQ(OutputStateFromAnswer(QLatin1String(answer)), state) << answer;
 }
 
 // A mode text beyond the integer range is read as its nearest end, as the
@@ -76,47 +76,33 @@ TEST(DisplayReadouts, SwitchModeNumbersKeepToTheIntegerRange) {
     for (const auto& [text, mode] : modes) EXPECT_EQ(ReadSwitchMode(QLatin1String(text)).mode, mode) << text;
 }
 
-TEST(DisplayReadouts, OutputStateAnswers) {
-    const std::pair<const char*, int> answers[] = {
-        {"0", Inactive}, {"1", Active}, {"E", Error}, {"", NoAnswer},   {"2", NoAnswer},
-        {"e", NoAnswer}, {"1 ", NoAnswer}, {"10", NoAnswer}, {"\x82", NoAnswer},
-    };
-    for (const auto& [answer, state] : answers) EXPECT_EQ(OutputStateFromAnswer(QLatin1String(answer)), state) << answer;
-}
-
-struct AnalogCase {
-    const char* name;
-    long analog;
-    long low, high;
-    int kind;
-    bool fault;
-    int faultCurrent;
-    const char* milliamps;
-    const char* volts;
-};
-
 TEST(DisplayReadouts, AnalogueOutput) {
     QLocale::setDefault(QLocale::c());
-    const AnalogCase cases[] = {
+    const struct {
+        const char* name;
+        long analog;
+        long low, high;
+        int kind;
+        bool fault;
+        int faultCurrent;
+        const char* milliamps;
+        const char* volts;
+    } cases[] = {
         {"middle", 600, 100, 1100, Standard, false, -1, "12.00", "6.00"},
         {"middle, echo sensor", 600, 100, 1100, Echo, false, -1, "12.00", "5.00"},
-        {"below the range", 50, 100, 1100, Standard, false, -1, "4.00", "2.00"},
         {"below the range, echo sensor", 50, 100, 1100, Echo, false, -1, "4.00", "0.00"},
         {"above the range", 5000, 100, 1100, Standard, false, -1, "20.00", "10.00"},
         {"rounded", 101, 100, 1100, Standard, false, -1, "4.02", "2.01"},
         {"empty range at its value", 100, 100, 100, Standard, false, -1, "4.00", "2.00"},
-        {"empty range above it", 101, 100, 100, Standard, false, -1, "20.00", "10.00"},
-        {"falling range", 600, 1100, 100, Standard, false, -1, "12.00", "6.00"},
         {"falling range beyond its low end", 1200, 1100, 100, Standard, false, -1, "4.00", "2.00"},
         {"fault current", 600, 100, 1100, Standard, true, 220, "22.00", "11.00"},
         {"fault current on the echo sensor", 600, 100, 1100, Echo, true, 36, "3.60", "1.80"},
         {"no fault current", 600, 100, 1100, Standard, true, -1, "12.00", "6.00"},
     };
-    for (const AnalogCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
         const AnalogOutput out = AnalogFor(c.analog, {c.low, c.high, c.faultCurrent}, c.kind, c.fault);
-        EXPECT_EQ(FormatAnalog(out.milliamps), c.milliamps);
-        EXPECT_EQ(FormatAnalog(out.volts), c.volts);
+        EXPECT_EQ(FormatAnalog(out.milliamps), c.milliamps) << c.name;
+        EXPECT_EQ(FormatAnalog(out.volts), c.volts) << c.name;
     }
 }
 
@@ -127,11 +113,9 @@ class ItemEditor : public TestEditor {
 public:
     ItemEditor() : TestEditor(QStringLiteral("frmQF8200")) {}
     QMap<int, QVariant> items;
-    QSet<int> valid;
     void GetData(int item, QVariant& value) override {
         if (items.contains(item)) value = items.value(item);
     }
-    bool ValidPar(int item) override { return valid.contains(item); }
 };
 
 class LiveWindowTest : public ::testing::Test {
@@ -215,31 +199,14 @@ TEST_F(LiveWindowTest, EachOpenWindowIsOnePollClient) {
     EXPECT_FALSE(timerRuns);
 }
 
-TEST_F(LiveWindowTest, SensorLedKeepsItsColourForFiveSilentPolls) {
-    frmShowIt* w = openShowIt("KR");
-    w->SetState(Active, Inactive);
-    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
-    EXPECT_TRUE(line.requests.isEmpty());   // only the RDX line asks for more
-    for (int poll = 1; poll <= 5; ++poll) {
-        w->SetState(NoAnswer, NoAnswer);
-        EXPECT_EQ(w->circSensorStandard->FillColor(), Green) << poll;
-        // A state of -1 darkens an output at once.
-        EXPECT_EQ(w->circS1Standard->FillColor(), off(w));
-    }
-    w->SetState(NoAnswer, NoAnswer);
-    EXPECT_EQ(w->circSensorStandard->FillColor(), off(w));
-    // One output answering is an answer.
-    w->SetState(Inactive, NoAnswer);
-    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
-    for (int poll = 1; poll <= 5; ++poll) w->SetState(NoAnswer, NoAnswer);
-    EXPECT_EQ(w->circSensorStandard->FillColor(), Green);
-}
-
-TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItself) {
+// The RDX line asks "SS3" and "ISS" itself; the sensor, S3 and ISS LEDs keep
+// their colour through five silent polls, the outputs go dark at once.
+TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItselfAndSilenceDimsTheLeds) {
     frmShowIt* w = openShowIt("K58");
     answers = {{"SS3", "1\r"}, {"ISS", "1\r"}};
     const qsizetype before = line.requests.size();
-    w->SetState(Inactive, Inactive);
+    w->SetState(Inactive, NoAnswer);   // one output answering is an answer
+    EXPECT_EQ(w->circSensorRDX->FillColor(), Green);
     EXPECT_EQ(line.requestsSince(before), QList<QByteArray>({"SS3", "ISS"}));
     EXPECT_EQ(w->circS3RDX->FillColor(), Yellow);
     EXPECT_EQ(w->circISS->FillColor(), Red);
@@ -255,12 +222,15 @@ TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItself) {
     for (int poll = 1; poll <= 5; ++poll) {
         w->SetState(NoAnswer, NoAnswer);
         EXPECT_EQ(w->circS3RDX->FillColor(), off(w)) << poll;
+        EXPECT_EQ(w->circS1RDX->FillColor(), off(w)) << poll;
         EXPECT_FALSE(w->picS3->isHidden()) << poll;
         EXPECT_EQ(w->circISS->FillColor(), Red) << poll;
+        EXPECT_EQ(w->circSensorRDX->FillColor(), Green) << poll;
     }
     w->SetState(NoAnswer, NoAnswer);
     EXPECT_TRUE(w->picS3->isHidden());
     EXPECT_EQ(w->circISS->FillColor(), off(w));
+    EXPECT_EQ(w->circSensorRDX->FillColor(), off(w));
 
     // One answer each brings them back.
     answers = {{"SS3", "E\r"}, {"ISS", "0\r"}};
@@ -272,49 +242,61 @@ TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItself) {
 }
 
 TEST_F(LiveWindowTest, InitPicksPictureAndLedSet) {
-    struct Case {
+    const struct {
         const char* type;
         const char* picture;
         int kind;
-        bool rdxFrame;
-        bool switchLeds;
-    };
-    const Case cases[] = {
-        {"xxKRxxK58", "SENSSTD", Standard, false, true},   // "KR" is tested first
-        {"62HN KR K58", "SENSSTDECHO", Echo, false, false},   // "62HN" always wins
-        {"K58 RDX", "SENSRDX", Rdx, true, true},
-        {"kr k58 62hn", "SENSVARI", Standard, false, true},   // case-sensitive; S1 and S2 are back
+        bool switchLeds;   // S1 and S2 of the standard set
+    } cases[] = {
+        {"xxKRxxK58", "SENSSTD", Standard, true},      // "KR" is tested first
+        {"62HN KR K58", "SENSSTDECHO", Echo, false},   // "62HN" always wins
+        {"K58 RDX", "SENSRDX", Rdx, false},
+        {"kr k58 62hn", "SENSVARI", Standard, true},   // case-sensitive; S1 and S2 are back
     };
     frmShowIt* w = openShowIt("KR");
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.type);
         Sensor::State().SensorType = QLatin1String(c.type);
         w->Init();
         EXPECT_EQ(w->PictureName(), c.picture);
         EXPECT_EQ(w->SensorKind, c.kind);
-        EXPECT_EQ(w->frameStateRDX->isHidden(), !c.rdxFrame);
-        EXPECT_EQ(w->frameStateStandard->isHidden(), c.rdxFrame);
-        if (!c.rdxFrame) {
-            EXPECT_EQ(w->circS1Standard->isHidden(), !c.switchLeds);
-            EXPECT_EQ(w->circS2Standard->isHidden(), !c.switchLeds);
-            EXPECT_EQ(w->lblSwitchLED[0]->isHidden(), !c.switchLeds);
-            EXPECT_EQ(w->lblSwitchLED[2]->isHidden(), !c.switchLeds);
-        }
+        EXPECT_EQ(w->frameStateRDX->isHidden(), c.kind != Rdx);
+        EXPECT_EQ(w->frameStateStandard->isHidden(), c.kind == Rdx);
         EXPECT_FALSE(w->picSensor->pixmap().isNull());
+        if (c.kind == Rdx) continue;
+        for (QWidget* led : std::initializer_list<QWidget*>{w->circS1Standard, w->circS2Standard, w->lblSwitchLED[0],
+                                                            w->lblSwitchLED[2]})
+            EXPECT_EQ(led->isHidden(), !c.switchLeds) << led->objectName().toStdString();
     }
 }
 
-TEST_F(LiveWindowTest, DistanceReadoutOpensReadableWithoutADefaultPlace) {
+// The readout opens readable without a place of its own, and its font is
+// the largest at which "0000mm" fits, never below 1.
+TEST_F(LiveWindowTest, DistanceReadoutOpensReadableAndFitsItsFont) {
     TempProgramFolder program;   // no default places: the window makes its own
     LiveWindows::ShowDistance(&area);
     frmDistance* w = LiveWindows::DistanceWindow();
     ASSERT_NE(w, nullptr);
-    // It opens big enough to read: its widest text whole, in a font several
-    // times the window's own.
     const QFontMetrics readout(w->lblDis->font());
     EXPECT_GE(readout.height(), 3 * w->fontMetrics().height());
     EXPECT_LE(readout.horizontalAdvance("0000mm"), w->width());
     EXPECT_LE(w->lblDis->geometry().bottom(), w->height());
+    const auto threePerPixel = [](int size) { return 3.0 * size; };
+    const struct {
+        const char* name;
+        int width, height;
+        std::function<double(int)> textWidth;
+        std::optional<int> size;
+    } cases[] = {
+        {"fits at once", 300, 50, threePerPixel, 44},
+        {"one step down", 100, 50, threePerPixel, 33},   // 44 * 100 / 132 = 33.3
+        {"rounded width", 100, 40, [](int size) { return 3.0 * size + 0.4; }, 33},
+        // The estimate would not shrink: one size at a time, down to 1.
+        {"never fits", 100, 56, [](int) { return 101.0; }, 1},
+        {"tiny window", 2, 20, threePerPixel, 1},
+        {"too low", 300, 6, threePerPixel, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(frmDistance::FitFontSize(c.width, c.height, c.textWidth), c.size) << c.name;
 }
 
 // Both windows show what the sensor reported, in turn; a sensor that did not

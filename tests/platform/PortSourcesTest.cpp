@@ -1,5 +1,4 @@
 #include "platform/SerialPorts.h"
-#include "platform/SystemRegistry.h"
 #include "support/TempWindowsFolder.h"
 
 #include <QDir>
@@ -53,31 +52,6 @@ TEST(SerialPorts, MapsNamesToDevices) {
         {"COM0", "/dev/COM0"},
     };
     for (const Case& c : cases) EXPECT_EQ(SerialPorts::DevicePath(c.name), c.device) << c.name;
-}
-
-TEST(SystemRegistry, AnswersThePortKeysFromTheMachine) {
-    DosDevices dos;
-    dos.link("com7", "/dev/null");
-    using SystemRegistry::HKEY_LOCAL_MACHINE;
-
-    const auto serialComm = SystemRegistry::Open(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM");
-    ASSERT_TRUE(serialComm);
-    QStringList data;
-    for (const SystemRegistry::Value& v : serialComm->values) data.append(QString::fromLatin1(v.data));
-    EXPECT_EQ(data, SerialPorts::AvailablePortNames());
-    EXPECT_TRUE(data.contains("COM7"));
-
-    struct Case {
-        const char* path;
-        QStringList subkeys;
-    } parents[] = {{"", {"Hardware", "Enum"}}, {"\\Enum\\", {"Root"}}};
-    for (const Case& c : parents) {
-        const auto key = SystemRegistry::Open(HKEY_LOCAL_MACHINE, c.path);
-        ASSERT_TRUE(key) << c.path;
-        EXPECT_EQ(key->subkeys, c.subkeys) << c.path;
-    }
-    EXPECT_FALSE(SystemRegistry::Open(HKEY_LOCAL_MACHINE, "Hardware\\Devicemap\\Serialcomm\\x"));
-    EXPECT_FALSE(SystemRegistry::Open(SystemRegistry::HKEY_CURRENT_USER, "Hardware"));
 }
 
 }  // namespace

@@ -18,92 +18,69 @@ std::vector<std::string> answersToVer(const FaultPlan& plan, int n, Line line = 
     return answers;
 }
 
-TEST(FaultInjection, CountingFaultsSpoilEveryNthAnswer) {
-    FaultPlan drop, noCr, both;
-    drop.dropEveryNth = 3;
-    noCr.noCrEveryNth = 2;
-    both.dropEveryNth = 2;
-    both.noCrEveryNth = 3;
-    EXPECT_EQ(answersToVer(drop, 6), (std::vector<std::string>{Ver, Ver, "", Ver, Ver, ""}));
-    EXPECT_EQ(answersToVer(noCr, 4), (std::vector<std::string>{Ver, "V2.1B", Ver, "V2.1B"}));
-    EXPECT_EQ(answersToVer(both, 6), (std::vector<std::string>{Ver, "", "V2.1B", "", Ver, ""}));
-
-    // An echo is no answer: it still comes back when the answer is dropped.
-    FaultPlan dropAll;
-    dropAll.dropEveryNth = 1;
-    EXPECT_EQ(answersToVer(dropAll, 1, Line::Qf8200Echo), std::vector<std::string>{"VER\r"});
+FaultPlan plan(std::function<void(FaultPlan&)> set) {
+    FaultPlan p;
+    set(p);
+    return p;
 }
 
-TEST(FaultInjection, GarbageIsRandomBytesEndedByOneCarriageReturn) {
-    FaultPlan plan;
-    plan.garbageEveryNth = 2;
-    plan.seed = 7;
-    const std::vector<std::string> first = answersToVer(plan, 6);
-    for (std::size_t i : {1u, 3u, 5u}) {
-        const std::string& garbage = first[i];
-        ASSERT_GE(garbage.size(), 2u);
-        EXPECT_EQ(garbage.find('\r'), garbage.size() - 1) << i;
-        EXPECT_NE(garbage, Ver);
-    }
+TEST(FaultInjection, CountingFaultsSpoilEveryNthAnswer) {
+    EXPECT_EQ(answersToVer(plan([](FaultPlan& p) { p.dropEveryNth = 3; }), 3),
+              (std::vector<std::string>{Ver, Ver, ""}));
+    EXPECT_EQ(answersToVer(plan([](FaultPlan& p) { p.dropEveryNth = 2; p.noCrEveryNth = 3; }), 6),
+              (std::vector<std::string>{Ver, "", "V2.1B", "", Ver, ""}));
+    // An echo is no answer: it still comes back when the answer is dropped.
+    EXPECT_EQ(answersToVer(plan([](FaultPlan& p) { p.dropEveryNth = 1; }), 1, Line::Qf8200Echo),
+              std::vector<std::string>{"VER\r"});
+
+    const FaultPlan garbage = plan([](FaultPlan& p) { p.garbageEveryNth = 2; p.seed = 7; });
+    const std::vector<std::string> first = answersToVer(garbage, 4);
     EXPECT_EQ(first[0], Ver);
-    EXPECT_EQ(first[2], Ver);
+    for (const std::string& bytes : {first[1], first[3]}) {
+        EXPECT_GE(bytes.size(), 2u);
+        EXPECT_EQ(bytes.find('\r'), bytes.size() - 1) << "random bytes ended by one carriage return";
+    }
     EXPECT_NE(first[1], first[3]);
-    EXPECT_EQ(answersToVer(plan, 6), first);  // the same seed gives the same bytes
+    EXPECT_EQ(answersToVer(garbage, 4), first);  // the same seed gives the same bytes
 }
 
 TEST(FaultInjection, PerKeyFaultsReplaceTheAnswerAndTheCommandIsNotCarriedOut) {
-    FaultPlan plan;
-    plan.statusByKey["TEM"] = 0x82;
-    plan.statusByKey["sd11"] = 0x84;
-    plan.longAnswerKeys.insert("ID");
-    Talk talk(Line::Qf8200, "", plan);
+    Talk talk(Line::Qf8200, "", plan([](FaultPlan& p) {
+                  p.statusByKey = {{"TEM", 0x82}, {"sd11", 0x84}};
+                  p.longAnswerKeys.insert("ID");
+              }));
     const std::string longAnswer = talk.ask("ID");
     ASSERT_EQ(longAnswer.size(), 300u);
     for (char c : longAnswer) EXPECT_TRUE(c > ' ' && c <= '~');
-    expectExchanges(talk,
-                    {{"TEM", Unknown}, {"TEM,3000", Unknown}, {"TO", "0"}, {"SD11", "\x84"}, {"SD11,500", "\x84"},
-                     {"SD1", "1000"}, {"VER", "V2.1B"}},
-                    "qf8200");
+    expectExchanges(talk, {{"TEM,3000", Unknown}, {"TO", "0"}, {"SD11,500", "\x84"}, {"SD1", "1000"}}, "qf8200");
 
     // A key with a comma names one memory cell of the echo line.
-    FaultPlan cell;
-    cell.statusByKey["RM,XE1D"] = 0x84;
-    Talk echo(Line::Qf8200Echo, "", cell);
-    expectExchanges(echo, {{"RM,XE1D", "\x84"}, {"RM,XE1E", "02"}, {"WM,XE1D,05", Ok}, {"RM,WXE7", "01F4"}},
-                    "echo");
+    Talk echo(Line::Qf8200Echo, "", plan([](FaultPlan& p) { p.statusByKey["RM,XE1D"] = 0x84; }));
+    expectExchanges(echo, {{"RM,XE1D", "\x84"}, {"RM,XE1E", "02"}, {"WM,XE1D,05", Ok}}, "echo");
 }
 
 TEST(FaultInjection, DelayAndTrickleTakeTime) {
-    FaultPlan delay, trickle, echoDelay;
-    delay.delayMs = 100;
-    trickle.trickleMs = 10;
-    echoDelay.delayMs = 100;
-
-    Sensor delayed(configFor(Line::Qf8200, "", delay));
+    Sensor delayed(configFor(Line::Qf8200, "", plan([](FaultPlan& p) { p.delayMs = 100; })));
     EXPECT_EQ(delayed.feed("VER\r"), "");
     EXPECT_EQ(delayed.nextDue(), 100);
     EXPECT_EQ(delayed.advance(99), "");
     EXPECT_EQ(delayed.advance(1), Ver);
 
-    Sensor trickled(configFor(Line::Qf8200, "", trickle));
+    Sensor trickled(configFor(Line::Qf8200, "", plan([](FaultPlan& p) { p.trickleMs = 10; })));
     EXPECT_EQ(trickled.feed("VER\r"), "V");
     EXPECT_EQ(trickled.advance(9), "");
     EXPECT_EQ(trickled.advance(1), "2");
     EXPECT_EQ(trickled.advance(40), ".1B\r");
 
     // The echo is not delayed; the answer behind it is.
-    Sensor echo(configFor(Line::Qf8200Echo, "", echoDelay));
+    Sensor echo(configFor(Line::Qf8200Echo, "", plan([](FaultPlan& p) { p.delayMs = 100; })));
     EXPECT_EQ(echo.feed("VER\r"), "VER\r");
     EXPECT_EQ(echo.advance(100), Ver);
 }
 
 TEST(FaultInjection, HangsUpOnceTheLastAnswerIsOut) {
-    FaultPlan plan;
-    plan.hangupAfter = 2;
-    plan.delayMs = 10;
-    Sensor sensor(configFor(Line::Qf8200, "", plan));
+    Sensor sensor(configFor(Line::Qf8200, "", plan([](FaultPlan& p) { p.hangupAfter = 2; p.delayMs = 10; })));
     sensor.feed("\r");  // the echo probe counts as a request
-    EXPECT_FALSE(sensor.hungUp());
     EXPECT_EQ(sensor.feed("VER\rID\r"), "");
     EXPECT_FALSE(sensor.hungUp());  // its answer is still due
     EXPECT_EQ(sensor.advance(10), Ver);

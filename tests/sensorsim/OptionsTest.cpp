@@ -10,15 +10,12 @@ using sensorsim::parseOptions;
 namespace {
 
 TEST(Options, DefaultsAndErrors) {
-    const auto defaults = parseOptions({});
-    EXPECT_EQ(defaults.error, "");
-    EXPECT_EQ(defaults.options.sensor.line, Line::Qf8200);
-
-    const std::vector<std::vector<std::string>> bad = {
-        {"--line", "qt8200", "--variant", "incl"}, {"--status", "TEM=8"}, {"--drop-every", "-1"},
-        {"--baud", "0"}, {"--delay-ms"}, {"stray"},
-    };
-    for (const auto& arguments : bad) EXPECT_NE(parseOptions(arguments).error, "") << arguments.front();
+    EXPECT_EQ(parseOptions({}).error, "");
+    EXPECT_EQ(parseOptions({}).options.sensor.line, Line::Qf8200);
+    using Arguments = std::vector<std::string>;
+    for (const Arguments& bad : {Arguments{"--line", "qt8200", "--variant", "incl"}, Arguments{"--status", "TEM=8"},
+                                 Arguments{"--drop-every", "-1"}, Arguments{"--delay-ms"}, Arguments{"stray"}})
+        EXPECT_NE(parseOptions(bad).error, "") << bad.front();
 }
 
 TEST(Options, PacerSpacesBytesAtTheLineRate) {
