@@ -28,14 +28,14 @@ Int readNumberSetting(const QString& key, const QString& defaultValue) {
 }
 
 void showPortState(bool open) {
-    if (State().portLabel) State().portLabel->setEnabled(open);
+    if (State().portShown) State().portShown(State().PortName, open);
 }
 
 void openPort(const QString& name) {
     LinkState& s = State();
     s.PortName = name;
     s.PortLost = false;
-    if (s.portLabel) s.portLabel->setText(' ' + name + ' ');
+    if (s.portShown) s.portShown(name, s.PortOpen);
     for (;;) {
         if (s.control) {
             if (s.control->PortOpen()) s.control->SetPortOpen(false);
@@ -75,10 +75,10 @@ bool Line::Usable() {
     return false;
 }
 
-void InitPort(SerialControl* control, QLabel* portLabel) {
+void InitPort(SerialControl* control, PortShown portShown) {
     LinkState& s = State();
     s.control = control;
-    s.portLabel = portLabel;
+    s.portShown = std::move(portShown);
     s.DetectTimeout = readNumberSetting<qint16>("DetectTimeout", "100");
     // Kept to 16 bits like the answer timeout: a wait of half a minute is
     // already far more than any sensor needs, and a typing slip in the file

@@ -2,10 +2,9 @@
 #include "platform/SystemClock.h"
 
 #include <QByteArray>
-#include <QLabel>
-#include <QPointer>
 #include <QString>
 #include <array>
+#include <functional>
 #include <limits>
 
 class SerialControl;
@@ -37,11 +36,15 @@ enum SensorStatus : quint8 {
 // 81h to 84h: the sensor refused the request.
 bool IsErrorStatus(int firstByte);
 
+// Tells the main window the port's name and whether it is open, for its
+// status bar.
+using PortShown = std::function<void(const QString& name, bool open)>;
+
 struct LinkState {
     SerialControl* control = nullptr;
     // What every wait measures and sleeps on; tests put in a clock of their own.
     SystemClock::Source* clock = &SystemClock::Machine();
-    QPointer<QLabel> portLabel;
+    PortShown portShown;
     QString PortName;              // empty until the first SetPort
     bool PortOpen = false;         // opened successfully and not closed since
     bool PortLost = false;         // the device went away while open: the next SetPort reopens
@@ -64,12 +67,12 @@ struct LinkState {
 };
 
 LinkState& State();
-// Forgets the control, the label and all link state (tests).
+// Forgets the control, the port display and all link state (tests).
 void ResetForTests();
 
-// Keeps the control and the status-bar label, reads "DetectTimeout" and
+// Keeps the control and the port display, reads "DetectTimeout" and
 // "EchoTimeout" from the settings file and leaves the port closed.
-void InitPort(SerialControl* control, QLabel* portLabel);
+void InitPort(SerialControl* control, PortShown portShown);
 // A new name reopens the line (message 2 with Retry/Cancel when it fails);
 // the current name does nothing unless the port was lost; an empty name
 // receives the current name.

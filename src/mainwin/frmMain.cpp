@@ -112,6 +112,11 @@ void frmMain::buildStatusBar() {
 }
 
 // The settings carry the check marks of the window menu from one run to the next.
+void frmMain::ShowPort(const QString& name, bool open) {
+    lblPort->setText(' ' + name + ' ');
+    lblPort->setEnabled(open);
+}
+
 void frmMain::installSettingsServices() {
     Options::SettingsServices& services = Options::Services();
     services.IsMenuChecked = [this](const QString& item) {

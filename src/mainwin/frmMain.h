@@ -62,6 +62,8 @@ public:
     // Starts or stops the protocol-file recording; the buttons and the menu
     // caption then show whether a recording runs.
     void StartFileLogging(bool start);
+    // The port's name in the status bar, greyed while the port is closed.
+    void ShowPort(const QString& name, bool open);
 
     // A menu item, menu title or separator by its design name; nullptr when unknown.
     QAction* MenuItem(const QString& name) const;

@@ -21,7 +21,7 @@ SerialPort& comSensor() {
 }  // namespace
 
 void ConnectProgramParts(frmMain& window) {
-    window.Steps.InitPort = [&window] { Ports::InitPort(&comSensor(), window.lblPort); };
+    window.Steps.InitPort = [&window] { Ports::InitPort(&comSensor(), [&window](const QString& name, bool open) { window.ShowPort(name, open); }); };
     Options::Services().SetPort = [](QString& name) { Ports::SetPort(name); };
     FileIO::InstallParameterFiles(&window);
     ConnectProtFile(window);

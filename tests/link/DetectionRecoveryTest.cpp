@@ -105,7 +105,7 @@ TEST_F(DetectionRecovery, ReadingTheSensorReopensAPortThatIsNotOpen) {
         }
         EXPECT_EQ(Sensor::State().SensorFormName, c.found ? "frmQF8200" : "");
         EXPECT_EQ(Ports::PortOpen(), c.found);
-        EXPECT_EQ(label.isEnabled(), c.found);
+        EXPECT_EQ(portShownOpen, c.found);
         EXPECT_EQ(boxes.count(), c.answers.size());
         Sensor::ResetStateForTests();
         port.failingOpens = 0;

@@ -7,7 +7,6 @@
 #include "support/TempWindowsFolder.h"
 #include "support/TestClock.h"
 
-#include <QLabel>
 #include <QTimer>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -22,7 +21,7 @@ protected:
         Options::ResetForTests();
         Options::Current().RetryCount = 2;
         Ports::ResetForTests();
-        Ports::InitPort(&port, &label);
+        Ports::InitPort(&port, showPort());
         QString name = "COM1";
         Ports::SetPort(name);
         Ports::SetTimeout(TimeoutMs);
@@ -50,7 +49,11 @@ protected:
 
     TempWindowsFolder windows;
     FakeSerialControl port;
-    QLabel label;
+    // What the main window's status bar would show of the port.
+    bool portShownOpen = false;
+    Ports::PortShown showPort() {
+        return [this](const QString&, bool open) { portShownOpen = open; };
+    }
     QList<TrafficLogLine> traffic;
 };
 

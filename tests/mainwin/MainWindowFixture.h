@@ -57,7 +57,7 @@ protected:
         if (!settings.isEmpty() && !QFile::exists(windir.file(Options::SettingsFile)))
             windir.write(Options::SettingsFile, settings);
         window = new frmMain;
-        window->Steps.InitPort = [this] { Ports::InitPort(&line, window->lblPort); };
+        window->Steps.InitPort = [this] { Ports::InitPort(&line, [this](const QString& name, bool open) { window->ShowPort(name, open); }); };
         Options::Services().SetPort = [](QString& name) { Ports::SetPort(name); };
         if (install) install();
         window->show();

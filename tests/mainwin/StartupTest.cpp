@@ -93,7 +93,7 @@ TEST_F(MainWindowStartup, ClosingWhileAReadWaitsEndsTheProgram) {
 
         const int code = MainModule::Main([&] {
             window = new frmMain;
-            window->Steps.InitPort = [&] { Ports::InitPort(&line, window->lblPort); };
+            window->Steps.InitPort = [&] { Ports::InitPort(&line, [&](const QString& name, bool open) { window->ShowPort(name, open); }); };
             Options::Services().SetPort = [&](QString& name) {
                 if (name.isEmpty()) ++saves;
                 Ports::SetPort(name);
@@ -121,7 +121,7 @@ TEST_F(MainWindowStartup, LoadAndCloseRunTheirStepsInOrder) {
     frmMainSteps& s = window->Steps;
     s.InitPort = [&] {
         steps << "init port";
-        Ports::InitPort(&line, window->lblPort);
+        Ports::InitPort(&line, [&](const QString& name, bool open) { window->ShowPort(name, open); });
     };
     s.InitRecentFiles = [&] { steps << "recent files"; };
     s.LoadCommandHistory = [&] { steps << "load history"; };
