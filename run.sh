@@ -76,4 +76,8 @@ fi
 echo "Simulated $line sensor on $pty (COM1 of $windir)"
 # The demo speaks German like the program's own texts, down to the standard
 # buttons, unless the user has chosen the languages of messages (LANGUAGE).
-LANGUAGE=${LANGUAGE:-de} ZELVO8200_WINDIR=$windir "$BUILD_DIR/zelvo8200"
+# It runs in its settings folder, so that what it writes where it runs (the
+# protocol file) stays there too.
+program=$PWD/$BUILD_DIR/zelvo8200
+cd "$windir"
+LANGUAGE=${LANGUAGE:-de} ZELVO8200_WINDIR=$windir "$program"

@@ -35,7 +35,7 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir -m 700 "$scratch/runtime"
 export TMPDIR=$scratch XDG_RUNTIME_DIR=$scratch/runtime
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1:suppressions=$PWD/scripts/ubsan-suppressions.txt}
 results="$BUILD_DIR/fuzz-results"
 rm -rf "$results"
 mkdir -p "$results"

@@ -1,5 +1,6 @@
 #include "FuzzSupport.h"
 
+#include "frame/Inifile_Utils.h"
 #include "platform/FileDialog.h"
 #include "platform/Folders.h"
 #include "platform/MsgBox.h"
@@ -95,7 +96,20 @@ void Fail(const char* what, const QString& detail) {
     std::abort();
 }
 
+QStringList KeysOf(const QString& path, const QString& section) {
+    QString buffer;
+    Inifile_Utils::ReadIniBuffer(path, section, QString(), QString(), buffer);
+    QStringList keys = buffer.split(QChar(0));
+    keys.removeAll(QString());
+    return keys;
+}
+
 }  // namespace Fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    Fuzz::SetUp();
+    return 0;
+}
 
 // fontconfig keeps its configuration for the life of the process, which
 // LeakSanitizer reports as leaks when a run or a replay ends (the test suite

@@ -12,7 +12,8 @@
 
 namespace Fuzz {
 
-// Once, from LLVMFuzzerInitialize: the folders, the answered boxes and dialogs
+// Once, from LLVMFuzzerInitialize (defined with this file for every
+// target): the folders, the answered boxes and dialogs
 // and the QApplication. Message boxes get the answer that leaves things as
 // they are: No to a question, Cancel to Retry/Cancel, OK to a notice.
 void SetUp();
@@ -37,6 +38,8 @@ inline QByteArray Bytes(const uint8_t* data, size_t size) {
 // The section names of an INI text, in file order, as a reader sees them:
 // the text between "[" and "]" of a line that starts with "[".
 QStringList SectionNames(const QByteArray& iniText);
+// The keys of a section of an INI file, as the profile functions list them.
+QStringList KeysOf(const QString& path, const QString& section);
 
 // Stops the run with a message: a promise of the code did not hold.
 [[noreturn]] void Fail(const char* what, const QString& detail = QString());

@@ -16,20 +16,12 @@ namespace {
 const QString WrittenKey = QStringLiteral("FuzzWritten");
 
 // The keys of a section as the key list gives them (NUL after each).
-QStringList keysOf(const QString& path, const QString& section) {
-    QString buffer;
-    Inifile_Utils::ReadIniBuffer(path, section, QString(), QString(), buffer);
-    QStringList keys = buffer.split(QChar(0));
-    keys.removeAll(QString());
-    return keys;
-}
-
 using Values = QHash<QPair<QString, QString>, QString>;   // (section, key) folded -> value
 
 Values readAll(const QString& path, const QStringList& sections) {
     Values values;
     for (const QString& section : sections)
-        for (const QString& key : keysOf(path, section))
+        for (const QString& key : Fuzz::KeysOf(path, section))
             values.insert({section.toCaseFolded(), key.toCaseFolded()},
                           ReadIniString(path, section, key, QStringLiteral("<missing>")));
     return values;
@@ -37,18 +29,13 @@ Values readAll(const QString& path, const QStringList& sections) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz::SetUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = Fuzz::Bytes(data, size);
     const QStringList sections = Fuzz::SectionNames(bytes);
 
     // SENSOR.CFG: each entry of [SENSORS] names the editor of a sensor type.
     Fuzz::WriteFile(Folders::JoinPath(Fuzz::ProgramFolder(), QStringLiteral("SENSOR.CFG")), bytes);
-    for (const QString& type : keysOf(Folders::JoinPath(Fuzz::ProgramFolder(), QStringLiteral("SENSOR.CFG")),
+    for (const QString& type : Fuzz::KeysOf(Folders::JoinPath(Fuzz::ProgramFolder(), QStringLiteral("SENSOR.CFG")),
                                       QStringLiteral("SENSORS")))
         Sensor::ChooseEditorName(type);
 

@@ -9,7 +9,6 @@
 #include "editors/qf8200echo/frmQF8200Echo.h"
 #include "editors/qf8200rdx/frmQF8200RDX.h"
 #include "editors/qt8200/frmQT8200.h"
-#include "frame/Inifile_Utils.h"
 #include "frame/LanguageUtil.h"
 #include "frame/Message.h"
 #include "frame/Window.h"
@@ -37,20 +36,7 @@ struct Windows {
     }
 };
 
-QStringList keysOf(const QString& path, const QString& section) {
-    QString buffer;
-    Inifile_Utils::ReadIniBuffer(path, section, QString(), QString(), buffer);
-    QStringList keys = buffer.split(QChar(0));
-    keys.removeAll(QString());
-    return keys;
-}
-
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz::SetUp();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Windows windows;
@@ -65,11 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Window::ResolveHelp(7);
 
     for (const QString& section : Fuzz::SectionNames(bytes))
-        for (const QString& key : keysOf(path, section)) GetLangText(section, key, QString());
+        for (const QString& key : Fuzz::KeysOf(path, section)) GetLangText(section, key, QString());
     for (int number = 1; number <= 21; ++number)
         ShowMessage(number, std::nullopt, std::nullopt, QStringLiteral("first|second|%s"));
     for (int id : {0, 1, 12, 100, 1000}) GetQuickHelp(id);
-    for (const QString& key : keysOf(path, QStringLiteral("QuickHelp"))) GetQuickHelp(key.toInt());
+    for (const QString& key : Fuzz::KeysOf(path, QStringLiteral("QuickHelp"))) GetQuickHelp(key.toInt());
 
     for (auto& editor : windows.editors) editor->SetLanguage();
     windows.progress->SetLanguage();

@@ -22,10 +22,6 @@ int OpenParameterFile(const uint8_t* data, size_t size, const QString& editorNam
 
 // The two functions libFuzzer calls, for the editor class Editor.
 #define ZELVO_PARAMETER_FILE_TARGET(Editor)                                                      \
-    extern "C" int LLVMFuzzerInitialize(int*, char***) {                                         \
-        Fuzz::SetUp();                                                                           \
-        return 0;                                                                                \
-    }                                                                                            \
     extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {                    \
         return Fuzz::OpenParameterFile(data, size, QStringLiteral(#Editor), [] { return new Editor(); }); \
     }

@@ -13,11 +13,6 @@
 
 #include <QVariant>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz::SetUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromLatin1(Fuzz::Bytes(data, size));
     const QStringList answers = text.split(QLatin1Char('\n'));

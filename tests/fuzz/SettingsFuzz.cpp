@@ -64,11 +64,6 @@ std::array<std::unique_ptr<QWidget>, std::size(WindowNames)>& windows() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz::SetUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = Fuzz::Bytes(data, size);
     Fuzz::WriteFile(Folders::JoinPath(Fuzz::WindowsFolder(), Options::SettingsFile), bytes);

@@ -4,9 +4,9 @@
 // against the rule for several sensor ranges.
 #include "FuzzSupport.h"
 
-#include "frame/Inifile_Utils.h"
 #include "link/ParamRec.h"
 #include "link/SensorState.h"
+#include "link/ValidationRules.h"
 #include "platform/Folders.h"
 
 namespace {
@@ -14,20 +14,7 @@ namespace {
 const QString Proposals[] = {"0", "1", "-1", "12.5", "255", "65535", "1e308", "-1e308", "1e999", "abc", "", " 7", "3..28"};
 const int Ranges[] = {0, 250, 3000, 6000, -1, 32767};
 
-QStringList keysOf(const QString& path, const QString& section) {
-    QString buffer;
-    Inifile_Utils::ReadIniBuffer(path, section, QString(), QString(), buffer);
-    QStringList keys = buffer.split(QChar(0));
-    keys.removeAll(QString());
-    return keys;
-}
-
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz::SetUp();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = Fuzz::Bytes(data, size);
@@ -40,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QString& section : sections) {
         for (const QString& type : {section, QStringLiteral("no such type")}) {
             s.SensorType = type;
-            for (const QString& key : keysOf(path, section)) {
+            for (const QString& key : Fuzz::KeysOf(path, section)) {
                 ParamRec rec;
                 Sensor::InitParameter(rec, 1, key, true, 0, 0, {}, true, true, key, {}, {}, section);
                 rec.Value = QStringLiteral("old");
                 for (int range : Ranges) {
                     s.SensorRange = range;
-                    for (const QString& proposed : Proposals) Sensor::ValidateValue(rec, proposed);
+                    for (const QString& proposed : Proposals) Sensor::RuleAccepts(rec, proposed);
                 }
             }
         }

@@ -276,11 +276,6 @@ const std::vector<std::function<void(Args&)>>& operations() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz::SetUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     QLocale::setDefault(Locales[in.ConsumeIntegralInRange<size_t>(0, std::size(Locales) - 1)]);
