@@ -202,7 +202,6 @@ inline void ExpectTranslatedAndBack(TempProgramFolder& program, ParamEditorWindo
             EXPECT_EQ(shown(texts[i]), expected) << texts[i].control->objectName().toStdString() << texts[i].entry;
         }
     }
-    LanguageUtil::ResetLanguages();
 }
 
 // --- the parameter sheet -------------------------------------------------------

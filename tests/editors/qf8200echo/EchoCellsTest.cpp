@@ -15,16 +15,13 @@ using namespace QF8200Echo;
 using EchoCells::ConvertToProg;
 using EchoCells::ConvertToSensor;
 
-struct Variant {
-    bool analog;
-};
-constexpr Variant Switch{false};
-constexpr Variant Analog{true};
+constexpr bool Switch = false;
+constexpr bool Analog = true;
 
 TEST(EchoCells, AnswersBecomeDisplayValues) {
     struct Case {
         int id;
-        Variant variant;
+        bool analog;
         const char* answer;
         const char* shown;
     } const cases[] = {
@@ -37,18 +34,17 @@ TEST(EchoCells, AnswersBecomeDisplayValues) {
         {IdSD1, Switch, "01", "256"},     {IdSD1, Switch, "", "0"},         {IdOPM2, Switch, "", "S"},
         {9999, Switch, "01F4", "01F4"},   // no cell: the text as it is
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.answer);
-        EXPECT_EQ(ConvertToProg(c.id, c.answer, c.variant.analog), QString::fromLatin1(c.shown)) << c.id;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(ConvertToProg(c.id, c.answer, c.analog), QString::fromLatin1(c.shown)) << c.id << " " << c.answer;
 }
 
 TEST(EchoCells, DisplayValuesBecomeHex) {
+    const std::nullopt_t none = std::nullopt;   // cannot be written
     struct Case {
         int id;
-        Variant variant;
+        bool analog;
         const char* value;
-        const char* hex;   // nullptr: cannot be written
+        std::optional<QString> hex;
     } const cases[] = {
         {IdSD1, Switch, "0500", "01F4"},
         {IdSD1, Switch, "2.5", "0002"},   {IdSD1, Switch, "3.5", "0004"},   // halves to even
@@ -57,19 +53,10 @@ TEST(EchoCells, DisplayValuesBecomeHex) {
         // An analogue sensor's taught mode goes back as its number, not as "00" for "no letter".
         {IdTOPM, Analog, "2", "02"},      {IdIEND, Analog, "400", "400"},   // never written: unchanged
         // Values a cell cannot hold are not cut or wrapped into another value.
-        {IdSD1, Switch, "70000", nullptr}, {IdSD1, Switch, "-1", nullptr},  {IdFSF, Switch, "256", nullptr},
-        {IdTO, Switch, "40000", nullptr}, {IdTO, Switch, "-32769", nullptr}, {IdSD1, Switch, "abc", nullptr},
+        {IdSD1, Switch, "70000", none},   {IdSD1, Switch, "-1", none},      {IdFSF, Switch, "256", none},
+        {IdTO, Switch, "40000", none},    {IdTO, Switch, "-32769", none},   {IdSD1, Switch, "abc", none},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.value);
-        const std::optional<QString> hex = ConvertToSensor(c.id, c.value, c.variant.analog);
-        if (c.hex) {
-            ASSERT_TRUE(hex.has_value()) << c.id;
-            EXPECT_EQ(*hex, QString::fromLatin1(c.hex)) << c.id;
-        } else {
-            EXPECT_FALSE(hex.has_value()) << c.id << " " << hex.value_or("").toStdString();
-        }
-    }
+    for (const Case& c : cases) EXPECT_EQ(ConvertToSensor(c.id, c.value, c.analog), c.hex) << c.id << " " << c.value;
 }
 
 TEST(EchoCells, ErrorsOfAnswers) {

@@ -61,40 +61,31 @@ TEST_F(EchoModelTest, DisplayItems) {
     struct Case {
         bool analog;
         int bits;   // 8: the taught points are in use
+        const char* analogKind;   // 0 current and voltage, 1 current, 2 voltage
         int item;
         QVariant value;
         bool valid;
     } const cases[] = {
-        {false, 0, Item::Output1Point1, "500", true},         {false, 8, Item::Output1Point1, "300", true},
-        {false, 8, Item::Output1Point2, "", false},           // TSD2 holds nothing
-        {false, 8, Item::Output1Mode, "W", true},             {false, 0, 9, untouched, false},
-        {true, 8, Item::TaughtSwitchPoints, false, false},    // taught, but no switch points
-        {true, 8, Item::NearLimit, "300", true},
+        {false, 0, "0", Item::Output1Point1, "500", true},   {false, 8, "0", Item::Output1Point1, "300", true},
+        {false, 8, "0", Item::Output1Point2, "", false},     // TSD2 holds nothing
+        {false, 8, "0", Item::Output1Mode, "W", true},       {false, 0, "0", 9, untouched, false},
+        {true, 8, "0", Item::TaughtSwitchPoints, false, false},   // taught, but no switch points
+        {true, 8, "0", Item::NearLimit, "300", true},
+        // The analogue end value follows the output kind.
+        {true, 0, "0", Item::AnalogHigh, 700.0, false}, {true, 0, "1", Item::AnalogHigh, 400.0, false},
+        {true, 0, "2", Item::AnalogHigh, 1000.0, false},
     };
     for (const Case& c : cases) {
-        build(c.analog, c.bits);
+        build(c.analog, c.bits, c.analogKind);
         QVariant value = untouched;
         echo.GetData(c.item, value);
         EXPECT_EQ(value, c.value) << c.item << (c.analog ? " analog" : " switch") << " bits " << c.bits;
-        EXPECT_EQ(echo.ValidPar(c.item), c.valid) << c.item << (c.analog ? " analog" : " switch");
+        EXPECT_EQ(echo.ValidPar(c.item), c.valid) << c.item;
     }
     // A parameter the sensor rejected (82h) is not valid, whatever the record holds.
     build(false, 0);
     echo[SD2].RawAnswer[0] = 0x82;
     EXPECT_FALSE(echo.ValidPar(Item::Output2Point1));
-}
-
-TEST_F(EchoModelTest, TheAnalogueEndValueFollowsTheOutputKind) {
-    struct Case {
-        const char* kind;   // 0 current and voltage, 1 current, 2 voltage
-        QVariant value;
-    } const cases[] = {{"0", 700.0}, {"1", 400.0}, {"2", 1000.0}};
-    for (const Case& c : cases) {
-        build(true, 0, c.kind);
-        QVariant value = QStringLiteral("untouched");
-        echo.GetData(Item::AnalogHigh, value);
-        EXPECT_EQ(value, c.value) << c.kind;
-    }
 }
 
 using EchoCommandsTest = EchoModelTest;

@@ -221,16 +221,6 @@ TEST_F(QF8200EchoCommitTest, TheFocusStaysOnTheBeamControlThroughItsWrite) {
     EXPECT_EQ(QApplication::focusWidget(), window->slideSonicWidth);
 }
 
-TEST_F(QF8200EchoCommitTest, OfflineEditsStayInTheEditor) {
-    Sensor::State().OfflineMode = true;
-    type(window->txtSwitchDis11, "0600", Then::Enter);
-    EXPECT_TRUE(sensor.take().isEmpty());
-    EXPECT_TRUE(Sensor::State().DataChanged);
-    EXPECT_EQ(record(SD1).Value, "0600");
-    EXPECT_EQ(window->txtSwitchDis11->text(), "600");
-    EXPECT_TRUE(fakes.display.calls.contains("Update"));
-}
-
 TEST_F(QF8200EchoCommitTest, SoundBeamChoicesAreWrittenOnTheNextTick) {
     // Axial width 8, lateral 10: choosing axial 12 takes the lateral along.
     showPageOf(window->cmbRange);
