@@ -65,10 +65,7 @@ inline void Choose(QComboBox* list, int index) {
 // The user chooses a list entry while a read of every record waits for the
 // sensor's answer to askedFor: what the choice sent, and the entry the list
 // showed right after it.
-struct ChoiceWhileReading {
-    QStringList requests;
-    int shown = -1;
-};
+struct ChoiceWhileReading { QStringList requests; int shown = -1; };
 inline ChoiceWhileReading ChooseWhileReading(SensorEditor& editor, FakeSensor& sensor, const QString& askedFor,
                                              QComboBox* list, int index) {
     ChoiceWhileReading choice;
@@ -129,11 +126,7 @@ inline QList<int> HoverTopics(FakeHost& host, QWidget* control, QPoint at = QPoi
 
 // What hovering shows for each control (over its top left corner, or over
 // the control of the frame a case names).
-struct Hovered {
-    QWidget* control;
-    QList<int> shown;
-    QWidget* over = nullptr;
-};
+struct Hovered { QWidget* control; QList<int> shown; QWidget* over = nullptr; };
 inline void ExpectHoverTopics(FakeHost& host, const std::vector<Hovered>& cases) {
     for (const Hovered& c : cases) {
         const QPoint at = c.over ? c.over->geometry().center() : QPoint(1, 1);
@@ -174,11 +167,7 @@ inline void ExpectTheTimerFindsEachShownList(FakeHost& host, ParamEditorWindow& 
 
 // A text of the window: a caption (entry -1) or a list entry, and what an
 // English language file makes of it (nullptr: it stays as built in).
-struct Translated {
-    QWidget* control;
-    int entry;
-    const char* english;
-};
+struct Translated { QWidget* control; int entry; const char* english; };
 // The window in English, from a file holding those lines of its section, and
 // then in German, the built-in language, again: every text as translated,
 // or as built in.

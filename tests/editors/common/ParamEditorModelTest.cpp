@@ -45,10 +45,7 @@ protected:
 };
 
 TEST_F(ModelTest, SensorReadAsksReadableRecordsUntilCancelled) {
-    struct Case {
-        int cancelAt;
-        QStringList requests;
-    } const cases[] = {
+    struct Case { int cancelAt; QStringList requests; } const cases[] = {
         {0, {"VS", "VS0", "TEM", "SD11", "NDE"}},
         {3, {"VS"}},   // the first IncBar opens the bar, the third stops before VS0
     };
@@ -166,12 +163,7 @@ TEST_F(ModelTest, AStatusByteAnsweringAReadIsNoValue) {
 // to what the sensor confirmed: its re-read answer, or without one the value
 // before the edit.
 TEST_F(ModelTest, ACommitTheSensorDoesNotTakeIsToldAndShowsTheConfirmedValue) {
-    struct Case {
-        const char* how;
-        QSet<QString> refused;
-        QSet<QString> silent;
-        int message;
-    } const cases[] = {
+    struct Case { const char* how; QSet<QString> refused; QSet<QString> silent; int message; } const cases[] = {
         {"refused", {"SD11"}, {}, 15},
         {"unanswered", {}, {"SD11"}, 16},
     };
@@ -210,11 +202,7 @@ TEST_F(ModelTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
 }
 
 TEST_F(ModelTest, TypedCommandsReReadWhatTheyName) {
-    struct Case {
-        QString word;
-        QStringList requests;
-        QStringList filled;
-    } const cases[] = {
+    struct Case { QString word; QStringList requests; QStringList filled; } const cases[] = {
         {"SD1", {"SD1"}, {"SD11"}},                  // the alias is the read command
         {"REF", {"VS0", "VS"}, {"VS0", "VS"}},       // write-only: neither read nor shown
         {"VS0,2", {"VS0", "VS"}, {"VS0", "VS"}},    // a word that still carries an argument

@@ -54,12 +54,7 @@ TEST_F(QF8200CommitTest, EnterWithoutAnEditWritesNothing) {
 }
 
 TEST_F(QF8200CommitTest, ListChoices) {
-    struct Case {
-        bool analog;
-        QComboBox* frmQF8200::*list;
-        int index;
-        QStringList requests;
-    } const cases[] = {
+    struct Case { bool analog; QComboBox* frmQF8200::*list; int index; QStringList requests; } const cases[] = {
         {false, &frmQF8200::cmbUseDip, 1, {"UDS,1", "UDS", "OM", "SD11", "SD21", "NDE", "FDE", "OT"}},
         {false, &frmQF8200::cmbEvalMethod, 3, {"EM,MXN", "EM"}},   // the method word alone
         {false, &frmQF8200::cmbEvalMethod, 2, {}},                 // PT1 again: its numbers stay

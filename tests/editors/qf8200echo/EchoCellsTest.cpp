@@ -19,12 +19,7 @@ constexpr bool Switch = false;
 constexpr bool Analog = true;
 
 TEST(EchoCells, AnswersBecomeDisplayValues) {
-    struct Case {
-        int id;
-        bool analog;
-        const char* answer;
-        const char* shown;
-    } const cases[] = {
+    struct Case { int id; bool analog; const char* answer; const char* shown; } const cases[] = {
         {IdSD1, Switch, "01f4", "500"},   {IdTO, Switch, "FFCE", "-50"},    {IdTSD1, Switch, "FFCE", "65486"},
         {IdIEND, Analog, "8000", "-32768"}, {IdFSF, Switch, "2A", "42"},    {IdOPM1, Switch, "02", "H"},
         {IdOPM1, Switch, "07", "S"},      {IdEVM, Switch, "02", "MXN"},     {IdEVM, Switch, "07", "0"},
@@ -40,12 +35,7 @@ TEST(EchoCells, AnswersBecomeDisplayValues) {
 
 TEST(EchoCells, DisplayValuesBecomeHex) {
     const std::nullopt_t none = std::nullopt;   // cannot be written
-    struct Case {
-        int id;
-        bool analog;
-        const char* value;
-        std::optional<QString> hex;
-    } const cases[] = {
+    struct Case { int id; bool analog; const char* value; std::optional<QString> hex; } const cases[] = {
         {IdSD1, Switch, "0500", "01F4"},
         {IdSD1, Switch, "2.5", "0002"},   {IdSD1, Switch, "3.5", "0004"},   // halves to even
         {IdTO, Switch, "-32768", "8000"}, {IdFSF, Switch, "5", "05"},       {IdEVM, Switch, "NONE", "00"},
@@ -61,10 +51,7 @@ TEST(EchoCells, DisplayValuesBecomeHex) {
 
 TEST(EchoCells, ErrorsOfAnswers) {
     const EchoCells::StatusTexts texts = EchoCells::DefaultStatusTexts();
-    struct Case {
-        QString answer;
-        std::optional<QString> error;
-    } const cases[] = {
+    struct Case { QString answer; std::optional<QString> error; } const cases[] = {
         {"", "TIMEOUT"},
         {QString(QChar(0x81)), "81h <ungültiger Parameter>"},
         {QString(QChar(0x82)) + "xx", "82h <ungültiger Befehl>"},
@@ -101,11 +88,7 @@ TEST_F(EchoValuesTest, TypedNumbers) {
 }
 
 TEST_F(EchoValuesTest, DiscardedValuesStayBelowHalfTheMean) {
-    struct Case {
-        const char* n;
-        const char* m;
-        std::optional<QString> lowered;
-    } const cases[] = {
+    struct Case { const char* n; const char* m; std::optional<QString> lowered; } const cases[] = {
         {"3", "5", "2"},   // 1.5 to the even neighbour
         {"2", "8", std::nullopt},
         {"4", "7", "2"},   // 2.5 to 2

@@ -41,10 +41,7 @@ protected:
 };
 
 TEST_F(EchoModelTest, SoftwareVersionDecidesTheTable) {
-    struct Case {
-        const char* version;
-        int count;
-    } const cases[] = {{"1.9", 36}, {"2.10", 39}, {"12.1", 39}, {"", 36}};
+    struct Case { const char* version; int count; } const cases[] = {{"1.9", 36}, {"2.10", 39}, {"12.1", 39}, {"", 36}};
     for (const Case& c : cases) {
         echo.Build(c.version);
         EXPECT_EQ(echo.Count(), c.count) << c.version;
@@ -128,13 +125,7 @@ TEST_F(EchoCommandsTest, TypedLinesBecomeCellRequests) {
 
 TEST_F(EchoCommandsTest, AnswersShownForTypedLines) {
     const QString invalid(QChar(0x82));
-    struct Case {
-        bool analog;
-        const char* typed;
-        QString answer;
-        QString shown;
-        bool logged;
-    } const cases[] = {
+    struct Case { bool analog; const char* typed; QString answer; QString shown; bool logged; } const cases[] = {
         {false, "sd1", "01F4", "500", true},
         {false, "SD1", "", "", true},                 // a timeout is no value
         {true, "OPM1", "02", "2", true},              // the analogue record's number, not a letter
@@ -154,11 +145,7 @@ TEST_F(EchoCommandsTest, AnswersShownForTypedLines) {
 }
 
 TEST_F(EchoCommandsTest, SentCommandsNameTheRecordToReadAgain) {
-    struct Case {
-        bool analog;
-        const char* word;
-        int record;
-    } const cases[] = {
+    struct Case { bool analog; const char* word; int record; } const cases[] = {
         {false, "SD11", SD1},  {false, "WM,WXE7", SD1}, {true, "WM,WXE7", A1},      {false, "RM,XE1E", EVM},
         {false, "UTP", BITS},  {true, "OM", AnalogOM},  {false, "OM", 0},         {false, "sd1", 0},
     };

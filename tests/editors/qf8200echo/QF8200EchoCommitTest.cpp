@@ -54,11 +54,7 @@ TEST_F(QF8200EchoCommitTest, TypedValues) {
 }
 
 TEST_F(QF8200EchoCommitTest, ListsAndTheTeachInBox) {
-    struct Case {
-        QComboBox* frmQF8200Echo::*list;
-        int index;
-        QStringList requests;
-    } const cases[] = {
+    struct Case { QComboBox* frmQF8200Echo::*list; int index; QStringList requests; } const cases[] = {
         {&frmQF8200Echo::cmbOPMode1, 0, {"WM,XE2B,00", "RM,XE2B"}},
         {&frmQF8200Echo::cmbEchoError, 1, {"WM,XE22,04", "RM,XE22"}},
         {&frmQF8200Echo::cmbStartup, 1, {"WM,XE22,10", "RM,XE22"}},

@@ -18,11 +18,7 @@ QStringList reads(std::initializer_list<const char*> cells) {
 const QStringList CommonHead = reads({"WXE2", "WXE4", "WXEF", "WXE11", "XE1D"});
 
 TEST_F(QF8200EchoTransferTest, EachVariantReadsItsOwnCells) {
-    struct Case {
-        bool analog;
-        bool firmwareV2;
-        QStringList requests;
-    } const cases[] = {
+    struct Case { bool analog; bool firmwareV2; QStringList requests; } const cases[] = {
         {false, true,
          CommonHead + reads({"WXE7", "WXEB", "WXE9", "WXED", "WXE13", "WXE15", "XE27", "XE28", "XE29", "XE2A", "XE2B",
                              "XE2C", "XE2D", "XE23", "XE24", "XE1B", "WXE19", "XE6E", "XE1E", "XE1F", "WXE20", "XE22",

@@ -11,12 +11,7 @@ namespace {
 using EvaluationLimits::Limits;
 
 TEST(EvaluationLimits, FirstPlausiblePlaceWins) {
-    struct Case {
-        const char* what;
-        QMap<int, QString> cells;
-        Limits limits;
-        QList<int> cellsRead;
-    } const cases[] = {
+    struct Case { const char* what; QMap<int, QString> cells; Limits limits; QList<int> cellsRead; } const cases[] = {
         {"base 110", {{111, "32"}, {110, "3"}, {113, "128"}, {112, "12"}}, {800, 4000}, {111, 110, 113, 112}},
         {"lower limit 8195 at 110, found at 114",
          {{111, "3"}, {110, "32"}, {115, "32"}, {114, "3"}, {117, "128"}, {116, "12"}},

@@ -10,11 +10,7 @@ using QF8200RDXWindow = QF8200RDXWindowTest;
 
 TEST_F(QF8200RDXWindow, DisplayItems) {
     open(Merged({TwoOutputs(), {{"OM", "1I"}}}));
-    struct Case {
-        int item;
-        QVariant value;
-        bool valid;
-    } const cases[] = {
+    struct Case { int item; QVariant value; bool valid; } const cases[] = {
         {10, "800", true}, {14, Rejected, false}, {16, "I", true},   {17, "", true},
         {21, 4000, false}, {22, true, false},     {11, "unchanged", false},
     };

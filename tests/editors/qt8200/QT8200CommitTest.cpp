@@ -43,12 +43,7 @@ TEST_F(QT8200CommitTest, TypedValues) {
 }
 
 TEST_F(QT8200CommitTest, ListChoices) {
-    struct Case {
-        bool analog;
-        QComboBox* frmQT8200::*list;
-        int index;
-        QStringList requests;
-    } const cases[] = {
+    struct Case { bool analog; QComboBox* frmQT8200::*list; int index; QStringList requests; } const cases[] = {
         {false, &frmQT8200::cmbUseDip, 1, {"UDS,1", "UDS", "OM", "SD1", "SH1", "SD2", "SH2", "NDE", "FDE"}},
         {true, &frmQT8200::cmbSwitchMode1, 0, {"OM,2", "OM"}},   // one output, one digit
         // The analogue variant keeps output 1's filter in FA2 and the analogue one in FA1.
@@ -100,11 +95,7 @@ TEST_F(QT8200CommitTest, OfflineEditsAreKeptAndShownAsChosen) {
 }
 
 TEST_F(QT8200CommitTest, ReadAndFullWriteInTableOrder) {
-    struct Case {
-        bool analog;
-        int cancelAt;
-        QStringList writes;
-    } const cases[] = {
+    struct Case { bool analog; int cancelAt; QStringList writes; } const cases[] = {
         {false, 0, {"VS,34320", "RT,0", "UDS,0", "SD1,00500", "FA1,0", "SD2,01500", "FA2,1", "SH1,5", "SH2,7",
                     "OM,32", "CBT,0000", "CCT,010", "FTO,003", "CON,005", "EM,DYN,003", "NDE,00300",
                     "FDE,02000", "FW,10", "BDE"}},   // EM whole, BDE bare and last
