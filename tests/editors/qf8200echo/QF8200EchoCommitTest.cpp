@@ -143,38 +143,28 @@ TEST_F(QF8200EchoCommitTest, ChoosingTheMeanWritesItsCountsFirst) {
     EXPECT_EQ(window->cmbEvalMethod->currentText(), "Keine");
 }
 
-TEST_F(QF8200EchoCommitTest, AReadBackWithoutAnswerKeepsTheWrittenValue) {
-    sensor.silent.insert("RM,WXE7");
-    ScriptedMessages boxes;
-    type(window->txtSwitchDis11, "600", Then::Enter);
-    ASSERT_EQ(boxes.count(), 1);
-    EXPECT_TRUE(boxes.shown()[0].text.contains("Befehl <SD1> Fehler <TIMEOUT>"));
-    EXPECT_EQ(record(SD1).Value, "600");
-    EXPECT_EQ(window->txtSwitchDis11->text(), "600");
-}
-
 // A write the sensor does not take is told, naming the parameter and why, and
-// the field shows what the sensor confirmed.
+// the field shows what the sensor confirmed; a read-back without an answer is
+// told and keeps the written value.
 TEST_F(QF8200EchoCommitTest, AWriteTheSensorDoesNotTakeIsToldAndTheFieldShowsTheConfirmedValue) {
-    struct Case {
-        const char* how;
-        bool refused;
-        int message;
-    } const cases[] = {{"refused", true, 15}, {"no answer", false, 16}};
+    struct Case { const char* refused; const char* silent; QString told; const char* shown; } const cases[] = {
+        {"WM,WXE7", "", MessageText(15, "SD1"), "500"},
+        {"", "WM,WXE7", MessageText(16, "SD1"), "500"},
+        {"", "RM,WXE7", "Befehl <SD1> Fehler <TIMEOUT>", "600"},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.how);
+        SCOPED_TRACE(c.told.toStdString());
         open();
-        (c.refused ? sensor.refused : sensor.silent).insert("WM,WXE7");
+        sensor.refused = {c.refused};
+        sensor.silent = {c.silent};
         const int before = messages.count();
         type(window->txtSwitchDis11, "600", Then::Enter);
         EXPECT_EQ(sensor.take(), QStringList({"WM,WXE7,0258", "RM,WXE7"}));
-        EXPECT_EQ(window->txtSwitchDis11->text(), "500");
-        EXPECT_EQ(record(SD1).Value, "500");
-        EXPECT_FALSE(Sensor::State().DataChanged);
+        EXPECT_EQ(window->txtSwitchDis11->text(), c.shown);
+        EXPECT_EQ(record(SD1).Value, c.shown);
+        EXPECT_EQ(Sensor::State().DataChanged, QString(c.shown) == "600");
         ASSERT_EQ(messages.count(), before + 1);
-        EXPECT_EQ(messages.shown().last().text, MessageText(c.message, "SD1"));
-        sensor.refused.clear();
-        sensor.silent.clear();
+        EXPECT_TRUE(messages.shown().last().text.contains(c.told));
     }
 }
 
