@@ -47,7 +47,7 @@ inline QHash<QString, QString> Changed(QHash<QString, QString> values, const QHa
 // The user types into a text box, replacing its text, and then presses Enter
 // or leaves the box.
 enum class Then { Enter, Leave };
-inline void Type(QLineEdit* box, const QString& text, std::optional<Then> then = std::nullopt) {
+inline void Type(QLineEdit* box, const QString& text, Then then) {
     box->setFocus();
     QApplication::processEvents();
     box->selectAll();
@@ -63,24 +63,24 @@ inline void Choose(QComboBox* list, int index) {
 }
 
 // The user chooses a list entry while a read of every record waits for the
-// sensor's answer to askedFor: what the choice sent, and the entry the list
-// showed right after it.
-struct ChoiceWhileReading { QStringList requests; int shown = -1; };
-inline ChoiceWhileReading ChooseWhileReading(SensorEditor& editor, FakeSensor& sensor, const QString& askedFor,
-                                             QComboBox* list, int index) {
-    ChoiceWhileReading choice;
+// sensor's answer to askedFor: the choice sends those requests, and the list
+// shows that entry right after it and when the read is done.
+inline void ExpectChoiceWhileReading(SensorEditor& editor, FakeSensor& sensor, const QString& askedFor,
+                                     QComboBox* list, int index, const QStringList& requests, int shown) {
+    SCOPED_TRACE(askedFor.toStdString());
     bool chosen = false;
     sensor.duringRead = [&](const QString& request) {
         if (chosen || request != askedFor) return;
         chosen = true;
         const qsizetype before = sensor.requests.size();
         Choose(list, index);
-        choice.requests = sensor.requests.mid(before);
-        choice.shown = list->currentIndex();
+        EXPECT_EQ(sensor.requests.mid(before), requests);
+        EXPECT_EQ(list->currentIndex(), shown);
     };
     editor.readdata();
     sensor.duringRead = nullptr;
-    return choice;
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(list->currentIndex(), shown);
 }
 
 // One notch of the mouse wheel over a control, up (+1) or down (-1).

@@ -82,10 +82,7 @@ TEST_F(QF8200CommitTest, ChoicesWhileReading) {
     } const cases[] = {{"VS", {}, 1}, {"NEF", {"OM,00", "OM"}, 0}};   // at NEF the read has passed OM
     for (const Case& c : cases) {
         open(false);
-        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0);
-        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
-        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
-        EXPECT_EQ(window->cmbSwitchMode1->currentIndex(), c.shown) << c.askedFor;
+        ExpectChoiceWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0, c.requests, c.shown);
     }
 }
 

@@ -103,10 +103,7 @@ TEST_F(QF8200EchoCommitTest, ChoicesWhileReading) {
         open();
         QComboBox* list = window.get()->*c.list;
         const int shown = c.requests.isEmpty() ? list->currentIndex() : c.index;
-        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, list, c.index);
-        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
-        EXPECT_EQ(choice.shown, shown) << c.askedFor;
-        EXPECT_EQ(list->currentIndex(), shown) << c.askedFor;
+        ExpectChoiceWhileReading(*window, sensor, c.askedFor, list, c.index, c.requests, shown);
     }
 }
 
