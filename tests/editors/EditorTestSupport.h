@@ -2,37 +2,31 @@
 // What the tests of every sensor-line editor share: an editor window read
 // from a fake sensor and shown (offscreen), with the main window, the display
 // window and the progress window replaced by recorders; the user's typing,
-// choosing and hovering; the quick help a window shows; and the parameter
-// sheet as a text export.
+// choosing, turning and hovering; quick help; a language switch; and the
+// parameter sheet as a text export.
 #include "editors/common/EditorFakes.h"
+#include "editors/common/ParamEditorWindow.h"
 #include "editors/common/PrintData.h"
 #include "editors/common/RWState.h"
+#include "frame/LanguageUtil.h"
 #include "frame/Message.h"
 #include "frame/STRING_UTIL.h"
-#include "frame/LanguageUtil.h"
-#include "link/SensorEditor.h"
+#include "frame/TempProgramFolder.h"
 #include "link/SensorState.h"
-#include "platform/Folders.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempWindowsFolder.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 #include <QWheelEvent>
-#include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
 
 // What a sensor answers for a parameter it does not know (82h).
 inline const QString Rejected(QChar(0x82));
@@ -53,7 +47,7 @@ inline QHash<QString, QString> Changed(QHash<QString, QString> values, const QHa
 // The user types into a text box, replacing its text, and then presses Enter
 // or leaves the box.
 enum class Then { Enter, Leave };
-inline void Type(QLineEdit* box, const QString& text, std::optional<Then> then = std::nullopt) {
+inline void Type(QLineEdit* box, const QString& text, Then then) {
     box->setFocus();
     QApplication::processEvents();
     box->selectAll();
@@ -63,35 +57,30 @@ inline void Type(QLineEdit* box, const QString& text, std::optional<Then> then =
     if (then == Then::Leave) box->clearFocus();
 }
 
-// The user chooses a list entry.
 inline void Choose(QComboBox* list, int index) {
     list->setCurrentIndex(index);
     emit list->activated(index);
 }
 
 // The user chooses a list entry while a read of every record waits for the
-// sensor's answer to askedFor: what the choice sent, and the entry the list
-// showed right after it.
-struct ChoiceWhileReading {
-    QStringList requests;
-    int shown = -1;
-};
-template <class SensorLink>
-ChoiceWhileReading ChooseWhileReading(SensorEditor& editor, SensorLink& sensor, const QString& askedFor,
-                                      QComboBox* list, int index) {
-    ChoiceWhileReading choice;
+// sensor's answer to askedFor: the choice sends those requests, and the list
+// shows that entry right after it and when the read is done.
+inline void ExpectChoiceWhileReading(SensorEditor& editor, FakeSensor& sensor, const QString& askedFor,
+                                     QComboBox* list, int index, const QStringList& requests, int shown) {
+    SCOPED_TRACE(askedFor.toStdString());
     bool chosen = false;
     sensor.duringRead = [&](const QString& request) {
         if (chosen || request != askedFor) return;
         chosen = true;
         const qsizetype before = sensor.requests.size();
         Choose(list, index);
-        choice.requests = sensor.requests.mid(before);
-        choice.shown = list->currentIndex();
+        EXPECT_EQ(sensor.requests.mid(before), requests);
+        EXPECT_EQ(list->currentIndex(), shown);
     };
     editor.readdata();
     sensor.duringRead = nullptr;
-    return choice;
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(list->currentIndex(), shown);
 }
 
 // One notch of the mouse wheel over a control, up (+1) or down (-1).
@@ -111,7 +100,6 @@ inline void ExpectWheelNeedsTheFocus(QWidget* window) {
     for (QSlider* slider : window->findChildren<QSlider*>()) controls.push_back(slider);
     ASSERT_FALSE(controls.empty());
     for (QWidget* control : controls) {
-        const std::string name = control->objectName().toStdString();
         const auto value = [control] {
             if (auto* list = qobject_cast<QComboBox*>(control)) return list->currentIndex();
             return static_cast<QAbstractSlider*>(control)->value();
@@ -119,16 +107,10 @@ inline void ExpectWheelNeedsTheFocus(QWidget* window) {
         const int before = value();
         for (int notches : {-1, 1}) {
             TurnWheel(control, notches);
-            EXPECT_EQ(value(), before) << name;
+            EXPECT_EQ(value(), before) << control->objectName().toStdString();
         }
-        EXPECT_NE(control->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus) << name;
+        EXPECT_NE(control->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus) << control->objectName().toStdString();
     }
-}
-
-// The mouse moves over a control.
-inline void Hover(QWidget* control, QPoint at = QPoint(1, 1)) {
-    QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(control, &move);
 }
 
 // --- quick help ----------------------------------------------------------------
@@ -137,24 +119,78 @@ inline void Hover(QWidget* control, QPoint at = QPoint(1, 1)) {
 // control (near its top left corner unless a point is given).
 inline QList<int> HoverTopics(FakeHost& host, QWidget* control, QPoint at = QPoint(1, 1)) {
     host.quickHelp.clear();
-    Hover(control, at);
+    QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(control, &move);
     return host.quickHelp;
+}
+
+// What hovering shows for each control (over its top left corner, or over
+// the control of the frame a case names).
+struct Hovered { QWidget* control; QList<int> shown; QWidget* over = nullptr; };
+inline void ExpectHoverTopics(FakeHost& host, const std::vector<Hovered>& cases) {
+    for (const Hovered& c : cases) {
+        const QPoint at = c.over ? c.over->geometry().center() : QPoint(1, 1);
+        EXPECT_EQ(HoverTopics(host, c.control, at), c.shown) << c.control->objectName().toStdString();
+    }
 }
 
 // The topics of a window without a built-in text: the help ids of its
 // controls and what hovering each of them shows (0 clears the line and needs
 // none), in ascending order.
 inline QList<int> TopicsWithoutText(FakeHost& host, QWidget* window) {
-    QList<int> topics;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (const QVariant id = control->property("helpId"); id.isValid()) topics.append(id.toInt());
-        topics.append(HoverTopics(host, control));
-    }
     QList<int> missing;
-    for (int topic : topics)
-        if (topic != 0 && LanguageUtil::GetQuickHelp(topic).isEmpty() && !missing.contains(topic)) missing.append(topic);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        QList<int> topics = HoverTopics(host, control);
+        if (const QVariant id = control->property("helpId"); id.isValid()) topics.append(id.toInt());
+        for (int topic : topics)
+            if (topic != 0 && LanguageUtil::GetQuickHelp(topic).isEmpty() && !missing.contains(topic))
+                missing.append(topic);
+    }
     std::sort(missing.begin(), missing.end());
     return missing;
+}
+
+// The quick-help timer finds every list shown under the mouse and shows, over
+// its middle, the list's own topic; nothing over a list it leaves out.
+inline void ExpectTheTimerFindsEachShownList(FakeHost& host, ParamEditorWindow& window,
+                                             const QList<QComboBox*>& leftOut = {}) {
+    for (QComboBox* list : window.findChildren<QComboBox*>()) {
+        if (!list->isVisibleTo(&window)) continue;
+        host.quickHelp.clear();
+        window.ShowComboHelpAt(list->mapTo(&window, list->rect().center()));
+        const QList<int> topic = {list->property("helpId").toInt()};
+        EXPECT_EQ(host.quickHelp, leftOut.contains(list) ? QList<int>() : topic) << list->objectName().toStdString();
+    }
+}
+
+// --- languages -------------------------------------------------------------------
+
+// A text of the window: a caption (entry -1) or a list entry, and what an
+// English language file makes of it (nullptr: it stays as built in).
+struct Translated { QWidget* control; int entry; const char* english; };
+// The window in English, from a file holding those lines of its section, and
+// then in German, the built-in language, again: every text as translated,
+// or as built in.
+inline void ExpectTranslatedAndBack(TempProgramFolder& program, ParamEditorWindow& window, const QByteArray& lines,
+                                    const std::vector<Translated>& texts) {
+    const auto shown = [](const Translated& t) {
+        if (auto* list = qobject_cast<QComboBox*>(t.control)) return list->itemText(t.entry);
+        if (auto* frame = qobject_cast<QGroupBox*>(t.control)) return frame->title();
+        return t.control->property("text").toString();
+    };
+    QStringList builtIn;
+    for (const Translated& t : texts) builtIn.append(shown(t));
+    program.writeLanguage("WZLVLANG.ENG", "English", "[" + window.objectName().toLatin1() + "]\r\n" + lines);
+    TempProgramFolder::init();
+    for (const int language : {1, 0}) {
+        int selected = language;
+        LanguageUtil::SelectLanguage(selected);
+        window.SetLanguage();
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const QString expected = language == 1 && texts[i].english ? texts[i].english : builtIn[int(i)];
+            EXPECT_EQ(shown(texts[i]), expected) << texts[i].control->objectName().toStdString() << texts[i].entry;
+        }
+    }
 }
 
 // --- the parameter sheet -------------------------------------------------------
@@ -190,10 +226,11 @@ inline QStringList SheetSections(const QStringList& lines) {
 
 // --- the window ------------------------------------------------------------------------
 
-// An editor window read from the sensor a derived fixture installs, and shown.
-template <class Editor>
-class EditorWindowFixture : public ::testing::Test {
+// An editor window on a fake sensor of type SensorLink, read and shown.
+template <class Editor, class SensorLink = FakeSensor>
+class EditorWindowTest : public ::testing::Test {
 protected:
+    EditorWindowTest() { Editors::SetLink(&sensor); }   // in place of the fakes' own sensor
     void TearDown() override {
         window.reset();
         PrintData::ResetExportStateForTests();
@@ -202,8 +239,8 @@ protected:
     }
 
     // A new window, read and shown; ready sets up the program state and the
-    // sensor after the state is reset and before the window is made. What
-    // showing displayed is forgotten.
+    // sensor after the state is reset. What reading and showing sent and
+    // displayed is forgotten.
     void ShowWindow(const std::function<void()>& ready) {
         window.reset();
         Sensor::ResetStateForTests();
@@ -217,41 +254,30 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         fakes.display.calls.clear();
         fakes.host.quickHelp.clear();
+        sensor.take();
+    }
+    // A window on a sensor of that type with those answers.
+    void Show(const QString& sensorType, const QHash<QString, QString>& answers) {
+        ShowWindow([&] {
+            Sensor::State().SensorType = sensorType;
+            sensor.values = answers;
+        });
+    }
+
+    const QString& value(int record) const { return window->Model()[record].Value; }
+
+    // Reads a parameter file holding those values into the window, as the
+    // sensor's editor (so a file read online is written through and read back).
+    void readFile(const QHash<QString, QString>& values, bool offline) {
+        Sensor::State().SensorForm = window.get();
+        Sensor::State().OfflineMode = offline;
+        sensor.files[9] = values;
+        window->readdata(9);
     }
 
     TempWindowsFolder windows;
     InstalledFakes fakes;
     ScriptedMessages messages;   // every box is recorded and answered OK
-    std::unique_ptr<Editor> window;
-};
-
-// An editor window on a fake plain-command sensor; SensorLink is the fake
-// that answers it.
-template <class Editor, class SensorLink = FakeSensor>
-class EditorWindowTest : public EditorWindowFixture<Editor> {
-protected:
-    EditorWindowTest() { Editors::SetLink(&sensor); }   // in place of the fakes' own sensor
-
-    // A new window on a sensor of that type with those answers, read and
-    // shown; what reading and showing sent and displayed is forgotten.
-    void Show(const QString& sensorType, const QHash<QString, QString>& answers) {
-        this->ShowWindow([&] {
-            Sensor::State().SensorType = sensorType;
-            sensor.values = answers;
-        });
-        sensor.take();
-    }
-
-    const QString& value(int record) const { return this->window->Model()[record].Value; }
-
-    // Reads a parameter file holding those values into the window, as the
-    // sensor's editor (so a file read online is written through and read back).
-    void readFile(const QHash<QString, QString>& values, bool offline) {
-        Sensor::State().SensorForm = this->window.get();
-        Sensor::State().OfflineMode = offline;
-        sensor.files[9] = values;
-        this->window->readdata(9);
-    }
-
     SensorLink sensor;
+    std::unique_ptr<Editor> window;
 };

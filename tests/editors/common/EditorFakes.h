@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 // Answers reads from a table of values (Latin-1 text), takes writes into it
 // and keeps the requests in order: "KEY" for a read, "KEY,VALUE" for a write.
@@ -60,11 +61,7 @@ public:
     }
 
     // The requests since the last call.
-    QStringList take() {
-        QStringList taken = requests;
-        requests.clear();
-        return taken;
-    }
+    QStringList take() { return std::exchange(requests, {}); }
 
     QHash<QString, QString> values;
     QSet<QString> silent;                       // keys that get no answer
@@ -100,12 +97,7 @@ public:
     bool IncBar(int, const QString&) override { return cancelAt == 0 || ++incBars < cancelAt; }
     void Unload() override { ++unloads; }
 
-    int cancelAt = 0;
-    int incBars = 0;
-    int shows = 0;
-    int shownMode = -1;
-    int shownCount = -1;
-    int unloads = 0;
+    int cancelAt = 0, incBars = 0, shows = 0, shownMode = -1, shownCount = -1, unloads = 0;
 };
 
 class FakeHost : public EditorHost {
@@ -113,25 +105,23 @@ public:
     void ShowQuickHelp(int id) override { quickHelp.append(id); }
     void EnableStoRcl(bool enabled) override { storeRecall = enabled; }
     void SetParameterMenuChecked(bool checked) override { parameterChecked = checked; }
-    bool IsMainWindowActive() const override { return mainWindowActive; }
+    bool IsMainWindowActive() const override { return true; }
     void AddEditorWindow(QWidget*) override {}
 
     QList<int> quickHelp;
     bool storeRecall = false;
     bool parameterChecked = true;
-    bool mainWindowActive = true;
 };
 
 // The display window's calls as "EnableSwitch(2,0)", "Update" ...
 class FakeDisplay : public DisplayWindowLink {
 public:
-    bool Loaded() const override { return loaded; }
-    void EnableSwitch(int index, int value) override { calls.append(QStringLiteral("EnableSwitch(%1,%2)").arg(index).arg(value)); }
-    void SetErrorMode(int index, int value) override { calls.append(QStringLiteral("SetErrorMode(%1,%2)").arg(index).arg(value)); }
-    void SetFehlerStrom(int value) override { calls.append(QStringLiteral("SetFehlerStrom(%1)").arg(value)); }
-    void Update() override { calls.append(QStringLiteral("Update")); }
+    bool Loaded() const override { return true; }
+    void EnableSwitch(int index, int value) override { calls.append(QString("EnableSwitch(%1,%2)").arg(index).arg(value)); }
+    void SetErrorMode(int index, int value) override { calls.append(QString("SetErrorMode(%1,%2)").arg(index).arg(value)); }
+    void SetFehlerStrom(int value) override { calls.append(QString("SetFehlerStrom(%1)").arg(value)); }
+    void Update() override { calls.append("Update"); }
 
-    bool loaded = true;
     QStringList calls;
 };
 
@@ -147,8 +137,6 @@ struct InstalledFakes {
         Editors::SetHost(nullptr);
         Editors::SetDisplayWindow(nullptr);
     }
-    InstalledFakes(const InstalledFakes&) = delete;
-    InstalledFakes& operator=(const InstalledFakes&) = delete;
 
     FakeSensor sensor;
     FakeProgress progress;

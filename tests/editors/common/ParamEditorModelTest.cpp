@@ -1,23 +1,12 @@
 // The transfers every editor shares, on a small table with the kinds of
 // record the editors have: not stored (VS), linked (VS0 -> VS), left out of
 // the bulk write (TEM), reachable by an alias (SD1), write-only (REF).
-#include "editors/common/EditorFakes.h"
+#include "editors/EditorTestSupport.h"
 #include "editors/common/ParamEditorModel.h"
-#include "frame/Message.h"
-#include "frame/STRING_UTIL.h"
-#include "link/SensorState.h"
-#include "support/ScriptedMessages.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 enum { VS = 1, VS0, TEM, SD11, REF, NDE };
-
-// The text of a numbered message as its box shows it.
-QString messageText(int number, const QString& arguments) {
-    return STRING_UTIL::ExpandNewlines(STRING_UTIL::StrFormat(GetErrorText(number), arguments));
-}
 
 class ModelTest : public ::testing::Test {
 protected:
@@ -45,10 +34,7 @@ protected:
 };
 
 TEST_F(ModelTest, SensorReadAsksReadableRecordsUntilCancelled) {
-    struct Case {
-        int cancelAt;
-        QStringList requests;
-    } const cases[] = {
+    struct Case { int cancelAt; QStringList requests; } const cases[] = {
         {0, {"VS", "VS0", "TEM", "SD11", "NDE"}},
         {3, {"VS"}},   // the first IncBar opens the bar, the third stops before VS0
     };
@@ -57,16 +43,14 @@ TEST_F(ModelTest, SensorReadAsksReadableRecordsUntilCancelled) {
         progress.cancelAt = c.cancelAt;
         model.ReadAll(std::nullopt, progress);
         EXPECT_EQ(fakes.sensor.take(), c.requests) << c.cancelAt;
-        EXPECT_EQ(progress.shownMode, 1);
-        EXPECT_EQ(progress.shownCount, 7);
-        EXPECT_EQ(progress.unloads, 1);
+        EXPECT_EQ(std::tuple(progress.shownMode, progress.shownCount, progress.unloads), std::tuple(1, 7, 1));
     }
 }
 
 TEST_F(ModelTest, FileReadTakesStoredRecordsAndKeepsRejectionsInvalid) {
     Sensor::State().OfflineMode = true;
     set(VS, "34000");
-    fakes.sensor.files[7] = {{"VS", "1"}, {"VS0", "33200"}, {"TEM", "2950"}, {"NDE", QString(QChar(0x82))}};
+    fakes.sensor.files[7] = {{"VS", "1"}, {"VS0", "33200"}, {"TEM", "2950"}, {"NDE", Rejected}};
     model.ReadAll(7, fakes.progress);
     EXPECT_TRUE(fakes.sensor.take().isEmpty());
     EXPECT_EQ(fakes.progress.shows, 0);
@@ -81,8 +65,7 @@ TEST_F(ModelTest, FileReadTakesStoredRecordsAndKeepsRejectionsInvalid) {
 TEST_F(ModelTest, WritesTakeStoredRecords) {
     set(VS0, "33130");
     set(TEM, "2931");
-    set(SD11, "");
-    set(NDE, QString(QChar(0x82)));
+    set(NDE, Rejected);
     model[NDE].RawAnswer[0] = 0x82;   // as the sensor answered it
     model.WriteAll(std::nullopt, fakes.progress);
     // TEM is not bulk-written; records not read (no answer, the sensor's
@@ -93,7 +76,7 @@ TEST_F(ModelTest, WritesTakeStoredRecords) {
 
     model.WriteAll(3, fakes.progress);
     EXPECT_EQ(fakes.sensor.fileLines[3],
-              QStringList({"VS0=33130", "TEM=2931", "SD11=", "NDE=" + QString(QChar(0x82))}));
+              QStringList({"VS0=33130", "TEM=2931", "SD11=", "NDE=" + Rejected}));
 
     Sensor::State().OfflineMode = true;
     model.WriteAll(std::nullopt, fakes.progress);
@@ -166,15 +149,8 @@ TEST_F(ModelTest, AStatusByteAnsweringAReadIsNoValue) {
 // to what the sensor confirmed: its re-read answer, or without one the value
 // before the edit.
 TEST_F(ModelTest, ACommitTheSensorDoesNotTakeIsToldAndShowsTheConfirmedValue) {
-    struct Case {
-        const char* how;
-        QSet<QString> refused;
-        QSet<QString> silent;
-        int message;
-    } const cases[] = {
-        {"refused", {"SD11"}, {}, 15},
-        {"unanswered", {}, {"SD11"}, 16},
-    };
+    struct Case { const char* how; QSet<QString> refused; QSet<QString> silent; int message; } const cases[] = {
+        {"refused", {"SD11"}, {}, 15}, {"unanswered", {}, {"SD11"}, 16}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
         Sensor::ResetStateForTests();
@@ -189,7 +165,7 @@ TEST_F(ModelTest, ACommitTheSensorDoesNotTakeIsToldAndShowsTheConfirmedValue) {
         EXPECT_EQ(filled, QStringList({"SD11"}));
         EXPECT_FALSE(Sensor::State().DataChanged);
         ASSERT_EQ(messages.count(), before + 1);
-        EXPECT_EQ(messages.shown().last().text, messageText(c.message, "SD11"));
+        EXPECT_EQ(messages.shown().last().text, MessageText(c.message, "SD11"));
     }
 }
 
@@ -201,7 +177,7 @@ TEST_F(ModelTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
     model.WriteAll(std::nullopt, fakes.progress);
     EXPECT_EQ(fakes.sensor.take(), QStringList({"VS0,1", "SD11,1", "NDE,1"}));
     ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.shown()[0].text, messageText(17, "VS0, SD11|NDE|-"));
+    EXPECT_EQ(messages.shown()[0].text, MessageText(17, "VS0, SD11|NDE|-"));
 
     fakes.sensor.refused.clear();
     fakes.sensor.silent.clear();
@@ -210,11 +186,7 @@ TEST_F(ModelTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
 }
 
 TEST_F(ModelTest, TypedCommandsReReadWhatTheyName) {
-    struct Case {
-        QString word;
-        QStringList requests;
-        QStringList filled;
-    } const cases[] = {
+    struct Case { QString word; QStringList requests; QStringList filled; } const cases[] = {
         {"SD1", {"SD1"}, {"SD11"}},                  // the alias is the read command
         {"REF", {"VS0", "VS"}, {"VS0", "VS"}},       // write-only: neither read nor shown
         {"VS0,2", {"VS0", "VS"}, {"VS0", "VS"}},    // a word that still carries an argument

@@ -8,19 +8,8 @@
 // wide and every line 5 mm high, the page 200 x 100 mm.
 class RecordingCanvas : public PrintCanvas {
 public:
-    struct Text {
-        QString text;
-        double x;
-        double y;
-    };
-    struct Marker {
-        bool upper;
-        double x;
-        double y;
-        double w;
-        double h;
-        double inset;
-    };
+    struct Text { QString text; double x; double y; };
+    struct Marker { bool upper; double x; double y; double w; double h; double inset; };
 
     double ScaleWidth() const override { return 200; }
     double ScaleHeight() const override { return 100; }

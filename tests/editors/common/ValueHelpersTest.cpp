@@ -14,10 +14,7 @@ struct LocaleScope {
 
 TEST(TypedInput, RefusesTextThatIsNoSingleNumber) {
     LocaleScope english(QLocale::English);
-    struct Case {
-        QString typed;
-        std::optional<QString> sent;
-    } const cases[] = {
+    struct Case { QString typed; std::optional<QString> sent; } const cases[] = {
         {"0500", "0500"},          // as typed
         {"12.5", "12.5"},
         {"", std::nullopt},

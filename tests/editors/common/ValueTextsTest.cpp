@@ -9,11 +9,7 @@ namespace {
 
 TEST(ValueTexts, TypedNumbersInFixedFormats) {
     QLocale::setDefault(QLocale(QLocale::German));   // the digits never depend on the locale
-    struct Case {
-        const char* typed;
-        const char* pattern;
-        std::optional<QString> value;
-    } const cases[] = {
+    struct Case { const char* typed; const char* pattern; std::optional<QString> value; } const cases[] = {
         {"500", "00000", "00500"}, {"123456", "00000", "123456"}, {"12.5", "00000", "00013"},   // halves away
         {"  42mm", "000", "042"},  {".5", "000", "001"},          {"-5", "00000", "-00005"},
         {"", "000", std::nullopt}, {"abc", "000", std::nullopt},  {"-", "000", std::nullopt},

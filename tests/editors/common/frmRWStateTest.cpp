@@ -5,8 +5,6 @@
 #include "platform/MsgBox.h"
 #include "support/ScriptedMessages.h"
 
-#include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -20,19 +18,6 @@ protected:
         Sensor::ResetStateForTests();
     }
 };
-
-TEST_F(RWStateTest, ShowsTheOperationAndAdvancesTheBar) {
-    RWState::ShowForm(RWState::ReadMode, 10);
-    frmRWState* form = RWState::Form();
-    ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form->gaugeBar->value(), 1);
-    EXPECT_TRUE(RWState::IncBar(1, "SD1"));
-    EXPECT_EQ(form->lblComment->text(), "(SD1)");
-    for (int i = 0; i < 12; ++i) RWState::IncBar();
-    EXPECT_EQ(form->gaugeBar->value(), 11);   // beyond the maximum: not set
-    RWState::Unload();
-    EXPECT_EQ(RWState::Form(), nullptr);
-}
 
 TEST_F(RWStateTest, CancelAskedAndConfirmedStopsUntilTheNextTransfer) {
     ScriptedMessages boxes({MsgBox::No, MsgBox::Yes});

@@ -1,7 +1,7 @@
-// What goes on the wire when the user edits frmQF8200: the write, then the
-// re-reads along the record's dependency chain.
+// What goes on the wire when the user edits frmQF8200 (the write, then the
+// re-reads along the record's dependency chain), on a full write and when a
+// parameter file is read.
 #include "editors/qf8200/QF8200Fixture.h"
-
 
 namespace {
 
@@ -36,41 +36,31 @@ TEST_F(QF8200CommitTest, TypedValues) {
     }
 }
 
-// The reference distance box is emptied after a calibration: Enter again
-// must not calibrate against 0 mm.
+// Enter on a box the user did not edit writes nothing: the reference distance
+// box is emptied after a calibration (Enter again must not calibrate against
+// 0 mm), and a fault current of -1 is shown as "-1", which composes to 0.
 TEST_F(QF8200CommitTest, EnterWithoutAnEditWritesNothing) {
+    open(true, {{"FSF", "1,-1"}});
     Type(window->txtReferenceDis, "1000", Then::Enter);
     EXPECT_EQ(sensor.take().size(), 3);
-    QTest::keyClick(window->txtReferenceDis, Qt::Key_Return);
-    window->txtReferenceDis->clearFocus();
+    for (QLineEdit* box : {window->txtReferenceDis, window->txtFailCurrent}) {
+        box->setFocus();
+        QApplication::processEvents();
+        QTest::keyClick(box, Qt::Key_Return);
+        box->clearFocus();
+    }
     EXPECT_TRUE(sensor.take().isEmpty());
     EXPECT_EQ(value(QF8200::REF), "1000");
 }
 
-// A fault current of -1 is shown as "-1", which composes to 0: passing
-// through the field must not write that.
-TEST_F(QF8200CommitTest, PassingThroughAShortenedValueWritesNothing) {
-    open(true, {{"FSF", "1,-1"}});
-    window->txtFailCurrent->setFocus();
-    QApplication::processEvents();
-    QTest::keyClick(window->txtFailCurrent, Qt::Key_Return);
-    window->txtFailCurrent->clearFocus();
-    EXPECT_TRUE(sensor.take().isEmpty());
-}
-
 TEST_F(QF8200CommitTest, ListChoices) {
-    struct Case {
-        bool analog;
-        QComboBox* frmQF8200::*list;
-        int index;
-        QStringList requests;
-    } const cases[] = {
+    struct Case { bool analog; QComboBox* frmQF8200::*list; int index; QStringList requests; } const cases[] = {
         {false, &frmQF8200::cmbUseDip, 1, {"UDS,1", "UDS", "OM", "SD11", "SD21", "NDE", "FDE", "OT"}},
         {false, &frmQF8200::cmbEvalMethod, 3, {"EM,MXN", "EM"}},   // the method word alone
-        {false, &frmQF8200::cmbEvalMethod, 2, {}},   // PT1 again: its numbers stay
+        {false, &frmQF8200::cmbEvalMethod, 2, {}},                 // PT1 again: its numbers stay
         {true, &frmQF8200::cmbSwitchMode1, 0, {"OM,0", "OM"}},     // one output, one digit
         {true, &frmQF8200::cmbOPModeAnalog, 0, {"OPM,SS", "OPM"}},
-        {false, &frmQF8200::cmbFailSafe, 2, {"FSF,2", "FSF"}},   // no analogue output: no current
+        {false, &frmQF8200::cmbFailSafe, 2, {"FSF,2", "FSF"}},     // no analogue output: no current
         {true, &frmQF8200::cmbFailSafe, 2, {"FSF,2,40", "FSF"}},
         {false, &frmQF8200::cmbErrorLED, 1, {"SE,0", "SE"}},
     };
@@ -89,16 +79,10 @@ TEST_F(QF8200CommitTest, ChoicesWhileReading) {
         const char* askedFor;
         QStringList requests;
         int shown;
-    } const cases[] = {
-        {"VS", {}, 1},
-        {"NEF", {"OM,00", "OM"}, 0},   // the read has passed OM
-    };
+    } const cases[] = {{"VS", {}, 1}, {"NEF", {"OM,00", "OM"}, 0}};   // at NEF the read has passed OM
     for (const Case& c : cases) {
         open(false);
-        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0);
-        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
-        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
-        EXPECT_EQ(window->cmbSwitchMode1->currentIndex(), c.shown) << c.askedFor;
+        ExpectChoiceWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0, c.requests, c.shown);
     }
 }
 
@@ -111,34 +95,31 @@ TEST_F(QF8200CommitTest, WheelTurnsNeedTheFocus) {
     EXPECT_EQ(sensor.take(), QStringList({"FSF,2,40", "FSF"}));
 }
 
-// A write the sensor does not take is told, naming the parameter and why, and
-// the field shows what the sensor confirmed.
-TEST_F(QF8200CommitTest, AWriteTheSensorDoesNotTakeIsToldAndTheFieldShowsTheConfirmedValue) {
-    struct Case {
-        const char* how;
-        bool refuses;
-        int message;
-    } const cases[] = {{"refused", true, 15}, {"no answer", false, 16}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.how);
-        open(false);
-        (c.refuses ? sensor.refused : sensor.silent) = {"SD11"};
-        const int before = messages.count();
-        Type(window->txtSwitchDis11, "600", Then::Enter);
-        EXPECT_EQ(sensor.take(), QStringList({"SD11,600", "SD11"}));
-        EXPECT_EQ(window->txtSwitchDis11->text(), "500");
-        EXPECT_EQ(value(QF8200::SD11), "500");
-        ASSERT_EQ(messages.count(), before + 1);
-        EXPECT_EQ(messages.shown().last().text, MessageText(c.message, "SD11"));
-        sensor.refused.clear();
-        sensor.silent.clear();
-    }
+// A full write sends what the sensor gave back to it, TEM not (it follows
+// from TO); a parameter file holds TEM too.
+TEST_F(QF8200CommitTest, FullWritesToTheSensorAndAFile) {
+    window->readdata();
+    EXPECT_EQ(sensor.take().size(), 27);   // every record but REF
+    window->WriteData();
+    const QStringList writes = sensor.take();
+    EXPECT_EQ(writes.size(), 22);   // 24 stored records less TEM and the rejected NDE and FDE
+    EXPECT_EQ(std::pair(writes.front(), writes.back()), std::pair(QString("VS0,33130"), QString("NEF,0")));
+    window->WriteData(5);
+    const QStringList lines = sensor.fileLines[5];
+    EXPECT_EQ(lines.size(), 25);
+    EXPECT_EQ(QStringList({lines.front(), lines[2], lines.back()}), QStringList({"VS0=33130", "TEM=2931", "NEF=0"}));
 }
 
-// Values of a parameter file that could not have been typed are neither shown
-// nor written: the file's read ends with one message listing them, and their
-// records stay not read until the sensor is read.
-TEST_F(QF8200CommitTest, FileValuesThatCouldNotBeTypedAreListedAndNeverSent) {
+// Everything the sensor answers comes back from a parameter file. Values
+// that could not have been typed are neither shown nor written: the file's
+// read ends with one message listing them, and their records stay not read
+// until the sensor is read.
+TEST_F(QF8200CommitTest, ParameterFileValuesAreCheckedLikeTypedInput) {
+    for (const bool analog : {false, true}) {
+        open(analog);
+        readFile(QF8200Sensor(analog), true);
+        EXPECT_EQ(messages.count(), 0) << analog;
+    }
     const QHash<QString, QString> untypable = {{"BR", "A,B,C,D"}, {"EM", "A,B,C,D"},  {"FTO", ",,,,,"},
                                                {"CCT", "nan"},    {"SD11", "1e308"}, {"VS0", "-99999999999999"}};
     for (const bool offline : {true, false}) {
@@ -156,28 +137,6 @@ TEST_F(QF8200CommitTest, FileValuesThatCouldNotBeTypedAreListedAndNeverSent) {
         EXPECT_EQ(window->txtBlindrange->text(), "");
         EXPECT_EQ(window->txtCycle->text(), "");
     }
-}
-
-// Everything the sensor answers can come back from a file.
-TEST_F(QF8200CommitTest, AFileOfTheSensorsOwnValuesIsTakenWhole) {
-    for (const bool analog : {false, true}) {
-        open(analog);
-        readFile(QF8200Sensor(analog), true);
-        EXPECT_EQ(messages.count(), 0) << analog;
-    }
-}
-
-// A parameter file opened while the sensor answers goes to the sensor, and
-// the window shows what the sensor then holds.
-TEST_F(QF8200CommitTest, FileOpenedOnlineIsWrittenThroughAndReadBack) {
-    Sensor::State().SensorForm = window.get();
-    sensor.files[3] = Changed(QF8200Sensor(false), {{"SD11", "650"}});
-    window->readdata(3);
-    const QStringList requests = sensor.take();
-    ASSERT_EQ(requests.size(), 22 + 27);   // the bulk writes, then every readable record
-    EXPECT_TRUE(requests.contains("SD11,650"));
-    EXPECT_EQ(requests.mid(22).first(), "VS");
-    EXPECT_EQ(window->txtSwitchDis11->text(), "650");
 }
 
 }  // namespace

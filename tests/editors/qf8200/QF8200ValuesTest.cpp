@@ -34,12 +34,7 @@ TEST(QF8200Values, OutputsDependOnTheSecondOutput) {
 TEST(QF8200Values, FailSafeModeAndCurrent) {
     QLocale::setDefault(QLocale(QLocale::German));   // the current is typed with a decimal comma
     EXPECT_EQ(V::ShowFailSafeMode("1,40"), 1);
-    struct Case {
-        int mode;
-        bool withCurrent;
-        const char* typed;
-        std::optional<QString> value;
-    } const cases[] = {
+    struct Case { int mode; bool withCurrent; const char* typed; std::optional<QString> value; } const cases[] = {
         {1, true, "4,0", "1,40"}, {1, true, "0,25", "1,2"}, {1, true, "0,75", "1,8"},   // halves to even
         {2, true, "-3", "2,0"},   {0, false, "4,0", "0"},   {1, true, "", nullopt},
         {1, true, "viel", nullopt}, {-1, false, "", nullopt},

@@ -41,10 +41,7 @@ protected:
 };
 
 TEST_F(EchoModelTest, SoftwareVersionDecidesTheTable) {
-    struct Case {
-        const char* version;
-        int count;
-    } const cases[] = {{"1.9", 36}, {"2.10", 39}, {"12.1", 39}, {"", 36}};
+    struct Case { const char* version; int count; } const cases[] = {{"1.9", 36}, {"2.10", 39}, {"12.1", 39}, {"", 36}};
     for (const Case& c : cases) {
         echo.Build(c.version);
         EXPECT_EQ(echo.Count(), c.count) << c.version;
@@ -61,40 +58,31 @@ TEST_F(EchoModelTest, DisplayItems) {
     struct Case {
         bool analog;
         int bits;   // 8: the taught points are in use
+        const char* analogKind;   // 0 current and voltage, 1 current, 2 voltage
         int item;
         QVariant value;
         bool valid;
     } const cases[] = {
-        {false, 0, Item::Output1Point1, "500", true},         {false, 8, Item::Output1Point1, "300", true},
-        {false, 8, Item::Output1Point2, "", false},           // TSD2 holds nothing
-        {false, 8, Item::Output1Mode, "W", true},             {false, 0, 9, untouched, false},
-        {true, 8, Item::TaughtSwitchPoints, false, false},    // taught, but no switch points
-        {true, 8, Item::NearLimit, "300", true},
+        {false, 0, "0", Item::Output1Point1, "500", true},   {false, 8, "0", Item::Output1Point1, "300", true},
+        {false, 8, "0", Item::Output1Point2, "", false},     // TSD2 holds nothing
+        {false, 8, "0", Item::Output1Mode, "W", true},       {false, 0, "0", 9, untouched, false},
+        {true, 8, "0", Item::TaughtSwitchPoints, false, false},   // taught, but no switch points
+        {true, 8, "0", Item::NearLimit, "300", true},
+        // The analogue end value follows the output kind.
+        {true, 0, "0", Item::AnalogHigh, 700.0, false}, {true, 0, "1", Item::AnalogHigh, 400.0, false},
+        {true, 0, "2", Item::AnalogHigh, 1000.0, false},
     };
     for (const Case& c : cases) {
-        build(c.analog, c.bits);
+        build(c.analog, c.bits, c.analogKind);
         QVariant value = untouched;
         echo.GetData(c.item, value);
         EXPECT_EQ(value, c.value) << c.item << (c.analog ? " analog" : " switch") << " bits " << c.bits;
-        EXPECT_EQ(echo.ValidPar(c.item), c.valid) << c.item << (c.analog ? " analog" : " switch");
+        EXPECT_EQ(echo.ValidPar(c.item), c.valid) << c.item;
     }
     // A parameter the sensor rejected (82h) is not valid, whatever the record holds.
     build(false, 0);
     echo[SD2].RawAnswer[0] = 0x82;
     EXPECT_FALSE(echo.ValidPar(Item::Output2Point1));
-}
-
-TEST_F(EchoModelTest, TheAnalogueEndValueFollowsTheOutputKind) {
-    struct Case {
-        const char* kind;   // 0 current and voltage, 1 current, 2 voltage
-        QVariant value;
-    } const cases[] = {{"0", 700.0}, {"1", 400.0}, {"2", 1000.0}};
-    for (const Case& c : cases) {
-        build(true, 0, c.kind);
-        QVariant value = QStringLiteral("untouched");
-        echo.GetData(Item::AnalogHigh, value);
-        EXPECT_EQ(value, c.value) << c.kind;
-    }
 }
 
 using EchoCommandsTest = EchoModelTest;
@@ -137,13 +125,7 @@ TEST_F(EchoCommandsTest, TypedLinesBecomeCellRequests) {
 
 TEST_F(EchoCommandsTest, AnswersShownForTypedLines) {
     const QString invalid(QChar(0x82));
-    struct Case {
-        bool analog;
-        const char* typed;
-        QString answer;
-        QString shown;
-        bool logged;
-    } const cases[] = {
+    struct Case { bool analog; const char* typed; QString answer; QString shown; bool logged; } const cases[] = {
         {false, "sd1", "01F4", "500", true},
         {false, "SD1", "", "", true},                 // a timeout is no value
         {true, "OPM1", "02", "2", true},              // the analogue record's number, not a letter
@@ -163,11 +145,7 @@ TEST_F(EchoCommandsTest, AnswersShownForTypedLines) {
 }
 
 TEST_F(EchoCommandsTest, SentCommandsNameTheRecordToReadAgain) {
-    struct Case {
-        bool analog;
-        const char* word;
-        int record;
-    } const cases[] = {
+    struct Case { bool analog; const char* word; int record; } const cases[] = {
         {false, "SD11", SD1},  {false, "WM,WXE7", SD1}, {true, "WM,WXE7", A1},      {false, "RM,XE1E", EVM},
         {false, "UTP", BITS},  {true, "OM", AnalogOM},  {false, "OM", 0},         {false, "sd1", 0},
     };

@@ -78,7 +78,7 @@ protected:
             if (window->picData[size_t(i)]->isAncestorOf(control)) window->tabData->setCurrentIndex(i);
     }
     // The user types into a text box on its page, replacing its text.
-    void type(QLineEdit* box, const QString& text, std::optional<Then> then = std::nullopt) {
+    void type(QLineEdit* box, const QString& text, Then then) {
         showPageOf(box);
         Type(box, text, then);
     }

@@ -1,12 +1,10 @@
 // frmQF8200Echo as a window: loading, the shown forms of the values, Enter
-// on the current field, the translated status texts and the parameter sheet.
+// on the current field, languages, quick help and the parameter sheet.
 #include "editors/qf8200echo/BeamPicture.h"
 #include "editors/qf8200echo/QF8200EchoFixture.h"
-#include "frame/LanguageUtil.h"
-#include "support/ScriptedMessages.h"
+#include "editors/qf8200echo/RegisterQF8200Echo.h"
 
 #include <QRadioButton>
-#include <QSlider>
 #include <QTabWidget>
 
 namespace {
@@ -58,26 +56,49 @@ TEST_F(QF8200EchoWindow, EnterCommitsTheCurrentField) {
     EXPECT_TRUE(sensor.take().isEmpty());
 }
 
-TEST_F(QF8200EchoWindow, LanguageFileGivesTextsAndStatusTexts) {
-    program.writeLanguage("WZLVLANG.ENG", "English",
-                          "[frmQF8200Echo]\r\nErrStr2=82h <invalid command>\r\ncmbOPMode11=Window\r\n");
-    ProfileString::ForgetCachedFiles();
-    TempProgramFolder::init();
+// Every control's texts and the lists by their names; the evaluation
+// methods and the taught mode in the new language; the status texts of the
+// sensor's answers.
+TEST_F(QF8200EchoWindow, Languages) {
+    frmQF8200Echo& w = *window;
+    const QByteArray lines = "frameSwitch1=Output 1\r\ncmbOPMode11=Window\r\ncmbEvalMethod1=Mean\r\n"
+                             "ErrStr2=82h <invalid command>\r\n";
+    ExpectTranslatedAndBack(program, w, lines,
+                            {{w.frameSwitch1, -1, "Output 1"}, {w.cmbOPMode1, 1, "Window"}, {w.cmbOPMode2, 1, nullptr},
+                             {w.lblCOPModeTeach, -1, "Window"}, {w.cmbEvalMethod, 1, "Mean"}});
     int english = 1;
     LanguageUtil::SelectLanguage(english);
     window->SetLanguage();
-    EXPECT_EQ(window->cmbOPMode1->currentText(), "Window");
-    EXPECT_EQ(window->lblCOPModeTeach->text(), "Window");   // the taught mode in the new language
     sensor.values["RM,XE1D"] = Rejected;
     sensor.silent.insert("RM,WXE2");
-    {
-        ScriptedMessages boxes({MsgBox::Ignore, MsgBox::Ignore});
-        window->readdata();
-        ASSERT_EQ(boxes.count(), 2);
-        EXPECT_TRUE(boxes.shown()[0].text.contains("<TIMEOUT>"));
-        EXPECT_TRUE(boxes.shown()[1].text.contains("<82h <invalid command>>"));
+    messages.answer(MsgBox::Ignore);
+    messages.answer(MsgBox::Ignore);
+    window->readdata();
+    ASSERT_EQ(messages.count(), 2);
+    EXPECT_TRUE(messages.shown()[0].text.contains("<TIMEOUT>"));
+    EXPECT_TRUE(messages.shown()[1].text.contains("<82h <invalid command>>"));
+}
+
+// Labels and sliders show the topic of what they name, the headings notes of
+// their own; a frame's bare area clears the line, over one of its controls
+// the frame shows nothing of its own. On every page the timer finds each list
+// shown. Every topic has its text; the teach-in check boxes clear the line.
+TEST_F(QF8200EchoWindow, QuickHelp) {
+    frmQF8200Echo& w = *window;
+    ExpectHoverTopics(fakes.host, {
+        {w.lblSound, {IdSoundHeading}}, {w.lblms, {IdVS0}},        {w.lblStartup, {IdCOF1}},
+        {w.lblEchoError, {IdBITS}},     {w.slideRange, {IdPOTI2}}, {w.frameSwitch1, {0}},
+        {w.frameSwitch1, {}, w.txtSwitchDis11},
+    });
+    RegisterQF8200EchoEditor();
+    for (bool analog : {false, true}) {
+        open(analog);
+        for (int page = 0; page < window->tabData->count(); ++page) {
+            window->tabData->setCurrentIndex(page);
+            ExpectTheTimerFindsEachShownList(fakes.host, *window);
+        }
+        EXPECT_EQ(TopicsWithoutText(fakes.host, window.get()), QList<int>({IdTOPM})) << analog;
     }
-    LanguageUtil::ResetLanguages();
 }
 
 // frmQF8200Echo's part of the parameter sheet, in the order of the sheet.

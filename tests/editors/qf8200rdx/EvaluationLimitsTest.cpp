@@ -10,27 +10,8 @@ namespace {
 
 using EvaluationLimits::Limits;
 
-struct Search {
-    Limits limits;
-    QList<int> cellsRead;
-};
-
-Search run(const QMap<int, QString>& cells) {
-    Search search;
-    search.limits = EvaluationLimits::Search([&](int cell) {
-        search.cellsRead.append(cell);
-        return cells.value(cell);
-    });
-    return search;
-}
-
 TEST(EvaluationLimits, FirstPlausiblePlaceWins) {
-    struct Case {
-        const char* what;
-        QMap<int, QString> cells;
-        Limits limits;
-        QList<int> cellsRead;
-    } const cases[] = {
+    struct Case { const char* what; QMap<int, QString> cells; Limits limits; QList<int> cellsRead; } const cases[] = {
         {"base 110", {{111, "32"}, {110, "3"}, {113, "128"}, {112, "12"}}, {800, 4000}, {111, 110, 113, 112}},
         {"lower limit 8195 at 110, found at 114",
          {{111, "3"}, {110, "32"}, {115, "32"}, {114, "3"}, {117, "128"}, {116, "12"}},
@@ -50,21 +31,21 @@ TEST(EvaluationLimits, FirstPlausiblePlaceWins) {
         {"no answers at all", {}, {800, 4000}, {111, 110, 115, 114, 109, 108}},
         {"a decimal answer is read by its number", {{111, "32 "}, {110, "3x"}, {113, "128.0"}, {112, "12"}},
          {800, 4000}, {111, 110, 113, 112}},
+        // The limits are never made of one place's lower limit and another place's span.
+        {"an answer that is no byte spoils its place as a whole",
+         {{111, "300"}, {110, "3"}, {115, "32"}, {114, "3"}, {117, "-1"}, {116, "12"}, {109, "32"}, {108, "3"}},
+         {800, 4000},
+         {111, 110, 115, 114, 117, 116, 109, 108, 111, 110}},
     };
     for (const Case& c : cases) {
-        const Search search = run(c.cells);
-        EXPECT_EQ(search.limits, c.limits) << c.what;
-        EXPECT_EQ(search.cellsRead, c.cellsRead) << c.what;
+        QList<int> cellsRead;
+        const Limits limits = EvaluationLimits::Search([&](int cell) {
+            cellsRead.append(cell);
+            return c.cells.value(cell);
+        });
+        EXPECT_EQ(limits, c.limits) << c.what;
+        EXPECT_EQ(cellsRead, c.cellsRead) << c.what;
     }
-}
-
-// An answer that is no byte spoils its place as a whole: the limits are never
-// made of one place's lower limit and another place's span.
-TEST(EvaluationLimits, AnswerThatIsNoByteSpoilsItsPlace) {
-    const Search search = run({{111, "300"}, {110, "3"}, {115, "32"}, {114, "3"}, {117, "-1"}, {116, "12"},
-                               {109, "32"}, {108, "3"}});
-    EXPECT_EQ(search.limits, (Limits{800, 4000}));
-    EXPECT_EQ(search.cellsRead, QList<int>({111, 110, 115, 114, 117, 116, 109, 108, 111, 110}));
 }
 
 }  // namespace

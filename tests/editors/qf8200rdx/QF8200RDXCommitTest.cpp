@@ -1,10 +1,16 @@
-// What goes on the wire when the user edits frmQF8200RDX: the write, then the
-// re-reads along the record's dependency chain.
+// What goes on the wire when the user edits frmQF8200RDX (the write, then the
+// re-reads along the record's dependency chain), when the editor reads or
+// writes its whole table, and when a parameter file is read.
 #include "editors/qf8200rdx/QF8200RDXFixture.h"
+#include "frame/Options.h"
+#include "link/TrafficLog.h"
 
 namespace {
 
 using QF8200RDXCommitTest = QF8200RDXWindowTest;
+
+const QStringList AllKeys = {"VS",  "VS0", "TO",  "TEM", "CBT", "CCT", "FTO", "CON", "BR", "SD1", "SD2", "SD3",
+                             "SH1", "SH2", "SH3", "OM",  "FSF", "EM",  "NDE", "FDE", "NEF", "MA", "UIS"};
 
 TEST_F(QF8200RDXCommitTest, TypedValues) {
     struct Case {
@@ -64,43 +70,71 @@ TEST_F(QF8200RDXCommitTest, ListChoices) {
     }
 }
 
-TEST_F(QF8200RDXCommitTest, ChoicesWhileReading) {
-    struct Case {
-        const char* askedFor;
-        QStringList requests;
-        int shown;
-    } const cases[] = {
-        {"VS", {}, 1},
-        {"UIS", {"OM,00I", "OM"}, 0},   // the read has passed OM
-    };
-    for (const Case& c : cases) {
-        open();
-        QComboBox* list = window->Outputs[0].cmbSwitchMode;
-        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, list, 0);
-        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
-        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
-        EXPECT_EQ(list->currentIndex(), c.shown) << c.askedFor;
-    }
+// A read asks every record but REF, then searches the EEPROM for the
+// evaluation limits (base 110 holds 8195, they lie at base 114); a cancelled
+// read searches nothing.
+TEST_F(QF8200RDXCommitTest, ReadFromTheSensorThenSearchTheLimits) {
+    QStringList diagnostics;
+    TrafficLog::SetSink([&](const TrafficLogLine& line) { diagnostics.append(line.Prefix + line.Text); });
+    Options::Current().DebugMode = true;
+    window->readdata();
+    EXPECT_EQ(sensor.take(), AllKeys + QStringList({"RM,E111", "RM,E110", "RM,E115", "RM,E114", "RM,E117",
+                                                    "RM,E116"}));
+    EXPECT_EQ(fakes.progress.shownCount, 34);
+    EXPECT_EQ(diagnostics, QStringList({"D: MINRELDIS = 800", "D: MAXRELDIS = 4000"}));
+    QVariant lower, upper;
+    window->GetData(20, lower);
+    window->GetData(21, upper);
+    EXPECT_EQ(std::pair(lower, upper), std::pair(QVariant(800), QVariant(4000)));
+    Options::ResetForTests();
+    TrafficLog::SetSink({});
+
+    open();
+    window->MINRELDIS = window->MAXRELDIS = 0;
+    fakes.progress.cancelAt = 5;   // the initial step, then VS, VS0, TO
+    window->readdata();
+    EXPECT_EQ(sensor.take(), QStringList({"VS", "VS0", "TO"}));
+    EXPECT_EQ(std::pair(window->MINRELDIS, window->MAXRELDIS), std::pair(0, 0));
 }
 
-TEST_F(QF8200RDXCommitTest, WheelTurnsNeedTheFocus) {
-    ExpectWheelNeedsTheFocus(window.get());
-    EXPECT_TRUE(sensor.take().isEmpty());
+TEST_F(QF8200RDXCommitTest, FullWritesToSensorAndFile) {
+    open(Merged({TwoOutputs(), {{"EM", "NONE"}}}));
+    // A write cannot be cancelled once it runs; SD3 and SH3, which this
+    // sensor rejected, are not sent back; TEM follows from TO; the sensor's
+    // "NONE" goes back as "0", the value every other writer uses.
+    fakes.progress.cancelAt = 3;
+    window->WriteData();
+    const QStringList writes = {"VS0,33130", "TO,0",   "CBT,0",  "CCT,10", "FTO,3",  "CON,5",   "BR,250",
+                                "SD1,800",   "SD2,1600", "SH1,5", "SH2,6", "OM,10",  "FSF,20,36", "EM,0",
+                                "NDE,400",   "FDE,3600", "NEF,1", "MA,A",  "UIS,150,10"};
+    EXPECT_EQ(sensor.take(), writes);
+    EXPECT_EQ(fakes.progress.shownMode, 0);
+    EXPECT_EQ(fakes.progress.shownCount, 25);
+
+    window->WriteData(4);
+    const QStringList lines = sensor.fileLines[4];
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_EQ(lines.mid(0, 3), QStringList({"VS0=33130", "TO=0", "TEM=2931"}));
+    EXPECT_EQ(lines[10], "SD3=" + Rejected);   // kept, so the file reads as a two-output sensor
+    EXPECT_EQ(lines.back(), "UIS=150,10");
 }
 
-// Everything the sensor answers can come back from a file.
-TEST_F(QF8200RDXCommitTest, AFileOfTheSensorsOwnValuesIsTakenWhole) {
+// A parameter file read while the sensor answers is written to it, read
+// back and searched for the limits; everything the sensor answers can come
+// back from a file.
+TEST_F(QF8200RDXCommitTest, ParameterFiles) {
+    readFile(Changed(QF8200RDXSensor(), {{"SD2", "1700"}}), false);
+    const QStringList requests = sensor.take();
+    ASSERT_EQ(requests.size(), 21 + 23 + 6);
+    EXPECT_EQ(requests[8], "SD2,1700");
+    EXPECT_EQ(requests.mid(21, 23), AllKeys);
+    EXPECT_EQ(requests.back(), "RM,E116");
+    EXPECT_EQ(window->MAXRELDIS, 4000);
     for (const auto& changes : {QHash<QString, QString>(), Merged({TwoOutputs(), NoAnalog(), NoInclination()})}) {
         open(changes);
         readFile(Changed(QF8200RDXSensor(), changes), true);
         EXPECT_EQ(messages.count(), 0);
     }
-}
-
-// The sensor's "NONE" is kept as "0", the value every other writer uses.
-TEST_F(QF8200RDXCommitTest, SensorsNoneIsKeptAsZero) {
-    open({{"EM", "NONE"}});
-    EXPECT_EQ(window->Model()[QF8200RDX::EM].Value, "0");
 }
 
 }  // namespace

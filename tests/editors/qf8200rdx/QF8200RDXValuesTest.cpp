@@ -82,12 +82,7 @@ TEST_P(QF8200RDXValuesTest, InclinationSwitchDelaysInTensOfMilliseconds) {
         const V::Inclination i = V::ShowInclination(s.value);
         EXPECT_EQ(std::tuple(i.active, i.onMs, i.offMs), std::tuple(s.active, QString(s.on), QString(s.off))) << s.value;
     }
-    struct Composed {
-        int entry;
-        const char* on;
-        const char* off;
-        std::optional<QString> value;
-    } const composed[] = {
+    struct Composed { int entry; const char* on; const char* off; std::optional<QString> value; } const composed[] = {
         {0, "1505", "99", "150,9"},   // remainders dropped
         {0, "25.5", "0", "2,0"},      {1, "", "", "-1"},            // off: the delays do not matter
         {0, "400000", "100", nullopt},   // beyond 16 bits

@@ -1,5 +1,6 @@
-// What goes on the wire when the user edits frmQT8200: the write (EM as two
-// writes), then the re-reads along the record's dependency chain.
+// What goes on the wire when the user edits frmQT8200 (the write, EM as two
+// writes, then the re-reads along the record's dependency chain), when the
+// editor reads or writes its whole table, and what a parameter file holds.
 #include "editors/qt8200/QT8200Fixture.h"
 
 namespace {
@@ -42,12 +43,7 @@ TEST_F(QT8200CommitTest, TypedValues) {
 }
 
 TEST_F(QT8200CommitTest, ListChoices) {
-    struct Case {
-        bool analog;
-        QComboBox* frmQT8200::*list;
-        int index;
-        QStringList requests;
-    } const cases[] = {
+    struct Case { bool analog; QComboBox* frmQT8200::*list; int index; QStringList requests; } const cases[] = {
         {false, &frmQT8200::cmbUseDip, 1, {"UDS,1", "UDS", "OM", "SD1", "SH1", "SD2", "SH2", "NDE", "FDE"}},
         {true, &frmQT8200::cmbSwitchMode1, 0, {"OM,2", "OM"}},   // one output, one digit
         // The analogue variant keeps output 1's filter in FA2 and the analogue one in FA1.
@@ -78,29 +74,6 @@ TEST_F(QT8200CommitTest, AReferenceDistanceIsWrittenOnce) {
     }
 }
 
-TEST_F(QT8200CommitTest, ChoicesWhileReading) {
-    struct Case {
-        const char* askedFor;
-        QStringList requests;
-        int shown;
-    } const cases[] = {
-        {"VS", {}, 1},
-        {"FW", {"OM,22", "OM"}, 0},   // the read has passed OM
-    };
-    for (const Case& c : cases) {
-        open(false);
-        const ChoiceWhileReading choice = ChooseWhileReading(*window, sensor, c.askedFor, window->cmbSwitchMode1, 0);
-        EXPECT_EQ(choice.requests, c.requests) << c.askedFor;
-        EXPECT_EQ(choice.shown, c.shown) << c.askedFor;
-        EXPECT_EQ(window->cmbSwitchMode1->currentIndex(), c.shown) << c.askedFor;
-    }
-}
-
-TEST_F(QT8200CommitTest, WheelTurnsNeedTheFocus) {
-    ExpectWheelNeedsTheFocus(window.get());
-    EXPECT_TRUE(sensor.take().isEmpty());
-}
-
 // Everything the sensor answers, and the editor writes, can come back from a file.
 TEST_F(QT8200CommitTest, AFileOfTheSensorsOwnValuesIsTakenWhole) {
     for (const bool analog : {false, true}) {
@@ -119,6 +92,55 @@ TEST_F(QT8200CommitTest, OfflineEditsAreKeptAndShownAsChosen) {
     EXPECT_EQ(value(SD1), "00800");
     EXPECT_TRUE(sensor.take().isEmpty());
     EXPECT_TRUE(Sensor::State().DataChanged);
+}
+
+TEST_F(QT8200CommitTest, ReadAndFullWriteInTableOrder) {
+    struct Case { bool analog; int cancelAt; QStringList writes; } const cases[] = {
+        {false, 0, {"VS,34320", "RT,0", "UDS,0", "SD1,00500", "FA1,0", "SD2,01500", "FA2,1", "SH1,5", "SH2,7",
+                    "OM,32", "CBT,0000", "CCT,010", "FTO,003", "CON,005", "EM,DYN,003", "NDE,00300",
+                    "FDE,02000", "FW,10", "BDE"}},   // EM whole, BDE bare and last
+        // An analogue sensor rejected SD2 and SH2: the rejection is not sent back.
+        {true, 0, {"VS,34320", "RT,0", "UDS,0", "SD1,00500", "FA1,0", "FA2,1", "SH1,5", "OM,3", "CBT,0000",
+                   "CCT,010", "FTO,003", "CON,005", "EM,DYN,003", "NDE,00300", "FDE,02000", "FW,10", "BDE"}},
+        {false, 6, {"VS,34320", "RT,0", "UDS,0"}},   // cancelled before record 5
+    };
+    for (const Case& c : cases) {
+        open(c.analog);
+        window->readdata();
+        EXPECT_EQ(sensor.take(), QStringList({"VS", "RT", "DIP", "UDS", "SD1", "FA1", "SD2", "FA2", "SH1", "SH2",
+                                              "OM", "CBT", "CCT", "FTO", "CON", "EM", "NDE", "FDE", "FW"}));
+        FakeProgress progress;
+        progress.cancelAt = c.cancelAt;
+        window->SetProgress(&progress);
+        window->WriteData();
+        EXPECT_EQ(sensor.take(), c.writes) << c.analog << c.cancelAt;
+        EXPECT_EQ(std::pair(progress.shownCount, progress.unloads), std::pair(22, 1));
+        window->SetProgress(&fakes.progress);
+    }
+}
+
+// A file keeps the sensor's rejection of SD2, so that it reads back as an
+// analogue sensor; the DIP switches and the reference distance are no part of it.
+TEST_F(QT8200CommitTest, ParameterFileKeepsTheVariant) {
+    open(true);
+    Type(window->txtReferenceDis, "1000", Then::Enter);
+    window->WriteData(4);
+    const QStringList lines = sensor.fileLines[4];
+    ASSERT_EQ(lines.size(), 19);
+    EXPECT_EQ(lines[5], "SD2=" + Rejected);
+    EXPECT_EQ(lines.back(), "BDE=");
+    EXPECT_FALSE(lines.join(' ').contains("DIP") || lines.join(' ').contains("REF"));
+}
+
+TEST_F(QT8200CommitTest, TypedCommandsReReadTheirChains) {
+    struct Case {
+        QString word;
+        QStringList requests;
+    } const cases[] = {{"REF", {"VS"}}, {"BDE", {"NDE", "FDE"}}};   // write-only: only what it changes is read
+    for (Case c : cases) {
+        window->InterpretCommand(c.word);
+        EXPECT_EQ(sensor.take(), c.requests) << c.word.toStdString();
+    }
 }
 
 }  // namespace

@@ -18,11 +18,7 @@ TEST(QT8200Values, SwitchModeDigits) {
         const V::SwitchModes modes = V::ShowSwitchModes(QString::fromLatin1(c.value));
         EXPECT_EQ(std::pair(modes.output1, modes.output2), std::pair(c.output1, c.output2)) << c.value;
     }
-    struct Composed {
-        int output1, output2;
-        bool analog;
-        std::optional<QString> value;
-    } const composed[] = {
+    struct Composed { int output1, output2; bool analog; std::optional<QString> value; } const composed[] = {
         {1, 0, false, "32"}, {1, 0, true, "3"}, {0, -1, true, "2"},
         {-1, 0, false, nullopt}, {0, -1, false, nullopt},   // a list without a selection writes nothing
     };
@@ -30,11 +26,7 @@ TEST(QT8200Values, SwitchModeDigits) {
 }
 
 TEST(QT8200Values, EvaluationMethodShown) {
-    struct Case {
-        const char* value;
-        int first, second;
-        const char* count;
-    } const cases[] = {
+    struct Case { const char* value; int first, second; const char* count; } const cases[] = {
         {"DYN,003", V::Dynamic, V::Static, "3"},       {"BEW,M3", V::Weighted, V::Averaging, "3"},
         {"DYN", V::Dynamic, V::NoSecondMethod, "0"},   {"XYZ,abc", V::NoFirstMethod, V::NoSecondMethod, "0"},
         {"DYNAMIC,255", V::NoFirstMethod, V::Static, "255"},   // the first field must be the word

@@ -1,26 +1,18 @@
-// frmQT8200 as a window: loading, the variant a sensor's answers give, and
-// the display window's questions.
+// frmQT8200 as a window: the variant a sensor's answers give, the display
+// window's questions, quick help, languages and the parameter sheet.
+#include "editors/common/RecordingCanvas.h"
 #include "editors/qt8200/QT8200Fixture.h"
+#include "editors/qt8200/RegisterQT8200.h"
 
 namespace {
 
 using namespace QT8200;
 using QT8200Window = QT8200WindowTest;
 
-TEST_F(QT8200Window, ReloadWritesNothingAndSetsUpTheDisplay) {
-    fakes.host.storeRecall = true;
-    open(false);
-    EXPECT_FALSE(fakes.host.storeRecall);
-    window->Unload();
-    window->Show();   // loading again fills the window and writes nothing
-    EXPECT_TRUE(sensor.take().isEmpty());
-    EXPECT_EQ(fakes.display.calls.mid(0, 3),
-              QStringList({"EnableSwitch(0,-1)", "SetFehlerStrom(-1)", "SetErrorMode(0,-1)"}));
-}
-
 // The editor stays open from one sensor to the next: a sensor of the other
-// variant moves the filters, the frames and the greyed fields at once.
-TEST_F(QT8200Window, ReadingASensorOfTheOtherVariant) {
+// variant moves the filters, the frames and the greyed fields at once. No
+// answer to SD2 is a second switch output.
+TEST_F(QT8200Window, TheSensorsAnswersGiveTheVariant) {
     sensor.values = QT8200Sensor(true);
     sensor.values["FA1"] = "1";
     sensor.values["UDS"] = "1";
@@ -28,9 +20,6 @@ TEST_F(QT8200Window, ReadingASensorOfTheOtherVariant) {
     EXPECT_FALSE(window->frameAnalog->isHidden());
     EXPECT_EQ(window->cmbFilterAnalog->currentIndex(), 1);
     EXPECT_FALSE(window->txtNEvalDis->isEnabled());
-}
-
-TEST_F(QT8200Window, NoAnswerToSD2IsASecondSwitchOutput) {
     open(false, {{"SD2", ""}});
     EXPECT_FALSE(window->frameSwitch2->isHidden());
     EXPECT_TRUE(window->frameAnalog->isHidden());
@@ -56,6 +45,82 @@ TEST_F(QT8200Window, DisplayItems) {
         EXPECT_EQ(value, c.value) << c.item;
         EXPECT_EQ(window->ValidPar(c.item), c.valid) << c.item;
     }
+}
+
+// A label or unit shows the topic of the field it names, the sound
+// velocity's label a note of its own; a frame's bare area clears the line,
+// the DIP-switch frame's shows the use list's topic. The filter window's
+// label answers a click, not the mouse passing over it. The timer finds
+// every list shown, and every topic has its text.
+TEST_F(QT8200Window, QuickHelp) {
+    RegisterQT8200Editor();
+    for (bool analog : {false, true}) {
+        open(analog);
+        ExpectTheTimerFindsEachShownList(fakes.host, *window);
+        EXPECT_EQ(TopicsWithoutText(fakes.host, window.get()), QList<int>()) << analog;
+    }
+    frmQT8200& w = *window;
+    ExpectHoverTopics(fakes.host, {
+        {w.lblSound, {IdSoundVelocityNote}}, {w.lblms[0], {IdSoundVelocityNote}}, {w.txtSound, {IdVS}},
+        {w.lblCycleTime[0], {IdCCT}},        {w.lblFilterAnalog, {IdFilterAnalog}}, {w.lblFilterWindow, {}},
+        {w.frameAnalog, {0}},                {w.frameDip, {IdUDS}},
+    });
+    fakes.host.quickHelp.clear();
+    QTest::mouseClick(w.lblFilterWindow, Qt::LeftButton);
+    EXPECT_EQ(fakes.host.quickHelp, QList<int>({IdFW}));
+}
+
+// Lists that show the same items share their keys; the analogue filter's
+// items and lists the file has no keys for keep their texts.
+TEST_F(QT8200Window, Languages) {
+    TempProgramFolder program;
+    frmQT8200& w = *window;
+    ExpectTranslatedAndBack(program, w, "frameSwitch1=Switch output 1\r\nlblFilter1=Filter\r\ncmbFilter1=active\r\n"
+                                        "cmbSwitchMode0=Closer\r\ncmbFilterAnalog1=active\r\n",
+                            {{w.frameSwitch1, -1, "Switch output 1"}, {w.lblFilter1, -1, "Filter"},
+                             {w.cmbFilter1, 1, "active"}, {w.cmbFilter2, 1, "active"},
+                             {w.cmbSwitchMode1, 0, "Closer"}, {w.cmbSwitchMode2, 0, "Closer"},
+                             {w.cmbFilterAnalog, 1, nullptr}, {w.cmbEvalMethod1, 0, nullptr}});
+}
+
+TEST_F(QT8200Window, SheetOfASwitchSensor) {
+    const QStringList expected = {
+        "|", "Messung|", "Schallgeschwindigkeit|343.2m/s", "Zufallspause|Nein", "Taktzeit|0",
+        "Offset Zykluszeit|10ms",   // the unit letters stand beside the cycle time on paper
+        "|", "DIP-Schalter|Inaktiv",   // no switch row in an export
+        "|", "Schaltausgang 1|", "Schaltpunkt|500mm", "Schalthysterese|5%", "Filter|inaktiv", "Schaltmodus|Öffner",
+        "|", "Schaltausgang 2|", "Schaltpunkt|1500mm", "Schalthysterese|7%", "Filter|aktiv", "Schaltmodus|Schließer",
+        "|", "Auswertemethode|", "Filter Timeout|3", "Auswertung 1|Dynamisch", "Auswertung 2|Statisch",
+        "Messwerte|3", "Konservatives Filter|5",
+    };
+    EXPECT_EQ(ExportedSheet(*window), expected);
+}
+
+TEST_F(QT8200Window, SheetOfAnAnalogSensorWithoutSecondEvaluation) {
+    open(true, {{"EM", "BEW,000"}});
+    const QStringList lines = ExportedSheet(*window);
+    ASSERT_EQ(lines.size(), 26);
+    EXPECT_EQ(lines.mid(12, 8), QStringList({"Filter|aktiv", "Schaltmodus|Öffner", "|", "Analogausgang|",
+                                             "Nahe Grenze|300mm", "Ferne Grenze|2000mm", "Filter|inaktiv",
+                                             "Fenster|10%"}));
+    EXPECT_EQ(lines.mid(23), QStringList({"Auswertung 1|Bewertet", "Auswertung 2|Keine", "Konservatives Filter|5"}));
+}
+
+// On paper the DIP section's title is followed by the switch row beside "ON"
+// (ParamSheetTest has the row's geometry), and the next section below it.
+TEST_F(QT8200Window, SheetOnPaperGetsTheDipSwitchRowBesideOn) {
+    RecordingCanvas page;
+    PrintData::ExportState().Printer = &page;
+    window->PrintData();
+    ASSERT_EQ(page.markers.size(), 10);
+    EXPECT_EQ(page.MarkerStates(), "1010010110");   // A5F
+    const auto word = std::find_if(page.texts.begin(), page.texts.end(),
+                                   [](const RecordingCanvas::Text& t) { return t.text == "ON"; });
+    ASSERT_NE(word, page.texts.end());
+    EXPECT_GT(page.markers[0].x, word->x);
+    const auto zero = word + 10;
+    EXPECT_EQ((zero + 1)->text, "Schaltausgang 1");
+    EXPECT_GT((zero + 1)->y, zero->y);
 }
 
 }  // namespace
