@@ -20,6 +20,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSlider>
