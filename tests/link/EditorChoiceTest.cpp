@@ -74,15 +74,4 @@ TEST(ParseSensorInfoTest, GoodAndBrokenIdAnswers) {
     }
 }
 
-TEST(ParseSensorInfoTest, BinaryAndOverlongTexts) {
-    QString type, eprom, version, binary;
-    for (int i = 0; i < 256; ++i)
-        binary += QChar(i);
-    EXPECT_FALSE(Sensor::ParseSensorInfo(binary, type, eprom, version));
-    EXPECT_FALSE(Sensor::ParseSensorInfo("Q&B " + QString(500, 'A'), type, eprom, version));
-    ASSERT_TRUE(Sensor::ParseSensorInfo("Q&B QF3000 Eprom: Version: " + QString(500, '9'), type, eprom, version));
-    EXPECT_EQ(eprom, "Version: ");
-    EXPECT_EQ(version.size(), 500);
-}
-
 }  // namespace

@@ -92,6 +92,7 @@ TEST_F(ProtFileTest, ChannelsFollowChannelOnesDecision) {
     // Channels 1 and 3 take the poll's own "AD" answer; a tick without a
     // line asks no further channel.
     EXPECT_EQ(tick("1234"), (QStringList{"AD", "SV"}));
+    EXPECT_EQ(trafficLines(), (QStringList{"W: AD<CR>", "R: 1234", "W: SV<CR>", QString::fromLatin1("R: \xB5m \x82")}));
     EXPECT_EQ(tick("1300"), QStringList{"AD"});
     EXPECT_EQ(tick("1400"), (QStringList{"AD", "SV"}));
     EXPECT_EQ(status, "File Logging (7)");
