@@ -49,6 +49,24 @@ TEST_F(DetectionTest, LiveDetectionOfEachLine) {
     }
 }
 
+// A sensor that answers nothing: Retry probes and asks again, Cancel ends
+// the detection with no editor and the data commands off.
+TEST_F(DetectionTest, SilentSensorRetryThenCancel) {
+    answers.clear();
+    ScriptedMessages boxes({MsgBox::Retry, MsgBox::Cancel});
+
+    Sensor::DetectSensor();
+
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown().at(1).text, "Der Sensor konnte nicht initialisiert werden!");
+    EXPECT_EQ(requests().count("<CR>"), 2);
+    EXPECT_EQ(requests().count("ID"), 4);
+    EXPECT_FALSE(requests().contains("VER"));
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_EQ(Sensor::State().SensorState, 0);
+    EXPECT_EQ(mainWindow.calls, QStringList({"EnableData(0)"}));
+}
+
 TEST_F(DetectionTest, ParameterFileAnswersInsteadOfTheSensor) {
     const QMap<QString, QString> file = {{"ID", "Q&B QT6000 Version: 1.5"}, {"VER", "V1.5C"}, {"DAT", "Date: 03.04.05"}};
     OfflineAnswers::Install({[&](int fileNo, const QString& key) { return fileNo == 7 ? file.value(key) : ""; }, {}});
