@@ -115,18 +115,6 @@ TEST_F(MainWindow, DefaultsAndRecallAskFirstStoreDoesNot) {
     }
 }
 
-TEST_F(MainWindow, CloseRefusedForUnsavedFileDataWritesNothing) {
-    start();
-    const QByteArray before = ini();
-    Sensor::State().OfflineMode = true;
-    Sensor::State().DataChanged = true;
-    messages.answer(MsgBox::Cancel);   // message 8: save the changed data?
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(ini(), before);
-    EXPECT_TRUE(line.PortOpen());
-}
-
 // A program folder with an English language file.
 class TranslatedMainWindow : public MainWindowFixture {
 protected:

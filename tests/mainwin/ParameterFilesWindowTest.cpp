@@ -66,9 +66,11 @@ TEST_F(ParameterFilesWindow, RecentFilesFromTheSettingsFillTheFileMenuAndOpenWhe
 }
 
 // On a full disk the save fails at its last flush: the old file stays, the
-// failure is reported and the program does not close over unsaved changes.
+// failure is reported and the program does not close over unsaved changes,
+// nor write its settings or let go of the port.
 TEST_F(ParameterFilesWindow, CloseIsRefusedWhenTheChangesCannotBeSaved) {
     startWithParameterFiles();
+    const QByteArray settingsBefore = ini();
     const QString old = writeParameterFile("data.ZLV");
     QFile oldFile(old);
     ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
@@ -83,6 +85,8 @@ TEST_F(ParameterFilesWindow, CloseIsRefusedWhenTheChangesCannotBeSaved) {
     FileWriting::SetFlushFailureForTests({});
 
     EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ini(), settingsBefore);
+    EXPECT_TRUE(line.PortOpen());
     EXPECT_TRUE(Sensor::State().DataChanged);
     ASSERT_EQ(messages.count(), 2);
     EXPECT_EQ(messages.shown().last().text, "Die Datei <" + old + "> konnte nicht geschrieben werden.");

@@ -20,10 +20,7 @@ protected:
         Toolbar::ResetForTests();
         LanguageUtil::SetQuickHelpOn(true);
         bar = window.addToolBar("tools");
-        number = Toolbar::InitToolbar(&window, bar, [this](int index) {
-            ran.push_back(index);
-            if (onCommand) onCommand(index);
-        });
+        number = Toolbar::InitToolbar(&window, bar, [this](int index) { ran.push_back(index); });
         for (int i = 0; i < 3; ++i) {
             actions[i] = new QAction(&window);
             actions[i]->setProperty("index", i);
@@ -45,7 +42,6 @@ protected:
     std::array<QAction*, 3> actions{};
     std::array<Toolbar::ToolbarButton, 3> records;
     std::vector<int> ran;
-    std::function<void(int)> onCommand;
 };
 
 TEST_F(ToolbarWindow, DisabledButtonRunsNothingAndShowsItsGrayPicture) {
@@ -61,22 +57,6 @@ TEST_F(ToolbarWindow, DisabledButtonRunsNothingAndShowsItsGrayPicture) {
     Toolbar::SetButtonDisabled(records[2], false);
     actions[2]->trigger();
     EXPECT_EQ(ran, std::vector<int>{2});
-}
-
-TEST_F(ToolbarWindow, SecondClickWhileACommandWaitsIsIgnored) {
-    // The first command "waits for the sensor" and meanwhile the user clicks
-    // another button and the same one again.
-    onCommand = [this](int index) {
-        if (index != 1) return;
-        EXPECT_TRUE(Toolbar::Busy());
-        actions[2]->trigger();
-        button(1)->click();
-    };
-    button(1)->click();
-    EXPECT_EQ(ran, std::vector<int>{1});
-    EXPECT_FALSE(Toolbar::Busy());
-    actions[2]->trigger();
-    EXPECT_EQ(ran, (std::vector<int>{1, 2}));
 }
 
 }  // namespace
