@@ -24,16 +24,6 @@
 
 namespace {
 
-// An editor that knows the switch point of output 2 (sensor item 12).
-class SwitchPointEditor : public TestEditor {
-public:
-    SwitchPointEditor() : TestEditor("frmQF8200") {}
-    void GetData(int item, QVariant& value) override {
-        if (item == 12) value = switchPoint2;
-    }
-    QString switchPoint2 = "0";
-};
-
 class MasterWindowTest : public ::testing::Test {
 protected:
     // Long enough that a late answer under load is no missing answer.
@@ -114,66 +104,48 @@ protected:
     QStringList labelAtEmptyRead;    // lblState when each read without a value was logged
 };
 
+// The window streams the mode it was started with, even one the user cannot
+// choose there: relative distance is greyed where output 2 is a switch
+// (it has a switch point), and a mode the line does not have pauses.
 TEST_F(MasterWindowTest, StartSelectsTheModeAndClosingEndsIt) {
+    TestEditor editor{"frmQF8200"};
+    Sensor::State().SensorForm = &editor;
     const struct {
         QString window;
         QString mode;
         QString modeAfter;   // the caller's variable
+        QString switchPoint;
         int option;
-        QStringList requests;
+        bool relativeOffered;
     } cases[] = {
-        {"frmMasterQF8200", "ad", "AD", 1, {"MD,OFF", "MD,AD", "MD,OFF"}},
-        {"frmMasterQF8200RDX", "rt", "RT", 3, {"MD,OFF", "MD,RT", "MD,OFF"}},
-        {"frmMasterQT8200", "or", "OR", 4, {"MD,OFF", "MD,OR", "MD,OFF"}},
-        {"frmMasterQT8200", "RT", "RT", 0, {"MD,OFF", "MD,OFF"}},    // not a QT8200 mode: pause
-        {"frmMasterQF8200", "OFF", "OFF", 0, {"MD,OFF", "MD,OFF"}},  // the design choice still pauses the sensor
+        {"frmMasterQF8200", "ad", "AD", "", 1, true},
+        {"frmMasterQT8200", "or", "OR", "", 4, true},
+        {"frmMasterQT8200", "RT", "RT", "", 0, true},     // not a QT8200 mode: pause
+        {"frmMasterQF8200", "OFF", "OFF", "", 0, true},   // the design choice still pauses the sensor
+        {"frmMasterQF8200", "RD", "RD", "500", 2, false},
+        {"frmMasterQF8200RDX", "RD", "RD", "500", 2, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(qPrintable(c.window + ' ' + c.mode));
+        SCOPED_TRACE(qPrintable(c.window + ' ' + c.mode + ' ' + c.switchPoint));
+        editor.items[12] = c.switchPoint;   // output 2's switch point
         const qsizetype mark = port.requests.size();
         int checked = -1;
-        bool timerRuns = false;
+        bool timerRuns = false, relativeOffered = false;
         const QString mode = start(c.window, c.mode, [&](frmMaster* window) {
             for (int i = 0; i < MasterLine::ModeCount; ++i)
                 if (window->rdOpt[i]->isChecked()) checked = i;
             timerRuns = window->Timer1->isActive();
+            relativeOffered = window->rdOpt[2]->isEnabled();
             window->btOk->click();
         });
         EXPECT_EQ(mode, c.modeAfter);
         EXPECT_EQ(checked, c.option);
         EXPECT_EQ(timerRuns, c.option != 0);
-        EXPECT_EQ(requestsSince(mark), c.requests);
+        EXPECT_EQ(relativeOffered, c.relativeOffered);
+        QStringList requests{"MD,OFF", "MD,OFF"};
+        if (c.option != 0) requests.insert(1, "MD," + c.modeAfter);
+        EXPECT_EQ(requestsSince(mark), requests);
         EXPECT_EQ(openWindow(), nullptr);
-    }
-}
-
-TEST_F(MasterWindowTest, RelativeDistanceNeedsOutput2NotToBeASwitch) {
-    SwitchPointEditor editor;
-    Sensor::State().SensorForm = &editor;
-    const struct {
-        QString window;
-        QString switchPoint;
-        bool relativeOffered;
-    } cases[] = {
-        {"frmMasterQF8200", "500", false},
-        {"frmMasterQF8200", "", true},
-        {"frmMasterQF8200RDX", "500", true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(qPrintable(c.window + ' ' + c.switchPoint));
-        editor.switchPoint2 = c.switchPoint;
-        const qsizetype mark = port.requests.size();
-        bool enabled = false, checked = false;
-        start(c.window, "RD", [&](frmMaster* window) {
-            enabled = window->rdOpt[2]->isEnabled();
-            checked = window->rdOpt[2]->isChecked();
-            window->btOk->click();
-        });
-        EXPECT_EQ(enabled, c.relativeOffered);
-        // The greyed option only keeps the user from choosing it: the mode
-        // the caller asked for still streams.
-        EXPECT_TRUE(checked);
-        EXPECT_EQ(requestsSince(mark), QStringList({"MD,OFF", "MD,RD", "MD,OFF"}));
     }
 }
 

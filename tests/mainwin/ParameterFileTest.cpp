@@ -253,22 +253,3 @@ TEST_F(ParameterFileFixture, SavingOverTheFormedNameAsksFirst) {
     }
     EXPECT_FALSE(QFile::exists(path("keep.txt")));
 }
-
-TEST_F(ParameterFileFixture, FileOfAnUnknownSensorLeavesThePreviousOfflineData) {
-    QByteArray file = SavedFile();
-    file.replace("QF6000-KR", "XY1000");   // no editor for this type
-    write("unknown.zlv", file);
-    haveSensorData();
-    Sensor::State().OfflineMode = true;
-    Sensor::State().DataFileName = path("mine.zlv");
-    messages.answer(MsgBox::Cancel);   // message 1: no sensor found, Retry or Cancel
-
-    load("unknown.zlv");
-
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.shown().first().style, 5 + 32);
-    EXPECT_TRUE(editor.calls.isEmpty());
-    EXPECT_EQ(Sensor::State().SensorType, "QF6000-KR");
-    EXPECT_EQ(Sensor::State().DataFileName, path("mine.zlv"));
-    EXPECT_EQ(FileIO::RecentFileCount(), 0);
-}

@@ -109,15 +109,6 @@ TEST(DisplayReadouts, AnalogueOutput) {
 // ---------------------------------------------------------------------------
 // The windows on a scripted sensor line, with an editor that answers items.
 
-class ItemEditor : public TestEditor {
-public:
-    ItemEditor() : TestEditor(QStringLiteral("frmQF8200")) {}
-    QMap<int, QVariant> items;
-    void GetData(int item, QVariant& value) override {
-        if (items.contains(item)) value = items.value(item);
-    }
-};
-
 class LiveWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -172,7 +163,7 @@ protected:
     TempWindowsFolder folder;
     FakeSerialControl line;
     QMap<QByteArray, QByteArray> answers;
-    ItemEditor editor;
+    TestEditor editor{"frmQF8200"};
     QMdiArea area;
 };
 
