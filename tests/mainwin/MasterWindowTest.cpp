@@ -200,7 +200,6 @@ TEST_F(MasterWindowTest, SilentSensorEmptiesTheValue) {
         QStringList labels;   // lblState as each read without a value is counted
     } cases[] = {
         {"frmMasterQF8200", {"1234", "", "", ""}},           // emptied at once
-        {"frmMasterQF8200RDX", {"1234", "", "", ""}},
         {"frmMasterQT8200", {"1234", "1234", "1234", ""}},   // kept through two empty reads
     };
     for (const auto& c : cases) {
