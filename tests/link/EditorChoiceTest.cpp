@@ -7,18 +7,6 @@
 
 namespace {
 
-TEST(EditorChoiceTest, ByCodesInTheTypeText) {
-    TempProgramFolder folder;  // no SENSOR.CFG: no message either
-    ScriptedMessages boxes;
-    const std::pair<const char*, const char*> cases[] = {
-        {"QT2000-62HN", "frmQF8200Echo"},  // 62HN before QT
-        {"qf3000", ""},                    // case-sensitive
-    };
-    for (const auto& [type, editor] : cases)
-        EXPECT_EQ(Sensor::ChooseEditorName(type), QString(editor)) << type;
-    EXPECT_EQ(boxes.count(), 0);
-}
-
 TEST(EditorChoiceTest, SensorCfgEntryBeforeTypeCodes) {
     struct Case {
         const char* entry;  // the [SENSORS] line for the type "QF3000"

@@ -157,25 +157,6 @@ TEST_F(ProtFileTest, StartOverwritesOrAppendsOnANewPage) {
     }
 }
 
-TEST_F(ProtFileTest, OnlyARecordingThatRunsHoldsAPollClient) {
-    Sensor::SetPolling(true);   // the display window
-    const QString writable = prot().ProtFileName;
-    prot().ProtFileName = windows.file("missing/prot.out");
-    ScriptedMessages messages;
-    EXPECT_FALSE(start());
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.shown()[0].text, "Fehler beim öffnen der Protokolldatei!");
-    stop();   // nothing records: the main window's closing takes no client away
-    EXPECT_EQ(Sensor::PollCycleState().PollClients, 1);
-
-    prot().ProtFileName = writable;
-    EXPECT_TRUE(start());
-    EXPECT_TRUE(start());
-    EXPECT_EQ(Sensor::PollCycleState().PollClients, 2);
-    stop();
-    EXPECT_EQ(Sensor::PollCycleState().PollClients, 1);
-}
-
 TEST_F(ProtFileTest, StoppingWhileAChannelIsAskedWritesNoMore) {
     prot().ProtCommand = {"AD", "RD", ""};
     port.respond = [this](const QByteArray& request) {

@@ -8,17 +8,14 @@
 #include "link/MasterWindow.h"
 #include "link/Ports.h"
 #include "link/SensorState.h"
-#include "link/TrafficLog.h"
 #include "mainwin/MasterStream.h"
 #include "mainwin/RegisterMasterWindows.h"
 #include "mainwin/frmMaster.h"
 #include "support/TempWindowsFolder.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -38,14 +35,12 @@ protected:
         QString name = "COM1";
         Ports::SetPort(name);
         Ports::SetTimeout(TimeoutMs);
-        TrafficLog::SetSink([this](const TrafficLogLine& line) { noteTraffic(line); });
         EditorRegistry::ResetForTests();
         RegisterMasterWindows();
         port.respond = [this](const QByteArray& request) { return answer(request); };
     }
 
     void TearDown() override {
-        TrafficLog::SetSink({});
         EditorRegistry::ResetForTests();
         Ports::ResetForTests();
         Sensor::ResetStateForTests();
@@ -71,15 +66,6 @@ protected:
         return nullptr;
     }
 
-    void noteTraffic(const TrafficLogLine& line) {
-        if (!line.Dynamic) return;
-        if (line.Text == "<TIMEOUT>") {
-            if (frmMaster* window = openWindow()) labelAtEmptyRead.append(window->lblState->text());
-        } else {
-            readings.append(line.Prefix + line.Text);
-        }
-    }
-
     // Starts the line's window with mode; act runs once the window shows and
     // must close it. Returns the caller's mode variable afterwards.
     QString start(const QString& windowName, QString mode, std::function<void(frmMaster*)> act) {
@@ -100,8 +86,6 @@ protected:
     FakeSerialControl port;
     int modeOffRefusals = 0;
     QList<bool> timerAtModeOff;      // whether the window's timer ran when each MD,OFF arrived
-    QStringList readings;            // streamed values as the traffic monitor gets them
-    QStringList labelAtEmptyRead;    // lblState when each read without a value was logged
 };
 
 // The window streams the mode it was started with, even one the user cannot
@@ -191,32 +175,6 @@ TEST_F(MasterWindowTest, ClosingDuringAModeSwitchEndsTheStreamAfterIt) {
     });
     EXPECT_EQ(requestsSince(mark), QStringList({"MD,OFF", "MD,SS", "MD,OFF"}));
     EXPECT_EQ(openWindow(), nullptr);
-}
-
-TEST_F(MasterWindowTest, SilentSensorEmptiesTheValue) {
-    Ports::SetTimeout(30);
-    const struct {
-        QString window;
-        QStringList labels;   // lblState as each read without a value is counted
-    } cases[] = {
-        {"frmMasterQF8200", {"1234", "", "", ""}},           // emptied at once
-        {"frmMasterQT8200", {"1234", "1234", "1234", ""}},   // kept through two empty reads
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(qPrintable(c.window));
-        readings.clear();
-        labelAtEmptyRead.clear();
-        start(c.window, "AD", [&](frmMaster* window) {
-            port.arrive("1234\r");
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !readings.isEmpty(); }, 1000));
-            labelAtEmptyRead.clear();   // counted from the value on
-            EXPECT_TRUE(QTest::qWaitFor([&] { return labelAtEmptyRead.size() >= 4; }, 2000));
-            window->btOk->click();
-        });
-        ASSERT_GE(labelAtEmptyRead.size(), 4);
-        EXPECT_EQ(labelAtEmptyRead.mid(0, 4), c.labels);
-        EXPECT_EQ(readings.value(0), "R: 1234");
-    }
 }
 
 // What the window takes from the line, look by look, and the line it shows.

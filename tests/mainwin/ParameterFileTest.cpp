@@ -120,18 +120,6 @@ TEST_F(ParameterFileFixture, InvalidFilesAreRefusedAndTheCurrentDataStay) {
     }
 }
 
-TEST_F(ParameterFileFixture, FileThatCannotBeReadIsRefused) {
-    QDir(files.path()).mkdir("folder.zlv");
-    dialogs.answer(path("folder.zlv"));   // a folder is no file: the dialog asks first
-
-    load("folder.zlv");
-
-    EXPECT_EQ(dialogs.count(), 1);
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.shown().first().text, "Ungültige Datendatei!");
-    EXPECT_TRUE(editor.calls.isEmpty());
-}
-
 TEST_F(ParameterFileFixture, FileForAnotherTypeGoesToTheSensorOnlyAfterYes) {
     QByteArray file = SavedFile();
     file.replace("QF6000-KR", "QF9000-XY");

@@ -24,17 +24,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <map>
 
 namespace {
-
-TEST(SheetExportName, LastThreeLettersCsvInAnyCaseGiveTheCsvForm) {
-    const std::map<QString, bool> cases = {
-        {"/tmp/OUT.CsV", true}, {"/tmp/foocsv", true}, {"/tmp/csv.txt", false}, {"/tmp/out.csv.TXT", false},
-        {"cs", false},
-    };
-    for (const auto& [name, csv] : cases) EXPECT_EQ(PrintData::IsCsvName(name), csv) << qPrintable(name);
-}
 
 // The commands on the QF8200 editor with the values of the fake sensor.
 class SheetCommandTest : public QF8200WindowTest {
