@@ -118,8 +118,9 @@ TEST_F(SensorCommand, EchoModeAddsOneRoundWithThePauseAfterEveryByte) {
 // line stays quiet. A length prefix is no part of the key.
 TEST_F(SensorCommand, OfflineAnswersComeFromTheOpenFile) {
     QStringList written;
-    OfflineAnswers::Install({[](int fileNo, const QString& key) { return QString(fileNo == 7 && key == "SD1" ? "500" : ""); },
-                             [&](int fileNo, const QString& line) { written << QString::number(fileNo) + ':' + line; }});
+    const auto read = [](int fileNo, const QString& key) { return QString(fileNo == 7 && key == "SD1" ? "500" : ""); };
+    const auto write = [&](int fileNo, const QString& line) { written << QString::number(fileNo) + ':' + line; };
+    OfflineAnswers::Install({read, write});
     bytes.fill(0x55);
     for (const auto& [command, count] : {std::pair{"SD1", 3}, {"~3~SD1", 3}, {"SD2", 0}}) {
         EXPECT_EQ(Sensor::SendCommand(command, answer, bytes, 7), count) << command;
