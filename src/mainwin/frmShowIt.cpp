@@ -206,9 +206,9 @@ void frmShowIt::Init() {
     analog_.low = itemNumber(SensorInfoItem::AnalogLow);
     analog_.high = itemNumber(SensorInfoItem::AnalogHigh);
 
-    pictureName_ = SensorPictures::PictureName(itemText(SensorInfoItem::SensorType));
-    SensorKind = DisplayReadouts::SensorKindOf(pictureName_);
-    QPixmap picture = QPixmap::fromImage(SensorPictures::Picture(pictureName_));
+    const QString pictureName = SensorPictures::PictureName(itemText(SensorInfoItem::SensorType));
+    SensorKind = DisplayReadouts::SensorKindOf(pictureName);
+    QPixmap picture = QPixmap::fromImage(SensorPictures::Picture(pictureName));
     MakePictureTransparent(picture);
     picSensor->setPixmap(picture);
     picSensor->resize(picture.size());

@@ -45,8 +45,6 @@ public:
     // Redraws the scale with the editor's current switch points (picDis_Resize).
     void Update();
 
-    // The picture Init chose ("SENSSTD", "SENSSTDECHO", "SENSRDX", "SENSVARI").
-    QString PictureName() const { return pictureName_; }
     long DisplayRange() const { return displayRange_; }
 
     QFrame* frameSensor;
@@ -111,7 +109,6 @@ private:
     long reportedRange_ = 0;
     long displayRange_ = 0;
     DisplayReadouts::AnalogRange analog_;
-    QString pictureName_;
     QColor offColour_;
     int frameHeight_ = 0;   // of frameSensor and the LED frame
     int scaleLeft_ = 0;     // picDis's left edge in frameSensor

@@ -1,25 +1,16 @@
 // The whole program against the simulated sensor: the main window starts on
 // the port its settings name, finds the QF8200, opens its editor with the
 // sensor's values and lists the traffic in the monitor.
-#include "e2e/SimulatedSensor.h"
-#include "editors/common/RWState.h"
+#include "e2e/SimulatorTest.h"
 #include "editors/qf8200/RegisterQF8200.h"
 #include "frame/LanguageUtil.h"
 #include "frame/MainModule.h"
-#include "frame/Options.h"
 #include "frame/SettingsServices.h"
-#include "link/EditorRegistry.h"
-#include "link/Ports.h"
-#include "link/SensorEditor.h"
-#include "link/SensorState.h"
 #include "mainwin/Toolbar.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmMainWiring.h"
 #include "mainwin/frmMonitor.h"
 #include "support/ScriptedMessages.h"
-#include "support/TempWindowsFolder.h"
-
-#include <QTimer>
 
 #include <QAction>
 #include <QCoreApplication>
@@ -27,19 +18,17 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <QTimer>
 
 namespace {
 
-class MainWindowE2E : public ::testing::Test {
+class MainWindowE2E : public SimulatorTest {
 protected:
     void SetUp() override {
-        if (!SimulatedSensor::Available()) GTEST_SKIP() << "sensorsim was not built";
-        Options::ResetForTests();
+        SimulatorTest::SetUp();
+        if (IsSkipped()) return;
         Options::ResetServicesForTests();
         MainModule::ResetForTests();
-        Ports::ResetForTests();
-        Sensor::ResetStateForTests();
         Toolbar::ResetForTests();
         LanguageUtil::ResetLanguages();
         RegisterQF8200Editor();
@@ -47,24 +36,26 @@ protected:
 
     void TearDown() override {
         delete window.data();
-        Ports::ClosePort();
-        Ports::ResetForTests();
-        EditorRegistry::ResetForTests();
-        RWState::ResetForTests();
-        Sensor::ResetStateForTests();
+        Sensor::ResetStateForTests();   // the editor went with the window
+        SimulatorTest::TearDown();
         Options::ResetServicesForTests();
         Toolbar::ResetForTests();
     }
 
-    TempWindowsFolder windows;
+    // Starts the simulated QF8200 on the port the settings name.
+    void startSensor(const QStringList& arguments = {}) {
+        sim = std::make_unique<SimulatedSensor>(QStringList{"--line", "qf8200"} + arguments);
+        ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
+        windows.write(Options::SettingsFile,
+                      "[Settings]\r\nPort=" + sim->devicePath().toLatin1() + "\r\nSendRST=0\r\n");
+    }
+
     ScriptedMessages boxes;
     QPointer<frmMain> window;
 };
 
 TEST_F(MainWindowE2E, StartFindsTheSensorShowsItsValuesAndTheTraffic) {
-    SimulatedSensor sim({"--line", "qf8200"});
-    ASSERT_TRUE(sim.started()) << qPrintable(sim.error());
-    windows.write(Options::SettingsFile, "[Settings]\r\nPort=" + sim.devicePath().toLatin1() + "\r\nSendRST=0\r\n");
+    ASSERT_NO_FATAL_FAILURE(startSensor());
 
     window = new frmMain;
     ConnectProgramParts(*window);
@@ -76,12 +67,10 @@ TEST_F(MainWindowE2E, StartFindsTheSensorShowsItsValuesAndTheTraffic) {
     ASSERT_EQ(Sensor::State().SensorFormName, "frmQF8200");
     auto* editor = dynamic_cast<QWidget*>(Sensor::State().SensorForm);
     ASSERT_NE(editor, nullptr);
-    EXPECT_TRUE(Sensor::State().SensorForm->Loaded());
     EXPECT_TRUE(editor->isVisibleTo(window));
     auto* switchPoint = editor->findChild<QLineEdit*>("txtSwitchDis11");
     ASSERT_NE(switchPoint, nullptr);
     EXPECT_EQ(switchPoint->text(), "1000");   // the simulator's factory value
-    EXPECT_TRUE(window->MenuItem("mnSensWrite")->isEnabled());
 
     // The monitor opened at the first activation (no stored choice) and shows
     // the identification; a read from the menu adds its traffic.
@@ -92,7 +81,7 @@ TEST_F(MainWindowE2E, StartFindsTheSensorShowsItsValuesAndTheTraffic) {
     ASSERT_GE(id, 0) << qPrintable(lines.join('\n'));
     ASSERT_LT(id + 1, lines.size());
     EXPECT_TRUE(lines[id + 1].startsWith("R: Q&B QF")) << qPrintable(lines[id + 1]);
-    EXPECT_TRUE(sim.requests().contains("SD11"));
+    EXPECT_TRUE(sim->requests().contains("SD11"));
 
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(windows.read(Options::SettingsFile).contains("MonitorWnd=Show"));
@@ -102,9 +91,7 @@ TEST_F(MainWindowE2E, StartFindsTheSensorShowsItsValuesAndTheTraffic) {
 // request on the line at the close is the last one the sensor gets, and the
 // progress window goes with the program.
 TEST_F(MainWindowE2E, ClosingDuringAReadEndsTheProgram) {
-    SimulatedSensor sim({"--line", "qf8200", "--baud", "9600"});
-    ASSERT_TRUE(sim.started()) << qPrintable(sim.error());
-    windows.write(Options::SettingsFile, "[Settings]\r\nPort=" + sim.devicePath().toLatin1() + "\r\nSendRST=0\r\n");
+    ASSERT_NO_FATAL_FAILURE(startSensor({"--baud", "9600"}));
 
     qsizetype readFrom = -1;
     qsizetype atClose = -1;
@@ -113,13 +100,13 @@ TEST_F(MainWindowE2E, ClosingDuringAReadEndsTheProgram) {
     QObject::connect(&user, &QTimer::timeout, [&] {
         if (!window || !window->isVisible()) return;
         if (readFrom < 0) {
-            readFrom = sim.requests().size();
+            readFrom = sim->requests().size();
             // A click of its own: this timer must go on ticking during the read.
             QTimer::singleShot(0, window, [&] { window->MenuItem("mnSensRead")->trigger(); });
-        } else if (sim.requests().size() > readFrom) {
+        } else if (sim->requests().size() > readFrom) {
             // The echo probe is out and waits for its answer.
             user.stop();
-            atClose = sim.requests().size();
+            atClose = sim->requests().size();
             boxesAtClose = boxes.count();
             window->close();
         }
@@ -140,7 +127,7 @@ TEST_F(MainWindowE2E, ClosingDuringAReadEndsTheProgram) {
     // The request that was on its way when the window closed reaches the
     // sensor within its wire time; nothing follows it.
     QTest::qWait(50);
-    EXPECT_LE(sim.requests().size(), atClose + 1) << qPrintable(sim.requests().mid(atClose).join(' '));
+    EXPECT_LE(sim->requests().size(), atClose + 1) << qPrintable(sim->requests().mid(atClose).join(' '));
 }
 
 }  // namespace

@@ -56,12 +56,9 @@ TEST_F(MasterModeE2E, StreamsUntilTheWindowCloses) {
     ASSERT_NE(Sensor::State().MasterForm, nullptr);
     ASSERT_EQ(boxes.count(), 0);
 
-    const struct {
-        bool pollTimerRuns;   // then the next poll cycle starts the window
-    } cases[] = {{false}, {true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pollTimerRuns);
-        mainWindow.polling = c.pollTimerRuns;
+    for (const bool pollTimerRuns : {false, true}) {   // then the next poll cycle starts the window
+        SCOPED_TRACE(pollTimerRuns);
+        mainWindow.polling = pollTimerRuns;
         const qsizetype mark = sim->requests().size();
         QString distance, outputs;
         WhenShown<frmMaster>([&](frmMaster* window) {
@@ -72,8 +69,8 @@ TEST_F(MasterModeE2E, StreamsUntilTheWindowCloses) {
         });
         QString mode = "ad";
         Sensor::StartMasterMode(mode);
-        EXPECT_EQ(Sensor::State().MasterRequest, c.pollTimerRuns);
-        if (c.pollTimerRuns) Sensor::PollSensor();
+        EXPECT_EQ(Sensor::State().MasterRequest, pollTimerRuns);
+        if (pollTimerRuns) Sensor::PollSensor();
 
         EXPECT_GT(distance.toInt(), 0);
         EXPECT_FALSE(outputs.isEmpty());

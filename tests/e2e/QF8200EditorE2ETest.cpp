@@ -1,20 +1,18 @@
 // The QF8200 editor against the simulated sensor through the real serial
-// code: detection reads every parameter into the window, and an edit goes to
-// the sensor with its re-reads.
+// code: detection reads every parameter into the window; a record the sensor
+// answers with a status byte is no value.
 #include "e2e/EditorE2E.h"
 #include "editors/qf8200/QF8200Table.h"
 #include "editors/qf8200/RegisterQF8200.h"
 #include "editors/qf8200/frmQF8200.h"
-#include "link/SensorState.h"
 
-#include <QGroupBox>
 #include <QLineEdit>
 
 namespace {
 
 using QF8200EditorE2E = EditorE2E;
 
-TEST_F(QF8200EditorE2E, ReadsEverythingAndWritesAnEdit) {
+TEST_F(QF8200EditorE2E, ReadsEverything) {
     frmQF8200* editor = Detect<frmQF8200>(RegisterQF8200Editor, {"--line", "qf8200"});
     ASSERT_NE(editor, nullptr);
     const QStringList read = {"VS", "VS0", "TO", "TEM", "CBT", "CCT", "FTO", "CON", "BR", "DIP", "UDS", "SD11",
@@ -24,12 +22,6 @@ TEST_F(QF8200EditorE2E, ReadsEverythingAndWritesAnEdit) {
 
     EXPECT_EQ(editor->txtSwitchDis11->text(), editor->Model()[QF8200::SD11].Value);
     EXPECT_FALSE(editor->txtTemperature->text().isEmpty());
-
-    TypeAndEnter(editor->txtSwitchDis11, "777");
-    EXPECT_EQ(LastRequests(2), QStringList({"SD11,777", "SD11"}));
-    EXPECT_EQ(editor->Model()[QF8200::SD11].Value, "777");
-    EXPECT_EQ(editor->txtSwitchDis11->text(), "777");
-    EXPECT_TRUE(Sensor::State().DataChanged);
 }
 
 // A sensor that answers every CCT request with 84h: the record is not read,

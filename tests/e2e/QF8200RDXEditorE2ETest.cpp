@@ -8,7 +8,6 @@
 #include "link/SensorState.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 
 namespace {

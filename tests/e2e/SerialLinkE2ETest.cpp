@@ -25,17 +25,14 @@ TEST_F(SerialLinkE2E, FaultsOfTheSensor) {
         QList<Exchange> exchanges;
         QStringList log;
     };
-    // The last exchange of each case reads SD11, whose value is "1000".
+    // The last exchange of each case reads SD11, whose value is "1000". The
+    // unit tests hold the rules; these are the faults a real line adds.
     const FaultCase cases[] = {
-        {{"--drop-every", "2"}, {{"SD11", 4}, {"SD11", 4}}, QStringList(3, "SD11")},
         // The third answer is garbage (tried again when it starts like a status byte).
         {{"--garbage-every", "3"}, {{"SD11", 4}, {"SD11", 4}, {"SD11", -1}, {"SD11", 4}}, {}},
-        {{"--no-cr-every", "2"}, {{"SD11", 4}, {"SD11", 4}}, QStringList(3, "SD11")},
         {{"--long-answer", "ID"}, {{"ID", Ports::AnswerSize}, {"^50^ID", 0}, {"SD11", 4}}, {"ID", "ID", "SD11"}},
-        // Bytes 20 ms apart and an answer 60 ms late both fit the 100 ms
-        // timeout, which counts from the last byte.
+        // Bytes 20 ms apart fit the 100 ms timeout, which counts from the last byte.
         {{"--trickle-ms", "20"}, {{"SD11", 4}}, {"SD11"}},
-        {{"--delay-ms", "60"}, {{"SD11", 4}}, {"SD11"}},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(qPrintable(c.flags.join(' ')));
@@ -53,13 +50,6 @@ TEST_F(SerialLinkE2E, FaultsOfTheSensor) {
         }
         Ports::ClosePort();
     }
-}
-
-TEST_F(SerialLinkE2E, StatusByteIsTriedAgainAndHandedBack) {
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", "qf8200", "--status", "SD11=82"}));
-    EXPECT_EQ(send("SD11"), 1);
-    EXPECT_EQ(bytes[0], Ports::StatusInvalidCommand);
-    EXPECT_EQ(sim->requests(), QStringList(2, "SD11"));
 }
 
 TEST_F(SerialLinkE2E, HangupEndsTheWaitAndTheNextSetPortReports) {

@@ -12,10 +12,10 @@
 
 // Detection against a scripted sensor on the fake port, with recording
 // editors and master window registered under the real window names.
-class DetectionTest : public LinkTest {
+class DetectionTest : public TimedLinkTest {
 protected:
     void SetUp() override {
-        LinkTest::SetUp();
+        TimedLinkTest::SetUp();
         Folders::SetProgramFolderForTests(windows.path());
         for (const char* name : {"frmQF8200", "frmQF8200Echo", "frmQF8200RDX", "frmQT8200"})
             registerEditor(name);

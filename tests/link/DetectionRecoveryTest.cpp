@@ -5,64 +5,40 @@
 
 namespace {
 
-// The main window's Parameter item as the real window keeps it: the mark can
-// be set as well as read.
-class MarkedMainWindow : public FakeMainWindow {
-public:
-    void SetParameterMenuChecked(bool checked) override { menuChecked = checked; }
-};
-
-// An editor whose close takes the window menu's mark, as every real editor
-// window does when it is closed.
-class MarkClearingEditor : public RecordingEditor {
-public:
-    MarkClearingEditor(const QString& name, QStringList* calls, MarkedMainWindow* main)
-        : RecordingEditor(name, calls), main_(main) {}
-    void Unload() override {
-        RecordingEditor::Unload();
-        main_->menuChecked = false;
-    }
-
-private:
-    MarkedMainWindow* main_;
-};
-
-class DetectionRecovery : public DetectionTest {
-protected:
-    void SetUp() override {
-        DetectionTest::SetUp();
-        for (const char* name : {"frmQF8200", "frmQT8200"}) {
-            editors[name] = std::make_shared<MarkClearingEditor>(name, &calls, &marked);
-            EditorRegistry::RegisterEditor(name, [this, name] { return editors[name].get(); });
-        }
-    }
-
-    MarkedMainWindow marked;   // installed over the fixture's plain one
-};
+using DetectionRecovery = DetectionTest;
 
 TEST_F(DetectionRecovery, AnotherSensorLineShowsItsEditorAsTheWindowMenuSays) {
     struct Case {
         const char* name;
         bool marked;
+        bool startup;   // the first activation shows the editor
         QStringList calls;
     } const cases[] = {
-        {"editor shown", true, {"frmQF8200:Unload", "frmQT8200:Init", "frmQT8200:readdata()", "frmQT8200:Show"}},
-        {"editor closed by the user", false, {"frmQF8200:Unload", "frmQT8200:Init", "frmQT8200:readdata()"}},
+        {"editor shown", true, false,
+         {"frmQF8200:Unload", "frmQT8200:Init", "frmQT8200:readdata()", "frmQT8200:Show"}},
+        {"editor closed by the user", false, false, {"frmQF8200:Unload", "frmQT8200:Init", "frmQT8200:readdata()"}},
+        {"during the start", true, true, {"frmQF8200:Unload", "frmQT8200:Init", "frmQT8200:readdata()"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedMessages boxes;
         sensorIs("Q&B QF3000 Eprom: E1.2 Version: 2.1");
+        calls.clear();
         Sensor::DetectSensor();
+        Sensor::DetectSensor();   // the same line again keeps its editor
+        ASSERT_FALSE(calls.contains("frmQF8200:Unload"));
         ASSERT_EQ(Sensor::State().SensorFormName, "frmQF8200");
-        marked.menuChecked = c.marked;
+        // Closing an editor window takes the window menu's mark.
+        editors["frmQF8200"]->onUnload = [this] { mainWindow.menuChecked = false; };
+        mainWindow.menuChecked = c.marked;
+        mainWindow.startupPending = c.startup;
         calls.clear();
 
         sensorIs("Q&B QT2500 Eprom: E1.10 Version: 2.1");
         Sensor::DetectSensor();
 
         EXPECT_EQ(calls, c.calls);
-        EXPECT_EQ(marked.menuChecked, c.marked) << "the mark is saved as the editor's visibility at exit";
+        EXPECT_EQ(mainWindow.menuChecked, c.marked) << "the mark is saved as the editor's visibility at exit";
         EXPECT_EQ(boxes.count(), 0);
         Sensor::ResetStateForTests();
     }

@@ -18,7 +18,6 @@ TEST_F(DetectionTest, LiveDetectionOfEachLine) {
          "frmQF8200", "0"},
         {"Q&B QF3000 Version: 2.1", false, true, {"<CR>", "MD,OFF", "RST", "ID", "ID", "VER", "DAT"}, "frmQF8200",
          "0"},
-        {"Q&B QT2000 Version: 1.0", false, false, {"<CR>", "MD,OFF", "ID", "ID", "VER", "DAT"}, "frmQT8200", "3"},
         // An echoing sensor gets neither "MD,OFF" nor "RST" nor "VER".
         {"Q&B QE3000-62HN Version: 2.1", true, true, {"<CR>", "ID", "ID", "DAT"}, "frmQF8200Echo", "1"},
     };
@@ -50,15 +49,22 @@ TEST_F(DetectionTest, LiveDetectionOfEachLine) {
     }
 }
 
-TEST_F(DetectionTest, OnlyANewLineUnloadsTheEditor) {
+// A sensor that answers nothing: Retry probes and asks again, Cancel ends
+// the detection with no editor and the data commands off.
+TEST_F(DetectionTest, SilentSensorRetryThenCancel) {
+    answers.clear();
+    ScriptedMessages boxes({MsgBox::Retry, MsgBox::Cancel});
+
     Sensor::DetectSensor();
-    Sensor::DetectSensor();
-    sensorIs("Q&B QT2000 Version: 1.0");
-    mainWindow.startupPending = true;  // the first activation shows it
-    Sensor::DetectSensor();
-    EXPECT_EQ(calls, QStringList({"frmQF8200:Init", "frmQF8200:readdata()", "frmQF8200:Show", "frmQF8200:Init",
-                                  "frmQF8200:readdata()", "frmQF8200:Show", "frmQF8200:Unload", "frmQT8200:Init",
-                                  "frmQT8200:readdata()"}));
+
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown().at(1).text, "Der Sensor konnte nicht initialisiert werden!");
+    EXPECT_EQ(requests().count("<CR>"), 2);
+    EXPECT_EQ(requests().count("ID"), 4);
+    EXPECT_FALSE(requests().contains("VER"));
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_EQ(Sensor::State().SensorState, 0);
+    EXPECT_EQ(mainWindow.calls, QStringList({"EnableData(0)"}));
 }
 
 TEST_F(DetectionTest, ParameterFileAnswersInsteadOfTheSensor) {
@@ -76,15 +82,6 @@ TEST_F(DetectionTest, ParameterFileAnswersInsteadOfTheSensor) {
     EXPECT_TRUE(s.OfflineMode);
     EXPECT_EQ(s.SensorRange, 6000);
     EXPECT_EQ(s.SensorVersionLetter + '|' + s.SensorDate + '|' + s.SensorTime, "C|03.04.05|");
-
-    // Saving: the identification lines go first, in this order.
-    QStringList lines;
-    OfflineAnswers::Install({{}, [&](int fileNo, const QString& line) { lines << QString::number(fileNo) + line; }});
-    Sensor::State().DataChanged = true;
-    Sensor::SensorWriteData(4);
-    EXPECT_EQ(lines, QStringList({"4VER=V1.5C", "4DAT=Date: 03.04.05", "4ID=Q&B QT6000 Version: 1.5"}));
-    EXPECT_FALSE(s.DataChanged);
-    EXPECT_EQ(calls.last(), "frmQT8200:WriteData(4)");
 }
 
 TEST_F(DetectionTest, CancelledDetectionLeavesTheDataSetItFound) {
@@ -173,6 +170,28 @@ TEST_F(DetectionTest, SensorCommandsDetectAgainAndTypedOnesAreNotSentTwice) {
     EXPECT_EQ(calls.mid(0, 2), QStringList({"frmQF8200:SetDefaults", "frmQF8200:Init"}));
     EXPECT_EQ(run([] { QString t = " DEF "; Sensor::SensorInterpretCommand(t); }), QStringList({"<CR>", "MD,OFF"}));
     EXPECT_EQ(run([] { Sensor::StoreUserConfig(); }), QStringList({"SUC"}));
+}
+
+// A typed parameter name goes to the editor, "MD,xx" to the line's master window.
+TEST_F(DetectionTest, TypedCommandsReachEditorAndMasterWindow) {
+    const auto type = [](const char* text) {
+        QString typed = text;
+        Sensor::SensorInterpretCommand(typed);
+    };
+    Sensor::DetectSensor();
+    calls.clear();
+    for (const char* typed : {"SD1,500", "SD1", "WM,12,3F", "MD", "md,rd"}) type(typed);
+    EXPECT_EQ(calls, QStringList({"frmQF8200:InterpretCommand(SD1)", "frmQF8200:InterpretCommand(WM,12)"}));
+    EXPECT_EQ(masterCalls, QStringList({"Start(RD)"}));
+
+    ScriptedMessages boxes;
+    Sensor::State().MasterForm = nullptr;
+    type("md,rd");
+    ASSERT_EQ(boxes.count(), 1);   // no master-mode window: message 9
+    EXPECT_TRUE(boxes.shown().at(0).text.contains("Mastermodus"));
+    Sensor::State().SensorFormName.clear();   // no editor detected: nothing happens
+    type("SD1,500");
+    EXPECT_EQ(calls.size(), 2);
 }
 
 }  // namespace

@@ -7,18 +7,6 @@
 
 namespace {
 
-TEST(EditorChoiceTest, ByCodesInTheTypeText) {
-    TempProgramFolder folder;  // no SENSOR.CFG: no message either
-    ScriptedMessages boxes;
-    const std::pair<const char*, const char*> cases[] = {
-        {"QT2000-62HN", "frmQF8200Echo"},  // 62HN before QT
-        {"qf3000", ""},                    // case-sensitive
-    };
-    for (const auto& [type, editor] : cases)
-        EXPECT_EQ(Sensor::ChooseEditorName(type), QString(editor)) << type;
-    EXPECT_EQ(boxes.count(), 0);
-}
-
 TEST(EditorChoiceTest, SensorCfgEntryBeforeTypeCodes) {
     struct Case {
         const char* entry;  // the [SENSORS] line for the type "QF3000"
@@ -72,17 +60,6 @@ TEST(ParseSensorInfoTest, GoodAndBrokenIdAnswers) {
         EXPECT_EQ(eprom, QString(c.eprom)) << c.id;
         EXPECT_EQ(version, QString(c.version)) << c.id;
     }
-}
-
-TEST(ParseSensorInfoTest, BinaryAndOverlongTexts) {
-    QString type, eprom, version, binary;
-    for (int i = 0; i < 256; ++i)
-        binary += QChar(i);
-    EXPECT_FALSE(Sensor::ParseSensorInfo(binary, type, eprom, version));
-    EXPECT_FALSE(Sensor::ParseSensorInfo("Q&B " + QString(500, 'A'), type, eprom, version));
-    ASSERT_TRUE(Sensor::ParseSensorInfo("Q&B QF3000 Eprom: Version: " + QString(500, '9'), type, eprom, version));
-    EXPECT_EQ(eprom, "Version: ");
-    EXPECT_EQ(version.size(), 500);
 }
 
 }  // namespace

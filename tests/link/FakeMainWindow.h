@@ -16,6 +16,7 @@ public:
     void EnableData(int state) override { calls << QStringLiteral("EnableData(%1)").arg(state); }
     void SetParameterMenuEnabled(bool enabled) override { menuEnabled = enabled; }
     bool ParameterMenuChecked() const override { return menuChecked; }
+    void SetParameterMenuChecked(bool checked) override { menuChecked = checked; }
     bool StartupPending() const override { return startupPending; }
     bool DisplayWindowLoaded() const override { return displayLoaded; }
     void InitDisplayWindow() override { calls << "InitDisplayWindow"; }

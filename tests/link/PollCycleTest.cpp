@@ -33,6 +33,7 @@ TEST_F(PollTest, OneCycleAsksByLineAndFeedsTheWindows) {
         answers = c.answers;
         calls.clear();
         EXPECT_EQ(poll(), c.requests);
+        EXPECT_EQ(traffic.size(), 2 * c.requests.size()) << "each request and its answer";
         EXPECT_EQ(calls, c.calls);
     }
 

@@ -62,10 +62,13 @@ protected:
         LinkTest::TearDown();
     }
 
-    // Runs one cycle and answers what went on the wire.
+    // Runs one cycle and answers what went on the wire. Its traffic is
+    // cyclic: the monitor shows it only with "dynamische Daten" checked.
     QStringList poll() {
         port.requests.clear();
+        traffic.clear();
         Sensor::PollSensor();
+        for (const TrafficLogLine& line : traffic) EXPECT_TRUE(line.Dynamic) << qPrintable(line.Prefix + line.Text);
         QStringList texts;
         for (const QByteArray& request : port.requests) texts << QString::fromLatin1(request);
         return texts;

@@ -1,5 +1,5 @@
 // Answer reception: when an answer is complete, what is counted and stored,
-// what stays gathered for the next call, and how long a wait lasts.
+// and what stays gathered for the next call.
 #include "link/LinkTestFixture.h"
 
 namespace {
@@ -34,34 +34,6 @@ TEST_F(LinkTest, ReadAnswerCompletesAndCountsByExpectedLength) {
         EXPECT_EQ(Ports::State().RxBuffer, c.leftover);
         EXPECT_EQ(Ports::ReadDepth(), 0);
     }
-}
-
-TEST_F(LinkTest, SecondAnswerOfOneReadNeedsNoPort) {
-    port.arrive("A\rB\r");
-    QString answer;
-    EXPECT_EQ(Ports::ReadAnswerText(answer), 1);
-    EXPECT_EQ(answer, "A");
-    // B was gathered with A; it is handed out without the port.
-    port.vanish();
-    EXPECT_EQ(Ports::ReadAnswerText(answer), 1);
-    EXPECT_EQ(answer, "B");
-}
-
-TEST_F(LinkTest, TimeoutCountsFromTheLastByte) {
-    // Four bytes 15 ms apart take far longer than the 60 ms timeout in all.
-    int at = 0;
-    for (const char* piece : {"1", "2", "3", "4", "\r"}) port.arriveLater(at += 15, piece);
-    QString answer;
-    EXPECT_EQ(Ports::ReadAnswerText(answer, 0, false, false, false, 60), 4);
-    EXPECT_EQ(answer, "1234");
-}
-
-TEST_F(LinkTest, SilenceLongerThanTheTimeoutEndsTheWait) {
-    port.arriveLater(5, "12");
-    port.arriveLater(300, "\r");
-    QString answer;
-    EXPECT_EQ(Ports::ReadAnswerText(answer, 0, false, false, false, 30), 0);
-    EXPECT_EQ(Ports::State().RxBuffer, "12");
 }
 
 TEST_F(LinkTest, PileOfBytesWithoutCarriageReturnIsDroppedAndTheWaitGoesOn) {

@@ -32,32 +32,6 @@ TEST_F(LinkTest, SendTextFramesEachRequest) {
     }
 }
 
-TEST_F(LinkTest, RequestLineCarriesTheDynamicFlag) {
-    Ports::SendText("AD", true, true);
-    ASSERT_EQ(traffic.size(), 1);
-    EXPECT_TRUE(traffic[0].Dynamic);
-}
-
-TEST_F(LinkTest, EchoModeSendsByteByByteAndSwallowsTheEchoes) {
-    port.echo = true;
-    port.respond = [](const QByteArray& request) { return request == "ID" ? QByteArray("QF8200\r") : QByteArray(); };
-    Ports::SetEchoMode(true, false);
-
-    EXPECT_EQ(Ports::SendText("ID", false, true), 3);
-    QString answer;
-    EXPECT_EQ(Ports::ReadAnswerText(answer), 6);
-    EXPECT_EQ(answer, "QF8200");
-    EXPECT_EQ(port.wire, "ID\r");
-    EXPECT_EQ(trafficLines(), QStringList{"W: ID<CR>"});
-}
-
-TEST_F(LinkTest, EchoModeGoesOnWhenEchoesDoNotCome) {
-    Ports::SetEchoMode(true, false);
-    EXPECT_EQ(Ports::SendText("ID"), 3);
-    EXPECT_EQ(port.wire, "ID\r");
-    EXPECT_EQ(Ports::ReadDepth(), 0);
-}
-
 TEST_F(LinkTest, FlushInputDropsEverythingWaiting) {
     port.arrive("A\rB\r");
     Ports::AnswerBytes answer{};

@@ -6,80 +6,45 @@
 
 namespace {
 
-struct NestedRun {
-    int count = -1;
-    QString answer;
-    int depthAfter = -1;    // ReadDepth once the nested request is done
-    int parkedAfter = -1;   // what waits parked for the outer request then
-};
+// A request started from a window event while another waits first takes the
+// waiting answer off the line and parks it at the outer request's depth; the
+// outer request gets it when its own wait ends. On a 9600-baud line the outer
+// request's bytes take a while to go out, and a request started then waits
+// behind it the same way.
+TEST_F(TimedLinkTest, NestedRequestParksTheWaitingAnswerForTheOuterRequest) {
+    for (const bool draining : {false, true}) {
+        SCOPED_TRACE(draining ? "while the outer request drains" : "while the outer request waits");
+        port.requests.clear();
+        port.baud = draining ? 9600 : 0;
+        port.respond = [draining](const QByteArray& request) {
+            if (request == "SS1") return QByteArray("1\r");
+            return draining && request == "AD" ? QByteArray("1234\r") : QByteArray();
+        };
+        int depthAtStart = -1, count = -1, depthAfter = -1, parkedAfter = -1;
+        QString nested;
+        // Runs at the first pass of window events during the outer request.
+        QTimer::singleShot(0, [&] {
+            if (!draining) port.arrive("1234\r");   // the outer answer, just before
+            depthAtStart = Ports::ReadDepth();
+            Ports::AnswerBytes bytes{};
+            count = Sensor::SendCommand("SS1", nested, bytes);
+            depthAfter = Ports::ReadDepth();
+            parkedAfter = Ports::State().ParkedCount[1];
+        });
 
-// Starts SS1 from a timer while the outer request waits; `outerArrives`
-// puts the outer answer on the line in the same event, just before.
-void nestSS1(NestedRun& run, FakeSerialControl& port, const QByteArray& outerArrives) {
-    QTimer::singleShot(10, [&run, &port, outerArrives] {
-        port.arrive(outerArrives);
+        QString outer;
         Ports::AnswerBytes bytes{};
-        run.count = Sensor::SendCommand("SS1", run.answer, bytes);
-        run.depthAfter = Ports::ReadDepth();
-        run.parkedAfter = Ports::State().ParkedCount[1];
-    });
-}
-
-TEST_F(LinkTest, NestedRequestParksTheWaitingAnswerForTheOuterRequest) {
-    port.respond = [](const QByteArray& request) { return request == "SS1" ? QByteArray("1\r") : QByteArray(); };
-    Ports::SetTimeout(60);
-    NestedRun nested;
-    nestSS1(nested, port, "1234\r");
-
-    QString outer;
-    Ports::AnswerBytes bytes{};
-    const int outerCount = Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false);
-
-    EXPECT_EQ(nested.count, 1);
-    EXPECT_EQ(nested.answer, "1");
-    // The outer request still waits when the nested one is done; its answer
-    // is parked at its depth and handed to it when its own wait ends.
-    EXPECT_EQ(nested.depthAfter, 1);
-    EXPECT_EQ(nested.parkedAfter, 4);
-    EXPECT_EQ(outerCount, 4);
-    EXPECT_EQ(outer, "1234");
-    EXPECT_EQ(Ports::State().ParkedCount[1], 0);
-    EXPECT_EQ(Ports::ReadDepth(), 0);
-    EXPECT_EQ(port.requests, (QList<QByteArray>{"AD", "SS1"}));
-}
-
-// On a 9600-baud line a request's bytes take a while to go out, and window
-// events run meanwhile. A request started then waits behind it: it first
-// takes the draining request's answer off the line and parks it for it.
-TEST_F(TimedLinkTest, RequestStartedWhileAnotherDrainsParksThatAnswer) {
-    port.baud = 9600;
-    port.respond = [](const QByteArray& request) {
-        if (request == "AD") return QByteArray("1234\r");
-        if (request == "SS1") return QByteArray("1\r");
-        return QByteArray();
-    };
-    NestedRun nested;
-    int depthAtStart = -1;
-    // Runs at the first pass of window events, while "AD" still drains.
-    QTimer::singleShot(0, [&] {
-        depthAtStart = Ports::ReadDepth();
-        Ports::AnswerBytes bytes{};
-        nested.count = Sensor::SendCommand("SS1", nested.answer, bytes);
-        nested.depthAfter = Ports::ReadDepth();
-    });
-
-    QString outer;
-    Ports::AnswerBytes bytes{};
-    const int outerCount = Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false);
-
-    EXPECT_EQ(depthAtStart, 1) << "the draining request counts as waiting";
-    EXPECT_EQ(nested.count, 1);
-    EXPECT_EQ(nested.answer, "1");
-    EXPECT_EQ(nested.depthAfter, 1);
-    EXPECT_EQ(outerCount, 4);
-    EXPECT_EQ(outer, "1234");
-    EXPECT_EQ(Ports::ReadDepth(), 0);
-    EXPECT_EQ(port.requests, (QList<QByteArray>{"AD", "SS1"}));
+        EXPECT_EQ(Sensor::SendCommand("AD", outer, bytes, std::nullopt, false, false), 4);
+        EXPECT_EQ(outer, "1234");
+        EXPECT_EQ(depthAtStart, 1) << "the outer request counts as waiting";
+        EXPECT_EQ(count, 1);
+        EXPECT_EQ(nested, "1");
+        EXPECT_EQ(depthAfter, 1);
+        EXPECT_EQ(parkedAfter, 4);
+        EXPECT_EQ(Ports::State().ParkedCount[1], 0);
+        EXPECT_EQ(Ports::ReadDepth(), 0);
+        EXPECT_EQ(port.requests, (QList<QByteArray>{"AD", "SS1"}));
+    }
 }
 
 TEST_F(LinkTest, WaitBeyondTheDeepestNestingReturnsAtOnce) {

@@ -74,6 +74,28 @@ TEST_F(SerialTiming, DefaultWaitFollowsTheEchoMode) {
     }
 }
 
+// The answer timeout counts from the last byte that came: bytes closer than
+// it make an answer however long they take in all, a longer gap ends the wait.
+TEST_F(SerialTiming, AnswerTimeoutCountsFromTheLastByte) {
+    struct Case {
+        const char* name;
+        QList<double> gaps;   // before "1", "2", "3", "4" and the carriage return
+        int count;
+        QByteArray gathered;
+    } const cases[] = {
+        {"every byte 20 ms after the one before", {20, 20, 20, 20, 20}, 4, ""},
+        {"a gap of 35 ms", {5, 35, 5, 5, 5}, 0, "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        double at = 0;
+        for (qsizetype i = 0; i < c.gaps.size(); ++i) port.arriveLater(at += c.gaps[i], QByteArray("1234\r").mid(i, 1));
+        QString answer;
+        EXPECT_EQ(Ports::ReadAnswerText(answer), c.count);
+        EXPECT_EQ(Ports::State().RxBuffer, c.gathered);
+    }
+}
+
 // Delay(0) waits half the answer timeout (integer halves); the pauses after a
 // reset are five of them.
 TEST_F(SerialTiming, DelayZeroWaitsHalfTheAnswerTimeout) {

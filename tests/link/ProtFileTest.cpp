@@ -92,6 +92,7 @@ TEST_F(ProtFileTest, ChannelsFollowChannelOnesDecision) {
     // Channels 1 and 3 take the poll's own "AD" answer; a tick without a
     // line asks no further channel.
     EXPECT_EQ(tick("1234"), (QStringList{"AD", "SV"}));
+    EXPECT_EQ(trafficLines(), (QStringList{"W: AD<CR>", "R: 1234", "W: SV<CR>", QString::fromLatin1("R: \xB5m \x82")}));
     EXPECT_EQ(tick("1300"), QStringList{"AD"});
     EXPECT_EQ(tick("1400"), (QStringList{"AD", "SV"}));
     EXPECT_EQ(status, "File Logging (7)");
@@ -154,25 +155,6 @@ TEST_F(ProtFileTest, StartOverwritesOrAppendsOnANewPage) {
         record({"7"});
         EXPECT_EQ(windows.read("prot.out"), c.file);
     }
-}
-
-TEST_F(ProtFileTest, OnlyARecordingThatRunsHoldsAPollClient) {
-    Sensor::SetPolling(true);   // the display window
-    const QString writable = prot().ProtFileName;
-    prot().ProtFileName = windows.file("missing/prot.out");
-    ScriptedMessages messages;
-    EXPECT_FALSE(start());
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.shown()[0].text, "Fehler beim öffnen der Protokolldatei!");
-    stop();   // nothing records: the main window's closing takes no client away
-    EXPECT_EQ(Sensor::PollCycleState().PollClients, 1);
-
-    prot().ProtFileName = writable;
-    EXPECT_TRUE(start());
-    EXPECT_TRUE(start());
-    EXPECT_EQ(Sensor::PollCycleState().PollClients, 2);
-    stop();
-    EXPECT_EQ(Sensor::PollCycleState().PollClients, 1);
 }
 
 TEST_F(ProtFileTest, StoppingWhileAChannelIsAskedWritesNoMore) {

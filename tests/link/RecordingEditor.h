@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
+
 // An editor window that records the members detection calls, in order, as
 // "window:member" lines; GetData answers from a map.
 class RecordingEditor : public SensorEditor {
@@ -13,6 +15,7 @@ public:
 
     QMap<int, QVariant> data;
     QString caption;
+    std::function<void()> onUnload;
 
     void Init() override { log("Init"); }
     void readdata(std::optional<int> source) override { log("readdata" + file(source)); }
@@ -33,7 +36,10 @@ public:
     void SetCaption(const QString& text) override { caption = text; }
     QString name() const override { return name_; }
     bool Loaded() const override { return false; }
-    void Unload() override { log("Unload"); }
+    void Unload() override {
+        log("Unload");
+        if (onUnload) onUnload();
+    }
 
 private:
     static QString file(std::optional<int> number) { return number ? QStringLiteral("(%1)").arg(*number) : "()"; }

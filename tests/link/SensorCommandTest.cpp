@@ -3,8 +3,6 @@
 #include "link/LinkTestFixture.h"
 #include "link/Sensor.h"
 
-#include <QMap>
-
 namespace {
 
 // A sensor that gives the scripted answers one per request, then silence.
@@ -116,34 +114,21 @@ TEST_F(SensorCommand, EchoModeAddsOneRoundWithThePauseAfterEveryByte) {
     EXPECT_EQ(pausing, (QList<bool>{false, true}));
 }
 
+// With a parameter file open, its lines answer and take the writes, and the
+// line stays quiet. A length prefix is no part of the key.
 TEST_F(SensorCommand, OfflineAnswersComeFromTheOpenFile) {
-    const QMap<QString, QString> file{{"SD1", "500"}};
-    QList<int> fileNumbers;
     QStringList written;
-    OfflineAnswers::Install({[&](int fileNo, const QString& key) {
-                                 fileNumbers.append(fileNo);
-                                 return file.value(key);
-                             },
-                             [&](int fileNo, const QString& line) {
-                                 fileNumbers.append(fileNo);
-                                 written.append(line);
-                             }});
-    struct OfflineCase {
-        const char* command;
-        int count;
-        QString answer;
-    };
-    const OfflineCase cases[] = {{"SD1", 3, "500"}, {"~3~SD1", 3, "500"}, {"SD2", 0, ""}};
+    const auto read = [](int fileNo, const QString& key) { return QString(fileNo == 7 && key == "SD1" ? "500" : ""); };
+    const auto write = [&](int fileNo, const QString& line) { written << QString::number(fileNo) + ':' + line; };
+    OfflineAnswers::Install({read, write});
     bytes.fill(0x55);
-    for (const OfflineCase& c : cases) {
-        SCOPED_TRACE(c.command);
-        EXPECT_EQ(Sensor::SendCommand(c.command, answer, bytes, 7), c.count);
-        EXPECT_EQ(answer, c.answer);
+    for (const auto& [command, count] : {std::pair{"SD1", 3}, {"~3~SD1", 3}, {"SD2", 0}}) {
+        EXPECT_EQ(Sensor::SendCommand(command, answer, bytes, 7), count) << command;
+        EXPECT_EQ(answer, count ? "500" : "") << command;
     }
     EXPECT_TRUE(Sensor::SetParameter("SD1", "500", 7));
     EXPECT_TRUE(Sensor::SetParameter("^2^SD2", "", 7));
-    EXPECT_EQ(written, (QStringList{"SD1=500", "SD2="}));
-    EXPECT_EQ(fileNumbers, QList<int>(5, 7));
+    EXPECT_EQ(written, (QStringList{"7:SD1=500", "7:SD2="}));
     EXPECT_EQ(bytes[0], 0x55);
     EXPECT_TRUE(port.wire.isEmpty());
     EXPECT_TRUE(traffic.isEmpty());
@@ -178,23 +163,15 @@ TEST_F(SensorCommand, SetParameterWrites) {
     }
 }
 
+// A valid answer that is not 80h asks again; after ten tries it gives up.
 TEST_F(SensorCommand, SetModeOffRepeatsUntil80h) {
     Options::Current().RetryCount = 1;
-    struct ModeOffCase {
-        const char* name;
-        QList<QByteArray> answers;
-        int sends;
-    };
-    const ModeOffCase cases[] = {
-        {"a valid answer that is not 80h", {"OK\r", "\x80\r"}, 2},
-        {"gives up after ten", QList<QByteArray>(20, "\x81\r"), 10},
-    };
-    for (const ModeOffCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [answers, sends] :
+         {std::pair{QList<QByteArray>{"OK\r", "\x80\r"}, 2}, {QList<QByteArray>(20, "\x81\r"), 10}}) {
         port.requests.clear();
-        port.respond = scripted(c.answers);
+        port.respond = scripted(answers);
         Sensor::SetModeOff();
-        EXPECT_EQ(port.requests, QList<QByteArray>(c.sends, "MD,OFF"));
+        EXPECT_EQ(port.requests, QList<QByteArray>(sends, "MD,OFF"));
     }
 }
 

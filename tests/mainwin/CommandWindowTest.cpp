@@ -15,29 +15,6 @@ namespace {
 
 QString latin1(const char* bytes) { return QString::fromLatin1(bytes); }
 
-class CommandHistoryTest : public ::testing::Test {
-protected:
-    TempWindowsFolder windir;
-    CommandHistory history;
-};
-
-TEST_F(CommandHistoryTest, AddKeepsTenDistinctCommandsNewestFirst) {
-    QStringList eleven;
-    for (int i = 1; i <= 11; ++i) eleven.append("C" + QString::number(i));
-    const std::pair<QStringList, QStringList> cases[] = {
-        {{"A", "B", "A"}, {"A", "B"}},
-        {{" ID  ", "ID"}, {"ID"}},
-        {{"id", "ID"}, {"ID", "id"}},
-        {{"", "   ", "ID"}, {"ID"}},
-        {eleven, {"C11", "C10", "C9", "C8", "C7", "C6", "C5", "C4", "C3", "C2"}},
-    };
-    for (const auto& [added, entries] : cases) {
-        history = CommandHistory();
-        for (const QString& command : added) history.AddCommand(command);
-        EXPECT_EQ(history.Entries(), entries) << added.join('|').toStdString();
-    }
-}
-
 // An editor that shapes typed commands and records what it is told.
 class CommandEditor : public TestEditor {
 public:

@@ -32,42 +32,6 @@ TEST(DisplayScale, RangeFactorAndLegend) {
     }
 }
 
-struct TickCase {
-    long displayRange;
-    int width;
-    double labelWidth;
-    std::vector<int> xs;   // x of ticks 1.. that are visible
-};
-
-TEST(DisplayScale, TicksEndAfterTheFirstOneBeyondTheEdge) {
-    const TickCase cases[] = {
-        // Ticks 1 to 4 inside; 5 starts beyond the edge and ends the loop.
-        {4500, 450, 6, {100, 200, 300, 400, 500}},
-        // A label that starts exactly at the edge is not beyond it.
-        {4000, 400, 1, {100, 200, 300, 400, 500}},
-        // Positions round halves to even: 187.5 -> 188, 312.5 -> 312.
-        {1024, 192, 6, {188, 375}},
-        {1024, 320, 6, {312, 625}},
-        // Not laid out yet: every tick sits at the origin.
-        {4500, 0, 6, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
-    };
-    for (const TickCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.displayRange << " on " << c.width);
-        const auto ticks = Ticks(c.displayRange, c.width, [&c](int) { return c.labelWidth; });
-        EXPECT_TRUE(ticks[0].visible);
-        EXPECT_EQ(ticks[0].x, 1);
-        EXPECT_EQ(ticks[0].labelLeft, -1);
-        std::vector<int> xs;
-        for (size_t i = 1; i < ticks.size(); ++i) {
-            if (!ticks[i].visible) continue;
-            EXPECT_EQ(xs.size() + 1, i) << "a hidden tick before a visible one";
-            xs.push_back(ticks[i].x);
-            EXPECT_DOUBLE_EQ(ticks[i].labelLeft, ticks[i].x - c.labelWidth / 2 + 0.5);
-        }
-        EXPECT_EQ(xs, c.xs);
-    }
-}
-
 TEST(DisplayScale, PixelsRoundHalvesToEvenAndStayCoordinates) {
     const std::pair<double, int> cases[] = {
         {2.5, 2}, {3.5, 4}, {-2.5, -2},

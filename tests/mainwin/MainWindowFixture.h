@@ -69,8 +69,9 @@ protected:
     }
 
     QByteArray answer(const QByteArray& request) const {
-        // A lone carriage return probes for an echoing sensor; this one does not echo.
-        if (!sensorPresent || request.isEmpty()) return {};
+        if (!sensorPresent) return {};
+        // A lone carriage return probes for an echoing sensor; this one refuses it.
+        if (request.isEmpty()) return "\x82\r";
         if (request == "ID") return "Q&B " + connectedType.toLatin1() + " Eprom: E1 Version: 1.0\r";
         if (request == "VER") return "1.0A\r";
         if (request == "DAT") return "Date: 01.02.03 Time: 10:00\r";

@@ -43,88 +43,52 @@ TEST_F(MainWindow, ReadIgnoresClicksWhileItWaitsForTheSensor) {
     EXPECT_EQ(count("MD,OFF", mark), 2);
 }
 
-TEST_F(MainWindow, WriteComparesTypesBeforeItSendsAnything) {
+// The sensor commands of the menu. Writing first compares the data's type
+// with the connected sensor's (message 7) and sends nothing after a No; data
+// from a file of another type goes on after a Yes, the sensor read again
+// first. Defaults and recall ask first, store does not; the sensor is read
+// again after them.
+TEST_F(MainWindow, SensorCommandsAskBeforeTheySend) {
+    using Requests = QList<QByteArray>;
+    const Requests detection = {"", "MD,OFF", "ID", "ID", "VER", "DAT"};
     const struct {
-        const char* what;
+        const char* item;
         const char* loadedType;
-        bool fromFile;
-        bool sensorPresent;
+        bool fromFile, sensorPresent;
         QList<int> answers;
-        int boxes;
+        Requests sent;
         bool written;
-        bool detectedAgain;
     } cases[] = {
-        {"same type", "QF6000-KR", false, true, {}, 0, true, false},
-        {"other type, No", "QT4000", false, true, {MsgBox::No}, 1, false, false},
-        {"other type from a file, Yes", "QT4000", true, true, {MsgBox::Yes}, 1, true, true},
-        {"no sensor: Retry, Cancel", "QF6000-KR", true, false, {MsgBox::Retry, MsgBox::Cancel}, 2, false, false},
+        {"mnSensWrite", "QF6000-KR", false, true, {}, {"ID", "ID"}, true},
+        {"mnSensWrite", "QT4000", false, true, {MsgBox::No}, {"ID", "ID"}, false},
+        {"mnSensWrite", "QT4000", true, true, {MsgBox::Yes}, Requests{"ID", "ID"} + detection, true},
+        {"mnSensWrite", "QF6000-KR", true, false, {MsgBox::Retry, MsgBox::Cancel}, {"ID", "ID"}, false},
+        {"mnSensDefault", "QF6000-KR", false, true, {MsgBox::No}, {}, false},
+        {"mnSensDefault", "QF6000-KR", false, true, {MsgBox::Yes}, Requests{"DEF"} + detection, false},
+        {"mnSensRecall", "QF6000-KR", false, true, {MsgBox::No}, {}, false},
+        {"mnSensRecall", "QF6000-KR", false, true, {MsgBox::Yes}, Requests{"RUC"} + detection, false},
+        {"mnSensStore", "QF6000-KR", false, true, {}, {"SUC"}, false},
     };
     settings += "RetryCount=1\n";
     start();
     for (const auto& c : cases) {
-        SensorStateData& sensor = Sensor::State();
-        sensor.SensorType = c.loadedType;
-        sensor.OfflineMode = c.fromFile;
+        SCOPED_TRACE(testing::Message() << c.item << ' ' << c.loadedType << ' ' << c.answers.value(0));
+        Sensor::State().SensorType = c.loadedType;
+        Sensor::State().OfflineMode = c.fromFile;
         sensorPresent = c.sensorPresent;
         for (int a : c.answers) messages.answer(a);
-        const qsizetype boxesBefore = messages.count();
-        const qsizetype mark = line.requests.size();
+        const qsizetype boxesBefore = messages.count(), mark = line.requests.size();
         qf.calls.clear();
 
-        window->MenuItem("mnSensWrite")->trigger();
-
-        EXPECT_EQ(messages.count() - boxesBefore, c.boxes) << c.what;
-        EXPECT_EQ(qf.calls.contains("WriteData()"), c.written) << c.what;
-        EXPECT_EQ(count("MD,OFF", mark) > 0, c.detectedAgain) << c.what;
-        if (!c.written && c.sensorPresent) {
-            EXPECT_EQ(line.requestsSince(mark), (QList<QByteArray>{"ID", "ID"}))
-                << c.what << ": nothing after the question";
-        }
-        if (c.written || !c.sensorPresent) {
-            EXPECT_EQ(Sensor::State().OfflineMode, !c.written) << c.what << ": Cancel changes nothing";
-        }
-        if (c.boxes == 1) {
-            // Message 7 names the data's type first and the connected sensor's second.
-            const QString text = messages.shown().last().text;
-            EXPECT_TRUE(text.contains("Datendatei (QT4000)")) << qPrintable(text);
-            EXPECT_TRUE(text.contains("Sensors(QF6000-KR)")) << qPrintable(text);
-        }
-    }
-}
-
-TEST_F(MainWindow, DefaultsAndRecallAskFirstStoreDoesNot) {
-    start();
-    struct Case {
-        const char* item;
-        int answer;   // 0: no question expected
-        const char* sent;
-    };
-    for (const Case& c : {Case{"mnSensDefault", MsgBox::No, nullptr}, Case{"mnSensDefault", MsgBox::Yes, "DEF"},
-                          Case{"mnSensRecall", MsgBox::No, nullptr}, Case{"mnSensRecall", MsgBox::Yes, "RUC"},
-                          Case{"mnSensStore", 0, "SUC"}}) {
-        if (c.answer) messages.answer(c.answer);
-        const qsizetype boxes = messages.count();
-        const qsizetype mark = line.requests.size();
         window->MenuItem(c.item)->trigger();
-        EXPECT_EQ(messages.count() - boxes, c.answer ? 1 : 0) << c.item;
-        if (c.sent) {
-            EXPECT_EQ(line.requests.value(mark), c.sent) << c.item;
-        } else {
-            EXPECT_EQ(line.requests.size(), mark) << c.item << ": No sends nothing";
+
+        EXPECT_EQ(messages.count() - boxesBefore, c.answers.size());
+        EXPECT_EQ(line.requestsSince(mark), c.sent);
+        EXPECT_EQ(qf.calls.contains("WriteData()"), c.written);
+        if (c.fromFile) {
+            EXPECT_EQ(Sensor::State().OfflineMode, !c.written) << "Cancel changes nothing";
         }
     }
-}
-
-TEST_F(MainWindow, CloseRefusedForUnsavedFileDataWritesNothing) {
-    start();
-    const QByteArray before = ini();
-    Sensor::State().OfflineMode = true;
-    Sensor::State().DataChanged = true;
-    messages.answer(MsgBox::Cancel);   // message 8: save the changed data?
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(ini(), before);
-    EXPECT_TRUE(line.PortOpen());
 }
 
 // A program folder with an English language file.

@@ -8,31 +8,18 @@
 #include "link/MasterWindow.h"
 #include "link/Ports.h"
 #include "link/SensorState.h"
-#include "link/TrafficLog.h"
 #include "mainwin/MasterStream.h"
 #include "mainwin/RegisterMasterWindows.h"
 #include "mainwin/frmMaster.h"
 #include "support/TempWindowsFolder.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
-
-// An editor that knows the switch point of output 2 (sensor item 12).
-class SwitchPointEditor : public TestEditor {
-public:
-    SwitchPointEditor() : TestEditor("frmQF8200") {}
-    void GetData(int item, QVariant& value) override {
-        if (item == 12) value = switchPoint2;
-    }
-    QString switchPoint2 = "0";
-};
 
 class MasterWindowTest : public ::testing::Test {
 protected:
@@ -48,14 +35,12 @@ protected:
         QString name = "COM1";
         Ports::SetPort(name);
         Ports::SetTimeout(TimeoutMs);
-        TrafficLog::SetSink([this](const TrafficLogLine& line) { noteTraffic(line); });
         EditorRegistry::ResetForTests();
         RegisterMasterWindows();
         port.respond = [this](const QByteArray& request) { return answer(request); };
     }
 
     void TearDown() override {
-        TrafficLog::SetSink({});
         EditorRegistry::ResetForTests();
         Ports::ResetForTests();
         Sensor::ResetStateForTests();
@@ -81,15 +66,6 @@ protected:
         return nullptr;
     }
 
-    void noteTraffic(const TrafficLogLine& line) {
-        if (!line.Dynamic) return;
-        if (line.Text == "<TIMEOUT>") {
-            if (frmMaster* window = openWindow()) labelAtEmptyRead.append(window->lblState->text());
-        } else {
-            readings.append(line.Prefix + line.Text);
-        }
-    }
-
     // Starts the line's window with mode; act runs once the window shows and
     // must close it. Returns the caller's mode variable afterwards.
     QString start(const QString& windowName, QString mode, std::function<void(frmMaster*)> act) {
@@ -110,70 +86,50 @@ protected:
     FakeSerialControl port;
     int modeOffRefusals = 0;
     QList<bool> timerAtModeOff;      // whether the window's timer ran when each MD,OFF arrived
-    QStringList readings;            // streamed values as the traffic monitor gets them
-    QStringList labelAtEmptyRead;    // lblState when each read without a value was logged
 };
 
+// The window streams the mode it was started with, even one the user cannot
+// choose there: relative distance is greyed where output 2 is a switch
+// (it has a switch point), and a mode the line does not have pauses.
 TEST_F(MasterWindowTest, StartSelectsTheModeAndClosingEndsIt) {
+    TestEditor editor{"frmQF8200"};
+    Sensor::State().SensorForm = &editor;
     const struct {
         QString window;
         QString mode;
         QString modeAfter;   // the caller's variable
+        QString switchPoint;
         int option;
-        QStringList requests;
+        bool relativeOffered;
     } cases[] = {
-        {"frmMasterQF8200", "ad", "AD", 1, {"MD,OFF", "MD,AD", "MD,OFF"}},
-        {"frmMasterQF8200RDX", "rt", "RT", 3, {"MD,OFF", "MD,RT", "MD,OFF"}},
-        {"frmMasterQT8200", "or", "OR", 4, {"MD,OFF", "MD,OR", "MD,OFF"}},
-        {"frmMasterQT8200", "RT", "RT", 0, {"MD,OFF", "MD,OFF"}},    // not a QT8200 mode: pause
-        {"frmMasterQF8200", "OFF", "OFF", 0, {"MD,OFF", "MD,OFF"}},  // the design choice still pauses the sensor
+        {"frmMasterQF8200", "ad", "AD", "", 1, true},
+        {"frmMasterQT8200", "or", "OR", "", 4, true},
+        {"frmMasterQT8200", "RT", "RT", "", 0, true},     // not a QT8200 mode: pause
+        {"frmMasterQF8200", "OFF", "OFF", "", 0, true},   // the design choice still pauses the sensor
+        {"frmMasterQF8200", "RD", "RD", "500", 2, false},
+        {"frmMasterQF8200RDX", "RD", "RD", "500", 2, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(qPrintable(c.window + ' ' + c.mode));
+        SCOPED_TRACE(qPrintable(c.window + ' ' + c.mode + ' ' + c.switchPoint));
+        editor.items[12] = c.switchPoint;   // output 2's switch point
         const qsizetype mark = port.requests.size();
         int checked = -1;
-        bool timerRuns = false;
+        bool timerRuns = false, relativeOffered = false;
         const QString mode = start(c.window, c.mode, [&](frmMaster* window) {
             for (int i = 0; i < MasterLine::ModeCount; ++i)
                 if (window->rdOpt[i]->isChecked()) checked = i;
             timerRuns = window->Timer1->isActive();
+            relativeOffered = window->rdOpt[2]->isEnabled();
             window->btOk->click();
         });
         EXPECT_EQ(mode, c.modeAfter);
         EXPECT_EQ(checked, c.option);
         EXPECT_EQ(timerRuns, c.option != 0);
-        EXPECT_EQ(requestsSince(mark), c.requests);
+        EXPECT_EQ(relativeOffered, c.relativeOffered);
+        QStringList requests{"MD,OFF", "MD,OFF"};
+        if (c.option != 0) requests.insert(1, "MD," + c.modeAfter);
+        EXPECT_EQ(requestsSince(mark), requests);
         EXPECT_EQ(openWindow(), nullptr);
-    }
-}
-
-TEST_F(MasterWindowTest, RelativeDistanceNeedsOutput2NotToBeASwitch) {
-    SwitchPointEditor editor;
-    Sensor::State().SensorForm = &editor;
-    const struct {
-        QString window;
-        QString switchPoint;
-        bool relativeOffered;
-    } cases[] = {
-        {"frmMasterQF8200", "500", false},
-        {"frmMasterQF8200", "", true},
-        {"frmMasterQF8200RDX", "500", true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(qPrintable(c.window + ' ' + c.switchPoint));
-        editor.switchPoint2 = c.switchPoint;
-        const qsizetype mark = port.requests.size();
-        bool enabled = false, checked = false;
-        start(c.window, "RD", [&](frmMaster* window) {
-            enabled = window->rdOpt[2]->isEnabled();
-            checked = window->rdOpt[2]->isChecked();
-            window->btOk->click();
-        });
-        EXPECT_EQ(enabled, c.relativeOffered);
-        // The greyed option only keeps the user from choosing it: the mode
-        // the caller asked for still streams.
-        EXPECT_TRUE(checked);
-        EXPECT_EQ(requestsSince(mark), QStringList({"MD,OFF", "MD,RD", "MD,OFF"}));
     }
 }
 
@@ -219,33 +175,6 @@ TEST_F(MasterWindowTest, ClosingDuringAModeSwitchEndsTheStreamAfterIt) {
     });
     EXPECT_EQ(requestsSince(mark), QStringList({"MD,OFF", "MD,SS", "MD,OFF"}));
     EXPECT_EQ(openWindow(), nullptr);
-}
-
-TEST_F(MasterWindowTest, SilentSensorEmptiesTheValue) {
-    Ports::SetTimeout(30);
-    const struct {
-        QString window;
-        QStringList labels;   // lblState as each read without a value is counted
-    } cases[] = {
-        {"frmMasterQF8200", {"1234", "", "", ""}},           // emptied at once
-        {"frmMasterQF8200RDX", {"1234", "", "", ""}},
-        {"frmMasterQT8200", {"1234", "1234", "1234", ""}},   // kept through two empty reads
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(qPrintable(c.window));
-        readings.clear();
-        labelAtEmptyRead.clear();
-        start(c.window, "AD", [&](frmMaster* window) {
-            port.arrive("1234\r");
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !readings.isEmpty(); }, 1000));
-            labelAtEmptyRead.clear();   // counted from the value on
-            EXPECT_TRUE(QTest::qWaitFor([&] { return labelAtEmptyRead.size() >= 4; }, 2000));
-            window->btOk->click();
-        });
-        ASSERT_GE(labelAtEmptyRead.size(), 4);
-        EXPECT_EQ(labelAtEmptyRead.mid(0, 4), c.labels);
-        EXPECT_EQ(readings.value(0), "R: 1234");
-    }
 }
 
 // What the window takes from the line, look by look, and the line it shows.

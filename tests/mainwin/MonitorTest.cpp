@@ -12,7 +12,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QSignalSpy>
 
 namespace {
 
@@ -91,27 +90,6 @@ TEST_F(Monitor, ControlCharactersDoNotBreakAListLine) {
     monitor->Add("R: ", "12\n34");
     EXPECT_EQ(monitor->Lines(), QStringList{"R: 12\n34"});
     EXPECT_EQ(shown(), QStringList{QString("R: 12") + QChar(0xB7) + "34"});
-}
-
-TEST_F(Monitor, IsTheTrafficSinkOnlyWhileOpen) {
-    TrafficLog::Offer({"W: ", "ID<CR>", false});
-    EXPECT_EQ(monitor->Lines(), QStringList{"W: ID<CR>"});
-
-    QSignalSpy closed(monitor.data(), &frmMonitor::closed);
-    qobject_cast<QMdiSubWindow*>(monitor->parentWidget())->close();
-    EXPECT_EQ(closed.count(), 1);
-    if (monitor) {
-        EXPECT_FALSE(monitor->Loaded);
-        monitor->Add("W: ", "late");
-        EXPECT_EQ(monitor->Lines(), QStringList{"W: ID<CR>"});
-    }
-    TrafficLog::Offer({"W: ", "VER<CR>", false});   // reaches nobody, breaks nothing
-
-    // Opened again, the monitor starts empty.
-    QPointer<frmMonitor> again = new frmMonitor(&area);
-    EXPECT_TRUE(again->Lines().isEmpty());
-    TrafficLog::Offer({"R: ", "", false});
-    EXPECT_EQ(again->Lines(), QStringList{"R: <TIMEOUT>"});
 }
 
 TEST(MonitorSettings, ReadsYesInAnyCaseAndWritesYesNo) {

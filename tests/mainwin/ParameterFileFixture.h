@@ -104,7 +104,7 @@ protected:
         Options::Current().RetryCount = 1;
         line.respond = [connectedType](const QByteArray& request) -> QByteArray {
             if (request == "ID") return "Q&B " + connectedType.toLatin1() + " Eprom: E1 Version: 1.0\r";
-            return request.isEmpty() ? QByteArray() : QByteArray("\x80\r");
+            return request.isEmpty() ? QByteArray("\x82\r") : QByteArray("\x80\r");   // no echo
         };
         Ports::InitPort(&line, nullptr);
         QString port = QStringLiteral("COM1");

@@ -120,18 +120,6 @@ TEST_F(ParameterFileFixture, InvalidFilesAreRefusedAndTheCurrentDataStay) {
     }
 }
 
-TEST_F(ParameterFileFixture, FileThatCannotBeReadIsRefused) {
-    QDir(files.path()).mkdir("folder.zlv");
-    dialogs.answer(path("folder.zlv"));   // a folder is no file: the dialog asks first
-
-    load("folder.zlv");
-
-    EXPECT_EQ(dialogs.count(), 1);
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.shown().first().text, "Ungültige Datendatei!");
-    EXPECT_TRUE(editor.calls.isEmpty());
-}
-
 TEST_F(ParameterFileFixture, FileForAnotherTypeGoesToTheSensorOnlyAfterYes) {
     QByteArray file = SavedFile();
     file.replace("QF6000-KR", "QF9000-XY");
@@ -252,23 +240,4 @@ TEST_F(ParameterFileFixture, SavingOverTheFormedNameAsksFirst) {
         EXPECT_EQ(Sensor::State().DataChanged, !c.saved) << c.name;
     }
     EXPECT_FALSE(QFile::exists(path("keep.txt")));
-}
-
-TEST_F(ParameterFileFixture, FileOfAnUnknownSensorLeavesThePreviousOfflineData) {
-    QByteArray file = SavedFile();
-    file.replace("QF6000-KR", "XY1000");   // no editor for this type
-    write("unknown.zlv", file);
-    haveSensorData();
-    Sensor::State().OfflineMode = true;
-    Sensor::State().DataFileName = path("mine.zlv");
-    messages.answer(MsgBox::Cancel);   // message 1: no sensor found, Retry or Cancel
-
-    load("unknown.zlv");
-
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.shown().first().style, 5 + 32);
-    EXPECT_TRUE(editor.calls.isEmpty());
-    EXPECT_EQ(Sensor::State().SensorType, "QF6000-KR");
-    EXPECT_EQ(Sensor::State().DataFileName, path("mine.zlv"));
-    EXPECT_EQ(FileIO::RecentFileCount(), 0);
 }

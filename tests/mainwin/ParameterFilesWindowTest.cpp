@@ -25,12 +25,6 @@ protected:
         start([this] { FileIO::InstallParameterFiles(window); });
     }
 
-    QAction* recentItem(int index) const {
-        for (QAction* item : window->findChildren<QAction*>("mnFiles"))
-            if (item->property("index").toInt() == index) return item;
-        return nullptr;
-    }
-
     QString writeParameterFile(const QString& name) const {
         const QString fileName = files.filePath(name);
         QFile file(fileName);
@@ -46,29 +40,12 @@ protected:
 
 }  // namespace
 
-TEST_F(ParameterFilesWindow, RecentFilesFromTheSettingsFillTheFileMenuAndOpenWhenChosen) {
-    const QString stored = writeParameterFile("stored.zlv");
-    settings += "[PREVIOUSFILES]\nFILE1=" + stored.toLatin1() + "\nFILE2=/nowhere/old.zlv\n";
-    startWithParameterFiles();
-
-    EXPECT_EQ(recentItem(1)->text(), "&1 stored.zlv");
-    EXPECT_TRUE(recentItem(2)->isVisible());
-    EXPECT_FALSE(recentItem(3)->isVisible());
-    EXPECT_TRUE(window->MenuItem("mnFileSep")->isVisible());
-
-    // The connected sensor has the file's type: its values go to the editor
-    // and on to the sensor without a question.
-    recentItem(1)->trigger();
-    EXPECT_EQ(qf.calls.count("readdata(file)"), 1);
-    EXPECT_EQ(Sensor::State().DataFileName, stored);
-    EXPECT_EQ(dialogs.count(), 0);
-    EXPECT_EQ(messages.count(), 0);
-}
-
 // On a full disk the save fails at its last flush: the old file stays, the
-// failure is reported and the program does not close over unsaved changes.
+// failure is reported and the program does not close over unsaved changes,
+// nor write its settings or let go of the port.
 TEST_F(ParameterFilesWindow, CloseIsRefusedWhenTheChangesCannotBeSaved) {
     startWithParameterFiles();
+    const QByteArray settingsBefore = ini();
     const QString old = writeParameterFile("data.ZLV");
     QFile oldFile(old);
     ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
@@ -83,6 +60,8 @@ TEST_F(ParameterFilesWindow, CloseIsRefusedWhenTheChangesCannotBeSaved) {
     FileWriting::SetFlushFailureForTests({});
 
     EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ini(), settingsBefore);
+    EXPECT_TRUE(line.PortOpen());
     EXPECT_TRUE(Sensor::State().DataChanged);
     ASSERT_EQ(messages.count(), 2);
     EXPECT_EQ(messages.shown().last().text, "Die Datei <" + old + "> konnte nicht geschrieben werden.");

@@ -140,16 +140,27 @@ protected:
     }
 };
 
-TEST_F(ProtFileWiring, RecorderRunsThePollTimerAndTheStatusLine) {
+// A recording runs the poll timer and counts in the status line. Stopped from
+// the dialog, or ended by a line that does not reach the disk (which is
+// reported), the window shows the recorder stopped: the start button and menu
+// caption back, no count in the status line.
+TEST_F(ProtFileWiring, RecorderRunsThePollTimerAndTheStatusLineAndStopsOnAWriteError) {
     start();
     ConnectProtFile(*window);
-    const QTimer* timer = window->SensorPollTimer();
-    Options::Current().Prot.ProtFileName = windir.file("prot.out");
+    const QString file = windir.file("prot.out");
+    Options::Current().Prot.ProtFileName = file;
+    QAction* startStop = window->MenuItem("mnProtStartStop");
+    const auto recording = [&](bool on) {
+        Sensor::PollSensor();
+        EXPECT_EQ(Sensor::LoggingActive(), on);
+        EXPECT_EQ(window->SensorPollTimer()->isActive(), on);
+        EXPECT_EQ(window->lblMessage->text().trimmed(), on ? "File Logging (1)" : "");
+        EXPECT_EQ(startStop->text(), on ? window->StopCaption : window->StartCaption);
+        EXPECT_EQ(window->ToolbarButtons[9].Disabled, on);
+        EXPECT_EQ(window->ToolbarButtons[10].Disabled, !on);
+    };
     window->StartFileLogging(true);
-    EXPECT_TRUE(Sensor::LoggingActive());
-    EXPECT_TRUE(timer->isActive());
-    Sensor::PollSensor();
-    EXPECT_EQ(window->lblMessage->text(), "File Logging (1)");
+    recording(true);
 
     // The dialog opens from the menu, keeps what was edited and stops the recording.
     WhenShown<frmProtFile>([](frmProtFile* dialog) {
@@ -159,41 +170,17 @@ TEST_F(ProtFileWiring, RecorderRunsThePollTimerAndTheStatusLine) {
     });
     window->MenuItem("mnProtFile")->trigger();
     EXPECT_EQ(Options::Current().Prot.ProtLines, 30);
-    EXPECT_FALSE(Sensor::LoggingActive());
-    EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(window->lblMessage->text().trimmed(), "");
-}
+    recording(false);
 
-// A full disk ends the recording; the window then shows what a failed start
-// shows: the start button and menu caption back, no progress in the status line.
-TEST_F(ProtFileWiring, AWriteErrorStopsTheRecordingAndTheWindowSaysSo) {
-    start();
-    ConnectProtFile(*window);
-    const QString file = windir.file("prot.out");
-    Options::Current().Prot.ProtFileName = file;
-    Options::Current().Prot.ProtTitle.clear();
-    QAction* startStop = window->MenuItem("mnProtStartStop");
     window->StartFileLogging(true);
-    Sensor::PollSensor();
-    ASSERT_TRUE(Sensor::LoggingActive());
-    EXPECT_EQ(startStop->text(), window->StopCaption);
+    recording(true);
     const QByteArray written = windir.read("prot.out");
-    const int before = messages.count();
-
     FileWriting::SetFlushFailureForTests([](const QString&) { return true; });
     Sensor::PollSensor();
     FileWriting::SetFlushFailureForTests({});
-
-    EXPECT_FALSE(Sensor::LoggingActive());
-    EXPECT_FALSE(window->SensorPollTimer()->isActive());
-    EXPECT_EQ(window->lblMessage->text(), "");
-    EXPECT_EQ(startStop->text(), window->StartCaption);
-    EXPECT_FALSE(window->ToolbarButtons[9].Disabled);
-    EXPECT_TRUE(window->ToolbarButtons[10].Disabled);
-    ASSERT_EQ(messages.count(), before + 1);
+    recording(false);   // nothing records any more
+    ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.shown().last().text, "Die Datei <" + file + "> konnte nicht geschrieben werden.");
-    Sensor::PollSensor();   // nothing records any more
-    EXPECT_EQ(messages.count(), before + 1);
     EXPECT_TRUE(windir.read("prot.out").startsWith(written));
 }
 

@@ -109,15 +109,6 @@ TEST(DisplayReadouts, AnalogueOutput) {
 // ---------------------------------------------------------------------------
 // The windows on a scripted sensor line, with an editor that answers items.
 
-class ItemEditor : public TestEditor {
-public:
-    ItemEditor() : TestEditor(QStringLiteral("frmQF8200")) {}
-    QMap<int, QVariant> items;
-    void GetData(int item, QVariant& value) override {
-        if (items.contains(item)) value = items.value(item);
-    }
-};
-
 class LiveWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -172,32 +163,9 @@ protected:
     TempWindowsFolder folder;
     FakeSerialControl line;
     QMap<QByteArray, QByteArray> answers;
-    ItemEditor editor;
+    TestEditor editor{"frmQF8200"};
     QMdiArea area;
 };
-
-TEST_F(LiveWindowTest, EachOpenWindowIsOnePollClient) {
-    bool timerRuns = false;
-    Sensor::SetPollTimerSwitch([&timerRuns](bool run) { timerRuns = run; });
-    const auto clients = [] { return Sensor::PollCycleState().PollClients; };
-    ASSERT_NE(openShowIt("KR"), nullptr);
-    EXPECT_EQ(clients(), 1);
-    EXPECT_TRUE(timerRuns);
-    LiveWindows::ShowShowIt(&area);   // already open: no second client
-    EXPECT_EQ(clients(), 1);
-    LiveWindows::ShowDistance(&area);
-    EXPECT_EQ(clients(), 2);
-    close(LiveWindows::ShowItWindow());
-    EXPECT_EQ(clients(), 1);
-    EXPECT_FALSE(Sensor::SwitchDisplay().Loaded());
-    LiveWindows::ShowShowIt(&area);   // opened again
-    EXPECT_EQ(clients(), 2);
-    close(LiveWindows::DistanceWindow());
-    close(LiveWindows::ShowItWindow());
-    EXPECT_EQ(clients(), 0);
-    EXPECT_FALSE(Sensor::DistanceReadout().Loaded());
-    EXPECT_FALSE(timerRuns);
-}
 
 // The RDX line asks "SS3" and "ISS" itself; the sensor, S3 and ISS LEDs keep
 // their colour through five silent polls, the outputs go dark at once.
@@ -239,35 +207,6 @@ TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItselfAndSilenceDimsTheLe
     EXPECT_FALSE(w->picS3->isHidden());
     EXPECT_EQ(w->circS3RDX->FillColor(), Red);
     EXPECT_EQ(w->circISS->FillColor(), off(w));
-}
-
-TEST_F(LiveWindowTest, InitPicksPictureAndLedSet) {
-    const struct {
-        const char* type;
-        const char* picture;
-        int kind;
-        bool switchLeds;   // S1 and S2 of the standard set
-    } cases[] = {
-        {"xxKRxxK58", "SENSSTD", Standard, true},      // "KR" is tested first
-        {"62HN KR K58", "SENSSTDECHO", Echo, false},   // "62HN" always wins
-        {"K58 RDX", "SENSRDX", Rdx, false},
-        {"kr k58 62hn", "SENSVARI", Standard, true},   // case-sensitive; S1 and S2 are back
-    };
-    frmShowIt* w = openShowIt("KR");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.type);
-        Sensor::State().SensorType = QLatin1String(c.type);
-        w->Init();
-        EXPECT_EQ(w->PictureName(), c.picture);
-        EXPECT_EQ(w->SensorKind, c.kind);
-        EXPECT_EQ(w->frameStateRDX->isHidden(), c.kind != Rdx);
-        EXPECT_EQ(w->frameStateStandard->isHidden(), c.kind == Rdx);
-        EXPECT_FALSE(w->picSensor->pixmap().isNull());
-        if (c.kind == Rdx) continue;
-        for (QWidget* led : std::initializer_list<QWidget*>{w->circS1Standard, w->circS2Standard, w->lblSwitchLED[0],
-                                                            w->lblSwitchLED[2]})
-            EXPECT_EQ(led->isHidden(), !c.switchLeds) << led->objectName().toStdString();
-    }
 }
 
 // The readout opens readable without a place of its own, and its font is
@@ -328,16 +267,24 @@ TEST_F(LiveWindowTest, DistanceTexts) {
     }
 }
 
-// The program's wiring: the window menu opens the windows, the poll cycle
-// feeds them and detection re-initialises the display.
+// The program's wiring: the window menu opens the windows, each open window
+// is one poll client, the poll cycle feeds them and detection re-initialises
+// the display for the sensor found.
 TEST_F(LiveWindowTest, MainWindowMenuPollCycleAndDetection) {
     frmMain main;
     LiveWindows::Connect(main);
+    bool timerRuns = false;
+    Sensor::SetPollTimerSwitch([&timerRuns](bool run) { timerRuns = run; });
+    const auto clients = [] { return Sensor::PollCycleState().PollClients; };
     Sensor::State().SensorType = "KR";
     Sensor::State().SensorRange = 3000;
     Sensor::State().SensorLine = "0";
     main.MenuItem("mnShowIt")->trigger();
+    EXPECT_EQ(clients(), 1);
+    EXPECT_TRUE(timerRuns);
+    LiveWindows::ShowShowIt(main.MdiArea());   // already open: no second client
     main.MenuItem("mnDistance")->trigger();
+    EXPECT_EQ(clients(), 2);
     frmShowIt* display = LiveWindows::ShowItWindow();
     frmDistance* readout = LiveWindows::DistanceWindow();
     ASSERT_NE(display, nullptr);
@@ -352,13 +299,20 @@ TEST_F(LiveWindowTest, MainWindowMenuPollCycleAndDetection) {
     EXPECT_EQ(display->circSensorStandard->FillColor(), Green);
     EXPECT_EQ(display->circS1Standard->FillColor(), Yellow);
 
-    Sensor::State().SensorType = "K58";
-    main.InitDisplayWindow();
-    EXPECT_EQ(display->SensorKind, Rdx);
+    // "62HN" always wins, "KR" is tested before "K58"; the kind sets the
+    // display's LEDs and its analogue scale.
+    for (const auto& [type, kind] : {std::pair{"62HN KR K58", Echo}, {"xxKRxxK58", Standard}, {"K58 RDX", Rdx}}) {
+        Sensor::State().SensorType = type;
+        main.InitDisplayWindow();
+        EXPECT_EQ(display->SensorKind, kind) << type;
+    }
 
-    display->parentWidget()->close();
-    readout->parentWidget()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    close(display);
+    EXPECT_EQ(clients(), 1);
+    EXPECT_FALSE(Sensor::SwitchDisplay().Loaded());
+    close(readout);
+    EXPECT_EQ(clients(), 0);
+    EXPECT_FALSE(timerRuns);
     EXPECT_FALSE(main.MenuItem("mnShowIt")->isChecked());
     EXPECT_FALSE(main.MenuItem("mnDistance")->isChecked());
 }

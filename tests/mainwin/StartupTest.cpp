@@ -1,6 +1,5 @@
 #include "MainWindowFixture.h"
 #include "mainwin/frmMainWiring.h"
-#include "mainwin/frmMonitor.h"
 #include "platform/ProgramEnd.h"
 #include "support/TestClock.h"
 
@@ -15,34 +14,6 @@
 namespace {
 
 using MainWindowStartup = MainWindowFixture;
-
-TEST_F(MainWindowStartup, MainRunsUntilTheMainWindowClosesWhichWritesTheSettings) {
-    windir.write(Options::SettingsFile, "[Settings]\nPort=/nonexistent/zelvo-test-tty\nCommandWnd=Hide\n");
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (!window || !window->isVisible()) return;
-        closer.stop();
-        window->MenuItem("mnMonitor")->trigger();
-        window->close();
-    });
-    closer.start(5);
-
-    const int code = MainModule::Main([&] {
-        window = new frmMain;
-        ConnectProgramParts(*window);
-        return window.data();
-    });
-
-    EXPECT_EQ(code, 0);
-    EXPECT_TRUE(window.isNull()) << "ending the program deletes the main window";
-    const QByteArray settings = ini();
-    for (const char* line : {"[Windows]\nfrmMain=", "MonitorWnd=Show\n", "CommandWnd=Hide\n", "Parameter=Show\n",
-                             "Port=/nonexistent/zelvo-test-tty\n", "Tooltips=YES\n", "[ProtFile]\n", "[Monitor]\n"})
-        EXPECT_TRUE(settings.contains(line)) << line << "\n" << settings.constData();
-    bool portMessage = false;
-    for (const MsgBox::Request& r : messages.shown()) portMessage |= r.text.contains("seriellen Schnittstelle");
-    EXPECT_TRUE(portMessage) << "the port that cannot be opened is reported";
-}
 
 // The main window closed while "Sensor lesen" waits for the sensor ends the
 // program there: nothing goes out after the request that was on the line,

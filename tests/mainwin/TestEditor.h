@@ -1,15 +1,18 @@
 #pragma once
 #include "link/SensorEditor.h"
 
+#include <QMap>
 #include <QStringList>
 
 // An editor window that records the members the main window and detection
-// call, in order ("WriteData()", "Show", "SetLanguage", ...).
+// call, in order ("WriteData()", "Show", "SetLanguage", ...); GetData answers
+// from a map.
 class TestEditor : public SensorEditor {
 public:
     explicit TestEditor(QString windowName) : name_(std::move(windowName)) {}
 
     QStringList calls;
+    QMap<int, QVariant> items;
     bool loaded = false;
 
     void Init() override { calls << "Init"; }
@@ -17,7 +20,7 @@ public:
     void WriteData(std::optional<int> target, std::optional<QVariant>) override {
         calls << (target ? "WriteData(file)" : "WriteData()");
     }
-    void GetData(int, QVariant&) override {}
+    void GetData(int item, QVariant& value) override { value = items.value(item, value); }
     bool ValidPar(int) override { return false; }
     QString GetSendCommand(QString& command, bool& flag) override {
         flag = true;
