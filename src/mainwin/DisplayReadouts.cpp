@@ -67,8 +67,10 @@ AnalogOutput AnalogFor(long analog, const AnalogRange& range, int sensorKind, bo
 
 QString FormatAnalog(double value) { return NumberFormat::Format(value, QStringLiteral("0.00")); }
 
+QString NoReadingText() { return QStringLiteral("---"); }
+
 DistanceText DistanceTextFor(std::optional<long> distance) {
-    if (!distance) return {QStringLiteral("---"), Black};
+    if (!distance) return {NoReadingText(), Black};
     if (*distance < 0) return {QStringLiteral("ERROR"), Red};
     return {QString::number(*distance) + QStringLiteral("mm"), Black};
 }

@@ -79,6 +79,9 @@ AnalogOutput AnalogFor(long analog, const AnalogRange& range, int sensorKind, bo
 // "0.00" in the user's number format.
 QString FormatAnalog(double value);
 
+// What a readout shows while the sensor gives no reading: "---".
+QString NoReadingText();
+
 // "1234mm" for a distance, "ERROR" for a negative one, "---" for none (the
 // sensor did not answer), in its colour.
 struct DistanceText {

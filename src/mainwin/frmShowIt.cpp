@@ -350,9 +350,17 @@ void frmShowIt::SetDistance(std::optional<long> distance, long analog, bool faul
     if (!Loaded) return;
     picDis->SetDistance(distance);
     if (reportedRange_ <= 0) return;
+    const StateSet set = stateSet();
+    // A sensor that gave no distance gave no analogue value either: its
+    // output is unknown, not at its low end. A reported fault still shows
+    // the fault current, since the sensor answered that.
+    if (!distance && !fault) {
+        set.amp->setText(DisplayReadouts::NoReadingText());
+        set.volt->setText(DisplayReadouts::NoReadingText());
+        return;
+    }
     analog_.faultCurrent = settings_.FaultCurrent;
     const DisplayReadouts::AnalogOutput output = DisplayReadouts::AnalogFor(analog, analog_, SensorKind, fault);
-    const StateSet set = stateSet();
     set.amp->setText(DisplayReadouts::FormatAnalog(output.milliamps));
     set.volt->setText(DisplayReadouts::FormatAnalog(output.volts));
 }

@@ -239,7 +239,8 @@ TEST_F(LiveWindowTest, DistanceReadoutOpensReadableAndFitsItsFont) {
 }
 
 // Both windows show what the sensor reported, in turn; a sensor that did not
-// answer gives no reading, which no window shows as a target at 0 mm.
+// answer gives no reading, which no window shows as a target at 0 mm, nor as
+// an analogue output at its low end.
 TEST_F(LiveWindowTest, DistanceTexts) {
     frmShowIt* display = openShowIt("KR");
     LiveWindows::ShowDistance(&area);
@@ -251,19 +252,23 @@ TEST_F(LiveWindowTest, DistanceTexts) {
         const char* readoutText;
         QColor colour;
         const char* scaleText;
+        const char* milliamps;
+        const char* volts;
     } const cases[] = {
-        {1234, "1234mm", Black, "1234mm"},
-        {std::nullopt, "---", Black, ""},
-        {-1, "ERROR", Red, "ERROR"},
-        {0, "0mm", Black, "0mm"},
+        {1234, "1234mm", Black, "1234mm", "12.00", "6.00"},
+        {std::nullopt, "---", Black, "", "---", "---"},
+        {-1, "ERROR", Red, "ERROR", "12.00", "6.00"},
+        {0, "0mm", Black, "0mm", "12.00", "6.00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.readoutText);
         readout->SetDistance(c.distance);
-        display->SetDistance(c.distance, 0, false);
+        display->SetDistance(c.distance, 600, false);
         EXPECT_EQ(readout->lblDis->text(), c.readoutText);
         EXPECT_EQ(readout->lblDis->palette().color(QPalette::WindowText), c.colour);
         EXPECT_EQ(display->picDis->BarText() + display->picDis->RightText(), c.scaleText);
+        EXPECT_EQ(display->lblAmp->text(), c.milliamps);
+        EXPECT_EQ(display->lblVolt->text(), c.volts);
     }
 }
 
