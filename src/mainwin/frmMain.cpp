@@ -111,12 +111,12 @@ void frmMain::buildStatusBar() {
     lblRefHeight->hide();
 }
 
-// The settings carry the check marks of the window menu from one run to the next.
 void frmMain::ShowPort(const QString& name, bool open) {
     lblPort->setText(' ' + name + ' ');
     lblPort->setEnabled(open);
 }
 
+// The settings carry the check marks of the window menu from one run to the next.
 void frmMain::installSettingsServices() {
     Options::SettingsServices& services = Options::Services();
     services.IsMenuChecked = [this](const QString& item) {
