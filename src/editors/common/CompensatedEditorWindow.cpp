@@ -25,7 +25,7 @@ void CompensatedEditorWindow::FillForm(ParamRec& rec) {
     if (rec.ID == ids_.em) rec.Value = EvalMethod::Normalize(rec.Value);
     if (!Loaded()) return;
     ParamEditorModel::BusyGuard busy(Model());
-    if (!ShowShared(rec)) ShowRecord(rec);
+    if (!ShowShared(rec)) ShowOwnRecord(rec);
 }
 
 bool CompensatedEditorWindow::ShowShared(const ParamRec& rec) {

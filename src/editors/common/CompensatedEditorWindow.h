@@ -94,7 +94,7 @@ protected:
     // An editor's own records: shown while the window fills its controls,
     // composed for a commit (nothing when what the controls hold cannot be
     // written).
-    virtual void ShowRecord(const ParamRec& rec) = 0;
+    virtual void ShowOwnRecord(const ParamRec& rec) = 0;
     virtual std::optional<QString> ComposeRecord(int index) const = 0;
     // Whether a commit of the record does anything; the computed sound
     // velocity and temperature offset never commit.

@@ -3,6 +3,7 @@
 #include "editors/common/EditorLink.h"
 #include "editors/common/RWState.h"
 #include "frame/Message.h"
+#include "link/Ports.h"
 #include "link/SensorCommands.h"
 #include "link/SensorState.h"
 #include "link/ValidationRules.h"
@@ -12,9 +13,7 @@
 
 namespace {
 
-constexpr quint8 InvalidCommand = 0x82;
 constexpr int MessageReadError = 11;
-constexpr int Information = 64;
 
 const RecordAccess plainCommands;
 
@@ -75,7 +74,7 @@ bool ParamEditorModel::Acceptable(int index, const QString& value) const {
 }
 
 bool ParamEditorModel::IsRejected(const ParamRec& rec) {
-    return !rec.Value.isEmpty() && rec.Value.at(0).unicode() == InvalidCommand;
+    return !rec.Value.isEmpty() && rec.Value.at(0).unicode() == Ports::StatusInvalidCommand;
 }
 
 void ParamEditorModel::Fill(ParamRec& rec) {
@@ -226,7 +225,7 @@ void ParamEditorModel::WalkChain(int index, const QString& firstCommand, Walk wa
         if (rec.Readable) {
             const std::optional<QString> error = access_->ReRead(rec, command);
             if (error && walk == Walk::AfterEdit)
-                ShowMessage(MessageReadError, Information, std::nullopt,
+                ShowMessage(MessageReadError, MsgBox::Information, std::nullopt,
                             access_->Name(rec) + QLatin1Char('|') + *error);
             Fill(rec);
         } else if (walk == Walk::AfterEdit) {

@@ -1,5 +1,7 @@
 #include "editors/common/TypedInput.h"
 
+#include "editors/common/ValueForms.h"
+
 #include <QLocale>
 
 #include "frame/NumberFormat.h"
@@ -40,7 +42,7 @@ bool SensorReadsAsMeant(const QString& typed) { return !typed.contains(QLocale()
 std::optional<QString> AsTyped(const QString& text) {
     // The sensor reads the digits and one "." and stops at anything else:
     // "1e2" reaches it as 1, and a sign or a blank as no number at all.
-    static const QRegularExpression plainDecimal(QStringLiteral("^(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)$"));
+    static const QRegularExpression plainDecimal(QLatin1Char('^') + ValueForms::Decimal + QLatin1Char('$'));
     if (!plainDecimal.match(text).hasMatch()) return std::nullopt;
     if (!SensorReadsAsMeant(text) || !Number(text)) return std::nullopt;
     return text;

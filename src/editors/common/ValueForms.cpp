@@ -10,7 +10,7 @@ namespace ValueForms {
 bool Fits(const QString& value, const QString& form) {
     const QRegularExpression whole(QRegularExpression::anchoredPattern(form));
     if (!whole.match(value).hasMatch()) return false;
-    static const QRegularExpression number(QStringLiteral("[0-9]+(\\.[0-9]*)?|\\.[0-9]+"));
+    static const QRegularExpression number(Decimal);
     constexpr double largest = std::numeric_limits<qint32>::max();
     for (auto it = number.globalMatch(value); it.hasNext();)
         if (std::fabs(it.next().captured().toDouble()) > largest) return false;

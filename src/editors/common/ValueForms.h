@@ -8,9 +8,12 @@
 // values, whatever a field would make of them.
 namespace ValueForms {
 
+// Digits with at most one decimal point ("500", "343.25", "5.", ".5"): a
+// number as the sensor reads it, without its sign.
+inline const QString Decimal = QStringLiteral("(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)");
 // One plain decimal number, as typed or answered ("500", "-25", "343.25"),
 // blanks around it allowed.
-inline const QString Number = QStringLiteral(" *-?([0-9]+(\\.[0-9]*)?|\\.[0-9]+) *");
+inline const QString Number = QStringLiteral(" *-?") + Decimal + QStringLiteral(" *");
 // The position of a list entry.
 inline const QString ListEntry = QStringLiteral("[0-9]+");
 

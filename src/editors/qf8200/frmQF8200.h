@@ -92,7 +92,7 @@ public:
     QLabel* lblDipOn;
 
 protected:
-    void ShowRecord(const ParamRec& rec) override;
+    void ShowOwnRecord(const ParamRec& rec) override;
     std::optional<QString> ComposeRecord(int index) const override;
     bool Commits(int index) const override;
     bool IsSwitchPoint(int id) const override;
@@ -122,7 +122,7 @@ private:
     void LayoutOutputMode(int output);
     void LayoutAnalogMode();
 
-    // ShowRecord's parts (frmQF8200Transfer.cpp).
+    // ShowOwnRecord's parts (frmQF8200Transfer.cpp).
     void ShowUseDip(const ParamRec& rec);
     void ShowFailSafe(const ParamRec& rec);
     void ShowOutputToggle(const ParamRec& rec);

@@ -1,5 +1,5 @@
 // frmQF8200's value transfer of the records beside the shared ones: a record
-// shown in its controls (ShowRecord) and the controls composed into a
+// shown in its controls (ShowOwnRecord) and the controls composed into a
 // record's value (ComposeRecord).
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DipSwitches.h"
@@ -40,7 +40,7 @@ std::optional<QString> itemDataText(const QComboBox* list) {
 
 bool frmQF8200::IsSwitchPoint(int id) const { return id == IdSD11 || id == IdSD12 || id == IdSD21 || id == IdSD22; }
 
-void frmQF8200::ShowRecord(const ParamRec& rec) {
+void frmQF8200::ShowOwnRecord(const ParamRec& rec) {
     const QString& value = rec.Value;
     const bool valid = IsParDefValid(rec);
     switch (rec.ID) {

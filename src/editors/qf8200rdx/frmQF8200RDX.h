@@ -79,7 +79,7 @@ public:
     QComboBox* cmbMainApplication;
 
 protected:
-    void ShowRecord(const ParamRec& rec) override;
+    void ShowOwnRecord(const ParamRec& rec) override;
     std::optional<QString> ComposeRecord(int index) const override;
     bool IsSwitchPoint(int id) const override;
     void SetupDisplayWindow() override;
@@ -103,7 +103,7 @@ private:
     // Reads the evaluation limits after a complete read from the sensor.
     void EepromCellRead(TransferProgress& progress);
 
-    // ShowRecord's parts (frmQF8200RDXTransfer.cpp).
+    // ShowOwnRecord's parts (frmQF8200RDXTransfer.cpp).
     void ShowSwitchModes(const ParamRec& rec);
     void ShowFailSafe(const ParamRec& rec);
     void ShowInclination(const ParamRec& rec);

@@ -1,5 +1,5 @@
 // frmQF8200RDX's value transfer of the records beside the shared ones: a
-// record shown in its controls (ShowRecord) and the controls composed into a
+// record shown in its controls (ShowOwnRecord) and the controls composed into a
 // record's value (ComposeRecord).
 #include "editors/common/ControlGroups.h"
 #include "editors/common/DisplayWindowLink.h"
@@ -25,7 +25,7 @@ bool frmQF8200RDX::IsSwitchPoint(int id) const { return id == IdSD1 || id == IdS
 
 int frmQF8200RDX::ShownOutputs() const { return Outputs[2].frame->isHidden() ? 2 : 3; }
 
-void frmQF8200RDX::ShowRecord(const ParamRec& rec) {
+void frmQF8200RDX::ShowOwnRecord(const ParamRec& rec) {
     const QString& value = rec.Value;
     const bool valid = IsParDefValid(rec);
     switch (rec.ID) {
