@@ -30,8 +30,6 @@ T IfMissing(const std::optional<T>& argument, std::type_identity_t<T> defaultVal
     return argument ? *argument : defaultValue;
 }
 
-// Status byte 82h: the sensor does not know the command.
-constexpr quint8 InvalidCommandStatus = 0x82;
 // The status bytes a sensor answers instead of a value: 80h (done) to 84h.
 constexpr quint8 FirstStatus = 0x80;
 constexpr quint8 LastStatus = 0x84;
