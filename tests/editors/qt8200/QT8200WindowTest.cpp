@@ -1,6 +1,5 @@
 // frmQT8200 as a window: the variant a sensor's answers give, the display
 // window's questions, quick help, languages and the parameter sheet.
-#include "editors/common/RecordingCanvas.h"
 #include "editors/qt8200/QT8200Fixture.h"
 #include "editors/qt8200/RegisterQT8200.h"
 
@@ -101,23 +100,6 @@ TEST_F(QT8200Window, SheetOfAnAnalogSensorWithoutSecondEvaluation) {
                                              "Nahe Grenze|300mm", "Ferne Grenze|2000mm", "Filter|inaktiv",
                                              "Fenster|10%"}));
     EXPECT_EQ(lines.mid(23), QStringList({"Auswertung 1|Bewertet", "Auswertung 2|Keine", "Konservatives Filter|5"}));
-}
-
-// On paper the DIP section's title is followed by the switch row beside "ON"
-// (ParamSheetTest has the row's geometry), and the next section below it.
-TEST_F(QT8200Window, SheetOnPaperGetsTheDipSwitchRowBesideOn) {
-    RecordingCanvas page;
-    PrintData::ExportState().Printer = &page;
-    window->PrintData();
-    ASSERT_EQ(page.markers.size(), 10);
-    EXPECT_EQ(page.MarkerStates(), "1010010110");   // A5F
-    const auto word = std::find_if(page.texts.begin(), page.texts.end(),
-                                   [](const RecordingCanvas::Text& t) { return t.text == "ON"; });
-    ASSERT_NE(word, page.texts.end());
-    EXPECT_GT(page.markers[0].x, word->x);
-    const auto zero = word + 10;
-    EXPECT_EQ((zero + 1)->text, "Schaltausgang 1");
-    EXPECT_GT((zero + 1)->y, zero->y);
 }
 
 }  // namespace
