@@ -3,7 +3,6 @@
 #include "link/SensorDetection.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -35,9 +34,4 @@ void EditorE2E::TypeAndEnter(QLineEdit* box, const QString& text) {
     box->selectAll();
     QTest::keyClicks(box, text);
     QTest::keyClick(box, Qt::Key_Return);
-}
-
-void EditorE2E::Choose(QComboBox* list, int index) {
-    list->setCurrentIndex(index);
-    emit list->activated(index);
 }

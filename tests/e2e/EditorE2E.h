@@ -6,7 +6,6 @@
 
 #include <QStringList>
 
-class QComboBox;
 class QLineEdit;
 
 // An editor against the simulated sensor through the real serial code:
@@ -24,9 +23,8 @@ protected:
     // The last requests the simulator received.
     QStringList LastRequests(qsizetype count) const;
 
-    // The user types into a text box and presses Enter, or chooses a list entry.
+    // The user types into a text box and presses Enter.
     static void TypeAndEnter(QLineEdit* box, const QString& text);
-    static void Choose(QComboBox* list, int index);
 
     FakeMainWindow mainWindow;
     ScriptedMessages messages;

@@ -22,23 +22,4 @@ TEST(Qf8200EchoCommands, ReadsAndWritesCellsAsHex) {
     });
 }
 
-TEST(Qf8200EchoCommands, AnalogueValueScalesToTheEndValueOfTheOutputKind) {
-    // At time 0 the target stands at 200 mm (a tenth of 2000 mm); the analogue ramp runs from A1 to A2.
-    const struct {
-        std::vector<std::string> writes;
-        std::string iu;
-    } cases[] = {
-        {{"WM,WXE7,00C8"}, "0"},                                        // at the near end
-        {{"WM,WXE7,0000", "WM,WXE9,00C8", "WM,XE29,01"}, "400"},        // far end, current: IEND
-        {{"WM,WXE7,0000", "WM,WXE9,00C8", "WM,XE29,02"}, "1000"},       // far end, voltage: UEND
-        {{"WM,WXE7,0000", "WM,WXE9,0190", "WM,XE29,00"}, "350"},        // half way, both outputs: mean end
-        {{"WM,WXE7,0000", "WM,WXE9,00C8", "WM,XE2B,01", "WM,XE29,01"}, "0"},  // falling ramp
-    };
-    for (const auto& c : cases) {
-        Talk talk(Line::Qf8200Echo, "analog");
-        for (const std::string& write : c.writes) ASSERT_EQ(talk.ask(write), Ok) << write;
-        EXPECT_EQ(talk.ask("IU"), c.iu) << c.writes.back();
-    }
-}
-
 }  // namespace

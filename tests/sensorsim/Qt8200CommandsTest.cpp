@@ -22,15 +22,4 @@ TEST(Qt8200Commands, AnswersEachVariantInTheEditorsNotation) {
     });
 }
 
-TEST(Qt8200Commands, DipSwitchesAndReferenceDistance) {
-    // 25F: switch point 1 = 3 x 250 mm, point 2 six steps further, switch 9 on (output 1 normally closed).
-    Talk talk(Line::Qt8200);
-    expectExchanges(talk,
-                    {{"UDS,1", Ok}, {"SD1", "00750"}, {"SD2", "02250"}, {"NDE", "00750"}, {"FDE", "02250"},
-                     {"OM", "32"}, {"UDS,0", Ok}, {"SD1", "00500"}, {"OM", "22"},
-                     // at time 0 the target stands at 250 mm
-                     {"AD", "250"}, {"REF,275", Ok}, {"VS", "37752"}, {"AD", "275"}},
-                    "qt8200");
-}
-
 }  // namespace

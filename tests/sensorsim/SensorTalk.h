@@ -16,20 +16,18 @@ inline const std::string Ok = "\x80";
 inline const std::string BadValue = "\x81";
 inline const std::string Unknown = "\x82";
 
-inline sensorsim::SensorConfig configFor(sensorsim::Line line, const std::string& variantWords = "",
-                                         sensorsim::FaultPlan faults = {}) {
+inline sensorsim::SensorConfig configFor(sensorsim::Line line, const std::string& variantWords = "") {
     sensorsim::SensorConfig config;
     config.line = line;
     config.variant = sensorsim::defaultVariant(line);
     if (!variantWords.empty()) sensorsim::applyVariantWords(line, variantWords, config.variant);
-    config.faults = std::move(faults);
     return config;
 }
 
 class Talk {
 public:
-    explicit Talk(sensorsim::Line line, const std::string& variantWords = "", sensorsim::FaultPlan faults = {})
-        : sensor(configFor(line, variantWords, std::move(faults))), echoes_(line == sensorsim::Line::Qf8200Echo) {}
+    explicit Talk(sensorsim::Line line, const std::string& variantWords = "")
+        : sensor(configFor(line, variantWords)), echoes_(line == sensorsim::Line::Qf8200Echo) {}
 
     // The answer without its carriage return; "<no CR>" marks an answer that did not end with one.
     std::string ask(const std::string& request) {

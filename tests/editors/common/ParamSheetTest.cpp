@@ -16,6 +16,7 @@ TEST(ParamSheet, DipSwitchRowBesideOrBelowOn) {
         page.CurrentY = 29;
         ParamSheet::PrintDipSwitchRow("A5F", onEndsLine);
         ASSERT_EQ(page.markers.size(), 10);
+        EXPECT_EQ(page.MarkerStates(), "1010010110");   // A5F, switch 1 first
         ASSERT_EQ(page.texts.size(), 11);
         // 1 mm right of "ON" (two characters of 2 mm), or of the margin (15 mm) below it.
         const RecordingCanvas::Text& word = page.texts.front();
