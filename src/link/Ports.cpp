@@ -27,6 +27,17 @@ Int readNumberSetting(const QString& key, const QString& defaultValue) {
     return Int(std::clamp<double>(rounded, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max()));
 }
 
+// A port opened anew starts with nothing on it and nothing owed: answers to
+// tries sent on it before can never arrive now.
+void forgetTheLine() {
+    LinkState& s = State();
+    s.RxBuffer.clear();
+    s.Owed.Clear();
+    s.TailPending = false;
+    s.EchoCrOwed = 0;
+    s.EchoOutOfStep = false;
+}
+
 void showPortState(bool open) {
     if (State().portShown) State().portShown(State().PortName, open);
 }
@@ -41,6 +52,7 @@ void openPort(const QString& name) {
             if (s.control->PortOpen()) s.control->SetPortOpen(false);
             s.control->SetCommPort(name);
             if (s.control->SetPortOpen(true)) {
+                forgetTheLine();
                 s.PortOpen = true;
                 showPortState(true);
                 return;
@@ -86,7 +98,7 @@ void InitPort(SerialControl* control, PortShown portShown) {
     s.EchoTimeout = readNumberSetting<qint16>("EchoTimeout", "500");
     s.AnswerTimeout = s.DetectTimeout;
     s.EchoMode = false;
-    s.RxBuffer.clear();
+    forgetTheLine();
     std::fill(s.ParkedCount.begin() + 1, s.ParkedCount.end(), 0);
     s.PortOpen = false;
     s.PortLost = false;
@@ -111,6 +123,7 @@ bool ReopenPort() {
     if (s.PortName.isEmpty() || !s.control) return false;
     s.control->SetCommPort(s.PortName);
     if (!s.control->SetPortOpen(true)) return false;
+    forgetTheLine();
     s.PortOpen = true;
     s.PortLost = false;
     showPortState(true);
@@ -138,6 +151,11 @@ int SetTimeout(int ms) {
 }
 
 void SetEchoMode(bool echo, bool waitAlways) {
+    if (!echo) {
+        // Without echoes no carriage return coming back is ours.
+        State().EchoCrOwed = 0;
+        State().EchoOutOfStep = false;
+    }
     State().EchoMode = echo;
     State().EchoWaitAlways = waitAlways;
 }

@@ -1,11 +1,11 @@
 #pragma once
+#include "link/OwedAnswers.h"
 #include "platform/SystemClock.h"
 
 #include <QByteArray>
 #include <QString>
 #include <array>
 #include <functional>
-#include <limits>
 
 class SerialControl;
 
@@ -59,11 +59,24 @@ struct LinkState {
     QByteArray RxBuffer;           // taken from the port, not yet handed out
     std::array<AnswerBytes, MaxReadDepth + 1> ParkedAnswer{};
     std::array<int, MaxReadDepth + 1> ParkedCount{};   // per depth; 0 = nothing parked
-    // Times on the clock, in ms: the last request's bytes were out; a wait ran
-    // out (or took an answer that may have been an earlier try's) and the
-    // answer it missed may still come, until one default wait later.
-    double LastSendAt = 0;
-    double LateAnswerSince = -std::numeric_limits<double>::infinity();
+    // Answers the sensor still owes to tries that went out, and whose
+    // request waits at each depth (the request a wait at that depth is for).
+    OwedAnswers Owed;
+    OwedAnswers::RequestId LastRequest = 0;
+    std::array<OwedAnswers::RequestId, MaxReadDepth + 2> RequestAt{};
+    // Answers that have come so far, and how many had come when the request
+    // at each depth began: a sensor that answered anything since is there.
+    quint64 AnswersCame = 0;
+    std::array<quint64, MaxReadDepth + 2> AnswersCameBefore{};
+    // Bytes of an answer were thrown away before its end came: the end, when
+    // it comes, is counted as that answer but handed to nobody.
+    bool TailPending = false;
+    // Echo mode: the echo of a request's carriage return has not been read
+    // in step, so the next carriage return on the line may be it.
+    int EchoCrOwed = 0;
+    // Echo mode: a byte came back that was not the echo of the byte sent;
+    // what the try then reads is nobody's answer.
+    bool EchoOutOfStep = false;
 };
 
 LinkState& State();
@@ -92,22 +105,41 @@ void SetEchoMode(bool echo, bool waitAlways);
 // Waits while window events run; 0 means half the answer timeout.
 void Delay(qint32 ms);
 // First step of every request: parks the answer of a request that waits
-// further out, then throws all waiting input away. After a wait that ran out
-// the line is first left to settle: until one default wait has passed since,
-// whatever arrives is an answer too late for its request and is thrown away,
-// so that it never becomes the answer of this one. Returns the bytes thrown
-// away (those taken while settling not among them).
+// further out, then throws all waiting input away, counting the answers in it
+// against the tries that still owe them. In echo mode the line is then left
+// to give the answers still owed, so that none meets the new request's echo.
+// Returns the bytes thrown away.
 QByteArray FlushInput();
-// Throws all waiting input away without parking anything.
+// Throws all waiting input away without parking or counting anything (the
+// master-mode stream, which answers no request).
 QByteArray DiscardInput();
-// The same, for the next try of a request already started: its own late
-// bytes belong to nobody further out. Bytes still coming in right behind
-// them (the rest of a late answer) go too, until the line has been quiet
-// for a few byte times.
+// Before another try of the request under way: what has come since its last
+// wait is taken off the line, and the rest of an answer still coming in right
+// behind it, until the line has been quiet for a few byte times. An answer
+// owed to one of the request's own earlier tries is its answer: it is handed
+// back (its count) and no further try need go out. Late answers of other
+// requests go. In echo mode the line is first left to give every answer still
+// owed, so that none meets the next try's echo. 0 when nothing of its own came.
+// The count is the expected length when one is given, as ReadAnswer's;
+// the answer is logged as ReadAnswer logs it.
+int TakeOwnLateAnswer(AnswerBytes& answer, int expectedLength = 0, bool dynamic = false, bool log = false);
+// The last step of a request. Tries of it still owed an answer (its last
+// wait ran out, or an earlier try's answer came in its place) are waited for
+// when the sensor has answered anything since the request began: their
+// answers then come to this request, not to the next one, and a sensor that
+// dropped an answer is back in step once the line has stayed quiet long
+// enough. A sensor that never answered costs nothing here. When the request
+// has no answer yet (hasAnswer false), one that comes now is its answer and
+// its count is returned, else 0.
+int SettleOwnTries(AnswerBytes& answer, bool hasAnswer, int expectedLength = 0, bool dynamic = false,
+                   bool log = false);
+// Throws away what waits and what comes in right behind it, counting the
+// answers in it, until the line has been quiet for a few byte times.
 void DiscardInputUntilQuiet();
 
 // Sends one request: a request of exactly one byte goes out as it is, any
-// other gets a carriage return appended. Returns the bytes put on the line
+// other gets a carriage return appended, and is owed an answer from then on.
+// In echo mode each echo is compared with the byte sent. Returns the bytes put on the line
 // (0 when the port is closed or the request is empty).
 int SendText(const QString& text, bool dynamic = false, bool log = false);
 int SendBytes(const QByteArray& bytes, bool dynamic = false, bool log = false);

@@ -1,4 +1,7 @@
 #pragma once
+#include "link/OwedAnswers.h"
+#include "link/Ports.h"
+
 #include <QByteArray>
 
 // What the Ports files share about the line and about waiting on it. Every
@@ -8,6 +11,8 @@ namespace Ports::Line {
 
 // The longest a wait blocks between two passes of window events.
 constexpr int WaitSliceMs = 2;
+// Ten byte times at 9600 baud: bytes of one answer come closer together.
+constexpr int QuietGapMs = 10;
 
 // The port is open and the program goes on. Notices a device that went away
 // while open: the line is then marked closed and lost, and the next SetPort
@@ -32,4 +37,49 @@ bool WaitForInput(int timeoutMs);
 // than the wire time of what was written, so a stuck driver cannot hang us.
 void WaitForOutputDrained(int bytesWritten);
 
+// Offers an answer (or its absence) to the traffic log as ReadAnswer does.
+void LogAnswer(const AnswerBytes& answer, int count, bool dynamic, bool log, bool debugLog);
+
+// Moves what waits on the port to the receive buffer; false when nothing did.
+bool TakeWaitingInput();
+
+// How long the line must have given no answer, since a try went out and
+// since the last answer came, before the try's answer counts as lost: well
+// beyond any answer the program still waits for.
+double LostAfterMs();
+
+// The request a wait at this depth is for (never 0, which stands for nobody).
+OwedAnswers::RequestId RequestAt(int depth);
+
+// What to do with the complete line (up to and including its carriage
+// return) at the front of the receive buffer. It is the echo of a request's
+// carriage return, the end of an answer cut short, or the answer of the
+// oldest try still owed. The line is taken off the buffer, and true returned,
+// when it is surely an answer to `wanted` (0 = nobody); otherwise it is
+// parked for a request waiting further out that it surely belongs to, or
+// thrown away. `answer` and `count` receive the line when it is wanted's
+// (count without the carriage return, cut to the answer array).
+bool SettleFrontLine(int lineLength, OwedAnswers::RequestId wanted, AnswerBytes* answer = nullptr,
+                     int* count = nullptr);
+
+// Settles every complete line waiting in the receive buffer and on the port;
+// with untilQuiet also what comes in right behind them, until the line has
+// been quiet for QuietGapMs. Stops at an answer that is wanted's and returns
+// its count; otherwise the bytes of an answer not yet complete go too (their
+// end will be nobody's) and 0 is returned.
+int SettleWaitingInput(OwedAnswers::RequestId wanted, AnswerBytes* answer, bool untilQuiet);
+
+// Echo mode: waits until every answer still owed has come or counts as lost,
+// so that none meets the next try's echo. Stops at an answer that is
+// wanted's and returns its count, else 0.
+int AwaitOwedAnswers(OwedAnswers::RequestId wanted, AnswerBytes* answer);
+
 }  // namespace Ports::Line
+
+namespace Ports {
+
+// ReadAnswer for the given request: only its own answer completes the wait.
+int ReadAnswerFor(OwedAnswers::RequestId wanted, AnswerBytes& answer, int expectedLength, bool dynamic, bool log,
+                  bool debugLog, int timeoutMs);
+
+}  // namespace Ports

@@ -22,43 +22,57 @@ int completeAnswerLength(const QByteArray& buffer, int expectedLength) {
     return candidate >= expectedLength ? expectedLength : 0;
 }
 
-// Gathers bytes from the port until an answer is complete. Returns its
+// A wait for one byte (an echo, the echo probe) takes whatever comes first.
+int takeOneByte(AnswerBytes& answer) {
+    LinkState& s = State();
+    answer[0] = quint8(s.RxBuffer.at(0));
+    s.RxBuffer.remove(0, 1);
+    return 1;
+}
+
+// Settles the complete lines at the front of the buffer until one is the
+// wanted request's own answer: returns its count (the expected length when
+// one is given), 0 when none is.
+int takeOwnAnswer(AnswerBytes& answer, int expectedLength, OwedAnswers::RequestId wanted) {
+    LinkState& s = State();
+    for (qsizetype cr = s.RxBuffer.indexOf('\r'); cr >= 0; cr = s.RxBuffer.indexOf('\r')) {
+        const int line = int(cr) + 1;
+        // A line too short for the expected length is no answer to this
+        // request; it is still counted against the tries owed.
+        const bool fits = completeAnswerLength(s.RxBuffer, expectedLength) > 0;
+        int count = 0;
+        if (Line::SettleFrontLine(line, wanted, &answer, &count) && fits)
+            return expectedLength > 0 ? expectedLength : count;
+    }
+    return 0;
+}
+
+// Gathers bytes from the port until the wanted request's answer is complete,
+// or an answer is parked for the wait at this depth. Returns the answer's
 // length, 0 when the line stays silent for timeoutMs after the last bytes.
 // Bytes that pile up without completing an answer are dropped once and the
 // wait goes on; a line that overflows the buffer a second time ends the wait,
 // so an endless stream of garbage cannot hold the request forever.
-int gatherAnswer(int expectedLength, int timeoutMs) {
+int gatherAnswer(AnswerBytes& answer, int expectedLength, int timeoutMs, int depth, OwedAnswers::RequestId wanted) {
     LinkState& s = State();
-    int complete = completeAnswerLength(s.RxBuffer, expectedLength);
     int overflows = 0;
-    while (complete == 0 && Line::WaitForInput(timeoutMs)) {
-        s.RxBuffer.append(s.control->Input());
-        complete = completeAnswerLength(s.RxBuffer, expectedLength);
-        if (complete == 0 && s.RxBuffer.size() > RxBufferSize) {
+    for (;;) {
+        if (expectedLength == 1 && !s.RxBuffer.isEmpty()) return takeOneByte(answer);
+        if (expectedLength != 1)
+            if (const int count = takeOwnAnswer(answer, expectedLength, wanted)) return count;
+        if (s.ParkedCount[depth] > 0 || !Line::WaitForInput(timeoutMs)) return 0;
+        Line::TakeWaitingInput();
+        if (s.RxBuffer.size() > RxBufferSize) {
             s.RxBuffer.clear();
-            if (++overflows == 2) break;
+            s.TailPending = true;
+            if (++overflows == 2) return 0;
         }
     }
-    return complete;
 }
 
-// A wait that ran out leaves its answer on the way, and so does one that took
-// an answer while an earlier try's answer was still due: what it took may
-// have been that one, and its own is still to come. Either way the line
-// settles before the next request (FlushInput). A wait for a single byte is
-// an echo or the echo probe, no request's answer: a missing echo has its own
-// pause, and a late lone carriage return counts as no answer anywhere.
-void noteLateAnswer(int count, int expectedLength, int timeout) {
-    LinkState& s = State();
-    if (expectedLength == 1 || !Line::Usable()) return;
-    const double now = Line::Now();
-    if (count == 0)
-        s.LateAnswerSince = std::max(s.LateAnswerSince, now);
-    else if (now < s.LateAnswerSince + Line::DefaultWait())
-        s.LateAnswerSince = std::max(s.LateAnswerSince, s.LastSendAt + timeout);
-}
+}  // namespace
 
-void logAnswer(const AnswerBytes& answer, int count, bool dynamic, bool log, bool debugLog) {
+void Line::LogAnswer(const AnswerBytes& answer, int count, bool dynamic, bool log, bool debugLog) {
     const bool debug = Options::Current().DebugMode;
     if (!log && !(debugLog && debug)) return;
     const QString text = count == 0
@@ -67,38 +81,38 @@ void logAnswer(const AnswerBytes& answer, int count, bool dynamic, bool log, boo
     TrafficLog::Offer({log ? "R: " : "r: ", text, dynamic});
 }
 
-}  // namespace
-
-int ReadAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, bool log, bool debugLog, int timeoutMs) {
+int ReadAnswerFor(OwedAnswers::RequestId wanted, AnswerBytes& answer, int expectedLength, bool dynamic, bool log,
+                  bool debugLog, int timeoutMs) {
     LinkState& s = State();
     if (s.ReadDepth >= MaxReadDepth) {
-        logAnswer(answer, 0, dynamic, log, debugLog);
+        Line::LogAnswer(answer, 0, dynamic, log, debugLog);
         return 0;
     }
     expectedLength = std::max(expectedLength, 0);
     const int depth = ++s.ReadDepth;
 
     const int timeout = timeoutMs > 0 ? timeoutMs : Line::DefaultWait();
-    const int complete = gatherAnswer(expectedLength, timeout);
-
-    int count = 0;
+    int count = gatherAnswer(answer, expectedLength, timeout, depth, wanted);
     if (s.ParkedCount[depth] > 0) {
         // A nested request took this wait's answer off the line and kept it here.
         answer = s.ParkedAnswer[depth];
         count = s.ParkedCount[depth];
         s.ParkedCount[depth] = 0;
-    } else if (complete > 0) {
-        // An answer longer than the caller's array is cut to fit.
-        const int stored = std::min(complete, AnswerSize);
-        std::copy_n(reinterpret_cast<const quint8*>(s.RxBuffer.constData()), stored, answer.begin());
-        s.RxBuffer.remove(0, complete);
-        count = std::min(expectedLength > 0 ? complete : complete - 1, AnswerSize);
     }
 
-    noteLateAnswer(count, expectedLength, timeout);
-    logAnswer(answer, count, dynamic, log, debugLog);
+    Line::LogAnswer(answer, count, dynamic, log, debugLog);
     s.ReadDepth = std::max(s.ReadDepth - 1, 0);
     return count;
+}
+
+int ReadAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, bool log, bool debugLog, int timeoutMs) {
+    LinkState& s = State();
+    if (expectedLength != 1 && s.EchoMode && s.EchoOutOfStep) {
+        // The request's echo was out of step: what comes now is nobody's answer.
+        Line::LogAnswer(answer, 0, dynamic, log, debugLog);
+        return 0;
+    }
+    return ReadAnswerFor(Line::RequestAt(s.ReadDepth + 1), answer, expectedLength, dynamic, log, debugLog, timeoutMs);
 }
 
 int ReadAnswerText(QString& answer, int expectedLength, bool dynamic, bool log, bool debugLog, int timeoutMs) {

@@ -4,14 +4,10 @@
 #include "link/TrafficLog.h"
 #include "platform/SerialControl.h"
 
-#include <cmath>
-
 namespace Ports {
 namespace {
 
 constexpr char CarriageReturn = '\r';
-// Ten byte times at 9600 baud: bytes of one answer come closer together.
-constexpr int QuietGapMs = 10;
 
 // While a request's bytes drain to the line it counts as waiting for its
 // answer: a request started from a window event meanwhile then takes that
@@ -33,37 +29,45 @@ private:
     bool counted_;
 };
 
-// Echo mode: each byte goes out alone and the sensor's echo is awaited.
-// The echo is not compared with what was sent; a missing echo (or
-// EchoWaitAlways) adds a pause before the next byte.
-QByteArray sendEchoed(const QByteArray& bytes) {
+// The request whose tries go out now: the one that waits one deeper than the
+// waits in progress.
+OwedAnswers::RequestId currentRequest() { return Line::RequestAt(State().ReadDepth + 1); }
+
+// A request line (text and its carriage return) is answered; a lone carriage
+// return is an empty line the sensor passes over, and a single byte without
+// one is no request yet.
+bool isAnswered(const QByteArray& bytes) { return bytes.size() > 1 && bytes.endsWith(CarriageReturn); }
+
+// Echo mode: each byte goes out alone and the sensor's echo is awaited. A
+// byte that comes back other than the one sent is another answer on its way
+// (or noise): the line is out of step, and the try reads no answer. The rest
+// of the request still goes out whole, so that the sensor never takes a
+// request cut short for another. A missing echo (or EchoWaitAlways) adds a
+// pause before the next byte.
+QByteArray sendEchoed(const QByteArray& bytes, OwedAnswers::RequestId request) {
     LinkState& s = State();
+    s.EchoOutOfStep = false;
     QByteArray sent;
     for (const char byte : bytes) {
         if (!Line::Usable()) break;
         s.control->Output(QByteArray(1, byte));
         sent.append(byte);
         Line::WaitForOutputDrained(1);
-        s.LastSendAt = Line::Now();
+        const bool lineEnd = byte == CarriageReturn;
+        if (lineEnd) {
+            ++s.EchoCrOwed;
+            if (isAnswered(bytes)) s.Owed.TrySent(request, Line::Now());
+        }
         AnswerBytes echo{};
         const int echoed = ReadAnswer(echo, 1);
+        if (echoed == 1 && !s.EchoOutOfStep && echo[0] == quint8(byte)) {
+            if (lineEnd) --s.EchoCrOwed;
+        } else if (echoed == 1) {
+            s.EchoOutOfStep = true;
+        }
         if (echoed == 0 || s.EchoWaitAlways) Delay(s.EchoTimeout);
     }
     return sent;
-}
-
-// After a wait ran out, its answer may still come. Until one default wait
-// has passed since, whatever arrives is such a late answer and goes; a
-// request that went out before that could take it for its own. A request
-// nested in this wait may leave late answers of its own, so the end is
-// looked up again after every wait.
-void settleAfterLateAnswer() {
-    LinkState& s = State();
-    for (;;) {
-        const double left = s.LateAnswerSince + Line::DefaultWait() - Line::Now();
-        if (left <= 0 || !Line::Usable()) return;
-        if (Line::WaitForInput(int(std::ceil(left)))) s.control->ClearInBuffer();
-    }
 }
 
 }  // namespace
@@ -72,21 +76,36 @@ QByteArray FlushInput() {
     LinkState& s = State();
     if (!Line::Usable()) return {};
     const int depth = s.ReadDepth;
-    if (depth >= 1 && s.ParkedCount[depth] == 0) {
+    if (depth < MaxReadDepth) s.ParkedCount[depth + 1] = 0;
+    if (depth >= 1 && depth <= MaxReadDepth && s.ParkedCount[depth] == 0) {
         // A request further out waits for its answer: take that answer off
         // the line first and keep it for the waiting request.
         AnswerBytes parked{};
-        const int count = ReadAnswer(parked, 0, false, false, true);
-        if (count > 0) {
+        const int count = ReadAnswerFor(s.RequestAt[depth], parked, 0, false, false, true, 0);
+        if (count > 0 && s.ParkedCount[depth] == 0) {
             s.ParkedAnswer[depth] = parked;
             s.ParkedCount[depth] = count;
         }
     }
     // This request's own answer wait runs one deeper; what an earlier request
     // at that depth had parked for it and never collected is not this one's.
-    if (depth < MaxReadDepth) s.ParkedCount[depth + 1] = 0;
-    settleAfterLateAnswer();
-    return DiscardInput();
+    const OwedAnswers::RequestId request = ++s.LastRequest;
+    if (depth < MaxReadDepth) {
+        s.ParkedCount[depth + 1] = 0;
+        s.RequestAt[depth + 1] = request;
+        s.AnswersCameBefore[depth + 1] = s.AnswersCame;
+    }
+    s.EchoOutOfStep = false;
+    // What waits is thrown away, each answer in it counted; a line that
+    // never stops talking is cut off at some point.
+    while (s.RxBuffer.size() < RxBufferSize && Line::TakeWaitingInput()) {
+    }
+    if (s.RxBuffer.size() >= RxBufferSize) s.control->ClearInBuffer();
+    const QByteArray dropped = s.RxBuffer;
+    Line::SettleWaitingInput(0, nullptr, false);
+    if (s.EchoMode) Line::AwaitOwedAnswers(0, nullptr);
+    s.Owed.ForgetLost(Line::Now(), Line::LostAfterMs());
+    return dropped;
 }
 
 QByteArray DiscardInput() {
@@ -106,15 +125,41 @@ QByteArray DiscardInput() {
     return dropped;
 }
 
-void DiscardInputUntilQuiet() {
-    qsizetype dropped = 0;
-    for (;;) {
-        const qsizetype now = DiscardInput().size();
-        if (now == 0) return;
-        dropped += now;
-        // A line that never stops talking is cut off at some point.
-        if (dropped >= RxBufferSize || !Line::WaitForInput(QuietGapMs)) return;
+void DiscardInputUntilQuiet() { Line::SettleWaitingInput(0, nullptr, true); }
+
+int TakeOwnLateAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, bool log) {
+    LinkState& s = State();
+    if (!Line::Usable()) return 0;
+    const OwedAnswers::RequestId request = currentRequest();
+    int count = 0;
+    if (s.EchoOutOfStep) {
+        // What came with the echoes is torn apart: nobody's.
+        s.EchoOutOfStep = false;
+        Line::SettleWaitingInput(0, nullptr, true);
+    } else {
+        count = Line::SettleWaitingInput(request, &answer, true);
     }
+    if (count == 0 && s.EchoMode) count = Line::AwaitOwedAnswers(request, &answer);
+    if (count == 0) s.Owed.ForgetLost(Line::Now(), Line::LostAfterMs());
+    // An answer shorter than the length the request expects is none.
+    if (expectedLength > 1) count = count + 1 >= expectedLength ? expectedLength : 0;
+    if (count > 0) Line::LogAnswer(answer, count, dynamic, log, true);
+    return count;
+}
+
+int SettleOwnTries(AnswerBytes& answer, bool hasAnswer, int expectedLength, bool dynamic, bool log) {
+    LinkState& s = State();
+    const int depth = s.ReadDepth + 1;
+    const OwedAnswers::RequestId request = currentRequest();
+    if (!Line::Usable() || !s.Owed.Owes(request) || s.AnswersCame == s.AnswersCameBefore[depth]) return 0;
+    int count = Line::AwaitOwedAnswers(hasAnswer ? 0 : request, &answer);
+    if (expectedLength > 1) count = count + 1 >= expectedLength ? expectedLength : 0;
+    if (count > 0) {
+        Line::LogAnswer(answer, count, dynamic, log, true);
+        // Whatever else it still owed comes or goes before the next request.
+        Line::AwaitOwedAnswers(0, nullptr);
+    }
+    return count;
 }
 
 int SendText(const QString& text, bool dynamic, bool log) { return SendBytes(text.toLatin1(), dynamic, log); }
@@ -127,13 +172,15 @@ int SendBytes(const QByteArray& request, bool dynamic, bool log) {
 
     QByteArray sent;
     if (s.EchoMode) {
-        sent = sendEchoed(bytes);
+        sent = sendEchoed(bytes, currentRequest());
     } else {
         s.control->Output(bytes);
         sent = bytes;
+        // Owed from now on: requests started while these bytes drain go out
+        // behind them and are answered after them.
+        if (isAnswered(bytes)) s.Owed.TrySent(currentRequest(), Line::Now());
         const Draining draining;
         Line::WaitForOutputDrained(int(bytes.size()));
-        s.LastSendAt = Line::Now();
     }
 
     const bool debug = Options::Current().DebugMode;

@@ -37,20 +37,14 @@ Request splitPrefix(const QString& command) {
 int tryLimit() { return std::max(Options::Current().RetryCount, 1); }
 
 // Counts a failed try. When the tries are used up in echo mode, one more
-// round follows with the echo pause after every byte. True: try again, on a
-// clean line, so the bytes of a try that never completed (or the rest of a
-// late answer still coming in) cannot glue themselves to the next try's
-// answer. Only the request's first FlushInput parks: what comes now is this
-// request's own late answer.
+// round follows with the echo pause after every byte. True: try again.
 bool anotherTry(int& tries, int limit) {
     ++tries;
     if (tries >= limit && Ports::EchoMode() && !Ports::EchoWaitAlways()) {
         Ports::SetEchoMode(true, true);
         tries = 0;
     }
-    if (tries >= limit) return false;
-    Ports::DiscardInputUntilQuiet();
-    return true;
+    return tries < limit;
 }
 
 void endEchoFallback() {
@@ -75,9 +69,17 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
     int tries = 0;
     int count = 0;
     Ports::FlushInput();
+    bool retry = false;
+    bool refused = false;
     do {
-        Ports::SendText(request.text, dynamic, log);
-        count = Ports::ReadAnswer(answerBytes, request.expectedLength, dynamic, log, true);
+        // The answer of an earlier try may have come after all: then it is
+        // the answer, and no further try goes out.
+        count = retry ? Ports::TakeOwnLateAnswer(answerBytes, request.expectedLength, dynamic, log) : 0;
+        retry = true;
+        if (count == 0) {
+            Ports::SendText(request.text, dynamic, log);
+            count = Ports::ReadAnswer(answerBytes, request.expectedLength, dynamic, log, true);
+        }
         if (count > 0) answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
         if (request.maxLength > 0 && answer.size() > request.maxLength) {
             TrafficLog::Offer({"A", answer, false});
@@ -85,10 +87,15 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
             count = 0;
             // The rest of the refused answer is ours too: thrown away, not parked.
             Ports::DiscardInputUntilQuiet();
+            refused = true;
             break;
         }
         if (count > 0 && !Ports::IsErrorStatus(answerBytes[0])) break;
     } while (anotherTry(tries, limit));
+    if (const int late = Ports::SettleOwnTries(answerBytes, count > 0 || refused, request.expectedLength, dynamic, log)) {
+        count = late;
+        answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
+    }
     endEchoFallback();
     return count;
 }
@@ -106,17 +113,28 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
 
     const QString request = value.isEmpty() ? key : key + ',' + value;
     int tries = 0;
+    bool retry = false;
+    bool answered = false;
     Ports::FlushInput();
     do {
-        Ports::SendText(request, false, log);
-        // A bare name is a command whose answer nobody reads; the next
-        // request's FlushInput throws it away.
-        if (value.isEmpty()) break;
-        QString text;
-        const int count = Ports::ReadAnswerText(text, 0, false, log, true, timeoutMs);
+        Ports::AnswerBytes bytes{};
+        int count = retry ? Ports::TakeOwnLateAnswer(bytes, 0, false, log) : 0;
+        retry = true;
+        if (count == 0) {
+            Ports::SendText(request, false, log);
+            // A bare name is a command whose answer nobody reads; the next
+            // request's FlushInput counts it and throws it away.
+            if (value.isEmpty()) break;
+            count = Ports::ReadAnswer(bytes, 0, false, log, true, timeoutMs);
+        }
+        const QString text = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), count);
         if (count > 0 && answer) *answer = text;
-        if (count > 0 && !Ports::IsErrorStatus(text[0].unicode())) break;
+        answered = count > 0;
+        if (answered && !Ports::IsErrorStatus(text[0].unicode())) break;
     } while (anotherTry(tries, tryLimit()));
+    Ports::AnswerBytes late{};
+    if (const int count = Ports::SettleOwnTries(late, answered, 0, false, log); count > 0 && answer)
+        *answer = QString::fromLatin1(reinterpret_cast<const char*>(late.data()), count);
     endEchoFallback();
     return true;
 }

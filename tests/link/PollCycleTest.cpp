@@ -32,6 +32,7 @@ TEST_F(PollTest, OneCycleAsksByLineAndFeedsTheWindows) {
         editor.data[22] = c.analogInUse;
         answers = c.answers;
         calls.clear();
+        restTheLine();
         EXPECT_EQ(poll(), c.requests);
         EXPECT_EQ(traffic.size(), 2 * c.requests.size()) << "each request and its answer";
         EXPECT_EQ(calls, c.calls);
@@ -53,6 +54,7 @@ TEST_F(PollTest, SilentSwitchOutputStopsAskingSS2UntilItAnswersAgain) {
     for (const auto& [ss1Answers, requests] : ticks) {
         answers = {{"AD", "100\r"}, {"SS2", "0\r"}};
         if (ss1Answers) answers["SS1"] = "1\r";
+        restTheLine();
         EXPECT_EQ(poll(), requests);
     }
 }

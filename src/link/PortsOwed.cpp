@@ -1,0 +1,142 @@
+// Which answer is whose: the receive side's account of the answers the
+// sensor still owes (link/OwedAnswers.h).
+#include "link/Ports.h"
+#include "link/PortsLine.h"
+#include "platform/SerialControl.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Ports::Line {
+namespace {
+
+constexpr char CarriageReturn = '\r';
+constexpr double LostAfterAtLeastMs = 1000;
+
+// The depth at which the request waits, 0 when it waits nowhere (or waits
+// for an answer parked already).
+int waitingDepthOf(OwedAnswers::RequestId request) {
+    const LinkState& s = State();
+    for (int depth = 1; depth <= std::min(s.ReadDepth, MaxReadDepth); ++depth)
+        if (s.RequestAt[depth] == request && s.ParkedCount[depth] == 0) return depth;
+    return 0;
+}
+
+void copyLine(const QByteArray& line, AnswerBytes& answer, int& count) {
+    const int stored = std::min(int(line.size()), AnswerSize);
+    std::copy_n(reinterpret_cast<const quint8*>(line.constData()), stored, answer.begin());
+    count = std::min(int(line.size()) - 1, AnswerSize);
+}
+
+}  // namespace
+
+bool TakeWaitingInput() {
+    LinkState& s = State();
+    if (!Usable() || s.control->InBufferCount() <= 0) return false;
+    const QByteArray taken = s.control->Input();
+    s.RxBuffer.append(taken);
+    return !taken.isEmpty();
+}
+
+double LostAfterMs() {
+    const LinkState& s = State();
+    return std::max({LostAfterAtLeastMs, 2.0 * s.AnswerTimeout, 2.0 * s.EchoTimeout});
+}
+
+OwedAnswers::RequestId RequestAt(int depth) {
+    LinkState& s = State();
+    if (depth < 1 || depth > MaxReadDepth + 1) return 0;
+    // A wait or a send without a FlushInput before it is a request of its own.
+    if (s.RequestAt[depth] == 0) s.RequestAt[depth] = ++s.LastRequest;
+    return s.RequestAt[depth];
+}
+
+bool SettleFrontLine(int lineLength, OwedAnswers::RequestId wanted, AnswerBytes* answer, int* count) {
+    LinkState& s = State();
+    const QByteArray line = s.RxBuffer.left(lineLength);
+    s.RxBuffer.remove(0, lineLength);
+    if (s.EchoCrOwed > 0) {
+        // Our own carriage return coming back, with whatever came before it.
+        --s.EchoCrOwed;
+        return false;
+    }
+    const auto settled = s.Owed.AnswerCame(Now());
+    ++s.AnswersCame;
+    if (s.TailPending) {
+        // The rest of an answer whose start went: counted, handed to nobody.
+        s.TailPending = false;
+        return false;
+    }
+    // With nothing owed, the wait sent nothing it is owed an answer for (a
+    // bare byte): what comes is all it can get. An answer put down to a
+    // request while other requests' tries are owed too may be any of theirs.
+    if (settled && !settled->surelyItsOwn) return false;
+    if (wanted != 0 && (!settled || settled->request == wanted)) {
+        if (answer && count) copyLine(line, *answer, *count);
+        return true;
+    }
+    if (const int depth = settled ? waitingDepthOf(settled->request) : 0) {
+        copyLine(line, s.ParkedAnswer[depth], s.ParkedCount[depth]);
+        // A lone carriage return is no answer; nothing is parked then.
+    }
+    return false;
+}
+
+namespace {
+
+// Settles the complete lines in the receive buffer; stops at one that is
+// wanted's and returns its count, else 0. Returns the bytes thrown away.
+int settleCompleteLines(OwedAnswers::RequestId wanted, AnswerBytes* answer, qsizetype& dropped) {
+    LinkState& s = State();
+    for (qsizetype cr = s.RxBuffer.indexOf(CarriageReturn); cr >= 0; cr = s.RxBuffer.indexOf(CarriageReturn)) {
+        int count = 0;
+        if (SettleFrontLine(int(cr) + 1, wanted, answer, &count)) return count;
+        dropped += cr + 1;
+    }
+    return 0;
+}
+
+// Throws the start of an answer away; its end, when it comes, is nobody's.
+void dropIncompleteAnswer() {
+    LinkState& s = State();
+    if (!s.RxBuffer.isEmpty()) s.TailPending = true;
+    s.RxBuffer.clear();
+}
+
+}  // namespace
+
+int SettleWaitingInput(OwedAnswers::RequestId wanted, AnswerBytes* answer, bool untilQuiet) {
+    LinkState& s = State();
+    qsizetype dropped = 0;
+    // A quiet line is not waited on.
+    bool talking = !s.RxBuffer.isEmpty();
+    for (;;) {
+        const bool arrived = TakeWaitingInput();
+        talking = talking || arrived;
+        if (const int count = settleCompleteLines(wanted, answer, dropped)) return count;
+        // A line that never stops talking is cut off at some point.
+        if (!untilQuiet || !talking || dropped + s.RxBuffer.size() >= RxBufferSize) break;
+        if (!arrived && !WaitForInput(QuietGapMs)) break;
+    }
+    dropIncompleteAnswer();
+    return 0;
+}
+
+int AwaitOwedAnswers(OwedAnswers::RequestId wanted, AnswerBytes* answer) {
+    LinkState& s = State();
+    qsizetype dropped = 0;
+    while (!s.Owed.Empty() && Usable()) {
+        // Everything that came by this time is counted before any try is
+        // given up as lost.
+        const double counted = Now();
+        TakeWaitingInput();
+        if (const int count = settleCompleteLines(wanted, answer, dropped)) return count;
+        if (s.RxBuffer.size() > RxBufferSize) dropIncompleteAnswer();
+        s.Owed.ForgetLost(counted, LostAfterMs());
+        if (s.Owed.Empty()) break;
+        WaitForInput(int(std::ceil(s.Owed.OldestLostAt(LostAfterMs()) - Now())));
+    }
+    return 0;
+}
+
+}  // namespace Ports::Line
