@@ -275,6 +275,21 @@ protected:
         sensor.files[9] = values;
         window->readdata(9);
     }
+    // Reads, written through to the sensor, a parameter file of the sensor's
+    // answers with some of them replaced: none of the replacements goes to
+    // the sensor ("KEY,VALUE"), and the read ends with one message naming
+    // them (names, in table order) as invalid in the file.
+    void expectFileValuesRefused(const QHash<QString, QString>& answers, const QHash<QString, QString>& replaced,
+                                 const QString& names) {
+        const int before = messages.count();
+        readFile(Changed(answers, replaced), false);
+        for (const QString& request : sensor.take()) {
+            const bool sent = replaced.contains(request.section(',', 0, 0)) && request.contains(',');
+            EXPECT_FALSE(sent) << request.toStdString();
+        }
+        ASSERT_EQ(messages.count(), before + 1);
+        EXPECT_EQ(messages.shown().last().text, MessageText(17, "-|-|" + names));
+    }
 
     TempWindowsFolder windows;
     InstalledFakes fakes;

@@ -62,6 +62,9 @@ TEST(StringUtil, StrToSingleReadsTheLocalesNumbers) {
         {QLocale::German, " -0,25 ", -0.25f, 0}, {QLocale::German, "1.234,5", 1234.5f, 0},
         {QLocale::C, "1,5", 0.0f, -1},   {QLocale::German, "   ", 0.0f, 0}, {QLocale::German, "5a", 0.0f, -1},
         {QLocale::C, "1e39", 0.0f, -1},
+        // The locale reads these as numbers, but no field can hold them.
+        {QLocale::C, "inf", 0.0f, -1},     {QLocale::German, "-inf", 0.0f, -1}, {QLocale::C, "nan", 0.0f, -1},
+        {QLocale::German, " NaN ", 0.0f, -1},
     };
     for (const Case& c : cases) {
         QLocale::setDefault(QLocale(c.language));

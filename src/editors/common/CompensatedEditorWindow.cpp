@@ -31,10 +31,14 @@ void CompensatedEditorWindow::FillForm(ParamRec& rec) {
 bool CompensatedEditorWindow::ShowShared(const ParamRec& rec) {
     using namespace ValueTexts;
     const QString& value = rec.Value;
+    // The sound velocity and the offset are only shown, in labels, which the
+    // window does not empty for a record not read as it does its boxes: a
+    // status byte or no answer would read there as 0.
+    const bool read = IsParDefValid(rec);
     if (QLineEdit* box = NumberBox(rec.ID)) box->setText(ShowWholeNumber(value));
-    else if (rec.ID == ids_.vs) lbSound->setText(ShowSoundVelocity(value));
+    else if (rec.ID == ids_.vs) lbSound->setText(read ? ShowSoundVelocity(value) : QString());
     else if (rec.ID == ids_.vs0) txtSound->setText(ShowSoundVelocity(value));
-    else if (rec.ID == ids_.to) lbTemperatureOffset->setText(TemperatureTexts::ShowOffset(value));
+    else if (rec.ID == ids_.to) lbTemperatureOffset->setText(read ? TemperatureTexts::ShowOffset(value) : QString());
     else if (rec.ID == ids_.tem) txtTemperature->setText(TemperatureTexts::Show(value));
     // The reference distance cannot be read back: its field stays empty.
     else if (rec.ID == ids_.ref) txtReferenceDis->clear();

@@ -14,8 +14,10 @@ inline const QString Decimal = QStringLiteral("(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+
 // One plain decimal number, as typed or answered ("500", "-25", "343.25"),
 // blanks around it allowed.
 inline const QString Number = QStringLiteral(" *-?") + Decimal + QStringLiteral(" *");
-// The position of a list entry.
-inline const QString ListEntry = QStringLiteral("[0-9]+");
+// The value of a list field: one of the whole numbers first to last that
+// its entries stand for (their positions, or their item data). A number
+// beyond them would reach the sensor as a setting no entry offers.
+QString ListEntry(int first, int last);
 
 bool Fits(const QString& value, const QString& form);
 

@@ -20,7 +20,7 @@ std::vector<ParamRow> TableRows() {
         ParamRow(IdSH2, "SH2"),
         ParamRow(IdOM, "OM").WithLinks(0, SD11).WithForm("[01]{1,2}"),
         ParamRow(IdOPM, "OPM").WithForm("[SWRHL]{1,2}"),
-        ParamRow(IdFSF, "FSF").WithForm("[0-9](,-?[0-9]+)?"),
+        ParamRow(IdFSF, "FSF").WithForm("[0-2](,-?[0-9]+)?"),
         ParamRow(IdEM, "EM").WithForm(EvalMethod::Form),
         ParamRow(IdNDE, "NDE").WithLinks(0, FDE),
         ParamRow(IdFDE, "FDE").WithLinks(0, OT),

@@ -17,7 +17,7 @@ std::vector<ParamRow> TableRows() {
         ParamRow(IdSH2, "SH2"),
         ParamRow(IdSH3, "SH3"),
         ParamRow(IdOM, "OM").WithLinks(0, SD1).WithForm("[01I]{1,3}"),
-        ParamRow(IdFSF, "FSF").WithForm("[0-9]{1,3}(,-?[0-9]+)?"),
+        ParamRow(IdFSF, "FSF").WithForm("[0-2]{1,3}(,-?[0-9]+)?"),
         ParamRow(IdEM, "EM").WithForm(EvalMethod::Form),
         ParamRow(IdNDE, "NDE").WithLinks(0, FDE),
         ParamRow(IdFDE, "FDE"),

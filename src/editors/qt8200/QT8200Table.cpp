@@ -9,13 +9,13 @@ std::vector<ParamRow> TableRows() {
     // evaluation limits.
     return {
         ParamRow(IdVS, "VS"),
-        ParamRow(IdRT, "RT").WithForm(ValueForms::ListEntry),
+        ParamRow(IdRT, "RT").WithForm(ValueForms::ListEntry(0, 1)),
         ParamRow(IdDIP, "DIP", false),
-        ParamRow(IdUDS, "UDS").WithLinks(OM, 0).WithForm(ValueForms::ListEntry),
+        ParamRow(IdUDS, "UDS").WithLinks(OM, 0).WithForm(ValueForms::ListEntry(0, 1)),
         ParamRow(IdSD1, "SD1").WithLinks(0, SH1),
-        ParamRow(IdFA1, "FA1").WithForm(ValueForms::ListEntry),
+        ParamRow(IdFA1, "FA1").WithForm(ValueForms::ListEntry(0, 1)),
         ParamRow(IdSD2, "SD2").WithLinks(0, SH2),
-        ParamRow(IdFA2, "FA2").WithForm(ValueForms::ListEntry),
+        ParamRow(IdFA2, "FA2").WithForm(ValueForms::ListEntry(0, 1)),
         ParamRow(IdSH1, "SH1").WithLinks(0, SD2),
         ParamRow(IdSH2, "SH2").WithLinks(0, NDE),
         ParamRow(IdOM, "OM").WithLinks(0, SD1).WithForm("[23]{1,2}"),

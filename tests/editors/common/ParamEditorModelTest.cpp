@@ -169,20 +169,28 @@ TEST_F(ModelTest, ACommitTheSensorDoesNotTakeIsToldAndShowsTheConfirmedValue) {
     }
 }
 
-// A full write names every record the sensor did not take in one message.
+// A full write names every record the sensor did not take in one message,
+// whichever way it did not take them; when it took all, there is none.
 TEST_F(ModelTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
+    struct Case { QSet<QString> refused; QSet<QString> silent; std::optional<QString> listed; } const cases[] = {
+        {{"VS0", "SD11"}, {"NDE"}, "VS0, SD11|NDE|-"},
+        {{"VS0", "SD11"}, {}, "VS0, SD11|-|-"},
+        {{}, {"NDE"}, "-|NDE|-"},
+        {{}, {}, std::nullopt},
+    };
     for (int i : {VS0, TEM, SD11, NDE}) set(i, "1");
-    fakes.sensor.refused = {"VS0", "SD11"};
-    fakes.sensor.silent = {"NDE"};
-    model.WriteAll(std::nullopt, fakes.progress);
-    EXPECT_EQ(fakes.sensor.take(), QStringList({"VS0,1", "SD11,1", "NDE,1"}));
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.shown()[0].text, MessageText(17, "VS0, SD11|NDE|-"));
-
-    fakes.sensor.refused.clear();
-    fakes.sensor.silent.clear();
-    model.WriteAll(std::nullopt, fakes.progress);
-    EXPECT_EQ(messages.count(), 1);   // all taken: no message
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.listed.value_or("all taken").toStdString());
+        fakes.sensor.refused = c.refused;
+        fakes.sensor.silent = c.silent;
+        const int before = messages.count();
+        model.WriteAll(std::nullopt, fakes.progress);
+        EXPECT_EQ(fakes.sensor.take(), QStringList({"VS0,1", "SD11,1", "NDE,1"}));
+        ASSERT_EQ(messages.count(), before + (c.listed ? 1 : 0));
+        if (c.listed) {
+            EXPECT_EQ(messages.shown().last().text, MessageText(17, *c.listed));
+        }
+    }
 }
 
 TEST_F(ModelTest, TypedCommandsReReadWhatTheyName) {

@@ -139,4 +139,13 @@ TEST_F(QF8200CommitTest, ParameterFileValuesAreCheckedLikeTypedInput) {
     }
 }
 
+// A list's value from a parameter file must be one of the list's entries:
+// the sensor would otherwise be the only guard against it.
+TEST_F(QF8200CommitTest, FileValuesOutsideTheirListsAreListedAndNeverSent) {
+    expectFileValuesRefused(QF8200Sensor(false),
+                            {{"UDS", "2"}, {"OM", "12"}, {"OPM", "SX"}, {"FSF", "3,40"}, {"EM", "ABC"}, {"OT", "2"},
+                             {"SE", "2"}, {"NEF", "2"}},
+                            "UDS, OM, OPM, FSF, EM, OT, SE, NEF");
+}
+
 }  // namespace

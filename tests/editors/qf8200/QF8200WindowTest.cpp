@@ -85,6 +85,25 @@ TEST_F(QF8200Window, DisplayItems) {
     }
 }
 
+// The sound velocity and the temperature offset are only shown; when the
+// sensor did not give them (a status byte, no answer) they stay empty, as
+// every field not read does: "0.0" would pass for a value it reported.
+TEST_F(QF8200Window, ShownValuesNotReadStayEmpty) {
+    const QString ok(QChar(0x80));
+    struct Case { const char* how; QHash<QString, QString> answers; QSet<QString> silent; const char* shown; };
+    const Case cases[] = {
+        {"read", {{"VS", "34330"}, {"TO", "-15"}}, {}, "343.3|-1.5"},
+        {"80h", {{"VS", ok}, {"TO", ok}}, {}, "|"},
+        {"82h", {{"VS", Rejected}, {"TO", Rejected}}, {}, "|"},
+        {"no answer", {}, {"VS", "TO"}, "|"},
+    };
+    for (const Case& c : cases) {
+        sensor.silent = c.silent;
+        open(false, c.answers);
+        EXPECT_EQ(window->lbSound->text() + '|' + window->lbTemperatureOffset->text(), QString(c.shown)) << c.how;
+    }
+}
+
 // A label or unit shows the topic of the field it names; the values the
 // sensor computed have topics of their own; a frame's bare area clears the
 // line, the DIP-switch frame's shows the use list's topic, and over one of

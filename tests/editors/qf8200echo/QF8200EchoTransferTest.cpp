@@ -109,6 +109,43 @@ TEST_F(QF8200EchoTransferTest, FileValuesThatCouldNotBeTypedAreListedAndNeverSen
     }
 }
 
+// A list's value from a parameter file must be one of the list's entries (by
+// position or item data): its cell could hold more, but the sensor would
+// then be the only guard against it.
+TEST_F(QF8200EchoTransferTest, FileValuesOutsideTheirListsAreListedAndNeverSent) {
+    struct Case { bool analog; QHash<QString, QString> outside; QStringList cells; const char* listed; };
+    const Case cases[] = {
+        {false,
+         {{"OM1", "2"}, {"OM2", "2"}, {"OPM1", "R"}, {"OPM2", "L"}, {"FSF", "3"}, {"CBT", "4"}, {"SEN", "2"},
+          {"EVM", "ABC"}, {"POTI1", "26"}, {"POTI2", "26"}},
+         {"XE29", "XE2A", "XE2B", "XE2C", "XE2D", "XE1B", "XE6E", "XE1E", "XE2E", "XE2F"},
+         "OM1, OM2, OPM1, OPM2, FSF, CBT, SEN, EVM, POTI1, POTI2"},
+        // The analogue output's mode and kind stand under OPM1 and OM1.
+        {true,
+         {{"OM1", "3"}, {"OPM1", "3"}, {"FSF", "3"}, {"CBT", "4"}, {"SEN", "29"}, {"EVM", "ABC"}},
+         {"XE29", "XE2B", "XE2D", "XE1B", "XE6E", "XE1E"},
+         "FSF, CBT, SEN, EVM, OM1, OPM1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.analog ? "analog" : "switch");
+        open(c.analog);
+        Sensor::State().SensorForm = window.get();
+        sensor.fileLines.clear();
+        window->WriteData(3);
+        QHash<QString, QString> file;
+        for (const QString& line : sensor.fileLines[3]) file.insert(line.section('=', 0, 0), line.section('=', 1));
+        file.insert(c.outside);
+        sensor.files[4] = file;
+        const int before = messages.count();
+        window->readdata(4);
+        for (const QString& request : sensor.take())
+            for (const QString& cell : c.cells)
+                EXPECT_FALSE(request.startsWith("WM," + cell + ",")) << request.toStdString();
+        ASSERT_EQ(messages.count(), before + 1);
+        EXPECT_EQ(messages.shown().last().text, MessageText(17, QString("-|-|") + c.listed));
+    }
+}
+
 TEST_F(QF8200EchoTransferTest, ParameterFilesHoldNamesAndDisplayValues) {
     window->WriteData(7);
     const QStringList lines = sensor.fileLines[7];

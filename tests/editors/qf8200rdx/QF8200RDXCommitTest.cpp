@@ -137,4 +137,12 @@ TEST_F(QF8200RDXCommitTest, ParameterFiles) {
     }
 }
 
+// A list's value from a parameter file must be one of the list's entries:
+// the sensor would otherwise be the only guard against it.
+TEST_F(QF8200RDXCommitTest, FileValuesOutsideTheirListsAreListedAndNeverSent) {
+    expectFileValuesRefused(QF8200RDXSensor(),
+                            {{"OM", "102"}, {"FSF", "231,36"}, {"EM", "ABC"}, {"NEF", "2"}, {"MA", "B"}, {"UIS", "7"}},
+                            "OM, FSF, EM, NEF, MA, UIS");
+}
+
 }  // namespace

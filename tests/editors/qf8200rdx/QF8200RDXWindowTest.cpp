@@ -22,6 +22,16 @@ TEST_F(QF8200RDXWindow, DisplayItems) {
     }
 }
 
+// The sound velocity and the temperature offset the sensor did not give
+// stay empty, as every field not read does, rather than showing "0.0".
+TEST_F(QF8200RDXWindow, ShownValuesNotReadStayEmpty) {
+    for (const QString& status : {QString(QChar(0x80)), Rejected}) {
+        open({{"VS", status}, {"TO", status}});
+        EXPECT_EQ(window->lbSound->text() + '|' + window->lbTemperatureOffset->text(), QString("|"))
+            << int(status.at(0).unicode());
+    }
+}
+
 // A label or unit shows the topic of the field it names; the values the
 // sensor computed have topics of their own; the bare area of the shared
 // frames and the first two outputs' clears the line, the other frames leave

@@ -143,4 +143,13 @@ TEST_F(QT8200CommitTest, TypedCommandsReReadTheirChains) {
     }
 }
 
+// A list's value from a parameter file must be one of the list's entries:
+// the sensor would otherwise be the only guard against it.
+TEST_F(QT8200CommitTest, FileValuesOutsideTheirListsAreListedAndNeverSent) {
+    expectFileValuesRefused(
+        QT8200Sensor(false),
+        {{"RT", "2"}, {"UDS", "32768"}, {"FA1", "7"}, {"FA2", "2"}, {"OM", "24"}, {"EM", "ABC,003"}},
+        "RT, UDS, FA1, FA2, OM, EM");
+}
+
 }  // namespace
