@@ -22,6 +22,8 @@ TEST_F(QF8200RDXWindow, DisplayItems) {
     }
 }
 
+TEST_F(QF8200RDXWindow, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
+
 // A label or unit shows the topic of the field it names; the values the
 // sensor computed have topics of their own; the bare area of the shared
 // frames and the first two outputs' clears the line, the other frames leave
