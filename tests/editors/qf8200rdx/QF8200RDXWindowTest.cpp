@@ -22,8 +22,6 @@ TEST_F(QF8200RDXWindow, DisplayItems) {
     }
 }
 
-TEST_F(QF8200RDXWindow, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
-
 // A label or unit shows the topic of the field it names; the values the
 // sensor computed have topics of their own; the bare area of the shared
 // frames and the first two outputs' clears the line, the other frames leave
@@ -87,5 +85,7 @@ TEST_F(QF8200RDXWindow, SheetSectionsFollowTheSensorAndItsSettings) {
     const QStringList lines = ExportedSheet(*window);
     EXPECT_EQ(lines.at(lines.indexOf("Neigungsschalter|Aktiv") - 1), "Blindbereich|250mm");
 }
+
+TEST_F(QF8200RDXWindow, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
 
 }  // namespace
