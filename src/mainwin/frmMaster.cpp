@@ -1,5 +1,6 @@
 #include "mainwin/frmMaster.h"
 
+#include "frame/FrameStyle.h"
 #include "frame/NumberFormat.h"
 #include "frame/Options.h"
 #include "frame/Window.h"
@@ -38,6 +39,7 @@ frmMaster::frmMaster(const MasterLine& line, QWidget* parent) : QDialog(parent),
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    FrameStyle::Use(Frame1);
     options_ = new QButtonGroup(this);
     auto* optionColumn = new QVBoxLayout(Frame1);
     for (int i = 0; i < MasterLine::ModeCount; ++i) {
@@ -51,6 +53,7 @@ frmMaster::frmMaster(const MasterLine& line, QWidget* parent) : QDialog(parent),
 
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
+    FrameStyle::Use(Frame2);
     lblState = new QLabel(Frame2);
     lblState->setObjectName(QStringLiteral("lblState"));
     KeepDesignText(lblState);   // it shows the sensor's values

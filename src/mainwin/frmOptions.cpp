@@ -2,6 +2,7 @@
 
 #include "frame/Checkbox_Utils.h"
 #include "frame/Combo_Utils.h"
+#include "frame/FrameStyle.h"
 #include "frame/LanguageUtil.h"
 #include "frame/Options.h"
 #include "frame/PortUtil.h"
@@ -24,6 +25,7 @@ constexpr int HelpContext = 200;
 QGroupBox* frame(const char* name, const QString& title, QWidget* content, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(QLatin1String(name));
+    FrameStyle::Use(box);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(content);
     return box;

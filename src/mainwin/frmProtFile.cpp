@@ -1,6 +1,7 @@
 #include "mainwin/frmProtFile.h"
 
 #include "frame/Checkbox_Utils.h"
+#include "frame/FrameStyle.h"
 #include "frame/LanguageUtil.h"
 #include "frame/NumberFormat.h"
 #include "frame/Options.h"
@@ -55,6 +56,7 @@ Control* named(Control* control, const char* name, int index = -1) {
 
 QGroupBox* frame(const char* name, const QString& title, QLayout* content, QWidget* parent) {
     auto* box = named(new QGroupBox(title, parent), name);
+    FrameStyle::Use(box);
     box->setLayout(content);
     return box;
 }

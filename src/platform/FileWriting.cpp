@@ -52,13 +52,22 @@ bool GrowingFile::Open(const QString& path, bool truncate) {
         file_.reset();
         return false;
     }
-    sizeAtOpen_ = file_->size();
+    sizeAtOpen_ = wholeSize_ = file_->size();
     return true;
 }
 
 bool GrowingFile::Append(const QByteArray& bytes) {
-    if (!file_) return false;
-    return file_->write(bytes) == bytes.size() && flushed(*file_);
+    if (!file_ || !file_->isOpen()) return false;
+    if (file_->write(bytes) == bytes.size() && flushed(*file_)) {
+        wholeSize_ += bytes.size();
+        return true;
+    }
+    // Closed first: a failed flush keeps the bytes it could not write and
+    // would try them again after the cut. The cut goes by name, past the
+    // buffer; shortening a file needs no free space.
+    file_->close();
+    QFile::resize(file_->fileName(), wholeSize_);
+    return false;
 }
 
 QString GrowingFile::Path() const { return file_ ? file_->fileName() : QString(); }

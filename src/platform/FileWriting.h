@@ -42,7 +42,8 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes);
 
 // A file that grows while the program runs (the protocol file): each piece
 // is on the disk when Append returns, so the file is complete up to the last
-// piece that succeeded.
+// piece that succeeded. A piece that fails is taken off again (a full disk
+// may have taken part of it), and the file is closed.
 class GrowingFile {
 public:
     GrowingFile();
@@ -53,7 +54,8 @@ public:
     // Opens the file emptied (truncate) or to add at its end; False when it
     // cannot be opened.
     bool Open(const QString& path, bool truncate);
-    // False when the bytes did not all reach the disk.
+    // False when the bytes did not all reach the disk; the file then ends
+    // where it ended before, and every later Append fails.
     bool Append(const QByteArray& bytes);
     // The file's size when it was opened, after emptying.
     qint64 SizeAtOpen() const { return sizeAtOpen_; }
@@ -62,6 +64,7 @@ public:
 private:
     std::unique_ptr<QFile> file_;
     qint64 sizeAtOpen_ = 0;
+    qint64 wholeSize_ = 0;   // the end of the last piece that succeeded
 };
 
 // Tests: for every file for which failsAt(path) is true, the flush that ends

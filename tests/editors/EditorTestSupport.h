@@ -20,6 +20,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -28,6 +29,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 // What a sensor answers for a parameter it does not know (82h).
 inline const QString Rejected(QChar(0x82));
@@ -112,6 +114,41 @@ inline void ExpectWheelNeedsTheFocus(QWidget* window) {
         }
         EXPECT_NE(control->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus) << control->objectName().toStdString();
     }
+}
+
+// --- frames ------------------------------------------------------------------------
+
+// The rows of a frame's drawn top border line: where the frame alone (no
+// controls) first draws something, measured at three quarters of its width,
+// away from its caption, down to the last row of that line (at most three).
+inline std::pair<int, int> TopBorderLine(QGroupBox* frame) {
+    const QColor background = frame->palette().color(frame->backgroundRole());
+    QImage image(frame->size(), QImage::Format_RGB32);
+    image.fill(background);
+    frame->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    const int x = frame->width() * 3 / 4;
+    int top = 0;
+    while (top < image.height() && image.pixelColor(x, top) == background) ++top;
+    int bottom = top;
+    while (bottom < top + 2 && bottom + 1 < image.height() && image.pixelColor(x, bottom + 1) != background) ++bottom;
+    return {top, bottom};
+}
+
+// In every captioned frame of the window, each control, shown or not, lies
+// below the frame's top border line.
+inline void ExpectControlsBelowTheFrameLines(QWidget* window) {
+    int checked = 0;
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+        if (frame->title().isEmpty()) continue;
+        const auto [top, bottom] = TopBorderLine(frame);
+        ASSERT_LT(top, frame->height() / 2) << frame->objectName().toStdString() << ": no border line";
+        for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_GT(control->y(), bottom) << frame->objectName().toStdString() << " "
+                                            << control->objectName().toStdString();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
 }
 
 // --- quick help ----------------------------------------------------------------

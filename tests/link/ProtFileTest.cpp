@@ -6,6 +6,7 @@
 #include "platform/FileWriting.h"
 #include "support/ScriptedMessages.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace {
@@ -198,6 +199,44 @@ TEST_F(ProtFileTest, AWriteErrorStopsTheRecording) {
     }
     EXPECT_EQ(fileLines().mid(0, 3), (QList<QByteArray>{"T", "", "1"}));
     EXPECT_FALSE(fileLines().contains("3"));
+}
+
+// A disk that fills up while a line is written takes only part of it. The
+// file is cut back to its last whole line, so that it does not end in a line
+// without its end, and an appended recording leaves the earlier one as it was.
+TEST_F(ProtFileTest, APartlyWrittenLineIsCutOff) {
+    struct TornCase {
+        const char* name;
+        bool overwrite;
+        int failingPiece;   // counted from 1: title, its empty line, one piece a tick
+        QByteArray file;
+    };
+    const TornCase cases[] = {
+        {"the title", true, 1, ""},
+        {"a data line", true, 4, "T\r\n\r\nZEILE: 1: 10\r\n"},
+        {"the new page of an appended recording", false, 1, "old\r\n"},
+    };
+    ScriptedMessages messages;
+    prot().ProtTitle = "T";
+    prot().ProtData = "ZEILE: %1: %5";
+    for (const TornCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        windows.write("prot.out", "old\r\n");
+        prot().ProtOverwrite = c.overwrite;
+        int pieces = 0;
+        FileWriting::SetFlushFailureForTests([&](const QString& path) {
+            if (path != prot().ProtFileName || ++pieces != c.failingPiece) return false;
+            QFile::resize(path, QFileInfo(path).size() - 2);   // the last two bytes did not fit
+            return true;
+        });
+        if (start()) {
+            tick("10");
+            tick("20");
+        }
+        FileWriting::SetFlushFailureForTests({});
+        EXPECT_FALSE(Sensor::LoggingActive());
+        EXPECT_EQ(windows.read("prot.out"), c.file);
+    }
 }
 
 }  // namespace

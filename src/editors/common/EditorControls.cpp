@@ -1,6 +1,7 @@
 #include "editors/common/EditorControls.h"
 
 #include "editors/common/Twips.h"
+#include "frame/FrameStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, QRe
     auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(Twips::Rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    FrameStyle::Use(frame);
     return frame;
 }
 
@@ -63,6 +65,7 @@ QGroupBox* MakeSeparator(QWidget* parent, int index, QRect rect) {
     line->setObjectName(QStringLiteral("Frame1"));
     line->setProperty("index", index);
     line->setGeometry(rect);
+    FrameStyle::Use(line);   // the same etched line as the captioned frames
     return line;
 }
 

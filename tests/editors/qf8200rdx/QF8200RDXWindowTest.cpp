@@ -96,4 +96,6 @@ TEST_F(QF8200RDXWindow, SheetSectionsFollowTheSensorAndItsSettings) {
     EXPECT_EQ(lines.at(lines.indexOf("Neigungsschalter|Aktiv") - 1), "Blindbereich|250mm");
 }
 
+TEST_F(QF8200RDXWindow, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
+
 }  // namespace

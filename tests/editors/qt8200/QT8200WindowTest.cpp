@@ -24,6 +24,8 @@ TEST_F(QT8200Window, TheSensorsAnswersGiveTheVariant) {
     EXPECT_TRUE(window->frameAnalog->isHidden());
 }
 
+TEST_F(QT8200Window, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
+
 TEST_F(QT8200Window, DisplayItems) {
     struct Case {
         bool analog;
