@@ -3,6 +3,7 @@
 #include "frame/Window.h"
 #include "frame/frmStart.h"
 #include "platform/MsgBox.h"
+#include "platform/ProgramEnd.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -16,10 +17,11 @@ namespace {
 // Polls when asked to, otherwise sleeps until the next window event arrives,
 // so an idle program costs no processor time. A poll needs no pause after
 // it: the next pass waits for events anyway, and a pause would only keep
-// the windows from answering.
+// the windows from answering. The start window closed in its last moment,
+// with the main window already up, ends the program as well.
 void runMainLoop(const QPointer<QWidget>& mainWindow) {
     LoopState& state = State();
-    while (mainWindow && mainWindow->isVisible()) {
+    while (mainWindow && mainWindow->isVisible() && !ProgramEnd::Ending()) {
         if (state.PollRequest) {
             state.PollRequest = false;
             if (state.PollSensor) state.PollSensor();

@@ -1,7 +1,9 @@
 #include "frame/frmStart.h"
 
 #include "frame/Window.h"
+#include "platform/ProgramEnd.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -10,14 +12,25 @@ constexpr int SplashWidth = 360;
 constexpr int SplashHeight = 180;
 }  // namespace
 
-frmStart::frmStart(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+// A title bar with only a close button: the user can end a start that waits
+// for a sensor that does not answer.
+frmStart::frmStart(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmStart"));
+    setWindowTitle(QStringLiteral("Zelvo 8200"));
     setFixedSize(SplashWidth, SplashHeight);
     Window::CenterOnScreen(this);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 frmStart::~frmStart() { QGuiApplication::restoreOverrideCursor(); }
+
+// The detection behind this window stops at its next wait, and the main
+// window does not appear.
+void frmStart::closeEvent(QCloseEvent* event) {
+    ProgramEnd::Begin();
+    event->accept();
+}
 
 void frmStart::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -4,6 +4,7 @@
 #include "frame/NumberFormat.h"
 #include "link/DisplayWindows.h"
 #include "link/MasterWindow.h"
+#include "link/Ports.h"
 #include "link/ProtFile.h"
 #include "link/Sensor.h"
 #include "link/SensorEditor.h"
@@ -46,6 +47,16 @@ int switchState(const QString& answer) {
     if (answer == QLatin1String("E")) return 2;
     const int c = answer[0].unicode() - '0';
     return c == 0 || c == 1 ? c : -1;
+}
+
+// No answer is no reading, not a target at 0 mm; nor is a status byte in
+// place of the distance (the sensor refused the request or could not
+// measure), whose leading number would read as 0.
+std::optional<qint32> distanceFrom(const QString& answer) {
+    if (answer.isEmpty()) return std::nullopt;
+    const int first = answer[0].unicode();
+    if (first == Ports::StatusOK || Ports::IsErrorStatus(first)) return std::nullopt;
+    return answer.startsWith(QLatin1Char('E')) ? -1 : LeadingLong(answer);
 }
 
 bool analogOutputInUse() {
@@ -133,10 +144,7 @@ void PollSensor() {
     }
 
     const QString distanceAnswer = ask(QStringLiteral("AD"), true);
-    // No answer is no reading, not a target at 0 mm.
-    std::optional<qint32> distance;
-    if (!distanceAnswer.isEmpty())
-        distance = distanceAnswer.startsWith(QLatin1Char('E')) ? -1 : LeadingLong(distanceAnswer);
+    const std::optional<qint32> distance = distanceFrom(distanceAnswer);
     if (LoggingActive()) FileLoggingTick(distanceAnswer);
     if (DistanceReadout().Loaded()) DistanceReadout().SetDistance(distance);
     if (!SwitchDisplay().Loaded()) return;

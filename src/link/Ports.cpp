@@ -9,22 +9,38 @@
 #include "platform/ProgramEnd.h"
 #include "platform/SerialControl.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace Ports {
 namespace {
 
 constexpr int PortErrorMessage = 2;
 
-// The leading number of a settings text, rounded half to even and kept
-// within the integer type the value lives in.
-template <class Int>
-Int readNumberSetting(const QString& key, const QString& defaultValue) {
-    const double value = NumberFormat::LeadingNumber(ReadIniString(Options::SettingsFile, "Settings", key, defaultValue));
-    const double rounded = std::nearbyint(value);
-    return Int(std::clamp<double>(rounded, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max()));
+// The answer and echo waits the settings file may ask for: a sensor answers
+// within a few milliseconds, a slow adapter adds some more, and a silent line
+// costs several of these waits before detection can say so. Beyond a few
+// seconds a typing slip would hold the start for minutes; at zero every
+// answer would be missed and the sensor blamed for it.
+constexpr int ShortestWaitMs = 10;
+constexpr int LongestWaitMs = 5000;
+
+// "250", " -3", ".5" and "1e3 ms" start with a number, "abc" and "" do not.
+bool startsWithNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^[ \\t\\r\\n]*[+-]?\\.?[0-9]"));
+    return number.match(text).hasMatch();
+}
+
+// A wait in ms from the settings file: the leading number of its text,
+// rounded half to even and kept to the range above; a text without a number
+// gives the default.
+int readNumberSetting(const QString& key, int defaultValue) {
+    const QString text = ReadIniString(Options::SettingsFile, "Settings", key, QString::number(defaultValue));
+    if (!startsWithNumber(text)) return defaultValue;
+    const double rounded = std::nearbyint(NumberFormat::LeadingNumber(text));
+    return int(std::clamp<double>(rounded, ShortestWaitMs, LongestWaitMs));
 }
 
 // A port opened anew starts with nothing on it and nothing owed: answers to
@@ -91,11 +107,8 @@ void InitPort(SerialControl* control, PortShown portShown) {
     LinkState& s = State();
     s.control = control;
     s.portShown = std::move(portShown);
-    s.DetectTimeout = readNumberSetting<qint16>("DetectTimeout", "100");
-    // Kept to 16 bits like the answer timeout: a wait of half a minute is
-    // already far more than any sensor needs, and a typing slip in the file
-    // must not let one dropped echo hold the program for days.
-    s.EchoTimeout = readNumberSetting<qint16>("EchoTimeout", "500");
+    s.DetectTimeout = readNumberSetting("DetectTimeout", 100);
+    s.EchoTimeout = readNumberSetting("EchoTimeout", 500);
     s.AnswerTimeout = s.DetectTimeout;
     s.EchoMode = false;
     forgetTheLine();

@@ -84,7 +84,8 @@ LinkState& State();
 void ResetForTests();
 
 // Keeps the control and the port display, reads "DetectTimeout" and
-// "EchoTimeout" from the settings file and leaves the port closed.
+// "EchoTimeout" from the settings file (kept to 10 to 5000 ms; a text
+// without a number gives 100 and 500) and leaves the port closed.
 void InitPort(SerialControl* control, PortShown portShown);
 // A new name reopens the line (message 2 with Retry/Cancel when it fails);
 // the current name does nothing unless the port was lost; an empty name

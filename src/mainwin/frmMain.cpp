@@ -140,6 +140,12 @@ void frmMain::setVisible(bool visible) {
     if (first) {
         loaded_ = true;
         Load();
+        // The start window was closed while the sensor was looked for: the
+        // program ends without this window ever showing.
+        if (ProgramEnd::Ending()) {
+            Ports::ClosePort();
+            return;
+        }
     }
     QMainWindow::setVisible(visible);
     // The first activation shows the windows of the last run; ask for it

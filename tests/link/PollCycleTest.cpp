@@ -25,6 +25,14 @@ TEST_F(PollTest, OneCycleAsksByLineAndFeedsTheWindows) {
          {"AD", "AD"}, {"Readout(none)", "Distance(none,0,ok)", "State(-1,-1)"}},
         {"an answer of 0 is a reading", "0", false, {{"AD", "0\r"}, {"SS1", "0\r"}, {"SS2", "0\r"}},
          {"AD", "SS1", "SS2"}, {"Readout(0)", "Distance(0,0,ok)", "State(0,0)"}},
+        // A status byte in place of a distance is no object at 0 mm; the
+        // outputs go by their own answers as before.
+        {"a refusal (84h) of every try is no reading", "0", false, {{"AD", "\x84\r"}, {"SS1", "1\r"}, {"SS2", "0\r"}},
+         {"AD", "AD", "SS1", "SS2"}, {"Readout(none)", "Distance(none,0,ok)", "State(1,0)"}},
+        {"an 80h for a distance is no reading", "0", false, {{"AD", "\x80\r"}, {"SS1", "0\r"}, {"SS2", "0\r"}},
+         {"AD", "SS1", "SS2"}, {"Readout(none)", "Distance(none,0,ok)", "State(0,0)"}},
+        {"QF8200Echo refusing AD: no reading, but the sensor answers", "1", false, {{"AD", "\x82\r"}},
+         {"AD", "AD"}, {"Readout(none)", "Distance(none,0,ok)", "State(0,0)"}},
     };
     for (const CycleCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -4,6 +4,7 @@
 #include "support/TestClock.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -81,6 +82,73 @@ TEST_F(MainWindowStartup, ClosingWhileAReadWaitsEndsTheProgram) {
         EXPECT_EQ(line.opens, opens);
         EXPECT_FALSE(line.PortOpen());
         EXPECT_EQ(saves, 1);
+        line.clock = &SystemClock::Machine();
+    }
+}
+
+// The start window closed while the detection waits, with the longest waits
+// the settings allow, ends the program there: the wait on the line or the
+// pause after a reset ends at once, nothing more goes out, no box asks, the
+// main window never appears and the port is let go.
+TEST_F(MainWindowStartup, ClosingTheStartWindowDuringDetectionEndsTheProgram) {
+    struct Case {
+        const char* name;
+        bool sensorAnswers;
+        QByteArray closeAt;   // the close comes while this request waits
+    } const cases[] = {
+        {"a silent sensor: the wait for an answer", false, "MD,OFF"},
+        {"a live sensor: the pauses after a reset", true, "RST"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramEnd::ResetForTests();
+        Ports::ResetForTests();
+        Sensor::ResetStateForTests();
+        TestClock clock;
+        Ports::State().clock = &clock;
+        line.clock = &clock;
+        windir.write(Options::SettingsFile, "[Settings]\nDetectTimeout=5000\nSendRST=1\n");
+        sensorPresent = c.sensorAnswers;
+        const int boxes = messages.count();
+        qsizetype onLine = -1;
+        double closedAt = -1;
+        line.duringWait = [&](const QByteArray& request) {
+            if (onLine >= 0 || request != c.closeAt) return;
+            onLine = line.requests.size();
+            QTimer::singleShot(0, [&] {
+                closedAt = clock.now();
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (top->objectName() == "frmStart") top->close();
+            });
+        };
+        // Should the program go on regardless, its main window is closed as
+        // soon as it shows, so that the test ends.
+        bool mainWindowShown = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (!window || !window->isVisible()) return;
+            mainWindowShown = true;
+            window->close();
+        });
+        watch.start(5);
+
+        const int code = MainModule::Main([&] {
+            window = new frmMain;
+            window->Steps.InitPort = [&] { Ports::InitPort(&line, [&](const QString& name, bool open) { window->ShowPort(name, open); }); };
+            Options::Services().SetPort = [](QString& name) { Ports::SetPort(name); };
+            return window.data();
+        });
+
+        EXPECT_EQ(code, 0);
+        EXPECT_TRUE(window.isNull());
+        ASSERT_GE(closedAt, 0) << "the detection reached " << c.closeAt.constData();
+        EXPECT_LT(clock.now() - closedAt, 1) << "the detection went on after the close";
+        EXPECT_EQ(line.requests.size(), onLine) << "requests after the close: "
+                                                << line.requestsSince(onLine).join(' ').constData();
+        EXPECT_EQ(messages.count(), boxes);
+        EXPECT_FALSE(mainWindowShown);
+        EXPECT_FALSE(line.PortOpen());
+        line.duringWait = nullptr;
         line.clock = &SystemClock::Machine();
     }
 }
