@@ -14,6 +14,8 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 using STRING_UTIL::TrimBlanks;
 
 namespace {
@@ -50,6 +52,15 @@ void PrepareLiveSensor() {
         Sensor::SendLoggedRequest(QStringLiteral("RST"));
         Sensor::SettlePause();
     }
+}
+
+// The sensor's own texts are printable ASCII. An answer with any other byte
+// is line noise (or a status byte), no text: shown as the sensor's version
+// or date and saved with its parameter files it would pass for the sensor's.
+QString IdentText(const QString& command, std::optional<int> fileNumber) {
+    const QString answer = Sensor::SendLoggedRequest(command, fileNumber);
+    const auto printable = [](QChar c) { return c >= QLatin1Char(' ') && c <= QLatin1Char('~'); };
+    return std::all_of(answer.cbegin(), answer.cend(), printable) ? answer : QString();
 }
 
 // Splits a "DAT" answer: the text after the first "Date:" up to "Time:" is
@@ -196,7 +207,7 @@ bool IsSensorConnected(std::optional<int> fileNumber) {
 
 void ReadSensorIdent(std::optional<int> fileNumber) {
     SensorStateData& s = State();
-    s.IdAnswer = SendLoggedRequest(QStringLiteral("ID"), fileNumber);
+    s.IdAnswer = IdentText(QStringLiteral("ID"), fileNumber);
     if (!ParseSensorInfo(s.IdAnswer, s.SensorType, s.SensorEprom, s.SensorVersion))
         return;  // SensorType is empty: no editor will be chosen
 
@@ -206,10 +217,10 @@ void ReadSensorIdent(std::optional<int> fileNumber) {
         s.VerAnswer.clear();
         s.SensorVersionLetter.clear();
     } else {
-        s.VerAnswer = SendLoggedRequest(QStringLiteral("VER"), fileNumber);
+        s.VerAnswer = IdentText(QStringLiteral("VER"), fileNumber);
         s.SensorVersionLetter = s.VerAnswer.right(1);
     }
-    s.DatAnswer = SendLoggedRequest(QStringLiteral("DAT"), fileNumber);
+    s.DatAnswer = IdentText(QStringLiteral("DAT"), fileNumber);
     ParseDateAnswer(s.DatAnswer, s.SensorDate, s.SensorTime);
 }
 

@@ -84,6 +84,21 @@ TEST_F(DetectionTest, ParameterFileAnswersInsteadOfTheSensor) {
     EXPECT_EQ(s.SensorVersionLetter + '|' + s.SensorDate + '|' + s.SensorTime, "C|03.04.05|");
 }
 
+// The sensor's own texts are printable: line noise answering "VER" or "DAT"
+// is no text, so that neither the windows nor the sheet show it and no
+// parameter file keeps it.
+TEST_F(DetectionTest, NoiseForTheVersionOrDateIsNoText) {
+    answers["VER"] = "V2\xAB\xEF\r";
+    answers["DAT"] = "Date: 01.02.2003 Time: 12:3\xFF\r";
+
+    Sensor::DetectSensor();
+
+    const SensorStateData& s = Sensor::State();
+    EXPECT_EQ(s.SensorType, "QF3000");
+    EXPECT_EQ(s.VerAnswer + '|' + s.SensorVersionLetter, "|");
+    EXPECT_EQ(s.DatAnswer + '|' + s.SensorDate + '|' + s.SensorTime, "||");
+}
+
 TEST_F(DetectionTest, CancelledDetectionLeavesTheDataSetItFound) {
     const QMap<int, QMap<QString, QString>> files = {
         {1, {{"ID", "Q&B QT6000 Version: 1.5"}, {"VER", "V1.5C"}, {"DAT", "Date: 03.04.05"}}},

@@ -12,6 +12,9 @@ class QComboBox;
 // hex digits end the number, as in the sensor's own texts.
 namespace DipSwitches {
 
+// The form of the DIP value (ValueForms): hex digits.
+inline const QString Form = QStringLiteral("[0-9A-Fa-f]+");
+
 constexpr int Count = 10;
 std::array<bool, Count> States(const QString& dipValue);
 

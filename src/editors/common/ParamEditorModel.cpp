@@ -14,6 +14,8 @@
 namespace {
 
 constexpr int MessageReadError = 11;
+// The error of a read whose answer the record cannot hold.
+const QString InvalidAnswer = QStringLiteral("ungültige Antwort");
 
 const RecordAccess plainCommands;
 
@@ -36,12 +38,14 @@ void ParamEditorModel::Build(const std::vector<ParamRow>& rows) {
     if (initDone_) return;
     initDone_ = true;
     forms_.assign(size_t(table_.UpperBound()) + 1, ValueForms::Number);
+    answerForms_.assign(forms_.size(), ValueForms::Number);
     int index = 0;
     for (const ParamRow& row : rows) {
         Sensor::InitParameter(table_[++index], row.id, row.key, row.stored, row.firstLink, row.nextLink,
                               row.altKey, row.readable, row.bulkWrite, row.ruleKey, row.writeCommand, row.group,
                               row.section, row.condition);
         forms_.at(size_t(index)) = row.form;
+        answerForms_.at(size_t(index)) = row.answerForm.isEmpty() ? row.form : row.answerForm;
     }
     table_.Count = index;
 }
@@ -109,15 +113,16 @@ bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& 
         if (!access_->TakesPart(rec) || !rec.Readable || (source && !rec.Stored)) continue;
         if (Sensor::IsParamSupported(rec)) {
             if (source) TakeFileValue(i, *source);
-            else if (!ReadFromSensor(rec)) return false;
+            else if (!ReadFromSensor(i)) return false;
         }
         Fill(rec);
     }
     return true;
 }
 
-bool ParamEditorModel::ReadFromSensor(ParamRec& rec) {
-    while (const std::optional<QString> error = access_->Read(rec)) {
+bool ParamEditorModel::ReadFromSensor(int index) {
+    ParamRec& rec = table_[index];
+    while (const std::optional<QString> error = ReadChecked(index)) {
         const int choice = ShowMessage(MessageReadError, MsgBox::AbortRetryIgnore, std::nullopt,
                                        access_->Name(rec) + QLatin1Char('|') + *error);
         if (choice == MsgBox::Abort) return false;
@@ -127,6 +132,31 @@ bool ParamEditorModel::ReadFromSensor(ParamRec& rec) {
         }
     }
     return true;
+}
+
+std::optional<QString> ParamEditorModel::ReadChecked(int index, const std::optional<QString>& request) {
+    ParamRec& rec = table_[index];
+    if (std::optional<QString> error = request ? access_->ReRead(rec, *request) : access_->Read(rec)) return error;
+    // No answer or a status byte is no value either, and the record stays as
+    // the line's access left it.
+    if (!IsParDefValid(rec) || AnswerFitsForm(index)) return std::nullopt;
+    // The protocol has no checksum: line noise, or digits run into noise,
+    // arrive as an answer like any other. Shown, saved or written back it
+    // would become the sensor's setting.
+    rec.Value.clear();
+    rec.RawAnswer.fill(0);
+    rec.AnswerLength = 0;
+    return InvalidAnswer;
+}
+
+bool ParamEditorModel::AnswerFitsForm(int index) const {
+    const ParamRec& rec = table_[index];
+    // A read without an answer leaves the last one in place, which fitted
+    // when it came; a record with none holds a value typed or loaded.
+    if (rec.AnswerLength <= 0) return true;
+    const QString answer = QString::fromLatin1(reinterpret_cast<const char*>(rec.RawAnswer.data()),
+                                               std::min<int>(rec.AnswerLength, int(rec.RawAnswer.size())));
+    return ValueForms::Fits(answer, answerForms_.at(size_t(index)));
 }
 
 void ParamEditorModel::TakeFileValue(int index, int fileNo) {
@@ -219,11 +249,11 @@ void ParamEditorModel::ReReadChain(int index) {
 
 void ParamEditorModel::WalkChain(int index, const QString& firstCommand, Walk walk) {
     bool first = true;
-    Sensor::DependencyChain(table_, index, [&](int, ParamRec& rec) {
+    Sensor::DependencyChain(table_, index, [&](int reached, ParamRec& rec) {
         const QString command = first ? firstCommand : rec.Key;
         first = false;
         if (rec.Readable) {
-            const std::optional<QString> error = access_->ReRead(rec, command);
+            const std::optional<QString> error = ReadChecked(reached, command);
             if (error && walk == Walk::AfterEdit)
                 ShowMessage(MessageReadError, MsgBox::Information, std::nullopt,
                             access_->Name(rec) + QLatin1Char('|') + *error);

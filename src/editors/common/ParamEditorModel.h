@@ -55,6 +55,12 @@ struct ParamRow {
         form = std::move(valueForm);
         return *this;
     }
+    // The form of the sensor's answer when the value is not the answer as it
+    // comes (a memory cell answers hex digits).
+    ParamRow& WithAnswerForm(QString sensorForm) {
+        answerForm = std::move(sensorForm);
+        return *this;
+    }
 
     int id;
     QString key;
@@ -70,6 +76,7 @@ struct ParamRow {
     QString section;
     QString condition;
     QString form = ValueForms::Number;
+    QString answerForm;   // empty: the value's form
 };
 
 // The data side every sensor-line editor shares, without any widget: the
@@ -153,9 +160,10 @@ public:
     // progress window and its cancel), or every readable stored one from an
     // open parameter file; a file read while a sensor is online then writes
     // the data set to the sensor and reads everything back. A sensor read the
-    // line finds failed asks Abort/Retry/Ignore (message 11): an abort ends
-    // the read, an ignored record is left not read. A file value that is not
-    // Acceptable leaves its record not read, and the read ends with the report.
+    // line finds failed, or whose answer the record cannot hold, asks
+    // Abort/Retry/Ignore (message 11): an abort ends the read, an ignored
+    // record is left not read. A file value that is not Acceptable leaves its
+    // record not read, and the read ends with the report.
     void ReadAll(std::optional<int> source, TransferProgress& progress);
     // Every stored record that takes part to the sensor (bulk-write records
     // only, with the progress window; nothing while offline), or to an open
@@ -167,7 +175,8 @@ public:
     // Stores an edited value. An unchanged value does nothing and returns
     // False. Otherwise marks the data set changed; with writeNow while online
     // writes it and re-reads the dependency chain, showing every record on it
-    // (a failed read-back keeps the record's value and shows message 11),
+    // (a failed read-back keeps the record's value, one whose answer the
+    // record cannot hold leaves it not read; either shows message 11),
     // else shows the record again. A value of several fields that the sensor
     // takes one at a time is written one entry of parts at a time. A write
     // the sensor refuses or does not answer puts the value it last confirmed
@@ -179,7 +188,8 @@ public:
     // and its dependency chain, showing the readable records.
     void InterpretCommand(const QString& word);
     // The same for the record at index, found by a line's own rule; a failed
-    // read keeps the value without a message.
+    // read keeps the value without a message (an answer the record cannot
+    // hold leaves it not read).
     void ReReadChain(int index);
 
     // A value the sensor answered with the invalid-command status 82h.
@@ -195,7 +205,12 @@ private:
     bool ReadRecords(std::optional<int> source, TransferProgress& progress);
     // One record from the sensor, asking what to do while the read fails;
     // False for an abort.
-    bool ReadFromSensor(ParamRec& rec);
+    bool ReadFromSensor(int index);
+    // Reads the record with the line's access: for the data set, or again
+    // with request. An answer that is not of the record's answer form leaves
+    // the record not read and fails the read as an error does.
+    std::optional<QString> ReadChecked(int index, const std::optional<QString>& request = std::nullopt);
+    bool AnswerFitsForm(int index) const;
     // The record's value from an open parameter file, checked.
     void TakeFileValue(int index, int fileNo);
     // The raw answer a file value stands for (RecordAccess::FileHoldsAnswers).
@@ -204,6 +219,7 @@ private:
 
     ParamTable table_;
     std::vector<QString> forms_;
+    std::vector<QString> answerForms_;
     ValueCheck valueCheck_;
     TransferReport report_;
     bool initDone_ = false;

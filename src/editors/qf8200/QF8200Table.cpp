@@ -1,5 +1,6 @@
 #include "editors/qf8200/QF8200Table.h"
 
+#include "editors/common/DipSwitches.h"
 #include "editors/common/EvalMethod.h"
 
 namespace QF8200 {
@@ -10,7 +11,7 @@ std::vector<ParamRow> TableRows() {
     // changes the sound velocity the sensor works with (REF -> VS0 -> VS).
     std::vector<ParamRow> rows = CompensatedTable::LeadingRows(SharedIds);
     rows.insert(rows.end(), {
-        ParamRow(IdDIP, "DIP", false),
+        ParamRow(IdDIP, "DIP", false).WithForm(DipSwitches::Form),
         ParamRow(IdUDS, "UDS").WithLinks(OM, 0).WithForm("[01]"),
         ParamRow(IdSD11, "SD11").WithLinks(0, SD21).WithAltKey("SD1"),
         ParamRow(IdSD12, "SD12"),

@@ -58,6 +58,11 @@ int codeOf(const QString& word, const char* const* words, int count) {
 
 }  // namespace
 
+QString AnswerForm(const QString& memoryCell) {
+    const bool word = memoryCell.startsWith(QLatin1String("WXE"));
+    return word ? QStringLiteral("[0-9A-Fa-f]{4}") : QStringLiteral("[0-9A-Fa-f]{2}");
+}
+
 Encoding ReadEncoding(int id, bool analogVariant) {
     switch (id) {
     case IdTSD1: case IdTSD2: case IdVS0: case IdSD1: case IdSD12: case IdSD2: case IdSD22: case IdBR:

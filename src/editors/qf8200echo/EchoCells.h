@@ -18,6 +18,11 @@ enum class Encoding {
     EvalMethod,      // DYN, MXN, PT1 as 1, 2, 3; anything else 0
 };
 
+// The form of a cell's answer (ValueForms): exactly its hex digits, four for
+// a word cell and two for a byte cell. The conversions below read whatever
+// digits there are; an answer of another form is line noise, not a value.
+QString AnswerForm(const QString& memoryCell);
+
 // How the record with that id is read and written. The taught operating mode
 // is a letter on a switch-output sensor and a number on an analogue one.
 Encoding ReadEncoding(int id, bool analogVariant);

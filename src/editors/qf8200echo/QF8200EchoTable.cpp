@@ -1,5 +1,6 @@
 #include "editors/qf8200echo/QF8200EchoTable.h"
 
+#include "editors/qf8200echo/EchoCells.h"
 #include "editors/qf8200echo/SoundBeam.h"
 #include "frame/NumberFormat.h"
 #include "frame/STRING_UTIL.h"
@@ -15,14 +16,17 @@ ParamRow cell(int id, const char* name, const char* memoryCell, Group group) {
     return ParamRow(id, QStringLiteral("RM,") + cellName)
         .WithRule(QString::fromLatin1(name), QString::fromLatin1(RuleSection))
         .WithWriteCommand(QStringLiteral("WM,") + cellName)
-        .InGroup(int(group));
+        .InGroup(int(group))
+        .WithAnswerForm(EchoCells::AnswerForm(cellName));
 }
 
 // A value the sensor computes: read only, not part of the data set.
 ParamRow computed(int id, const char* name, const char* memoryCell) {
-    return ParamRow(id, QStringLiteral("RM,") + QString::fromLatin1(memoryCell), false)
+    const QString cellName = QString::fromLatin1(memoryCell);
+    return ParamRow(id, QStringLiteral("RM,") + cellName, false)
         .WithRule(QString::fromLatin1(name), QString::fromLatin1(RuleSection))
-        .InGroup(int(AnalogOnly));
+        .InGroup(int(AnalogOnly))
+        .WithAnswerForm(EchoCells::AnswerForm(cellName));
 }
 
 // The letters of the operating modes (a taught one on an analogue sensor is a

@@ -1,5 +1,7 @@
 #include "editors/qt8200/QT8200Table.h"
 
+#include "editors/common/DipSwitches.h"
+
 namespace QT8200 {
 
 std::vector<ParamRow> TableRows() {
@@ -10,7 +12,7 @@ std::vector<ParamRow> TableRows() {
     return {
         ParamRow(IdVS, "VS"),
         ParamRow(IdRT, "RT").WithForm(ValueForms::ListEntry(0, 1)),
-        ParamRow(IdDIP, "DIP", false),
+        ParamRow(IdDIP, "DIP", false).WithForm(DipSwitches::Form),
         ParamRow(IdUDS, "UDS").WithLinks(OM, 0).WithForm(ValueForms::ListEntry(0, 1)),
         ParamRow(IdSD1, "SD1").WithLinks(0, SH1),
         ParamRow(IdFA1, "FA1").WithForm(ValueForms::ListEntry(0, 1)),

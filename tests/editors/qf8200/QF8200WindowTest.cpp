@@ -153,6 +153,18 @@ TEST_F(QF8200Window, Languages) {
                              {w.cmbFailSafe, 0, nullptr}, {w.cmbEvalMethod, 0, nullptr}});
 }
 
+// Line noise answering a read is no value: a switch point's box stays empty
+// rather than showing a 0 the sensor never held, and the DIP switches show
+// none on rather than the bits of the noise.
+TEST_F(QF8200Window, NoiseAnsweringAReadShowsNothing) {
+    messages.answer(MsgBox::Ignore);
+    messages.answer(MsgBox::Ignore);
+    open(false, {{"SD11", QString::fromLatin1("Y\xAB" "f\xEF")}, {"DIP", QString::fromLatin1("F\xB8")}});
+    EXPECT_EQ(messages.count(), 2);
+    EXPECT_EQ(window->txtSwitchDis11->text(), "");
+    EXPECT_EQ(window->picDips->States(), (std::array<bool, DipSwitches::Count>{}));
+}
+
 // The sections in the order of the sheet; the lines whose form is the
 // sheet's own (unit letters of the labels, Latin-1 units, the method's fields).
 TEST_F(QF8200Window, SheetOfAnAnalogSensorWithLowPassMethod) {

@@ -69,6 +69,36 @@ TEST_F(QF8200EchoTransferTest, AFailedReadAsksAbortRetryIgnore) {
     EXPECT_TRUE(fakes.display.calls.isEmpty());
 }
 
+// A cell answers exactly its hex digits, four for a word cell and two for a
+// byte cell. Anything else (line noise, a digit short or over) is no value,
+// however it would convert: the read asks as for a failed read, and after
+// Ignore the record is not read, and neither the sensor nor a parameter file
+// gets a value for it.
+TEST_F(QF8200EchoTransferTest, ACellAnswerThatIsNotExactlyItsHexDigitsIsNoValue) {
+    struct Case { const char* cell; const char* name; int record; QByteArray answer; } const cases[] = {
+        {"WXE7", "SD1", SD1, "Y\xAB" "f\xEF"}, {"WXE7", "SD1", SD1, "1F4"},   {"WXE7", "SD1", SD1, "01F40"},
+        {"WXE7", "SD1", SD1, "01F4 "},         {"WXE7", "SD1", SD1, "01G4"},  {"XE1D", "FTO", FTO, "3"},
+        {"XE1D", "FTO", FTO, "003"},           {"XE2A", "OM2", OM2, "\xFF\xB8"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer.toStdString());
+        open();
+        sensor.values["RM," + QString(c.cell)] = QString::fromLatin1(c.answer);
+        messages.answer(MsgBox::Ignore);
+        const int before = messages.count();
+        window->readdata();
+        ASSERT_EQ(messages.count(), before + 1);
+        EXPECT_EQ(messages.shown().last().text, MessageText(11, QString(c.name) + QStringLiteral("|ungültige Antwort")));
+        EXPECT_FALSE(IsParDefValid(record(c.record)));
+        sensor.take();
+        window->WriteData();
+        EXPECT_FALSE(sensor.take().join(' ').contains("WM," + QString(c.cell) + ','));
+        window->WriteData(5);
+        EXPECT_TRUE(sensor.fileLines[5].contains(QString(c.name) + '='));
+        sensor.fileLines.clear();
+    }
+}
+
 // A full write names every record the sensor did not take in one message.
 TEST_F(QF8200EchoTransferTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
     sensor.refused = {"WM,WXE7", "WM,WXE9"};
