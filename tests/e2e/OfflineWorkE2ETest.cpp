@@ -3,28 +3,19 @@
 // away with its port (the simulator takes its COM1 link along, as a pulled
 // adapter takes its device) is worked on offline. The editor's caption names
 // the file, an edit goes to no port, and closing asks whether to save.
-#include "e2e/SimulatorTest.h"
-#include "editors/qf8200/RegisterQF8200.h"
+#include "e2e/MainWindowE2E.h"
 #include "editors/qf8200echo/RegisterQF8200Echo.h"
 #include "editors/qf8200rdx/RegisterQF8200RDX.h"
 #include "editors/qt8200/RegisterQT8200.h"
-#include "frame/MainModule.h"
-#include "frame/SettingsServices.h"
 #include "frame/TempProgramFolder.h"
 #include "link/ParamRec.h"
 #include "mainwin/RegisterMasterWindows.h"
 #include "mainwin/ScriptedFileDialogs.h"
-#include "mainwin/Toolbar.h"
-#include "mainwin/frmMain.h"
-#include "mainwin/frmMainWiring.h"
-#include "support/ScriptedMessages.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 
@@ -62,37 +53,23 @@ private:
     QString path_;
 };
 
-class OfflineWorkE2E : public SimulatorTest, public ::testing::WithParamInterface<const char*> {
+class OfflineWorkE2E : public MainWindowE2E, public ::testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override {
-        SimulatorTest::SetUp();
+        MainWindowE2E::SetUp();
         if (IsSkipped()) return;
-        Options::ResetServicesForTests();
-        MainModule::ResetForTests();
-        Toolbar::ResetForTests();
         // The echo line's input rules: none, and no notice that the file is missing.
         program.write("VALIDATE.CFG", "[frmQF8200Echo]\r\n");
         Sensor::ResetValidateNoticeForTests();
-        RegisterQF8200Editor();
         RegisterQF8200EchoEditor();
         RegisterQF8200RDXEditor();
         RegisterQT8200Editor();
         RegisterMasterWindows();
     }
 
-    void TearDown() override {
-        delete window.data();
-        Sensor::ResetStateForTests();   // the editor went with the window
-        SimulatorTest::TearDown();
-        Options::ResetServicesForTests();
-        Toolbar::ResetForTests();
-    }
-
     TempProgramFolder program;
-    ScriptedMessages boxes{{}, MsgBox::Cancel};
     ScriptedFileDialogs dialogs;
     QTemporaryDir files;
-    QPointer<frmMain> window;
 };
 
 TEST_P(OfflineWorkE2E, FileOpenedAfterTheSensorWentIsWorkedOnOffline) {
@@ -101,11 +78,7 @@ TEST_P(OfflineWorkE2E, FileOpenedAfterTheSensorWentIsWorkedOnOffline) {
     sim = std::make_unique<SimulatedSensor>(QStringList{"--line", GetParam(), "--link", port});
     ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
     windows.write(Options::SettingsFile, "[Settings]\r\nPort=COM1\r\nSendRST=0\r\n");
-    window = new frmMain;
-    ConnectProgramParts(*window);
-    window->show();
-    QEvent activation(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(window, &activation);
+    startProgram();
     auto* editor = dynamic_cast<QWidget*>(Sensor::State().SensorForm);
     ASSERT_NE(editor, nullptr);
 
@@ -133,7 +106,8 @@ TEST_P(OfflineWorkE2E, FileOpenedAfterTheSensorWentIsWorkedOnOffline) {
     EXPECT_TRUE(Sensor::State().DataChanged);
 
     EXPECT_EQ(boxes.count(), 0);
-    EXPECT_FALSE(window->close());   // the saving question, answered Cancel
+    boxes.answer(MsgBox::Cancel);
+    EXPECT_FALSE(window->close());   // the saving question
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.shown()[0].text.startsWith("Sie haben Parameterdaten ver\u00e4ndert!"))
         << qPrintable(boxes.shown()[0].text);
