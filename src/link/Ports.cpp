@@ -127,12 +127,17 @@ void SetPort(QString& name) {
     openPort(name);
 }
 
+bool PortStillOpen() {
+    LinkState& s = State();
+    // A hang-up shows only when the line is used: look once, without waiting.
+    if (s.PortOpen && s.control) s.control->waitForInput(0);
+    return Line::Usable();
+}
+
 bool ReopenPort() {
     LinkState& s = State();
     if (ProgramEnd::Ending()) return false;
-    // A hang-up shows only when the line is used: look once, without waiting.
-    if (s.PortOpen && s.control) s.control->waitForInput(0);
-    if (Line::Usable()) return true;
+    if (PortStillOpen()) return true;
     if (s.PortName.isEmpty() || !s.control) return false;
     s.control->SetCommPort(s.PortName);
     if (!s.control->SetPortOpen(true)) return false;

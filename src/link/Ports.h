@@ -99,6 +99,10 @@ void SetPort(QString& name);
 // call it, so that reading or writing the sensor reaches a device that is
 // there now. True when the port is open afterwards.
 bool ReopenPort();
+// Whether the port is open now. A device that went away while it was open is
+// noticed here, with one look that does not wait, and the port is then
+// marked lost; nothing is opened.
+bool PortStillOpen();
 void ClosePort();
 // Returns the previous answer timeout.
 int SetTimeout(int ms);

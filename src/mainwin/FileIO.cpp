@@ -4,6 +4,7 @@
 #include "frame/Message.h"
 #include "frame/SettingsServices.h"
 #include "link/OfflineAnswers.h"
+#include "link/Ports.h"
 #include "link/SensorCommands.h"
 #include "link/SensorDetection.h"
 #include "link/SensorEditor.h"
@@ -100,6 +101,14 @@ bool LoadOffline(const FileNumber& number, const QString& fileName) {
     return taken;
 }
 
+// Whether the editor's sensor still answers. An echoing sensor that has
+// fallen silent takes seconds to tell (every byte waits for its echo, and
+// the tries run twice): the pointer says the program is busy meanwhile.
+bool SensorStillAnswers() {
+    Hourglass hourglass;
+    return Sensor::IsSensorConnected();
+}
+
 // The file's values go into the active editor, which writes them to the
 // connected sensor; a file of another sensor type only after the user agrees.
 bool LoadIntoSensor(const FileNumber& number, const QString& fileName) {
@@ -163,9 +172,15 @@ void LoadParameterFile(QString& fileName) {
     }
     const FileNumber number(std::move(*file));
     const SensorStateData& s = Sensor::State();
-    const bool editorOnline = !s.SensorFormName.isEmpty() && s.SensorForm && !s.OfflineMode;
-    const bool loaded = editorOnline && Sensor::IsSensorConnected() ? LoadIntoSensor(number, fileName)
-                                                                    : LoadOffline(number, fileName);
+    // A port that is no longer open (its device went away, an adapter pulled
+    // with the sensor) has no sensor behind it: the file is worked on
+    // offline. Asking for the sensor would open the port's name again, which
+    // may by now stand for another device, and the file's values must not go
+    // there.
+    const bool editorOnline =
+        !s.SensorFormName.isEmpty() && s.SensorForm && !s.OfflineMode && Ports::PortStillOpen();
+    const bool loaded = editorOnline && SensorStillAnswers() ? LoadIntoSensor(number, fileName)
+                                                              : LoadOffline(number, fileName);
     if (loaded) AddRecentFile(fileName);
 }
 

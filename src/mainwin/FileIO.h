@@ -21,10 +21,11 @@ bool SaveParameterFile(bool askForName);
 
 // Loads a parameter file. An empty name, or one that names no readable
 // file, is asked for in the open dialog; fileName receives the name used.
-// Without an active editor, while working offline, or when the sensor does
-// not answer, the file's identification chooses the editor, which then works
-// offline; otherwise the file's values go into the editor and to the sensor,
-// after a question (message 7) when the file was written for another type.
+// Without an active editor, while working offline, when the port is no
+// longer open (its device went away), or when the sensor does not answer,
+// the file's identification chooses the editor, which then works offline;
+// otherwise the file's values go into the editor and to the sensor, after a
+// question (message 7) when the file was written for another type.
 // A file that cannot be read or lacks the format's first line gets message 20.
 void LoadParameterFile(QString& fileName);
 

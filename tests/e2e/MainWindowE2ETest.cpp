@@ -1,67 +1,21 @@
 // The whole program against the simulated sensor: the main window starts on
 // the port its settings name, finds the QF8200, opens its editor with the
 // sensor's values and lists the traffic in the monitor.
-#include "e2e/SimulatorTest.h"
-#include "editors/qf8200/RegisterQF8200.h"
-#include "frame/LanguageUtil.h"
+#include "e2e/MainWindowE2E.h"
 #include "frame/MainModule.h"
-#include "frame/SettingsServices.h"
-#include "mainwin/Toolbar.h"
-#include "mainwin/frmMain.h"
 #include "mainwin/frmMainWiring.h"
 #include "mainwin/frmMonitor.h"
-#include "support/ScriptedMessages.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-class MainWindowE2E : public SimulatorTest {
-protected:
-    void SetUp() override {
-        SimulatorTest::SetUp();
-        if (IsSkipped()) return;
-        Options::ResetServicesForTests();
-        MainModule::ResetForTests();
-        Toolbar::ResetForTests();
-        LanguageUtil::ResetLanguages();
-        RegisterQF8200Editor();
-    }
-
-    void TearDown() override {
-        delete window.data();
-        Sensor::ResetStateForTests();   // the editor went with the window
-        SimulatorTest::TearDown();
-        Options::ResetServicesForTests();
-        Toolbar::ResetForTests();
-    }
-
-    // Starts the simulated QF8200 on the port the settings name.
-    void startSensor(const QStringList& arguments = {}) {
-        sim = std::make_unique<SimulatedSensor>(QStringList{"--line", "qf8200"} + arguments);
-        ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
-        windows.write(Options::SettingsFile,
-                      "[Settings]\r\nPort=" + sim->devicePath().toLatin1() + "\r\nSendRST=0\r\n");
-    }
-
-    ScriptedMessages boxes;
-    QPointer<frmMain> window;
-};
-
 TEST_F(MainWindowE2E, StartFindsTheSensorShowsItsValuesAndTheTraffic) {
     ASSERT_NO_FATAL_FAILURE(startSensor());
-
-    window = new frmMain;
-    ConnectProgramParts(*window);
-    window->show();
-    QEvent activation(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(window, &activation);
+    startProgram();
 
     EXPECT_EQ(boxes.count(), 0);
     ASSERT_EQ(Sensor::State().SensorFormName, "frmQF8200");

@@ -2,7 +2,11 @@
 #include "mainwin/ParameterFile.h"
 #include "platform/FileWriting.h"
 
+#include <QCursor>
 #include <QDir>
+#include <QGuiApplication>
+
+#include <optional>
 
 namespace {
 
@@ -151,6 +155,11 @@ TEST_F(ParameterFileFixture, SilentSensorTurnsTheLoadIntoOfflineWork) {
     haveSensorData();
     connectSensor("QF6000-KR");
     line.respond = nullptr;
+    // An echoing sensor takes seconds to be found silent: the pointer says so.
+    std::optional<Qt::CursorShape> pointer;
+    line.duringWait = [&pointer](const QByteArray&) {
+        if (const QCursor* cursor = QGuiApplication::overrideCursor()) pointer = cursor->shape();
+    };
 
     load("data.zlv");
 
@@ -158,6 +167,26 @@ TEST_F(ParameterFileFixture, SilentSensorTurnsTheLoadIntoOfflineWork) {
     EXPECT_EQ(editor.calls, (QStringList{"Init", "readdata(file)"}));
     EXPECT_TRUE(Sensor::State().OfflineMode);
     EXPECT_EQ(Sensor::State().DataFileName, path("data.zlv"));
+    EXPECT_EQ(pointer, Qt::WaitCursor);
+}
+
+// The sensor went away with its port's device (an adapter pulled). The
+// port's name may reach another device by now, here one that answers: the
+// file is worked on offline all the same, and nothing goes to that device.
+TEST_F(ParameterFileFixture, PortThatWentAwayTurnsTheLoadIntoOfflineWork) {
+    write("data.zlv", SavedFile());
+    haveSensorData();
+    connectSensor("QF6000-KR");
+    const int opens = line.opens;
+    line.vanish();
+
+    load("data.zlv");
+
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_EQ(editor.calls, (QStringList{"Init", "readdata(file)"}));
+    EXPECT_TRUE(Sensor::State().OfflineMode);
+    EXPECT_EQ(line.requests, QList<QByteArray>());
+    EXPECT_EQ(line.opens, opens);
 }
 
 TEST_F(ParameterFileFixture, FailedSaveKeepsTheOldFileAndTheChanges) {
