@@ -11,7 +11,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 # Qt's own translations give the standard buttons the user's language
 # ("Ja", "Nein", "Abbrechen"); the tests do without them.
-scripts/setup.sh qt6-translations-l10n
+# Only the program and the simulator: the tests and benchmarks are
+# ./test.sh's to build.
+BUILD_TARGETS="zelvo8200 sensorsim" scripts/setup.sh qt6-translations-l10n
 
 BUILD_DIR=${BUILD_DIR:-build}
 
