@@ -40,7 +40,7 @@ QString printable(const QString& text) {
     QString shown;
     for (const QChar c : text) {
         if (c >= QChar(0x20) && c < QChar(0x7F)) shown += c;
-        else shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar('0')).toUpper();
+        else shown += "\\x" + QString::number(c.unicode(), 16).toUpper().rightJustified(2, '0');
     }
     return shown;
 }
