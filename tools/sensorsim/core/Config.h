@@ -37,7 +37,7 @@ struct FaultPlan {
     std::map<std::string, unsigned char> statusByKey;  // requests of this key get only this status byte
     std::set<std::string> longAnswerKeys;          // requests of this key get 300 printable bytes
     int trickleMs = 0;                             // pause between the bytes of an answer
-    int delayMs = 0;                               // pause before an answer
+    int delayMs = 0;                               // time taken over each request, one after another
     int hangupAfter = 0;                           // the sensor goes away after this many requests
     unsigned seed = 1;                             // of the garbage bytes
 };

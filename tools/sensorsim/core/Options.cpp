@@ -150,7 +150,8 @@ Faults (N counts answers; an echo is not an answer):
   --no-cr-every N      send every Nth answer without its carriage return
   --long-answer KEY    answer KEY with 300 printable bytes and a carriage return; repeatable
   --trickle-ms N       pause N ms between the bytes of an answer
-  --delay-ms N         wait N ms before answering
+  --delay-ms N         take N ms over each request, one after another: a request that
+                       arrives meanwhile waits its turn (echoes still go back at once)
   --hangup-after N     serve N requests (a lone carriage return counts), then close the
                        terminal and exit
   --seed N             seed of the garbage bytes (default 1)

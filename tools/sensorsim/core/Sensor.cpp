@@ -4,6 +4,7 @@
 #include "core/Status.h"
 #include "core/Text.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace sensorsim {
@@ -38,7 +39,7 @@ std::vector<std::string> Sensor::takeRequests() { return std::exchange(requests_
 
 void Sensor::receive(char byte) {
     if (hangupPending_) return;  // a sensor that is going away hears nothing more
-    if (model_->echoes()) outbox_.push(now_, std::string(1, byte));
+    if (model_->echoes()) outbox_.pushNow(now_, byte);
     if (byte == '\r') {
         serve(std::exchange(line_, {}), std::exchange(lineTooLong_, false));
         return;
@@ -55,6 +56,8 @@ void Sensor::serve(const std::string& request, bool tooLong) {
     if (hangupAfter > 0 && requestCount_ >= hangupAfter) hangupPending_ = true;
     if (request.empty()) return;  // the echo probe: an echoing sensor has answered it with its echo
 
+    // The sensor gets to this request once it is done with the ones before.
+    const std::int64_t start = std::max(now_, busyUntil_);
     std::string answer;
     if (tooLong) {
         answer = statusAnswer(Status::InvalidCommand);
@@ -62,11 +65,11 @@ void Sensor::serve(const std::string& request, bool tooLong) {
         answer = *replaced;
     } else {
         const bool wasStreaming = model_->streaming();
-        answer = model_->answer(toUpper(request), now_);
-        if (!wasStreaming && model_->streaming()) nextStreamLine_ = now_ + LineModel::MeasureCycleMs;
+        answer = model_->answer(toUpper(request), start);
+        if (!wasStreaming && model_->streaming()) nextStreamLine_ = start + LineModel::MeasureCycleMs;
     }
     const FaultPlan& plan = faults_.plan();
-    outbox_.push(now_ + plan.delayMs, faults_.wireBytes(answer), plan.trickleMs);
+    busyUntil_ = outbox_.push(start + plan.delayMs, faults_.wireBytes(answer), plan.trickleMs);
 }
 
 }  // namespace sensorsim

@@ -19,7 +19,10 @@ namespace sensorsim {
 // sends back every byte at once, so a lone carriage return gets exactly one
 // carriage return back; the other lines ignore a lone carriage return. A
 // line feed at the start of a request is skipped (terminal programs send
-// CR LF). Time passes only through advance(), which makes master-mode
+// CR LF). Like a real sensor it carries out one request after another, each
+// taking the set delay: answers leave in order, and a request that arrives
+// while the sensor still works on an earlier one waits its turn (its echo
+// does not). Time passes only through advance(), which makes master-mode
 // streams, the moving target and delayed answers deterministic.
 class Sensor {
 public:
@@ -56,6 +59,8 @@ private:
     long requestCount_ = 0;
     bool hangupPending_ = false;
     std::int64_t now_ = 0;
+    // When the sensor is done with the requests it has taken so far (its last answer is out).
+    std::int64_t busyUntil_ = 0;
     std::int64_t nextStreamLine_ = 0;
 };
 

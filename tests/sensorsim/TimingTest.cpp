@@ -1,0 +1,51 @@
+// A slow sensor works like a real one: one request after another, each
+// taking the set delay, while an echoing sensor echoes every byte at once.
+#include "SensorTalk.h"
+
+using namespace sensortest;
+using sensorsim::Line;
+using sensorsim::Sensor;
+
+namespace {
+
+const std::string Version = "V2.1B\r";
+const std::string Cell = "03\r";   // RM,XE1D
+
+TEST(Timing, ASlowSensorAnswersOneRequestAfterAnother) {
+    struct Step {
+        std::int64_t passMs;   // time that passes first
+        std::string bytesIn;   // then these bytes arrive
+        std::string sent;      // what the sensor sends meanwhile and at once
+    };
+    const struct {
+        const char* name;
+        Line line;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"back to back: the second answer a full delay after the first",
+         Line::Qf8200,
+         {{0, "VER\rVER\r", ""}, {99, "", ""}, {1, "", Version}, {99, "", ""}, {1, "", Version}}},
+        {"a request while busy waits its turn; an idle sensor starts at once",
+         Line::Qf8200,
+         {{0, "VER\r", ""}, {40, "VER\r", ""}, {60, "", Version}, {99, "", ""}, {1, "", Version},
+          {50, "VER\r", ""}, {99, "", ""}, {1, "", Version}}},
+        {"echoes go back at once while the sensor is busy",
+         Line::Qf8200Echo,
+         {{0, "RM,XE1D\r", "RM,XE1D\r"}, {10, "RM,XE1D\r", "RM,XE1D\r"}, {90, "", Cell}, {99, "", ""},
+          {1, "", Cell}}},
+    };
+    for (const auto& c : cases) {
+        sensorsim::SensorConfig config = configFor(c.line);
+        config.faults.delayMs = 100;
+        Sensor sensor(config);
+        std::int64_t at = 0;
+        for (const Step& step : c.steps) {
+            at += step.passMs;
+            std::string sent = sensor.advance(step.passMs);
+            sent += sensor.feed(step.bytesIn);
+            EXPECT_EQ(sent, step.sent) << c.name << ", at " << at << " ms";
+        }
+    }
+}
+
+}  // namespace
