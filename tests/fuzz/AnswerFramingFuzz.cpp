@@ -143,8 +143,8 @@ void answersInTurn(FuzzedDataProvider& in, TestClock& clock) {
         QTimer::singleShot(0, [] {
             QString answer;
             Ports::AnswerBytes bytes{};
-            Sensor::SendCommand(QStringLiteral("N"), answer, bytes);
-            checkOwn(QStringLiteral("N"), answer);
+            Sensor::SendCommand(QStringLiteral("NX"), answer, bytes);
+            checkOwn(QStringLiteral("NX"), answer);
         });
     };
     for (int request = 0; request < 12 && in.remaining_bytes() > 0; ++request) {
