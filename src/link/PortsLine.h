@@ -40,6 +40,30 @@ void WaitForOutputDrained(int bytesWritten);
 // Offers an answer (or its absence) to the traffic log as ReadAnswer does.
 void LogAnswer(const AnswerBytes& answer, int count, bool dynamic, bool log, bool debugLog);
 
+// While a request yields to window events outside its answer wait (its
+// bytes draining to the line, the echo pauses, the waits for its late
+// answers) it counts as waiting for its answer all the same: a request
+// started from a window event then runs one deeper, first takes that answer
+// off the line and parks it for it, and leaves its place alone.
+class WaitingForAnswer {
+public:
+    WaitingForAnswer() : counted_(State().ReadDepth < MaxReadDepth) {
+        if (counted_) ++State().ReadDepth;
+    }
+    ~WaitingForAnswer() {
+        if (counted_) --State().ReadDepth;
+    }
+    WaitingForAnswer(const WaitingForAnswer&) = delete;
+    WaitingForAnswer& operator=(const WaitingForAnswer&) = delete;
+
+private:
+    bool counted_;
+};
+
+// Hands over the answer parked for the request at this depth, if any: its
+// count, 0 when none is parked.
+int TakeParked(int depth, AnswerBytes& answer);
+
 // Moves what waits on the port to the receive buffer; false when nothing did.
 bool TakeWaitingInput();
 
@@ -64,15 +88,15 @@ bool SettleFrontLine(int lineLength, OwedAnswers::RequestId wanted, AnswerBytes*
 
 // Settles every complete line waiting in the receive buffer and on the port;
 // with untilQuiet also what comes in right behind them, until the line has
-// been quiet for QuietGapMs. Stops at an answer that is wanted's and returns
-// its count; otherwise the bytes of an answer not yet complete go too (their
-// end will be nobody's) and 0 is returned.
-int SettleWaitingInput(OwedAnswers::RequestId wanted, AnswerBytes* answer, bool untilQuiet);
+// been quiet for QuietGapMs. Stops at an answer that is wanted's (taken off
+// the line, or parked for it at wantedDepth meanwhile) and returns its count;
+// otherwise the bytes of an answer not yet complete go too (their end will be
+// nobody's) and 0 is returned.
+int SettleWaitingInput(OwedAnswers::RequestId wanted, int wantedDepth, AnswerBytes* answer, bool untilQuiet);
 
-// Echo mode: waits until every answer still owed has come or counts as lost,
-// so that none meets the next try's echo. Stops at an answer that is
-// wanted's and returns its count, else 0.
-int AwaitOwedAnswers(OwedAnswers::RequestId wanted, AnswerBytes* answer);
+// Waits until every answer still owed has come or counts as lost. Stops at
+// an answer that is wanted's (as above) and returns its count, else 0.
+int AwaitOwedAnswers(OwedAnswers::RequestId wanted, int wantedDepth, AnswerBytes* answer);
 
 }  // namespace Ports::Line
 

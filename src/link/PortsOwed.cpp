@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Ports::Line {
 namespace {
@@ -105,7 +106,14 @@ void dropIncompleteAnswer() {
 
 }  // namespace
 
-int SettleWaitingInput(OwedAnswers::RequestId wanted, AnswerBytes* answer, bool untilQuiet) {
+int TakeParked(int depth, AnswerBytes& answer) {
+    LinkState& s = State();
+    if (depth < 1 || depth > MaxReadDepth || s.ParkedCount[depth] == 0) return 0;
+    answer = s.ParkedAnswer[depth];
+    return std::exchange(s.ParkedCount[depth], 0);
+}
+
+int SettleWaitingInput(OwedAnswers::RequestId wanted, int wantedDepth, AnswerBytes* answer, bool untilQuiet) {
     LinkState& s = State();
     qsizetype dropped = 0;
     // A quiet line is not waited on.
@@ -114,6 +122,8 @@ int SettleWaitingInput(OwedAnswers::RequestId wanted, AnswerBytes* answer, bool 
         const bool arrived = TakeWaitingInput();
         talking = talking || arrived;
         if (const int count = settleCompleteLines(wanted, answer, dropped)) return count;
+        if (answer && wanted != 0)
+            if (const int parked = TakeParked(wantedDepth, *answer)) return parked;
         // A line that never stops talking is cut off at some point.
         if (!untilQuiet || !talking || dropped + s.RxBuffer.size() >= RxBufferSize) break;
         if (!arrived && !WaitForInput(QuietGapMs)) break;
@@ -122,7 +132,7 @@ int SettleWaitingInput(OwedAnswers::RequestId wanted, AnswerBytes* answer, bool 
     return 0;
 }
 
-int AwaitOwedAnswers(OwedAnswers::RequestId wanted, AnswerBytes* answer) {
+int AwaitOwedAnswers(OwedAnswers::RequestId wanted, int wantedDepth, AnswerBytes* answer) {
     LinkState& s = State();
     qsizetype dropped = 0;
     while (!s.Owed.Empty() && Usable()) {
@@ -131,6 +141,8 @@ int AwaitOwedAnswers(OwedAnswers::RequestId wanted, AnswerBytes* answer) {
         const double counted = Now();
         TakeWaitingInput();
         if (const int count = settleCompleteLines(wanted, answer, dropped)) return count;
+        if (answer && wanted != 0)
+            if (const int parked = TakeParked(wantedDepth, *answer)) return parked;
         if (s.RxBuffer.size() > RxBufferSize) dropIncompleteAnswer();
         s.Owed.ForgetLost(counted, LostAfterMs());
         if (s.Owed.Empty()) break;

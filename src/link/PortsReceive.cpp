@@ -60,7 +60,8 @@ int gatherAnswer(AnswerBytes& answer, int expectedLength, int timeoutMs, int dep
         if (expectedLength == 1 && !s.RxBuffer.isEmpty()) return takeOneByte(answer);
         if (expectedLength != 1)
             if (const int count = takeOwnAnswer(answer, expectedLength, wanted)) return count;
-        if (s.ParkedCount[depth] > 0 || !Line::WaitForInput(timeoutMs)) return 0;
+        // An echo is no answer: what is parked waits for the answer's own wait.
+        if ((expectedLength != 1 && s.ParkedCount[depth] > 0) || !Line::WaitForInput(timeoutMs)) return 0;
         Line::TakeWaitingInput();
         if (s.RxBuffer.size() > RxBufferSize) {
             s.RxBuffer.clear();
@@ -93,12 +94,9 @@ int ReadAnswerFor(OwedAnswers::RequestId wanted, AnswerBytes& answer, int expect
 
     const int timeout = timeoutMs > 0 ? timeoutMs : Line::DefaultWait();
     int count = gatherAnswer(answer, expectedLength, timeout, depth, wanted);
-    if (s.ParkedCount[depth] > 0) {
-        // A nested request took this wait's answer off the line and kept it here.
-        answer = s.ParkedAnswer[depth];
-        count = s.ParkedCount[depth];
-        s.ParkedCount[depth] = 0;
-    }
+    // A nested request took this wait's answer off the line and kept it here.
+    if (expectedLength != 1)
+        if (const int parked = Line::TakeParked(depth, answer)) count = parked;
 
     Line::LogAnswer(answer, count, dynamic, log, debugLog);
     s.ReadDepth = std::max(s.ReadDepth - 1, 0);

@@ -9,26 +9,6 @@ namespace {
 
 constexpr char CarriageReturn = '\r';
 
-// While a request's bytes drain to the line it counts as waiting for its
-// answer: a request started from a window event meanwhile then takes that
-// answer off the line first and parks it for it, as it does for a request
-// that waits in ReadAnswer. The drained request's own answer wait runs at
-// the same depth and finds it there.
-class Draining {
-public:
-    Draining() : counted_(State().ReadDepth < MaxReadDepth) {
-        if (counted_) ++State().ReadDepth;
-    }
-    ~Draining() {
-        if (counted_) --State().ReadDepth;
-    }
-    Draining(const Draining&) = delete;
-    Draining& operator=(const Draining&) = delete;
-
-private:
-    bool counted_;
-};
-
 // The request whose tries go out now: the one that waits one deeper than the
 // waits in progress.
 OwedAnswers::RequestId currentRequest() { return Line::RequestAt(State().ReadDepth + 1); }
@@ -47,6 +27,7 @@ bool isAnswered(const QByteArray& bytes) { return bytes.size() > 1 && bytes.ends
 QByteArray sendEchoed(const QByteArray& bytes, OwedAnswers::RequestId request) {
     LinkState& s = State();
     s.EchoOutOfStep = false;
+    const Line::WaitingForAnswer waiting;
     QByteArray sent;
     for (const char byte : bytes) {
         if (!Line::Usable()) break;
@@ -102,8 +83,12 @@ QByteArray FlushInput() {
     }
     if (s.RxBuffer.size() >= RxBufferSize) s.control->ClearInBuffer();
     const QByteArray dropped = s.RxBuffer;
-    Line::SettleWaitingInput(0, nullptr, false);
-    if (s.EchoMode) Line::AwaitOwedAnswers(0, nullptr);
+    Line::SettleWaitingInput(0, 0, nullptr, false);
+    if (s.EchoMode) {
+        // No answer still owed may meet this request's echoes.
+        const Line::WaitingForAnswer waiting;
+        Line::AwaitOwedAnswers(0, 0, nullptr);
+    }
     s.Owed.ForgetLost(Line::Now(), Line::LostAfterMs());
     return dropped;
 }
@@ -125,21 +110,29 @@ QByteArray DiscardInput() {
     return dropped;
 }
 
-void DiscardInputUntilQuiet() { Line::SettleWaitingInput(0, nullptr, true); }
+void DiscardInputUntilQuiet() {
+    const Line::WaitingForAnswer waiting;
+    Line::SettleWaitingInput(0, 0, nullptr, true);
+}
 
 int TakeOwnLateAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, bool log) {
     LinkState& s = State();
     if (!Line::Usable()) return 0;
     const OwedAnswers::RequestId request = currentRequest();
-    int count = 0;
-    if (s.EchoOutOfStep) {
-        // What came with the echoes is torn apart: nobody's.
-        s.EchoOutOfStep = false;
-        Line::SettleWaitingInput(0, nullptr, true);
-    } else {
-        count = Line::SettleWaitingInput(request, &answer, true);
+    const int depth = s.ReadDepth + 1;
+    int count = Line::TakeParked(depth, answer);
+    {
+        const Line::WaitingForAnswer waiting;
+        if (count == 0 && s.EchoOutOfStep) {
+            // What came with the echoes is torn apart: nobody's.
+            s.EchoOutOfStep = false;
+            Line::SettleWaitingInput(0, 0, nullptr, true);
+        } else if (count == 0) {
+            count = Line::SettleWaitingInput(request, depth, &answer, true);
+        }
+        // In echo mode no answer still owed may meet the next try's echoes.
+        if (count == 0 && s.EchoMode) count = Line::AwaitOwedAnswers(request, depth, &answer);
     }
-    if (count == 0 && s.EchoMode) count = Line::AwaitOwedAnswers(request, &answer);
     if (count == 0) s.Owed.ForgetLost(Line::Now(), Line::LostAfterMs());
     // An answer shorter than the length the request expects is none.
     if (expectedLength > 1) count = count + 1 >= expectedLength ? expectedLength : 0;
@@ -152,13 +145,20 @@ int SettleOwnTries(AnswerBytes& answer, bool hasAnswer, int expectedLength, bool
     const int depth = s.ReadDepth + 1;
     const OwedAnswers::RequestId request = currentRequest();
     if (!Line::Usable() || !s.Owed.Owes(request) || s.AnswersCame == s.AnswersCameBefore[depth]) return 0;
-    int count = Line::AwaitOwedAnswers(hasAnswer ? 0 : request, &answer);
-    if (expectedLength > 1) count = count + 1 >= expectedLength ? expectedLength : 0;
-    if (count > 0) {
-        Line::LogAnswer(answer, count, dynamic, log, true);
-        // Whatever else it still owed comes or goes before the next request.
-        Line::AwaitOwedAnswers(0, nullptr);
+    int count = 0;
+    {
+        const Line::WaitingForAnswer waiting;
+        count = Line::AwaitOwedAnswers(hasAnswer ? 0 : request, depth, &answer);
+        if (count > 0) {
+            // Whatever else it still owed comes or goes before the next request.
+            Line::AwaitOwedAnswers(0, 0, nullptr);
+        }
     }
+    // An answer parked for it by a request started meanwhile is not taken
+    // when it has one: the next request at its depth starts afresh.
+    if (hasAnswer) s.ParkedCount[depth] = 0;
+    if (expectedLength > 1) count = count + 1 >= expectedLength ? expectedLength : 0;
+    if (count > 0) Line::LogAnswer(answer, count, dynamic, log, true);
     return count;
 }
 
@@ -179,7 +179,7 @@ int SendBytes(const QByteArray& request, bool dynamic, bool log) {
         // Owed from now on: requests started while these bytes drain go out
         // behind them and are answered after them.
         if (isAnswered(bytes)) s.Owed.TrySent(currentRequest(), Line::Now());
-        const Draining draining;
+        const Line::WaitingForAnswer waiting;
         Line::WaitForOutputDrained(int(bytes.size()));
     }
 

@@ -70,6 +70,23 @@ void checkOwn(const QString& request, const QString& answer) {
     }
 }
 
+// While a request waits, the input may start another one from a window
+// event (up to `left` of them); with a sensor answering in turn its answer
+// must be its own, too.
+void startNestedRequests(FakeSerialControl& line, FuzzedDataProvider& in, int& left, const QString& command,
+                         bool answersInTurn) {
+    line.duringWait = [&in, &left, command, answersInTurn](const QByteArray&) {
+        if (left <= 0 || !in.ConsumeBool()) return;
+        --left;
+        QTimer::singleShot(0, [command, answersInTurn] {
+            QString answer;
+            Ports::AnswerBytes bytes{};
+            Sensor::SendCommand(command, answer, bytes);
+            if (answersInTurn) checkOwn(command, answer);
+        });
+    };
+}
+
 void framing(FuzzedDataProvider& in, TestClock& clock) {
     FakeSerialControl line;
     line.echo = in.ConsumeBool();
@@ -81,16 +98,7 @@ void framing(FuzzedDataProvider& in, TestClock& clock) {
     line.respond = [&](const QByteArray&) {
         return in.remaining_bytes() > 0 ? QByteArray::fromStdString(in.ConsumeRandomLengthString(300)) : QByteArray();
     };
-    // A request started from a window event while another one waits.
-    line.duringWait = [&](const QByteArray&) {
-        if (nestedLeft <= 0 || !in.ConsumeBool()) return;
-        --nestedLeft;
-        QTimer::singleShot(0, [] {
-            QString answer;
-            Ports::AnswerBytes bytes{};
-            Sensor::SendCommand(QStringLiteral("SD1"), answer, bytes);
-        });
-    };
+    startNestedRequests(line, in, nestedLeft, QStringLiteral("SD1"), false);
 
     if (Sensor::IsSensorConnected()) {
         Sensor::ReadSensorIdent(std::nullopt);
@@ -137,16 +145,7 @@ void answersInTurn(FuzzedDataProvider& in, TestClock& clock) {
         return handling;
     });
     int nestedLeft = in.ConsumeIntegralInRange(0, 3);
-    line.duringWait = [&](const QByteArray&) {
-        if (nestedLeft <= 0 || !in.ConsumeBool()) return;
-        --nestedLeft;
-        QTimer::singleShot(0, [] {
-            QString answer;
-            Ports::AnswerBytes bytes{};
-            Sensor::SendCommand(QStringLiteral("NX"), answer, bytes);
-            checkOwn(QStringLiteral("NX"), answer);
-        });
-    };
+    startNestedRequests(line, in, nestedLeft, QStringLiteral("NX"), true);
     for (int request = 0; request < 12 && in.remaining_bytes() > 0; ++request) {
         const QString key = QStringLiteral("K%1").arg(request);
         QString answer;

@@ -180,6 +180,34 @@ TEST_F(AnswersInTurn, AStrayByteAmongTheEchoesFailsTheTryNotTheRequest) {
     EXPECT_EQ(port.requests, (QList<QByteArray>{"K5", "K5"})) << "sent whole, then once more";
 }
 
+// A request started from a window event while another one pauses between
+// its echoed bytes, or waits for its late answers, runs one deeper: neither
+// request ever takes the other's answer, however late each comes.
+TEST_F(AnswersInTurn, ARequestStartedDuringAnotherOnesPausesKeepsToItsOwnAnswer) {
+    port.echo = true;
+    for (const double late : {PromptMs, 1.5 * Timeout, 3.5 * Timeout}) {
+        SCOPED_TRACE(testing::Message() << "answers after " << late << " ms");
+        Ports::SetEchoMode(true, true);   // a pause after every byte
+        everyMs = late;
+        QStringList wrong;
+        int nested = 0;
+        port.duringWait = [&](const QByteArray&) {
+            if (nested++ > 0) return;
+            QTimer::singleShot(0, [&] {
+                QString answer;
+                Ports::AnswerBytes bytes{};
+                Sensor::SendCommand("NX", answer, bytes);
+                if (!answer.isEmpty() && answer != "X") wrong << "NX got " + answer;
+            });
+        };
+        const Outcome out = readAndWrite();
+        port.duringWait = nullptr;
+        EXPECT_TRUE(out.wrong.isEmpty()) << qPrintable(out.wrong.join(", "));
+        EXPECT_TRUE(wrong.isEmpty()) << qPrintable(wrong.join(", "));
+        restTheLineFully();
+    }
+}
+
 // A wait of any kind ends when the program ends: closing the main window
 // during a pause must not leave the program running behind it.
 TEST_F(AnswersInTurn, DelayEndsWhenTheProgramEnds) {
