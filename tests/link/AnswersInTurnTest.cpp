@@ -180,31 +180,45 @@ TEST_F(AnswersInTurn, AStrayByteAmongTheEchoesFailsTheTryNotTheRequest) {
     EXPECT_EQ(port.requests, (QList<QByteArray>{"K5", "K5"})) << "sent whole, then once more";
 }
 
-// A request started from a window event while another one pauses between
-// its echoed bytes, or waits for its late answers, runs one deeper: neither
+// A request started from a window event at any moment of another one (its
+// echo pauses, its waits for late answers included) runs one deeper: neither
 // request ever takes the other's answer, however late each comes.
-TEST_F(AnswersInTurn, ARequestStartedDuringAnotherOnesPausesKeepsToItsOwnAnswer) {
-    port.echo = true;
-    for (const double late : {PromptMs, 1.5 * Timeout, 3.5 * Timeout}) {
-        SCOPED_TRACE(testing::Message() << "answers after " << late << " ms");
-        Ports::SetEchoMode(true, true);   // a pause after every byte
-        everyMs = late;
-        QStringList wrong;
-        int nested = 0;
-        port.duringWait = [&](const QByteArray&) {
-            if (nested++ > 0) return;
-            QTimer::singleShot(0, [&] {
-                QString answer;
-                Ports::AnswerBytes bytes{};
-                Sensor::SendCommand("NX", answer, bytes);
-                if (!answer.isEmpty() && answer != "X") wrong << "NX got " + answer;
-            });
-        };
-        const Outcome out = readAndWrite();
-        port.duringWait = nullptr;
-        EXPECT_TRUE(out.wrong.isEmpty()) << qPrintable(out.wrong.join(", "));
-        EXPECT_TRUE(wrong.isEmpty()) << qPrintable(wrong.join(", "));
-        restTheLineFully();
+TEST_F(AnswersInTurn, ARequestStartedAtAnyMomentOfAnotherKeepsToItsOwnAnswer) {
+    lateRequest = "NX";
+    for (const int tries : {1, 2}) {
+        for (const bool echo : {false, true}) {
+            for (const double outerLate : {1.5 * Timeout, 3.5 * Timeout}) {
+                for (const double nestedLate : {1.35 * Timeout, 3.5 * Timeout}) {
+                    for (double startAt = 0; startAt < 15 * Timeout; startAt += 29) {
+                        SCOPED_TRACE(testing::Message() << tries << " tries" << (echo ? ", echo mode" : "")
+                                                        << ", answers after " << outerLate << " ms and " << nestedLate
+                                                        << " ms, the second request starts at " << startAt << " ms");
+                        Options::Current().RetryCount = tries;
+                        port.echo = echo;
+                        Ports::SetEchoMode(echo, false);
+                        everyMs = outerLate;
+                        lateMs = nestedLate;
+                        QString nested;
+                        port.eventLater(startAt, [&nested] {
+                            Ports::AnswerBytes bytes{};
+                            Sensor::SendCommand("NX", nested, bytes);
+                        });
+                        QString answer;
+                        Ports::AnswerBytes bytes{};
+                        Sensor::SendCommand("K1", answer, bytes);
+                        QString written;
+                        Sensor::SetParameter("W2", "1", std::nullopt, &written);
+                        EXPECT_TRUE(answer.isEmpty() || answer == "1") << qPrintable(answer);
+                        EXPECT_TRUE(written.isEmpty() || written == "2") << qPrintable(written);
+                        EXPECT_TRUE(nested.isEmpty() || nested == "X") << qPrintable(nested);
+                        // Every answer still on its way comes and goes.
+                        Ports::Delay(int(2 * Ports::Line::LostAfterMs()));
+                        Ports::FlushInput();
+                        seen.clear();
+                    }
+                }
+            }
+        }
     }
 }
 

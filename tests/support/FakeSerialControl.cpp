@@ -1,5 +1,7 @@
 #include "support/FakeSerialControl.h"
 
+#include <QTimer>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -78,6 +80,13 @@ void FakeSerialControl::waitForOutput(int ms) {
 
 void FakeSerialControl::runLine() {
     const double t = now();
+    for (qsizetype i = 0; i < events_.size();) {
+        if (events_[i].at > t) {
+            ++i;
+            continue;
+        }
+        QTimer::singleShot(0, events_.takeAt(i).event);
+    }
     for (;;) {
         const bool write = !draining_.isEmpty() && draining_.first().doneAt <= t;
         const bool arrival = !arrivals_.isEmpty() && arrivals_.first().at <= t;
@@ -95,6 +104,7 @@ void FakeSerialControl::runLine() {
 
 double FakeSerialControl::nextEvent() const {
     double next = std::numeric_limits<double>::infinity();
+    for (const Event& e : events_) next = std::min(next, e.at);
     if (!draining_.isEmpty()) next = draining_.first().doneAt;
     if (!arrivals_.isEmpty()) next = std::min(next, arrivals_.first().at);
     return next;

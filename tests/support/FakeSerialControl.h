@@ -35,6 +35,10 @@ public:
     int baud = 0;
     SystemClock::Source* clock = &SystemClock::Machine();
 
+    // A window event (a click, a timer) that comes ms from now: it runs at the
+    // program's next pass of window events after that time.
+    void eventLater(double ms, std::function<void()> event) { events_.append({now() + ms, std::move(event)}); }
+
     // Bytes the sensor sends now, or ms from now (they arrive during a wait).
     void arrive(const QByteArray& bytes) { input_.append(bytes); }
     void arriveLater(double ms, const QByteArray& bytes) { schedule(now() + ms, bytes); }
@@ -87,4 +91,9 @@ private:
     QByteArray partial_;   // echo mode: the request so far
     QList<Arrival> arrivals_;
     QList<Write> draining_;
+    struct Event {
+        double at;
+        std::function<void()> event;
+    };
+    QList<Event> events_;
 };
