@@ -5,8 +5,10 @@
 
 void OwedAnswers::TrySent(RequestId request, double at) { tries_.append({request, at}); }
 
+void OwedAnswers::Heard(double at) { lastHeardAt_ = std::max(lastHeardAt_, at); }
+
 std::optional<OwedAnswers::Settled> OwedAnswers::AnswerCame(double at) {
-    lastAnswerAt_ = std::max(lastAnswerAt_, at);
+    Heard(at);
     if (tries_.isEmpty()) return std::nullopt;
     const RequestId request = tries_.first().request;
     const bool onlyItsTries =
@@ -17,7 +19,7 @@ std::optional<OwedAnswers::Settled> OwedAnswers::AnswerCame(double at) {
 
 double OwedAnswers::OldestLostAt(double quietMs) const {
     if (tries_.isEmpty()) return std::numeric_limits<double>::infinity();
-    return std::max(tries_.first().sentAt, lastAnswerAt_) + quietMs;
+    return std::max(tries_.first().sentAt, lastHeardAt_) + quietMs;
 }
 
 void OwedAnswers::ForgetLost(double now, double quietMs) {
@@ -26,7 +28,7 @@ void OwedAnswers::ForgetLost(double now, double quietMs) {
 
 void OwedAnswers::Clear() {
     tries_.clear();
-    lastAnswerAt_ = 0;
+    lastHeardAt_ = 0;
 }
 
 bool OwedAnswers::Owes(RequestId request) const {

@@ -14,10 +14,10 @@
 // owed that will never be settled: the next answer is then put down to an
 // earlier try than its own, which can only throw it away (a retry's cost). An
 // answer put down to a later try than its own would hand it to the wrong
-// request, so a try is only given up as lost when the line has given no answer
-// for a long time since it went out and since the last answer came
-// (`ForgetLost`): a sensor that answers in turn, each answer within that
-// time, has then none left to give.
+// request, so a try is only given up as lost when the line has stayed silent
+// for a long time since it went out (`ForgetLost`): a sensor that answers in
+// turn, never silent that long while it still owes an answer, has then none
+// left to give.
 class OwedAnswers {
 public:
     using RequestId = quint64;
@@ -32,12 +32,14 @@ public:
 
     // A try of the request went out at this time (ms on the link's clock).
     void TrySent(RequestId request, double at);
+    // Bytes came on the line: the sensor is not silent.
+    void Heard(double at);
     // An answer came: it settles the oldest try owed. None when nothing was
     // owed (a stray answer).
     std::optional<Settled> AnswerCame(double at);
-    // Gives up the oldest tries owed whose answer has not come for quietMs
-    // since they went out and since the last answer came. Only to be called
-    // when every answer that has arrived by now has been counted.
+    // Gives up the oldest tries owed when the line has stayed silent for
+    // quietMs since they went out. Only to be called when every answer that
+    // has arrived by now has been counted.
     void ForgetLost(double now, double quietMs);
     // When the oldest try owed is given up if no answer comes before;
     // infinity when nothing is owed.
@@ -55,5 +57,5 @@ private:
         double sentAt;
     };
     QList<Try> tries_;
-    double lastAnswerAt_ = 0;
+    double lastHeardAt_ = 0;
 };

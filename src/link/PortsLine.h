@@ -67,9 +67,9 @@ int TakeParked(int depth, AnswerBytes& answer);
 // Moves what waits on the port to the receive buffer; false when nothing did.
 bool TakeWaitingInput();
 
-// How long the line must have given no answer, since a try went out and
-// since the last answer came, before the try's answer counts as lost: well
-// beyond any answer the program still waits for.
+// How long the line must have stayed silent since a try went out before the
+// try's answer counts as lost: well beyond any answer the program still
+// waits for.
 double LostAfterMs();
 
 // The request a wait at this depth is for (never 0, which stands for nobody).

@@ -36,6 +36,7 @@ bool TakeWaitingInput() {
     if (!Usable() || s.control->InBufferCount() <= 0) return false;
     const QByteArray taken = s.control->Input();
     s.RxBuffer.append(taken);
+    if (!taken.isEmpty()) s.Owed.Heard(Now());
     return !taken.isEmpty();
 }
 

@@ -13,8 +13,9 @@
 // Then a sensor that answers requests in turn, as a real one does, and for
 // each request chooses how long it takes, whether it drops the answer,
 // replaces it with noise, leaves off its carriage return or lets stray bytes
-// go before it: whatever it does, no request may take the answer the sensor
-// gave to another.
+// go before it: whatever it does, as long as it never keeps the line silent
+// for the time after which the program gives a try up while it still owes an
+// answer, no request may take the answer the sensor gave to another.
 #include "FuzzSupport.h"
 
 #include "frame/Options.h"
@@ -130,12 +131,14 @@ void answersInTurn(FuzzedDataProvider& in, TestClock& clock) {
     line.echo = in.ConsumeBool();
     Options::Current().RetryCount = in.ConsumeIntegralInRange(1, 3);
     openLine(line, clock);
-    // Each answer within the time after which the line gives a try up.
+    // The line is never silent for as long as it takes the program to give
+    // a try up while the sensor still owes an answer: each answer takes less,
+    // and a request the sensor drops (a garbled one) takes it no time.
     const double longest = 0.9 * Ports::Line::LostAfterMs();
     InTurnSensor sensor(line, [&](const QByteArray& request) {
         InTurnSensor::Handling handling{answerOf(request), in.ConsumeFloatingPointInRange(0.0, longest)};
         switch (in.ConsumeIntegralInRange(0, 5)) {
-        case 0: handling.answer.clear(); break;                          // dropped
+        case 0: handling = {}; break;                                    // dropped
         case 1: handling.answer = noise(in); break;                      // noise instead, without its end
         case 2: handling.answer = noise(in) + '\r'; break;               // noise instead of the answer
         case 3: handling.answer.prepend(noise(in)); break;               // stray bytes before it
