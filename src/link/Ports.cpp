@@ -52,6 +52,7 @@ void forgetTheLine() {
     s.TailPending = false;
     s.EchoCrOwed = 0;
     s.EchoOutOfStep = false;
+    s.EchoLineOpen = false;
 }
 
 void showPortState(bool open) {

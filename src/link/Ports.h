@@ -77,6 +77,8 @@ struct LinkState {
     // Echo mode: a byte came back that was not the echo of the byte sent;
     // what the try then reads is nobody's answer.
     bool EchoOutOfStep = false;
+    // Echo mode: a request's line is partly out (it pauses between bytes).
+    bool EchoLineOpen = false;
 };
 
 LinkState& State();
@@ -144,7 +146,9 @@ void DiscardInputUntilQuiet();
 
 // Sends one request: a request of exactly one byte goes out as it is, any
 // other gets a carriage return appended, and is owed an answer from then on.
-// In echo mode each echo is compared with the byte sent. Returns the bytes put on the line
+// In echo mode each echo is compared with the byte sent, and a request from a
+// window event while another one's line is partly out sends nothing: its
+// bytes would break into that line. Returns the bytes put on the line
 // (0 when the port is closed or the request is empty).
 int SendText(const QString& text, bool dynamic = false, bool log = false);
 int SendBytes(const QByteArray& bytes, bool dynamic = false, bool log = false);

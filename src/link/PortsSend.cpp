@@ -4,6 +4,8 @@
 #include "link/TrafficLog.h"
 #include "platform/SerialControl.h"
 
+#include <QScopeGuard>
+
 namespace Ports {
 namespace {
 
@@ -28,6 +30,8 @@ QByteArray sendEchoed(const QByteArray& bytes, OwedAnswers::RequestId request) {
     LinkState& s = State();
     s.EchoOutOfStep = false;
     const Line::WaitingForAnswer waiting;
+    s.EchoLineOpen = true;
+    const auto closed = qScopeGuard([&s] { s.EchoLineOpen = false; });
     QByteArray sent;
     for (const char byte : bytes) {
         if (!Line::Usable()) break;
@@ -58,9 +62,10 @@ QByteArray FlushInput() {
     if (!Line::Usable()) return {};
     const int depth = s.ReadDepth;
     if (depth < MaxReadDepth) s.ParkedCount[depth + 1] = 0;
-    if (depth >= 1 && depth <= MaxReadDepth && s.ParkedCount[depth] == 0) {
+    if (depth >= 1 && depth <= MaxReadDepth && s.ParkedCount[depth] == 0 && !s.EchoLineOpen) {
         // A request further out waits for its answer: take that answer off
-        // the line first and keep it for the waiting request.
+        // the line first and keep it for the waiting request. (One whose line
+        // is still going out has none coming yet.)
         AnswerBytes parked{};
         const int count = ReadAnswerFor(s.RequestAt[depth], parked, 0, false, false, true, 0);
         if (count > 0 && s.ParkedCount[depth] == 0) {
@@ -172,6 +177,7 @@ int SendBytes(const QByteArray& request, bool dynamic, bool log) {
 
     QByteArray sent;
     if (s.EchoMode) {
+        if (s.EchoLineOpen) return 0;
         sent = sendEchoed(bytes, currentRequest());
     } else {
         s.control->Output(bytes);

@@ -77,7 +77,8 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
         count = retry ? Ports::TakeOwnLateAnswer(answerBytes, request.expectedLength, dynamic, log) : 0;
         retry = true;
         if (count == 0) {
-            Ports::SendText(request.text, dynamic, log);
+            // Nothing went out (the line is closed or busy): nothing to wait for.
+            if (Ports::SendText(request.text, dynamic, log) == 0) break;
             count = Ports::ReadAnswer(answerBytes, request.expectedLength, dynamic, log, true);
         }
         if (count > 0) answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
@@ -121,10 +122,10 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
         int count = retry ? Ports::TakeOwnLateAnswer(bytes, 0, false, log) : 0;
         retry = true;
         if (count == 0) {
-            Ports::SendText(request, false, log);
-            // A bare name is a command whose answer nobody reads; the next
-            // request's FlushInput counts it and throws it away.
-            if (value.isEmpty()) break;
+            // Nothing went out (the line is closed or busy): nothing to wait
+            // for. A bare name is a command whose answer nobody reads; the
+            // next request's FlushInput counts it and throws it away.
+            if (Ports::SendText(request, false, log) == 0 || value.isEmpty()) break;
             count = Ports::ReadAnswer(bytes, 0, false, log, true, timeoutMs);
         }
         const QString text = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), count);

@@ -195,7 +195,8 @@ TEST_F(AnswersInTurn, ARequestStartedAtAnyMomentOfAnotherKeepsToItsOwnAnswer) {
                                                         << " ms, the second request starts at " << startAt << " ms");
                         Options::Current().RetryCount = tries;
                         port.echo = echo;
-                        Ports::SetEchoMode(echo, false);
+                        // In echo mode the first request pauses after every byte.
+                        Ports::SetEchoMode(echo, echo);
                         everyMs = outerLate;
                         lateMs = nestedLate;
                         QString nested;
@@ -211,6 +212,11 @@ TEST_F(AnswersInTurn, ARequestStartedAtAnyMomentOfAnotherKeepsToItsOwnAnswer) {
                         EXPECT_TRUE(answer.isEmpty() || answer == "1") << qPrintable(answer);
                         EXPECT_TRUE(written.isEmpty() || written == "2") << qPrintable(written);
                         EXPECT_TRUE(nested.isEmpty() || nested == "X") << qPrintable(nested);
+                        // The sensor only ever gets whole requests, never one
+                        // broken into by the other.
+                        for (const QByteArray& request : port.requests)
+                            EXPECT_TRUE(QList<QByteArray>({"K1", "W2,1", "NX"}).contains(request)) << request.constData();
+                        port.requests.clear();
                         // Every answer still on its way comes and goes.
                         Ports::Delay(int(2 * Ports::Line::LostAfterMs()));
                         Ports::FlushInput();
