@@ -67,8 +67,21 @@ QScreen* screenOf(const QWidget* window) {
     return QGuiApplication::primaryScreen();
 }
 
-void centreIn(QWidget* window, const QRect& area) {
+// The size a window covers on the screen, its frame included. A window that
+// has never been shown has no frame yet; the window system will give it one
+// like the main window's.
+QSize outerSize(const QWidget* window) {
     const QSize size = window->frameGeometry().size();
+    const QWidget* main = mainWindow();
+    if (window->windowHandle() || !main || !main->isVisible()) return size;
+    return size + main->frameGeometry().size() - main->size();
+}
+
+void centreIn(QWidget* window, const QRect& area) {
+    // A window that has not been sized yet stands at Qt's default of 100x30
+    // until showing fits it to its layout: it is centred at that fitted size.
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+    const QSize size = outerSize(window);
     window->move(area.left() + (area.width() - size.width()) / 2,
                  area.top() + (area.height() - size.height()) / 2);
 }

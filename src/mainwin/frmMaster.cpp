@@ -57,6 +57,7 @@ frmMaster::frmMaster(const MasterLine& line, QWidget* parent) : QDialog(parent),
     lblState = new QLabel(Frame2);
     lblState->setObjectName(QStringLiteral("lblState"));
     KeepDesignText(lblState);   // it shows the sensor's values
+    lblState->setTextFormat(Qt::PlainText);   // as they come, whatever they hold
     lblState->setAlignment(Qt::AlignCenter);
     QFont stateFont(QStringLiteral("Arial"), 18, QFont::Bold);
     stateFont.setStyleHint(QFont::SansSerif);

@@ -48,6 +48,9 @@ QMessageBox::Icon iconFor(int style) {
 
 int showReal(const Request& r) {
     QMessageBox box(iconFor(r.style), r.title, r.text, QMessageBox::NoButton, QApplication::activeWindow());
+    // The texts hold names from files, the sensor and the user ("<%s>"),
+    // never markup: a name such as "<BR>" must not become a line break.
+    box.setTextFormat(Qt::PlainText);
     const QList<ButtonSpec> specs = buttonsFor(r.style);
     for (const ButtonSpec& s : specs) box.addButton(s.button);
     // Bits 8 and 9 choose the second or third button as the default.

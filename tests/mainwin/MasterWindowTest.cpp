@@ -5,6 +5,7 @@
 #include "frame/Options.h"
 #include "link/EditorRegistry.h"
 #include "support/FakeSerialControl.h"
+#include "support/LabelText.h"
 #include "link/MasterWindow.h"
 #include "link/Ports.h"
 #include "link/SensorState.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -175,6 +177,23 @@ TEST_F(MasterWindowTest, ClosingDuringAModeSwitchEndsTheStreamAfterIt) {
     });
     EXPECT_EQ(requestsSince(mark), QStringList({"MD,OFF", "MD,SS", "MD,OFF"}));
     EXPECT_EQ(openWindow(), nullptr);
+}
+
+// Each reading shows as the sensor sent it, never read as markup.
+TEST_F(MasterWindowTest, ReadingsShowAsTheSensorSentThem) {
+    TestEditor editor{"frmQF8200"};
+    Sensor::State().SensorForm = &editor;
+    const QStringList readings = {"<BR>", "<b>x</b>", "Q&B &amp;"};
+    QStringList shown;
+    start("frmMasterQF8200", "AD", [&](frmMaster* window) {
+        for (const QString& reading : readings) {
+            port.arrive(reading.toLatin1() + '\r');
+            EXPECT_TRUE(QTest::qWaitFor([&] { return window->lblState->text() == reading; }));
+            shown << ShownText(window->lblState);
+        }
+        window->btOk->click();
+    });
+    EXPECT_EQ(shown, readings);
 }
 
 // What the window takes from the line, look by look, and the line it shows.

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -122,7 +123,11 @@ TEST_F(SheetCommandTest, ExportWritesTheFormOfTheChosenFileType) {
                 emit types->activated(index);
                 emit types->textActivated(types->currentText());
             }
-            dialog->selectFile(c.typed);
+            // Typed into the name box: the dialog ignores a file chosen
+            // by selectFile while that box has the focus.
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(c.typed);
             static_cast<QDialog*>(dialog)->accept();   // the Save button
         });
         PrintData::PrintParameterSheet(true, false);

@@ -1,9 +1,13 @@
+#include "mainwin/ModalDriver.h"
 #include "platform/Hourglass.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramEnd.h"
+#include "support/LabelText.h"
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -72,6 +76,23 @@ TEST_F(MessageBoxPointer, NoBoxOnceTheProgramEnds) {
         EXPECT_EQ(MsgBox::Show(box(c.style)), c.answer);
     }
     EXPECT_FALSE(during.has_value()) << "no box was asked for";
+}
+
+// Messages name parameters, files, sensor types and answers, often in
+// "<%s>": whatever those hold is shown as it is, never read as markup.
+TEST(MessageBoxText, InsertedTextsShowAsTheyAre) {
+    for (const QString text : {"Der Sensor hat den Wert für <BR> abgelehnt", "Der Sensor hat den Wert für <EM> abgelehnt",
+                               "Die Datei <b>x</b>.zlv konnte nicht gelesen werden", "Typ <Q&B &amp; Co>"}) {
+        QString shown;
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            if (const auto* label = box->findChild<QLabel*>("qt_msgbox_label")) shown = ShownText(label);
+            box->button(QMessageBox::Ok)->click();
+        });
+        MsgBox::Request request;
+        request.text = text;
+        EXPECT_EQ(MsgBox::Show(request), MsgBox::Ok);
+        EXPECT_EQ(shown, text);
+    }
 }
 
 }  // namespace

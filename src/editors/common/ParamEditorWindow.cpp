@@ -11,6 +11,7 @@
 #include "link/SensorCommands.h"
 #include "link/SensorState.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -169,6 +170,10 @@ void ParamEditorWindow::Load() {
     Editors::Host().EnableStoRcl(StoreRecallEnabled());
     Sensor::SetSensorCaption(*this);
     timQuickHelp_->start();
+    // The window showed before it loaded, so a control that took the focus
+    // then did so before the current field was reset above: it is the
+    // current field now, as if its focus had come after the load.
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) HandleFocusIn(focused);
 }
 
 void ParamEditorWindow::ApplyFixedSize() {
@@ -306,17 +311,10 @@ bool ParamEditorWindow::eventFilter(QObject* watched, QEvent* event) {
         CommitCurrentField();
         return true;
     }
-    if (event->type() == QEvent::FocusIn && watched->property(FocusFieldProperty).isValid()) {
-        currentField_ = watched->property(FocusFieldProperty).toInt();
-        currentBox_ = nullptr;
-        currentIsFocusField_ = true;
-    }
+    if (event->type() == QEvent::FocusIn) HandleFocusIn(watched);
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && box->property(CommitIdProperty).isValid()) {
-        if (event->type() == QEvent::FocusIn) HandleFocusIn(box);
-        if (event->type() == QEvent::FocusOut)
-            HandleFocusOut(box, static_cast<QFocusEvent*>(event)->reason());
-    }
+    if (box && box->property(CommitIdProperty).isValid() && event->type() == QEvent::FocusOut)
+        HandleFocusOut(box, static_cast<QFocusEvent*>(event)->reason());
     if (event->type() == QEvent::MouseMove) {
         for (const auto& [control, help] : hoverHelp_)
             if (control == watched)
@@ -325,7 +323,15 @@ bool ParamEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void ParamEditorWindow::HandleFocusIn(QLineEdit* box) {
+void ParamEditorWindow::HandleFocusIn(QObject* control) {
+    if (control->property(FocusFieldProperty).isValid()) {
+        currentField_ = control->property(FocusFieldProperty).toInt();
+        currentBox_ = nullptr;
+        currentIsFocusField_ = true;
+        return;
+    }
+    auto* box = qobject_cast<QLineEdit*>(control);
+    if (!box || !box->property(CommitIdProperty).isValid()) return;
     currentField_ = box->property(CommitIdProperty).toInt();
     currentBox_ = box;
     currentIsFocusField_ = false;

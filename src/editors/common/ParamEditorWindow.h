@@ -170,7 +170,8 @@ private:
     void KeepWindowNormal();
     void QuickHelpTick();
     void QueryUnload();
-    void HandleFocusIn(QLineEdit* box);
+    // A control that got the focus becomes the current field when it is one.
+    void HandleFocusIn(QObject* control);
     void HandleFocusOut(QLineEdit* box, Qt::FocusReason reason);
     void CommitCurrentField();
     void ShowHoverHelp(QWidget* control, const HoverHelp& help, const QPoint& pos);

@@ -18,11 +18,15 @@ public:
 };
 
 frmRWState& openWindow() {
-    if (!window) {
-        window = new frmRWState(Window::MainWindow());
-        Window::CenterForm(window);
-    }
+    if (!window) window = new frmRWState(Window::MainWindow());
     return *window;
+}
+
+// The window is centred as it first shows: its size depends on the
+// operation's line that ShowForm shows.
+void showWindow(frmRWState& form) {
+    if (!form.isVisible()) Window::CenterForm(&form);
+    form.show();
 }
 
 }  // namespace
@@ -37,12 +41,12 @@ void ShowForm(int mode, int count) {
     State().Mode = mode;
     frmRWState& form = openWindow();
     form.ShowOperation(mode, count);
-    form.show();
+    showWindow(form);
 }
 
 bool IncBar(int step, const QString& comment) {
     frmRWState& form = openWindow();
-    form.show();
+    showWindow(form);
     form.Advance(step, comment);
     return !State().CancelRequested;
 }

@@ -355,8 +355,11 @@ void frmQF8200Echo::BuildInfoPage() {
     frameSensorInfo = MakeFrame(page, "frameSensorInfo", "Sensor-Info", {960, 720, 7335, 1695});
     QWidget* f = frameSensorInfo;
     constexpr int InfoValueW = 250;
+    // The sensor's own texts, shown as they are.
     const auto infoValue = [](QWidget* parent, const char* name, int n) {
-        return untranslated(MakeLabel(parent, name, "", {ValueX, row(n), InfoValueW, RowHeight}));
+        QLabel* value = untranslated(MakeLabel(parent, name, "", {ValueX, row(n), InfoValueW, RowHeight}));
+        value->setTextFormat(Qt::PlainText);
+        return value;
     };
     lblTyp = MakeLabel(f, "lblTyp", "Typenbezeichnung", label(0));
     lbTyp = infoValue(f, "lbTyp", 0);

@@ -3,6 +3,7 @@
 #include "editors/qf8200echo/BeamPicture.h"
 #include "editors/qf8200echo/QF8200EchoFixture.h"
 #include "editors/qf8200echo/RegisterQF8200Echo.h"
+#include "support/LabelText.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -112,6 +113,21 @@ TEST_F(QF8200EchoWindow, ParameterSheetOfASwitchSensor) {
     for (const char* line : {"bei 0°C|343,2m/s", "Temperatur Offset|-5,0°C", "Auswertemethode|Mittelwert",
                              "Ungültige Werte|2", "Betriebsart|Hysteresebetrieb", "Zustand nach Reset|standard"})
         EXPECT_TRUE(lines.contains(QString(line))) << line;
+}
+
+// The sensor's page shows its identification as the sensor gave it, never
+// read as markup.
+TEST_F(QF8200EchoWindow, SensorInfoShowsTheSensorsTextsAsTheyAre) {
+    SensorStateData& s = Sensor::State();
+    s.SensorType = "QE3000<BR>62HN";
+    s.SensorVersionLetter = "<b>x</b>";
+    s.SensorDate = "Q&B";
+    s.SensorTime = "&amp;";
+    s.SensorEprom = "<EM>E1</EM>";
+    window->tabData->setCurrentIndex(window->tabData->count() - 1);
+    const std::pair<QLabel*, QString> shown[] = {
+        {window->lbTyp, "QE3000<BR>62HN"}, {window->lbSoftware, "<b>x</b> (Q&B &amp;)"}, {window->lbEprom, "<EM>E1</EM>"}};
+    for (const auto& [label, text] : shown) EXPECT_EQ(ShownText(label), text);
 }
 
 }  // namespace
