@@ -14,7 +14,19 @@
 
 namespace {
 
-using MainWindowStartup = MainWindowFixture;
+class MainWindowStartup : public MainWindowFixture {
+protected:
+    // A program not yet started, with these settings; the waits of its line
+    // run on the given clock: no real pauses.
+    void startAfresh(TestClock& clock, const QByteArray& settings) {
+        ProgramEnd::ResetForTests();
+        Ports::ResetForTests();
+        Sensor::ResetStateForTests();
+        Ports::State().clock = &clock;
+        line.clock = &clock;
+        windir.write(Options::SettingsFile, settings);
+    }
+};
 
 // The main window closed while "Sensor lesen" waits for the sensor ends the
 // program there: nothing goes out after the request that was on the line,
@@ -32,14 +44,8 @@ TEST_F(MainWindowStartup, ClosingWhileAReadWaitsEndsTheProgram) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ProgramEnd::ResetForTests();
-        Ports::ResetForTests();
-        Sensor::ResetStateForTests();
-        // The waits of the line run on a clock of their own: no real pauses.
         TestClock clock;
-        Ports::State().clock = &clock;
-        line.clock = &clock;
-        windir.write(Options::SettingsFile, c.settings);
+        startAfresh(clock, c.settings);
         sensorPresent = true;
         bool reading = false;
         qsizetype onLine = -1;
@@ -101,13 +107,8 @@ TEST_F(MainWindowStartup, ClosingTheStartWindowDuringDetectionEndsTheProgram) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ProgramEnd::ResetForTests();
-        Ports::ResetForTests();
-        Sensor::ResetStateForTests();
         TestClock clock;
-        Ports::State().clock = &clock;
-        line.clock = &clock;
-        windir.write(Options::SettingsFile, "[Settings]\nDetectTimeout=5000\nSendRST=1\n");
+        startAfresh(clock, "[Settings]\nDetectTimeout=5000\nSendRST=1\n");
         sensorPresent = c.sensorAnswers;
         const int boxes = messages.count();
         qsizetype onLine = -1;
