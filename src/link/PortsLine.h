@@ -75,16 +75,23 @@ double LostAfterMs();
 // The request a wait at this depth is for (never 0, which stands for nobody).
 OwedAnswers::RequestId RequestAt(int depth);
 
-// What to do with the complete line (up to and including its carriage
-// return) at the front of the receive buffer. It is the echo of a request's
-// carriage return, the end of an answer cut short, or the answer of the
-// oldest try still owed. The line is taken off the buffer, and true returned,
-// when it is surely an answer to `wanted` (0 = nobody); otherwise it is
-// parked for a request waiting further out that it surely belongs to, or
-// thrown away. `answer` and `count` receive the line when it is wanted's
-// (count without the carriage return, cut to the answer array).
-bool SettleFrontLine(int lineLength, OwedAnswers::RequestId wanted, AnswerBytes* answer = nullptr,
-                     int* count = nullptr);
+// Throws away the bytes gathered of an answer not yet complete; its end,
+// when it comes, is counted but handed to nobody.
+void DropIncompleteAnswer();
+
+// The answer count a request that expects expectedLength bytes (0: up to
+// the carriage return) gets from an answer of count bytes: an answer too short
+// for it is none, a longer one counts as exactly that long.
+int FitToExpectedLength(int count, int expectedLength);
+
+// Settles the complete lines (up to and including their carriage return) in
+// the receive buffer, in turn. Each is the echo of a request's carriage
+// return, the end of an answer cut short, or the answer of the oldest try
+// still owed: one that is surely an answer to `wanted` (0 = nobody) and fits
+// the expected length stops the settling, goes to `answer` and its count is
+// returned; the others are parked for a request waiting further out that
+// they surely belong to, or thrown away. 0 when none was wanted's.
+int SettleCompleteLines(OwedAnswers::RequestId wanted, AnswerBytes* answer, int expectedLength = 0);
 
 // Settles every complete line waiting in the receive buffer and on the port;
 // with untilQuiet also what comes in right behind them, until the line has

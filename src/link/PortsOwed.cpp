@@ -29,31 +29,10 @@ void copyLine(const QByteArray& line, AnswerBytes& answer, int& count) {
     count = std::min(int(line.size()) - 1, AnswerSize);
 }
 
-}  // namespace
-
-bool TakeWaitingInput() {
-    LinkState& s = State();
-    if (!Usable() || s.control->InBufferCount() <= 0) return false;
-    const QByteArray taken = s.control->Input();
-    s.RxBuffer.append(taken);
-    if (!taken.isEmpty()) s.Owed.Heard(Now());
-    return !taken.isEmpty();
-}
-
-double LostAfterMs() {
-    const LinkState& s = State();
-    return std::max({LostAfterAtLeastMs, 2.0 * s.AnswerTimeout, 2.0 * s.EchoTimeout});
-}
-
-OwedAnswers::RequestId RequestAt(int depth) {
-    LinkState& s = State();
-    if (depth < 1 || depth > MaxReadDepth + 1) return 0;
-    // A wait or a send without a FlushInput before it is a request of its own.
-    if (s.RequestAt[depth] == 0) s.RequestAt[depth] = ++s.LastRequest;
-    return s.RequestAt[depth];
-}
-
-bool SettleFrontLine(int lineLength, OwedAnswers::RequestId wanted, AnswerBytes* answer, int* count) {
+// What to do with the complete line of lineLength bytes at the front of the
+// receive buffer (SettleCompleteLines): true when it is surely wanted's, with
+// the line in answer and count.
+bool settleFrontLine(int lineLength, OwedAnswers::RequestId wanted, AnswerBytes* answer, int* count) {
     LinkState& s = State();
     const QByteArray line = s.RxBuffer.left(lineLength);
     s.RxBuffer.remove(0, lineLength);
@@ -84,28 +63,51 @@ bool SettleFrontLine(int lineLength, OwedAnswers::RequestId wanted, AnswerBytes*
     return false;
 }
 
-namespace {
+}  // namespace
 
-// Settles the complete lines in the receive buffer; stops at one that is
-// wanted's and returns its count, else 0. Returns the bytes thrown away.
-int settleCompleteLines(OwedAnswers::RequestId wanted, AnswerBytes* answer, qsizetype& dropped) {
+bool TakeWaitingInput() {
     LinkState& s = State();
-    for (qsizetype cr = s.RxBuffer.indexOf(CarriageReturn); cr >= 0; cr = s.RxBuffer.indexOf(CarriageReturn)) {
-        int count = 0;
-        if (SettleFrontLine(int(cr) + 1, wanted, answer, &count)) return count;
-        dropped += cr + 1;
-    }
-    return 0;
+    if (!Usable() || s.control->InBufferCount() <= 0) return false;
+    const QByteArray taken = s.control->Input();
+    s.RxBuffer.append(taken);
+    if (!taken.isEmpty()) s.Owed.Heard(Now());
+    return !taken.isEmpty();
 }
 
-// Throws the start of an answer away; its end, when it comes, is nobody's.
-void dropIncompleteAnswer() {
+double LostAfterMs() {
+    const LinkState& s = State();
+    return std::max({LostAfterAtLeastMs, 2.0 * s.AnswerTimeout, 2.0 * s.EchoTimeout});
+}
+
+OwedAnswers::RequestId RequestAt(int depth) {
+    LinkState& s = State();
+    if (depth < 1 || depth > MaxReadDepth + 1) return 0;
+    // A wait or a send without a FlushInput before it is a request of its own.
+    if (s.RequestAt[depth] == 0) s.RequestAt[depth] = ++s.LastRequest;
+    return s.RequestAt[depth];
+}
+
+
+void DropIncompleteAnswer() {
     LinkState& s = State();
     if (!s.RxBuffer.isEmpty()) s.TailPending = true;
     s.RxBuffer.clear();
 }
 
-}  // namespace
+int FitToExpectedLength(int count, int expectedLength) {
+    if (expectedLength <= 1) return count;
+    return count + 1 >= expectedLength ? expectedLength : 0;
+}
+
+int SettleCompleteLines(OwedAnswers::RequestId wanted, AnswerBytes* answer, int expectedLength) {
+    LinkState& s = State();
+    for (qsizetype cr = s.RxBuffer.indexOf(CarriageReturn); cr >= 0; cr = s.RxBuffer.indexOf(CarriageReturn)) {
+        int count = 0;
+        if (settleFrontLine(int(cr) + 1, wanted, answer, &count))
+            if (const int fitted = FitToExpectedLength(count, expectedLength)) return fitted;
+    }
+    return 0;
+}
 
 int TakeParked(int depth, AnswerBytes& answer) {
     LinkState& s = State();
@@ -122,29 +124,30 @@ int SettleWaitingInput(OwedAnswers::RequestId wanted, int wantedDepth, AnswerByt
     for (;;) {
         const bool arrived = TakeWaitingInput();
         talking = talking || arrived;
-        if (const int count = settleCompleteLines(wanted, answer, dropped)) return count;
+        const qsizetype waiting = s.RxBuffer.size();
+        if (const int count = SettleCompleteLines(wanted, answer)) return count;
+        dropped += waiting - s.RxBuffer.size();
         if (answer && wanted != 0)
             if (const int parked = TakeParked(wantedDepth, *answer)) return parked;
         // A line that never stops talking is cut off at some point.
         if (!untilQuiet || !talking || dropped + s.RxBuffer.size() >= RxBufferSize) break;
         if (!arrived && !WaitForInput(QuietGapMs)) break;
     }
-    dropIncompleteAnswer();
+    DropIncompleteAnswer();
     return 0;
 }
 
 int AwaitOwedAnswers(OwedAnswers::RequestId wanted, int wantedDepth, AnswerBytes* answer) {
     LinkState& s = State();
-    qsizetype dropped = 0;
     while (!s.Owed.Empty() && Usable()) {
         // Everything that came by this time is counted before any try is
         // given up as lost.
         const double counted = Now();
         TakeWaitingInput();
-        if (const int count = settleCompleteLines(wanted, answer, dropped)) return count;
+        if (const int count = SettleCompleteLines(wanted, answer)) return count;
         if (answer && wanted != 0)
             if (const int parked = TakeParked(wantedDepth, *answer)) return parked;
-        if (s.RxBuffer.size() > RxBufferSize) dropIncompleteAnswer();
+        if (s.RxBuffer.size() > RxBufferSize) DropIncompleteAnswer();
         s.Owed.ForgetLost(counted, LostAfterMs());
         if (s.Owed.Empty()) break;
         WaitForInput(int(std::ceil(s.Owed.OldestLostAt(LostAfterMs()) - Now())));

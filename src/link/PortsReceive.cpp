@@ -9,42 +9,12 @@
 namespace Ports {
 namespace {
 
-// The length of the complete answer at the front of the buffer, 0 when
-// there is none yet. Expected length 1 takes any byte; otherwise the answer
-// ends at the first carriage return, and with an expected length n > 1 it
-// needs at least n bytes up to that carriage return and is exactly n long.
-int completeAnswerLength(const QByteArray& buffer, int expectedLength) {
-    if (expectedLength == 1) return buffer.isEmpty() ? 0 : 1;
-    const qsizetype cr = buffer.indexOf('\r');
-    if (cr < 0) return 0;
-    const int candidate = int(cr) + 1;
-    if (expectedLength == 0) return candidate;
-    return candidate >= expectedLength ? expectedLength : 0;
-}
-
 // A wait for one byte (an echo, the echo probe) takes whatever comes first.
 int takeOneByte(AnswerBytes& answer) {
     LinkState& s = State();
     answer[0] = quint8(s.RxBuffer.at(0));
     s.RxBuffer.remove(0, 1);
     return 1;
-}
-
-// Settles the complete lines at the front of the buffer until one is the
-// wanted request's own answer: returns its count (the expected length when
-// one is given), 0 when none is.
-int takeOwnAnswer(AnswerBytes& answer, int expectedLength, OwedAnswers::RequestId wanted) {
-    LinkState& s = State();
-    for (qsizetype cr = s.RxBuffer.indexOf('\r'); cr >= 0; cr = s.RxBuffer.indexOf('\r')) {
-        const int line = int(cr) + 1;
-        // A line too short for the expected length is no answer to this
-        // request; it is still counted against the tries owed.
-        const bool fits = completeAnswerLength(s.RxBuffer, expectedLength) > 0;
-        int count = 0;
-        if (Line::SettleFrontLine(line, wanted, &answer, &count) && fits)
-            return expectedLength > 0 ? expectedLength : count;
-    }
-    return 0;
 }
 
 // Gathers bytes from the port until the wanted request's answer is complete,
@@ -59,13 +29,12 @@ int gatherAnswer(AnswerBytes& answer, int expectedLength, int timeoutMs, int dep
     for (;;) {
         if (expectedLength == 1 && !s.RxBuffer.isEmpty()) return takeOneByte(answer);
         if (expectedLength != 1)
-            if (const int count = takeOwnAnswer(answer, expectedLength, wanted)) return count;
+            if (const int count = Line::SettleCompleteLines(wanted, &answer, expectedLength)) return count;
         // An echo is no answer: what is parked waits for the answer's own wait.
         if ((expectedLength != 1 && s.ParkedCount[depth] > 0) || !Line::WaitForInput(timeoutMs)) return 0;
         Line::TakeWaitingInput();
         if (s.RxBuffer.size() > RxBufferSize) {
-            s.RxBuffer.clear();
-            s.TailPending = true;
+            Line::DropIncompleteAnswer();
             if (++overflows == 2) return 0;
         }
     }

@@ -139,8 +139,7 @@ int TakeOwnLateAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, boo
         if (count == 0 && s.EchoMode) count = Line::AwaitOwedAnswers(request, depth, &answer);
     }
     if (count == 0) s.Owed.ForgetLost(Line::Now(), Line::LostAfterMs());
-    // An answer shorter than the length the request expects is none.
-    if (expectedLength > 1) count = count + 1 >= expectedLength ? expectedLength : 0;
+    count = Line::FitToExpectedLength(count, expectedLength);
     if (count > 0) Line::LogAnswer(answer, count, dynamic, log, true);
     return count;
 }
@@ -162,7 +161,7 @@ int SettleOwnTries(AnswerBytes& answer, bool hasAnswer, int expectedLength, bool
     // An answer parked for it by a request started meanwhile is not taken
     // when it has one: the next request at its depth starts afresh.
     if (hasAnswer) s.ParkedCount[depth] = 0;
-    if (expectedLength > 1) count = count + 1 >= expectedLength ? expectedLength : 0;
+    count = Line::FitToExpectedLength(count, expectedLength);
     if (count > 0) Line::LogAnswer(answer, count, dynamic, log, true);
     return count;
 }
