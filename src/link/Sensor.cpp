@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Sensor {
 namespace {
@@ -47,6 +48,18 @@ bool anotherTry(int& tries, int limit) {
     return tries < limit;
 }
 
+// One try of a request: the answer of an earlier try when it came after all
+// (then no further try goes out), else the request sent and its own answer
+// awaited. Returns the answer's count; -1 when nothing could go out (the line
+// is closed or busy), so that there is nothing to wait for.
+int tryOnce(const QString& text, bool earlierTries, Ports::AnswerBytes& bytes, int expectedLength, bool dynamic,
+            bool log, int timeoutMs = 0) {
+    if (earlierTries)
+        if (const int late = Ports::TakeOwnLateAnswer(bytes, expectedLength, dynamic, log)) return late;
+    if (Ports::SendText(text, dynamic, log) == 0) return -1;
+    return Ports::ReadAnswer(bytes, expectedLength, dynamic, log, true, timeoutMs);
+}
+
 void endEchoFallback() {
     if (Ports::EchoMode() && Ports::EchoWaitAlways()) Ports::SetEchoMode(true, false);
 }
@@ -69,17 +82,14 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
     int tries = 0;
     int count = 0;
     Ports::FlushInput();
-    bool retry = false;
+    bool earlierTries = false;
     bool refused = false;
     do {
-        // The answer of an earlier try may have come after all: then it is
-        // the answer, and no further try goes out.
-        count = retry ? Ports::TakeOwnLateAnswer(answerBytes, request.expectedLength, dynamic, log) : 0;
-        retry = true;
-        if (count == 0) {
-            // Nothing went out (the line is closed or busy): nothing to wait for.
-            if (Ports::SendText(request.text, dynamic, log) == 0) break;
-            count = Ports::ReadAnswer(answerBytes, request.expectedLength, dynamic, log, true);
+        count = tryOnce(request.text, std::exchange(earlierTries, true), answerBytes, request.expectedLength, dynamic,
+                        log);
+        if (count < 0) {
+            count = 0;
+            break;
         }
         if (count > 0) answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
         if (request.maxLength > 0 && answer.size() > request.maxLength) {
@@ -112,30 +122,29 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
         return true;
     }
 
-    const QString request = value.isEmpty() ? key : key + ',' + value;
-    int tries = 0;
-    bool retry = false;
-    bool answered = false;
     Ports::FlushInput();
+    if (value.isEmpty()) {
+        // A bare name is a command whose answer nobody reads; the next
+        // request's FlushInput counts it and throws it away.
+        Ports::SendText(key, false, log);
+        return true;
+    }
+    const QString request = key + ',' + value;
+    int tries = 0;
+    bool earlierTries = false;
+    Ports::AnswerBytes bytes{};
+    int count = 0;
     do {
-        Ports::AnswerBytes bytes{};
-        int count = retry ? Ports::TakeOwnLateAnswer(bytes, 0, false, log) : 0;
-        retry = true;
-        if (count == 0) {
-            // Nothing went out (the line is closed or busy): nothing to wait
-            // for. A bare name is a command whose answer nobody reads; the
-            // next request's FlushInput counts it and throws it away.
-            if (Ports::SendText(request, false, log) == 0 || value.isEmpty()) break;
-            count = Ports::ReadAnswer(bytes, 0, false, log, true, timeoutMs);
+        count = tryOnce(request, std::exchange(earlierTries, true), bytes, 0, false, log, timeoutMs);
+        if (count < 0) {
+            count = 0;
+            break;
         }
-        const QString text = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), count);
-        if (count > 0 && answer) *answer = text;
-        answered = count > 0;
-        if (answered && !Ports::IsErrorStatus(text[0].unicode())) break;
+        if (count > 0 && answer) *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), count);
+        if (count > 0 && !Ports::IsErrorStatus(bytes[0])) break;
     } while (anotherTry(tries, tryLimit()));
-    Ports::AnswerBytes late{};
-    if (const int count = Ports::SettleOwnTries(late, answered, 0, false, log); count > 0 && answer)
-        *answer = QString::fromLatin1(reinterpret_cast<const char*>(late.data()), count);
+    if (const int late = Ports::SettleOwnTries(bytes, count > 0, 0, false, log); late > 0 && answer)
+        *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), late);
     endEchoFallback();
     return true;
 }
