@@ -48,10 +48,8 @@ int readNumberSetting(const QString& key, int defaultValue) {
 void forgetTheLine() {
     LinkState& s = State();
     s.RxBuffer.clear();
-    s.Owed.Clear();
-    s.TailPending = false;
-    s.EchoCrOwed = 0;
-    s.EchoOutOfStep = false;
+    s.RxHeardAt.clear();
+    s.Account.Reopened();
     s.EchoLineOpen = false;
 }
 
@@ -113,7 +111,7 @@ void InitPort(SerialControl* control, PortShown portShown) {
     s.AnswerTimeout = s.DetectTimeout;
     s.EchoMode = false;
     forgetTheLine();
-    std::fill(s.ParkedCount.begin() + 1, s.ParkedCount.end(), 0);
+    for (int depth = 0; depth < LineAccount::Depths; ++depth) s.Account.DropParked(depth);
     s.PortOpen = false;
     s.PortLost = false;
 }
@@ -170,11 +168,8 @@ int SetTimeout(int ms) {
 }
 
 void SetEchoMode(bool echo, bool waitAlways) {
-    if (!echo) {
-        // Without echoes no carriage return coming back is ours.
-        State().EchoCrOwed = 0;
-        State().EchoOutOfStep = false;
-    }
+    // Without echoes no carriage return coming back is ours.
+    if (!echo) State().Account.EchoModeOff();
     State().EchoMode = echo;
     State().EchoWaitAlways = waitAlways;
 }

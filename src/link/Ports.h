@@ -1,8 +1,9 @@
 #pragma once
-#include "link/OwedAnswers.h"
+#include "link/LineAccount.h"
 #include "platform/SystemClock.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <array>
 #include <functional>
@@ -56,27 +57,12 @@ struct LinkState {
     // Answer waits in progress; a request whose bytes still drain to the
     // line counts as waiting for its answer too.
     int ReadDepth = 0;
-    QByteArray RxBuffer;           // taken from the port, not yet handed out
-    std::array<AnswerBytes, MaxReadDepth + 1> ParkedAnswer{};
-    std::array<int, MaxReadDepth + 1> ParkedCount{};   // per depth; 0 = nothing parked
-    // Answers the sensor still owes to tries that went out, and whose
-    // request waits at each depth (the request a wait at that depth is for).
-    OwedAnswers Owed;
-    OwedAnswers::RequestId LastRequest = 0;
-    std::array<OwedAnswers::RequestId, MaxReadDepth + 2> RequestAt{};
-    // Answers that have come so far, and how many had come when the request
-    // at each depth began: a sensor that answered anything since is there.
-    quint64 AnswersCame = 0;
-    std::array<quint64, MaxReadDepth + 2> AnswersCameBefore{};
-    // Bytes of an answer were thrown away before its end came: the end, when
-    // it comes, is counted as that answer but handed to nobody.
-    bool TailPending = false;
-    // Echo mode: the echo of a request's carriage return has not been read
-    // in step, so the next carriage return on the line may be it.
-    int EchoCrOwed = 0;
-    // Echo mode: a byte came back that was not the echo of the byte sent;
-    // what the try then reads is nobody's answer.
-    bool EchoOutOfStep = false;
+    // Taken from the port, not yet settled, and when each byte was heard.
+    QByteArray RxBuffer;
+    QList<double> RxHeardAt;
+    // Which answers are owed and whose, the answers parked for waiting
+    // requests, and whether the line is known to be in step.
+    LineAccount Account;
     // Echo mode: a request's line is partly out (it pauses between bytes).
     bool EchoLineOpen = false;
 };
@@ -112,9 +98,11 @@ void SetEchoMode(bool echo, bool waitAlways);
 // Waits while window events run; 0 means half the answer timeout.
 void Delay(qint32 ms);
 // First step of every request: parks the answer of a request that waits
-// further out, then throws all waiting input away, counting the answers in it
-// against the tries that still owe them. In echo mode the line is then left
-// to give the answers still owed, so that none meets the new request's echo.
+// further out, then throws all waiting input away (an answer coming in right
+// now up to its end), counting the answers in it against the tries that
+// still owe them. In echo mode the line is then left to give the answers
+// still owed, so that none meets the new request's echo. A line that has
+// been quiet with nothing owed for the guard is found in step here.
 // Returns the bytes thrown away.
 QByteArray FlushInput();
 // Throws all waiting input away without parking or counting anything (the
@@ -132,10 +120,11 @@ QByteArray DiscardInput();
 int TakeOwnLateAnswer(AnswerBytes& answer, int expectedLength = 0, bool dynamic = false, bool log = false);
 // The last step of a request. Tries of it still owed an answer (its last
 // wait ran out, or an earlier try's answer came in its place) are waited for
-// when the sensor has answered anything since the request began: their
-// answers then come to this request, not to the next one, and a sensor that
-// dropped an answer is back in step once the line has stayed quiet long
-// enough. A sensor that never answered costs nothing here. When the request
+// while the sensor is answering (it answered a try since the port opened or
+// since a try was last given up as lost): their answers then come to this
+// request, not to the next one, and a sensor that dropped an answer is back
+// in step once the line has stayed quiet long enough. A sensor that answers
+// nothing costs nothing here. When the request
 // has no answer yet (hasAnswer false), one that comes now is its answer and
 // its count is returned, else 0.
 int SettleOwnTries(AnswerBytes& answer, bool hasAnswer, int expectedLength = 0, bool dynamic = false,
@@ -162,6 +151,25 @@ int ReadAnswer(AnswerBytes& answer, int expectedLength = 0, bool dynamic = false
 // The same, giving the counted bytes as Latin-1 text.
 int ReadAnswerText(QString& answer, int expectedLength = 0, bool dynamic = false, bool log = false,
                    bool debugLog = false, int timeoutMs = 0);
+// Reads one byte as the echo of a byte sent (the echo probe): whatever comes
+// first, no answer of any request. Returns 1, or 0 when nothing came.
+int ReadEcho(AnswerBytes& answer, bool log = false, int timeoutMs = 0);
+
+// Whether the values taken from the sensor are its own. The protocol has no
+// request numbers and no checksum, and the line can only count: a line that
+// no try was owed (a stray line, a carriage return made by noise in the
+// middle of an answer, an answer after its try was given up) proves that
+// some answers went to the wrong requests since the line was last known to
+// be in step. Callers note the stretch a value was taken in, end their
+// operation with ConfirmInStep, and drop or read again the values of a
+// stretch that OutOfStepIn names.
+quint64 StepStretch();
+// Waits until the line has been quiet, with nothing owed, for the guard
+// (twice the slowest answer since it was last in step, at least a few ms),
+// within a bound; at once when no answer was taken since. True when no
+// proof came in the stretch that ends here.
+bool ConfirmInStep();
+bool OutOfStepIn(quint64 stretch);
 
 // Link state that other windows read.
 QString PortName();

@@ -1,5 +1,4 @@
 #pragma once
-#include "link/OwedAnswers.h"
 #include "link/Ports.h"
 
 #include <QByteArray>
@@ -71,46 +70,59 @@ bool TakeWaitingInput();
 // try's answer counts as lost: well beyond any answer the program still
 // waits for.
 double LostAfterMs();
+// The longest any wait on the line lasts, whatever the line sends: past it
+// the line is out of step.
+double WaitBoundMs();
 
-// The request a wait at this depth is for (never 0, which stands for nobody).
-OwedAnswers::RequestId RequestAt(int depth);
-
-// Throws away the bytes gathered of an answer not yet complete; its end,
-// when it comes, is counted but handed to nobody.
-void DropIncompleteAnswer();
+// Gives up the bytes gathered of an answer whose carriage return never came:
+// they settle the oldest try owed (the sensor's answer to it, cut short).
+// Returns the account's verdict for the wait at wantedDepth, and the bytes.
+LineAccount::Owner CutIncompleteAnswer(int wantedDepth = 0, QByteArray* bytes = nullptr);
+// Bytes of an answer wait for their carriage return, and the line has been
+// quiet behind them for QuietGapMs: the answer was cut short.
+bool QuietBehindIncompleteAnswer();
+// Throws away a pile of bytes that no answer can be: the line is out of step.
+void DropNoise();
 
 // The answer count a request that expects expectedLength bytes (0: up to
-// the carriage return) gets from an answer of count bytes: an answer too short
-// for it is none, a longer one counts as exactly that long.
-int FitToExpectedLength(int count, int expectedLength);
+// the carriage return) gets from an answer of count bytes, of which stored
+// are in the answer array: an answer too short for it is none, a longer one
+// counts as exactly that long, and never beyond what is stored.
+int FitToExpectedLength(int count, int expectedLength, int stored = AnswerSize);
 
 // Settles the complete lines (up to and including their carriage return) in
-// the receive buffer, in turn. Each is the echo of a request's carriage
-// return, the end of an answer cut short, or the answer of the oldest try
-// still owed: one that is surely an answer to `wanted` (0 = nobody) and fits
-// the expected length stops the settling, goes to `answer` and its count is
-// returned; the others are parked for a request waiting further out that
-// they surely belong to, or thrown away. 0 when none was wanted's.
-int SettleCompleteLines(OwedAnswers::RequestId wanted, AnswerBytes* answer, int expectedLength = 0);
+// the receive buffer, in turn, with the line's account: the answer of the
+// wait at wantedDepth (0 = none) that fits the expected length stops the
+// settling, goes to `answer` and its count is returned; the others are
+// parked for a request waiting further out, or thrown away. 0 when none was
+// wanted's.
+int SettleCompleteLines(int wantedDepth, AnswerBytes* answer, int expectedLength = 0);
 
-// Settles every complete line waiting in the receive buffer and on the port;
-// with untilQuiet also what comes in right behind them, until the line has
-// been quiet for QuietGapMs. Stops at an answer that is wanted's (taken off
-// the line, or parked for it at wantedDepth meanwhile) and returns its count;
-// otherwise the bytes of an answer not yet complete go too (their end will be
-// nobody's) and 0 is returned.
-int SettleWaitingInput(OwedAnswers::RequestId wanted, int wantedDepth, AnswerBytes* answer, bool untilQuiet);
+// Settles every complete line waiting in the receive buffer and on the port,
+// and an answer coming in right now up to its end; with untilQuiet also what
+// comes in right behind them. Both end once the line has been quiet for
+// QuietGapMs (or a buffer's worth has come). Stops at an answer of the wait
+// at wantedDepth (taken off the line, or parked for it meanwhile) and
+// returns its count; otherwise what is left of an answer cut short goes too
+// and 0 is returned.
+int SettleWaitingInput(int wantedDepth, AnswerBytes* answer, bool untilQuiet);
 
-// Waits until every answer still owed has come or counts as lost. Stops at
-// an answer that is wanted's (as above) and returns its count, else 0.
-int AwaitOwedAnswers(OwedAnswers::RequestId wanted, int wantedDepth, AnswerBytes* answer);
+// Waits until every answer still owed has come or counts as lost, within
+// WaitBoundMs. Stops at an answer of the wait at wantedDepth (as above) and
+// returns its count, else 0.
+int AwaitOwedAnswers(int wantedDepth, AnswerBytes* answer);
+
+// Reads one byte as an echo: whatever comes first, outside the account.
+// 0 when nothing came within timeoutMs.
+int ReadEchoByte(quint8& byte, int timeoutMs);
 
 }  // namespace Ports::Line
 
 namespace Ports {
 
-// ReadAnswer for the given request: only its own answer completes the wait.
-int ReadAnswerFor(OwedAnswers::RequestId wanted, AnswerBytes& answer, int expectedLength, bool dynamic, bool log,
-                  bool debugLog, int timeoutMs);
+// ReadAnswer for the request at wantedDepth: only its own answer completes
+// the wait, which runs one deeper than the waits in progress.
+int ReadAnswerFor(int wantedDepth, AnswerBytes& answer, int expectedLength, bool dynamic, bool log, bool debugLog,
+                  int timeoutMs);
 
 }  // namespace Ports

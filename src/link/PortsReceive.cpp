@@ -9,32 +9,32 @@
 namespace Ports {
 namespace {
 
-// A wait for one byte (an echo, the echo probe) takes whatever comes first.
-int takeOneByte(AnswerBytes& answer) {
-    LinkState& s = State();
-    answer[0] = quint8(s.RxBuffer.at(0));
-    s.RxBuffer.remove(0, 1);
-    return 1;
-}
-
-// Gathers bytes from the port until the wanted request's answer is complete,
-// or an answer is parked for the wait at this depth. Returns the answer's
-// length, 0 when the line stays silent for timeoutMs after the last bytes.
-// Bytes that pile up without completing an answer are dropped once and the
-// wait goes on; a line that overflows the buffer a second time ends the wait,
-// so an endless stream of garbage cannot hold the request forever.
-int gatherAnswer(AnswerBytes& answer, int expectedLength, int timeoutMs, int depth, OwedAnswers::RequestId wanted) {
+// Gathers bytes from the port until the answer of the request at wantedDepth
+// is complete, or an answer is parked for the wait at waitDepth. Returns the
+// answer's length, 0 when the line stays silent for timeoutMs after the last
+// bytes: what came of an answer then is that answer cut short (expected
+// length 1 takes its first byte). Bytes that pile up without completing an
+// answer are dropped once and the wait goes on; a line that overflows the
+// buffer a second time ends the wait, so an endless stream of garbage cannot
+// hold the request forever.
+int gatherAnswer(AnswerBytes& answer, int expectedLength, int timeoutMs, int waitDepth, int wantedDepth) {
     LinkState& s = State();
     int overflows = 0;
     for (;;) {
-        if (expectedLength == 1 && !s.RxBuffer.isEmpty()) return takeOneByte(answer);
-        if (expectedLength != 1)
-            if (const int count = Line::SettleCompleteLines(wanted, &answer, expectedLength)) return count;
-        // An echo is no answer: what is parked waits for the answer's own wait.
-        if ((expectedLength != 1 && s.ParkedCount[depth] > 0) || !Line::WaitForInput(timeoutMs)) return 0;
+        if (const int count = Line::SettleCompleteLines(wantedDepth, &answer, expectedLength)) return count;
+        // What is parked waits for the caller, who takes it.
+        if (s.Account.HasParked(waitDepth)) return 0;
+        if (!Line::WaitForInput(timeoutMs)) {
+            QByteArray cut;
+            if (Line::CutIncompleteAnswer(wantedDepth, &cut) == LineAccount::Owner::Wanted && expectedLength == 1) {
+                answer[0] = quint8(cut.at(0));
+                return 1;
+            }
+            return 0;
+        }
         Line::TakeWaitingInput();
         if (s.RxBuffer.size() > RxBufferSize) {
-            Line::DropIncompleteAnswer();
+            Line::DropNoise();
             if (++overflows == 2) return 0;
         }
     }
@@ -51,8 +51,8 @@ void Line::LogAnswer(const AnswerBytes& answer, int count, bool dynamic, bool lo
     TrafficLog::Offer({log ? "R: " : "r: ", text, dynamic});
 }
 
-int ReadAnswerFor(OwedAnswers::RequestId wanted, AnswerBytes& answer, int expectedLength, bool dynamic, bool log,
-                  bool debugLog, int timeoutMs) {
+int ReadAnswerFor(int wantedDepth, AnswerBytes& answer, int expectedLength, bool dynamic, bool log, bool debugLog,
+                  int timeoutMs) {
     LinkState& s = State();
     if (s.ReadDepth >= MaxReadDepth) {
         Line::LogAnswer(answer, 0, dynamic, log, debugLog);
@@ -62,10 +62,9 @@ int ReadAnswerFor(OwedAnswers::RequestId wanted, AnswerBytes& answer, int expect
     const int depth = ++s.ReadDepth;
 
     const int timeout = timeoutMs > 0 ? timeoutMs : Line::DefaultWait();
-    int count = gatherAnswer(answer, expectedLength, timeout, depth, wanted);
+    int count = gatherAnswer(answer, expectedLength, timeout, depth, wantedDepth);
     // A nested request took this wait's answer off the line and kept it here.
-    if (expectedLength != 1)
-        if (const int parked = Line::TakeParked(depth, answer)) count = parked;
+    if (const int parked = Line::TakeParked(depth, answer)) count = Line::FitToExpectedLength(parked, expectedLength);
 
     Line::LogAnswer(answer, count, dynamic, log, debugLog);
     s.ReadDepth = std::max(s.ReadDepth - 1, 0);
@@ -74,12 +73,23 @@ int ReadAnswerFor(OwedAnswers::RequestId wanted, AnswerBytes& answer, int expect
 
 int ReadAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, bool log, bool debugLog, int timeoutMs) {
     LinkState& s = State();
-    if (expectedLength != 1 && s.EchoMode && s.EchoOutOfStep) {
+    if (s.EchoMode && s.Account.EchoStrayedInTry()) {
         // The request's echo was out of step: what comes now is nobody's answer.
         Line::LogAnswer(answer, 0, dynamic, log, debugLog);
         return 0;
     }
-    return ReadAnswerFor(Line::RequestAt(s.ReadDepth + 1), answer, expectedLength, dynamic, log, debugLog, timeoutMs);
+    const int depth = s.ReadDepth + 1;
+    s.Account.RequestAt(depth);
+    return ReadAnswerFor(depth, answer, expectedLength, dynamic, log, debugLog, timeoutMs);
+}
+
+int ReadEcho(AnswerBytes& answer, bool log, int timeoutMs) {
+    const int timeout = timeoutMs > 0 ? timeoutMs : Line::DefaultWait();
+    quint8 byte = 0;
+    const int count = Line::Usable() ? Line::ReadEchoByte(byte, timeout) : 0;
+    if (count == 1) answer[0] = byte;
+    Line::LogAnswer(answer, count, false, log, false);
+    return count;
 }
 
 int ReadAnswerText(QString& answer, int expectedLength, bool dynamic, bool log, bool debugLog, int timeoutMs) {

@@ -2,6 +2,7 @@
 #include "link/Ports.h"
 #include "link/PortsLine.h"
 #include "link/TrafficLog.h"
+#include "platform/ProgramEnd.h"
 #include "platform/SerialControl.h"
 
 #include <QScopeGuard>
@@ -10,45 +11,64 @@ namespace Ports {
 namespace {
 
 constexpr char CarriageReturn = '\r';
+// The guard after which a quiet line with nothing owed is known to be in
+// step, when its answers come faster than half of it.
+constexpr double ShortestGuardMs = 10;
 
-// The request whose tries go out now: the one that waits one deeper than the
-// waits in progress.
-OwedAnswers::RequestId currentRequest() { return Line::RequestAt(State().ReadDepth + 1); }
+// The depth at which the request whose tries go out now waits: one deeper
+// than the waits in progress.
+int currentDepth() { return State().ReadDepth + 1; }
 
 // A request line (text and its carriage return) is answered; a lone carriage
 // return is an empty line the sensor passes over, and a single byte without
 // one is no request yet.
 bool isAnswered(const QByteArray& bytes) { return bytes.size() > 1 && bytes.endsWith(CarriageReturn); }
 
+// The rest of a request line once the program is ending: it goes out whole,
+// without waiting for echoes, so that the sensor is never left holding a cut
+// line (the next program's first carriage return would complete it, and the
+// sensor would take it for a value).
+void sendRestAtOnce(const QByteArray& rest) {
+    LinkState& s = State();
+    if (rest.isEmpty() || !s.control || !s.control->PortOpen()) return;
+    s.control->Output(rest);
+}
+
 // Echo mode: each byte goes out alone and the sensor's echo is awaited. A
 // byte that comes back other than the one sent is another answer on its way
 // (or noise): the line is out of step, and the try reads no answer. The rest
 // of the request still goes out whole, so that the sensor never takes a
 // request cut short for another. A missing echo (or EchoWaitAlways) adds a
-// pause before the next byte.
-QByteArray sendEchoed(const QByteArray& bytes, OwedAnswers::RequestId request) {
+// pause before the next byte. While the line is partly out, the user's input
+// waits (Line::YieldToEvents): a request of its own would break into it.
+QByteArray sendEchoed(const QByteArray& bytes) {
     LinkState& s = State();
-    s.EchoOutOfStep = false;
+    const int depth = currentDepth();
+    s.Account.EchoTryBegins();
     const Line::WaitingForAnswer waiting;
     s.EchoLineOpen = true;
     const auto closed = qScopeGuard([&s] { s.EchoLineOpen = false; });
     QByteArray sent;
-    for (const char byte : bytes) {
-        if (!Line::Usable()) break;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char byte = bytes.at(i);
+        if (!Line::Usable()) {
+            if (ProgramEnd::Ending() && !sent.isEmpty()) sendRestAtOnce(bytes.mid(i));
+            break;
+        }
         s.control->Output(QByteArray(1, byte));
         sent.append(byte);
         Line::WaitForOutputDrained(1);
         const bool lineEnd = byte == CarriageReturn;
         if (lineEnd) {
-            ++s.EchoCrOwed;
-            if (isAnswered(bytes)) s.Owed.TrySent(request, Line::Now());
+            s.Account.EchoCrSent();
+            if (isAnswered(bytes)) s.Account.TrySent(depth, Line::Now());
         }
-        AnswerBytes echo{};
-        const int echoed = ReadAnswer(echo, 1);
-        if (echoed == 1 && !s.EchoOutOfStep && echo[0] == quint8(byte)) {
-            if (lineEnd) --s.EchoCrOwed;
+        quint8 echo = 0;
+        const int echoed = Line::ReadEchoByte(echo, s.EchoTimeout);
+        if (echoed == 1 && !s.Account.EchoStrayedInTry() && echo == quint8(byte)) {
+            if (lineEnd) s.Account.EchoCrCameBack();
         } else if (echoed == 1) {
-            s.EchoOutOfStep = true;
+            s.Account.EchoStrayed();
         }
         if (echoed == 0 || s.EchoWaitAlways) Delay(s.EchoTimeout);
     }
@@ -61,40 +81,40 @@ QByteArray FlushInput() {
     LinkState& s = State();
     if (!Line::Usable()) return {};
     const int depth = s.ReadDepth;
-    if (depth < MaxReadDepth) s.ParkedCount[depth + 1] = 0;
-    if (depth >= 1 && depth <= MaxReadDepth && s.ParkedCount[depth] == 0 && !s.EchoLineOpen) {
+    LineAccount& account = s.Account;
+    // What an earlier request at the next depth had parked for it and never
+    // collected is nobody's now, least of all the wait that parks below.
+    account.DropParked(depth + 1);
+    if (depth >= 1 && depth <= MaxReadDepth && !account.HasParked(depth) && !s.EchoLineOpen &&
+        account.Owes(account.RequestAt(depth))) {
         // A request further out waits for its answer: take that answer off
         // the line first and keep it for the waiting request. (One whose line
         // is still going out has none coming yet.)
         AnswerBytes parked{};
-        const int count = ReadAnswerFor(s.RequestAt[depth], parked, 0, false, false, true, 0);
-        if (count > 0 && s.ParkedCount[depth] == 0) {
-            s.ParkedAnswer[depth] = parked;
-            s.ParkedCount[depth] = count;
-        }
+        const int count = ReadAnswerFor(depth, parked, 0, false, false, true, 0);
+        if (count > 0)
+            account.Park(depth, {QByteArray(reinterpret_cast<const char*>(parked.data()), count), count});
     }
-    // This request's own answer wait runs one deeper; what an earlier request
-    // at that depth had parked for it and never collected is not this one's.
-    const OwedAnswers::RequestId request = ++s.LastRequest;
-    if (depth < MaxReadDepth) {
-        s.ParkedCount[depth + 1] = 0;
-        s.RequestAt[depth + 1] = request;
-        s.AnswersCameBefore[depth + 1] = s.AnswersCame;
-    }
-    s.EchoOutOfStep = false;
+    // This request's own answer wait runs one deeper; what an earlier
+    // request at that depth had parked for it and never collected is not
+    // this one's.
+    if (depth < MaxReadDepth) account.BeginRequest(depth + 1);
+    account.EchoTryBegins();
     // What waits is thrown away, each answer in it counted; a line that
     // never stops talking is cut off at some point.
     while (s.RxBuffer.size() < RxBufferSize && Line::TakeWaitingInput()) {
     }
     if (s.RxBuffer.size() >= RxBufferSize) s.control->ClearInBuffer();
     const QByteArray dropped = s.RxBuffer;
-    Line::SettleWaitingInput(0, 0, nullptr, false);
+    Line::SettleWaitingInput(0, nullptr, false);
     if (s.EchoMode) {
         // No answer still owed may meet this request's echoes.
         const Line::WaitingForAnswer waiting;
-        Line::AwaitOwedAnswers(0, 0, nullptr);
+        Line::AwaitOwedAnswers(0, nullptr);
     }
-    s.Owed.ForgetLost(Line::Now(), Line::LostAfterMs());
+    const double now = Line::Now();
+    account.ForgetLost(now, Line::LostAfterMs());
+    account.FindInStep(now, !s.RxBuffer.isEmpty(), account.GuardMs(ShortestGuardMs, Line::WaitBoundMs()));
     return dropped;
 }
 
@@ -102,6 +122,7 @@ QByteArray DiscardInput() {
     LinkState& s = State();
     QByteArray dropped = s.RxBuffer;
     s.RxBuffer.clear();
+    s.RxHeardAt.clear();
     if (Line::Usable()) {
         // Taken rather than only cleared, so the caller learns what was
         // dropped; a line that never stops talking is cut off at some point.
@@ -117,28 +138,26 @@ QByteArray DiscardInput() {
 
 void DiscardInputUntilQuiet() {
     const Line::WaitingForAnswer waiting;
-    Line::SettleWaitingInput(0, 0, nullptr, true);
+    Line::SettleWaitingInput(0, nullptr, true);
 }
 
 int TakeOwnLateAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, bool log) {
     LinkState& s = State();
     if (!Line::Usable()) return 0;
-    const OwedAnswers::RequestId request = currentRequest();
-    const int depth = s.ReadDepth + 1;
+    const int depth = currentDepth();
     int count = Line::TakeParked(depth, answer);
-    {
+    if (count == 0) {
         const Line::WaitingForAnswer waiting;
-        if (count == 0 && s.EchoOutOfStep) {
-            // What came with the echoes is torn apart: nobody's.
-            s.EchoOutOfStep = false;
-            Line::SettleWaitingInput(0, 0, nullptr, true);
-        } else if (count == 0) {
-            count = Line::SettleWaitingInput(request, depth, &answer, true);
-        }
+        // What came of the last try with echoes out of step is torn apart: nobody's.
+        const bool torn = s.Account.EchoStrayedInTry();
+        s.Account.EchoTryBegins();
+        const int wantedDepth = torn ? 0 : depth;
+        AnswerBytes* const own = torn ? nullptr : &answer;
+        count = Line::SettleWaitingInput(wantedDepth, own, true);
         // In echo mode no answer still owed may meet the next try's echoes.
-        if (count == 0 && s.EchoMode) count = Line::AwaitOwedAnswers(request, depth, &answer);
+        if (count == 0 && s.EchoMode) count = Line::AwaitOwedAnswers(wantedDepth, own);
     }
-    if (count == 0) s.Owed.ForgetLost(Line::Now(), Line::LostAfterMs());
+    if (count == 0) s.Account.ForgetLost(Line::Now(), Line::LostAfterMs());
     count = Line::FitToExpectedLength(count, expectedLength);
     if (count > 0) Line::LogAnswer(answer, count, dynamic, log, true);
     return count;
@@ -146,24 +165,50 @@ int TakeOwnLateAnswer(AnswerBytes& answer, int expectedLength, bool dynamic, boo
 
 int SettleOwnTries(AnswerBytes& answer, bool hasAnswer, int expectedLength, bool dynamic, bool log) {
     LinkState& s = State();
-    const int depth = s.ReadDepth + 1;
-    const OwedAnswers::RequestId request = currentRequest();
-    if (!Line::Usable() || !s.Owed.Owes(request) || s.AnswersCame == s.AnswersCameBefore[depth]) return 0;
+    const int depth = currentDepth();
+    LineAccount& account = s.Account;
+    if (!Line::Usable() || !account.Owes(account.RequestAt(depth)) || !account.Answering()) return 0;
     int count = 0;
     {
         const Line::WaitingForAnswer waiting;
-        count = Line::AwaitOwedAnswers(hasAnswer ? 0 : request, depth, &answer);
+        count = Line::AwaitOwedAnswers(hasAnswer ? 0 : depth, &answer);
         if (count > 0) {
             // Whatever else it still owed comes or goes before the next request.
-            Line::AwaitOwedAnswers(0, 0, nullptr);
+            Line::AwaitOwedAnswers(0, nullptr);
         }
     }
     // An answer parked for it by a request started meanwhile is not taken
     // when it has one: the next request at its depth starts afresh.
-    if (hasAnswer) s.ParkedCount[depth] = 0;
+    if (hasAnswer) account.DropParked(depth);
     count = Line::FitToExpectedLength(count, expectedLength);
     if (count > 0) Line::LogAnswer(answer, count, dynamic, log, true);
     return count;
+}
+
+quint64 StepStretch() { return State().Account.Stretch(); }
+
+bool OutOfStepIn(quint64 stretch) { return State().Account.Spoiled(stretch); }
+
+bool ConfirmInStep() {
+    LinkState& s = State();
+    LineAccount& account = s.Account;
+    const quint64 stretch = account.Stretch();
+    if (!account.HandedInStretch()) return !account.Spoiled(stretch);
+    const double deadline = Line::Now() + Line::WaitBoundMs();
+    while (Line::Usable()) {
+        const double counted = Line::Now();
+        Line::SettleWaitingInput(0, nullptr, true);
+        if (Line::QuietBehindIncompleteAnswer()) Line::CutIncompleteAnswer();
+        account.ForgetLost(counted, Line::LostAfterMs());
+        const double guard = account.GuardMs(ShortestGuardMs, Line::WaitBoundMs());
+        if (account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), guard)) break;
+        if (Line::Now() >= deadline) {
+            account.LostTrack();
+            break;
+        }
+        Line::WaitForInput(Line::WaitSliceMs);
+    }
+    return !account.Spoiled(stretch);
 }
 
 int SendText(const QString& text, bool dynamic, bool log) { return SendBytes(text.toLatin1(), dynamic, log); }
@@ -176,14 +221,16 @@ int SendBytes(const QByteArray& request, bool dynamic, bool log) {
 
     QByteArray sent;
     if (s.EchoMode) {
+        // Only an event that is no user input can come here while another
+        // request's line is partly out; its bytes would break into that line.
         if (s.EchoLineOpen) return 0;
-        sent = sendEchoed(bytes, currentRequest());
+        sent = sendEchoed(bytes);
     } else {
         s.control->Output(bytes);
         sent = bytes;
         // Owed from now on: requests started while these bytes drain go out
         // behind them and are answered after them.
-        if (isAnswered(bytes)) s.Owed.TrySent(currentRequest(), Line::Now());
+        if (isAnswered(bytes)) s.Account.TrySent(currentDepth(), Line::Now());
         const Line::WaitingForAnswer waiting;
         Line::WaitForOutputDrained(int(bytes.size()));
     }

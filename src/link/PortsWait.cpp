@@ -12,7 +12,13 @@
 namespace Ports {
 namespace Line {
 
-void YieldToEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+// While an echoed request line is partly out, the user's input waits in the
+// queue: a command or an edit started now would have to wait for that line
+// inside it, or break into it. It runs as soon as the line is complete.
+void YieldToEvents() {
+    QCoreApplication::processEvents(State().EchoLineOpen ? QEventLoop::ExcludeUserInputEvents
+                                                         : QEventLoop::AllEvents);
+}
 
 bool WaitForInput(int timeoutMs) {
     SerialControl* control = State().control;

@@ -15,7 +15,8 @@ namespace {
 constexpr int ModeOffAttempts = 10;
 
 // A command split into its request text and the lengths of its prefix:
-// "~n~REQ" expects exactly n answer bytes, "^n^REQ" allows at most n.
+// "~n~REQ" expects exactly n answer bytes, "^n^REQ" allows at most n. Both
+// are kept to what an answer can hold: no answer is longer than its array.
 struct Request {
     QString text;
     int expectedLength = 0;
@@ -29,7 +30,7 @@ Request splitPrefix(const QString& command) {
     const qsizetype second = command.indexOf(marker, 1);
     if (second < 0) return request;
     const double number = std::nearbyint(NumberFormat::LeadingNumber(command.mid(1)));
-    const int length = int(std::clamp(number, 0.0, 32767.0));
+    const int length = int(std::clamp(number, 0.0, double(Ports::AnswerSize)));
     request.text = command.mid(second + 1);
     (marker == '~' ? request.expectedLength : request.maxLength) = length;
     return request;

@@ -33,7 +33,7 @@ void ProbeEchoMode() {
     const int oldTimeout = Ports::SetTimeout(EchoProbeTimeoutMs);
     Ports::SendBytes(QByteArray(1, char(CarriageReturn)), false, true);
     Ports::AnswerBytes echo{};
-    const int count = Ports::ReadAnswer(echo, 1, false, true);
+    const int count = Ports::ReadEcho(echo, true);
     Ports::SetTimeout(oldTimeout);
     if (count == 1 && echo[0] == CarriageReturn) {
         Ports::SetEchoMode(true, false);

@@ -39,7 +39,7 @@ protected:
     // The sensor has been quiet long enough that the answers it still owed
     // count as lost: a sensor that fell silent and answers again at once
     // could be giving those late answers, which go to nobody.
-    static void restTheLine() { Ports::State().Owed.Clear(); }
+    static void restTheLine() { Ports::State().Account.ForgetLost(1e300, 0); }
 
     // Each traffic line as prefix + text.
     QStringList trafficLines() const {

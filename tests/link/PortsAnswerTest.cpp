@@ -18,10 +18,10 @@ TEST_F(LinkTest, ReadAnswerCompletesAndCountsByExpectedLength) {
     const AnswerCase cases[] = {
         {"expected length includes the carriage return", "ABCD\r", 5, 5, "ABCD\r", ""},
         {"an answer shorter than the expected length is none, and goes", "ABCD\r", 6, 0, "", ""},
-        {"expected length 1 leaves the rest gathered", "XY\r", 1, 1, "X", "Y\r"},
+        {"expected length 1 takes the first byte of the line", "XY\r", 1, 1, "X", ""},
         {"an early carriage return ends a short answer; the next one fits", "AB\rCDEF\r", 4, 4, "CDEF", ""},
-        {"no carriage return is no answer, and the bytes wait", "AB", 0, 0, "", "AB"},
-        {"the end of an answer whose start was flushed is nobody's", "CD\r", 0, 0, "", ""},
+        {"no carriage return is no answer: the bytes go as an answer cut short", "AB", 0, 0, "", ""},
+        {"a wait that sent nothing takes the line that comes (a stream)", "CD\r", 0, 2, "CD\r", ""},
         {"status and high bytes are ordinary answer bytes", "\x81\xff\r", 0, 2, "\x81\xff\r", ""},
         {"an overlong answer is cut to the array and counted", overlong, 0, 201, QByteArray(201, 'x'), ""},
     };

@@ -20,7 +20,8 @@ TEST_F(TimedLinkTest, NestedRequestParksTheWaitingAnswerForTheOuterRequest) {
             if (request == "SS1") return QByteArray("1\r");
             return draining && request == "AD" ? QByteArray("1234\r") : QByteArray();
         };
-        int depthAtStart = -1, count = -1, depthAfter = -1, parkedAfter = -1;
+        int depthAtStart = -1, count = -1, depthAfter = -1;
+        bool parkedAfter = false;
         QString nested;
         // Runs at the first pass of window events during the outer request.
         QTimer::singleShot(0, [&] {
@@ -29,7 +30,7 @@ TEST_F(TimedLinkTest, NestedRequestParksTheWaitingAnswerForTheOuterRequest) {
             Ports::AnswerBytes bytes{};
             count = Sensor::SendCommand("SS1", nested, bytes);
             depthAfter = Ports::ReadDepth();
-            parkedAfter = Ports::State().ParkedCount[1];
+            parkedAfter = Ports::State().Account.HasParked(1);
         });
 
         QString outer;
@@ -40,8 +41,8 @@ TEST_F(TimedLinkTest, NestedRequestParksTheWaitingAnswerForTheOuterRequest) {
         EXPECT_EQ(count, 1);
         EXPECT_EQ(nested, "1");
         EXPECT_EQ(depthAfter, 1);
-        EXPECT_EQ(parkedAfter, 4);
-        EXPECT_EQ(Ports::State().ParkedCount[1], 0);
+        EXPECT_TRUE(parkedAfter);
+        EXPECT_FALSE(Ports::State().Account.HasParked(1));
         EXPECT_EQ(Ports::ReadDepth(), 0);
         EXPECT_EQ(port.requests, (QList<QByteArray>{"AD", "SS1"}));
     }
@@ -55,7 +56,7 @@ TEST_F(LinkTest, WaitBeyondTheDeepestNestingReturnsAtOnce) {
     EXPECT_EQ(Ports::ReadDepth(), Ports::MaxReadDepth);
     // Flushing at the deepest level cannot park either; it only clears.
     Ports::FlushInput();
-    EXPECT_EQ(Ports::State().ParkedCount[Ports::MaxReadDepth], 0);
+    EXPECT_FALSE(Ports::State().Account.HasParked(Ports::MaxReadDepth));
     Ports::State().ReadDepth = 0;
     EXPECT_EQ(Ports::ReadAnswer(answer), 0);
 }

@@ -34,8 +34,9 @@ TEST_F(SensorCommand, RetriesOnSilenceAndErrorStatus) {
         {"an error (81h..84h), then an answer", {"\x84\r", "OK\r"}, true, 2, 2, "OK"},
         {"82h on every try is handed back", {"\x82\r", "\x82\r"}, true, 2, 1, "\x82"},
         {"a silent last try keeps the earlier text", {"\x83\r"}, true, 2, 0, "\x83"},
-        // What comes after an answer cut short may be its end: nobody's.
-        {"a try without carriage return leaves the next line to nobody", {"AB", "QF\r", "QF\r"}, true, 2, 0, ""},
+        // An answer whose carriage return never comes is its try's answer,
+        // cut short: the retry's answer is the retry's own.
+        {"an answer without carriage return settles its try; the retry answers", {"AB", "QF\r"}, true, 2, 2, "QF"},
         {"no retries asked on an error", {"\x81\r"}, false, 1, 1, "\x81"},
     };
     for (const RetryCase& c : cases) {
@@ -147,8 +148,8 @@ TEST_F(SensorCommand, SetParameterWrites) {
     };
     const WriteCase cases[] = {
         {"an error is tried again", "SD1", "500", {"\x81\r", "\x80\r"}, true, {"SD1,500", "SD1,500"}, "\x80"},
-        {"a try without carriage return leaves the next line to nobody", "SD1", "5", {"\x80", "\x81\r"}, true,
-         {"SD1,5", "SD1,5"}, "keep"},
+        {"an answer without carriage return settles its try; the retry's refusal tells why", "SD1", "5",
+         {"\x80", "\x81\r"}, true, {"SD1,5", "SD1,5"}, "\x81"},
         {"the last refusal tells why", "SD1", "5", {"\x83\r", "\x84\r"}, true, {"SD1,5", "SD1,5"}, "\x84"},
         {"a prefix is removed", "~2~SD1", "500", {"\x80\r"}, true, {"SD1,500"}, "\x80"},
         {"an empty value sends the bare name once", "DEF", "", {"\x80\r"}, true, {"DEF"}, "keep"},

@@ -201,7 +201,7 @@ TEST_F(LiveWindowTest, RdxLineAsksOutput3AndInclinationItselfAndSilenceDimsTheLe
     EXPECT_EQ(w->circSensorRDX->FillColor(), off(w));
 
     // One answer each brings them back, once the line has rested.
-    Ports::State().Owed.Clear();
+    Ports::State().Account.ForgetLost(1e300, 0);
     answers = {{"SS3", "E\r"}, {"ISS", "0\r"}};
     Editors::ShowIt().SetErrorMode(3, -1);
     w->SetState(Inactive, Inactive);

@@ -1,0 +1,177 @@
+#include "link/LineAccount.h"
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+// Stretches remembered as spoiled: far more than one operation asks about.
+constexpr qsizetype SpoiledRemembered = 64;
+
+}  // namespace
+
+LineAccount::RequestId LineAccount::BeginRequest(int depth) {
+    if (!inRange(depth)) return 0;
+    requestAt_[size_t(depth)] = ++lastRequest_;
+    tried_[size_t(depth)] = false;
+    parked_[size_t(depth)] = {};
+    return lastRequest_;
+}
+
+LineAccount::RequestId LineAccount::RequestAt(int depth) {
+    if (!inRange(depth) || depth == 0) return 0;
+    if (requestAt_[size_t(depth)] == 0) BeginRequest(depth);
+    return requestAt_[size_t(depth)];
+}
+
+void LineAccount::TrySent(int depth, double at) {
+    const RequestId request = RequestAt(depth);
+    if (request == 0) return;
+    tries_.append({request, at});
+    tried_[size_t(depth)] = true;
+    lastSentAt_ = std::max(lastSentAt_, at);
+}
+
+void LineAccount::Heard(double at) { lastHeardAt_ = std::max(lastHeardAt_, at); }
+
+bool LineAccount::listens(int depth) const {
+    return depth > 0 && inRange(depth) && requestAt_[size_t(depth)] != 0 && !tried_[size_t(depth)];
+}
+
+bool LineAccount::settleOldest(double at) {
+    const Try oldest = tries_.takeFirst();
+    answering_ = true;
+    slowestMs_ = std::max(slowestMs_, at - oldest.sentAt);
+    return std::all_of(tries_.cbegin(), tries_.cend(), [&oldest](const Try& t) { return t.request == oldest.request; });
+}
+
+int LineAccount::innermostWaitOf(RequestId request, int readDepth) const {
+    for (int depth = std::min(readDepth, Depths - 1); depth >= 1; --depth)
+        if (requestAt_[size_t(depth)] == request) return depth;
+    return 0;
+}
+
+LineAccount::Owner LineAccount::LineCame(const QByteArray& line, double firstAt, double at, int wantedDepth,
+                                         int readDepth) {
+    Heard(at);
+    if (echoCrOwed_ > 0) {
+        // Our own carriage return coming back, with whatever came before it.
+        --echoCrOwed_;
+        return Owner::Echo;
+    }
+    if (tailPending_) {
+        tailPending_ = false;
+        return Owner::Nobody;
+    }
+    if (tries_.isEmpty() || tries_.first().sentAt > firstAt) {
+        if (listens(wantedDepth)) {
+            handed_ = true;
+            return Owner::Wanted;
+        }
+        proof();
+        return Owner::OutOfStep;
+    }
+    const RequestId request = tries_.first().request;
+    // An answer put down to a request while other requests' tries are owed
+    // too may be any of theirs.
+    if (!settleOldest(at)) return Owner::Nobody;
+    if (wantedDepth > 0 && inRange(wantedDepth) && requestAt_[size_t(wantedDepth)] == request) {
+        handed_ = true;
+        return Owner::Wanted;
+    }
+    const int depth = innermostWaitOf(request, readDepth);
+    // A lone carriage return is no answer; nor is a parked answer replaced.
+    if (depth == 0 || line.size() <= 1 || HasParked(depth)) return Owner::Nobody;
+    parked_[size_t(depth)] = {line, int(line.size()) - 1};
+    handed_ = true;
+    return Owner::Parked;
+}
+
+LineAccount::Owner LineAccount::AnswerCut(double firstAt, double at, int wantedDepth) {
+    Heard(at);
+    if (tries_.isEmpty() || tries_.first().sentAt > firstAt) return Owner::Nobody;
+    const RequestId request = tries_.first().request;
+    if (!settleOldest(at)) return Owner::Nobody;
+    if (wantedDepth > 0 && inRange(wantedDepth) && requestAt_[size_t(wantedDepth)] == request) {
+        handed_ = true;
+        return Owner::Wanted;
+    }
+    return Owner::Nobody;
+}
+
+double LineAccount::OldestLostAt(double quietMs) const {
+    if (tries_.isEmpty()) return std::numeric_limits<double>::infinity();
+    return std::max(tries_.first().sentAt, lastHeardAt_) + quietMs;
+}
+
+void LineAccount::ForgetLost(double countedAt, double quietMs) {
+    while (!tries_.isEmpty() && countedAt >= OldestLostAt(quietMs)) {
+        tries_.removeFirst();
+        answering_ = false;
+    }
+}
+
+void LineAccount::LostTrack() {
+    tries_.clear();
+    answering_ = false;
+    proof();
+}
+
+void LineAccount::NoiseDropped() {
+    LostTrack();
+    tailPending_ = true;
+}
+
+void LineAccount::Reopened() {
+    tries_.clear();
+    lastHeardAt_ = lastSentAt_ = -std::numeric_limits<double>::infinity();
+    echoCrOwed_ = 0;
+    echoStrayed_ = false;
+    tailPending_ = false;
+    answering_ = false;
+    ++stretch_;
+    handed_ = false;
+    slowestMs_ = 0;
+}
+
+bool LineAccount::Owes(RequestId request) const {
+    return std::any_of(tries_.cbegin(), tries_.cend(), [request](const Try& t) { return t.request == request; });
+}
+
+LineAccount::ParkedAnswer LineAccount::TakeParked(int depth) {
+    if (!inRange(depth)) return {};
+    return std::exchange(parked_[size_t(depth)], {});
+}
+
+bool LineAccount::HasParked(int depth) const { return inRange(depth) && parked_[size_t(depth)].count > 0; }
+
+void LineAccount::DropParked(int depth) {
+    if (inRange(depth)) parked_[size_t(depth)] = {};
+}
+
+void LineAccount::Park(int depth, ParkedAnswer answer) {
+    if (inRange(depth) && !HasParked(depth) && answer.count > 0) parked_[size_t(depth)] = std::move(answer);
+}
+
+void LineAccount::proof() {
+    // Nothing taken in this stretch yet: nothing to distrust, and the count
+    // is right again now that the line nobody was owed is gone.
+    if (!handed_ || Spoiled(stretch_)) return;
+    spoiled_.append(stretch_);
+    if (spoiled_.size() > SpoiledRemembered) spoiled_.removeFirst();
+}
+
+bool LineAccount::Spoiled(quint64 stretch) const { return spoiled_.contains(stretch); }
+
+double LineAccount::GuardMs(double minMs, double maxMs) const { return std::clamp(2 * slowestMs_, minMs, maxMs); }
+
+bool LineAccount::FindInStep(double now, bool bytesWaiting, double guardMs) {
+    if (!tries_.isEmpty() || bytesWaiting) return false;
+    if (now - std::max(lastHeardAt_, lastSentAt_) < guardMs) return false;
+    // An echo that has not come back by now never will.
+    echoCrOwed_ = 0;
+    ++stretch_;
+    handed_ = false;
+    slowestMs_ = 0;
+    return true;
+}
