@@ -170,10 +170,25 @@ void ParamEditorWindow::Load() {
     Editors::Host().EnableStoRcl(StoreRecallEnabled());
     Sensor::SetSensorCaption(*this);
     timQuickHelp_->start();
+    // The window opens with the caret in its first text box, whatever comes
+    // before it in the tab order (a page tab strip), so that what the user
+    // types at once goes there; an inactive window gives it the caret as it
+    // becomes active.
+    if (QLineEdit* first = FirstTextBox()) first->setFocus(Qt::OtherFocusReason);
     // The window showed before it loaded, so a control that took the focus
     // then did so before the current field was reset above: it is the
     // current field now, as if its focus had come after the load.
     if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) HandleFocusIn(focused);
+}
+
+QLineEdit* ParamEditorWindow::FirstTextBox() const {
+    for (QWidget* control = nextInFocusChain(); control != this; control = control->nextInFocusChain()) {
+        auto* box = qobject_cast<QLineEdit*>(control);
+        if (box && isAncestorOf(box) && box->property(CommitIdProperty).isValid() && box->isVisibleTo(this) &&
+            box->isEnabled())
+            return box;
+    }
+    return nullptr;
 }
 
 void ParamEditorWindow::ApplyFixedSize() {

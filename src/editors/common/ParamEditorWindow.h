@@ -23,6 +23,7 @@ class TransferProgress;
 //   current field; leaving it after an edit commits it; hovering shows its
 //   quick help;
 // - Enter commits the current field (the key never reaches the control);
+// - the window opens with the caret in its first text box;
 // - labels and frames show quick help on hover, lists through a timer that
 //   looks for the list under the mouse twice a second;
 // - lists and sliders take mouse-wheel turns only while they have the focus;
@@ -166,6 +167,8 @@ private:
         bool bareAreaOnly = false;
     };
     void Load();
+    // The first text box of the tab order that the user can type into now.
+    QLineEdit* FirstTextBox() const;
     void ApplyFixedSize();
     void KeepWindowNormal();
     void QuickHelpTick();

@@ -57,6 +57,27 @@ TEST_F(QF8200EchoWindow, EnterCommitsTheCurrentField) {
     EXPECT_TRUE(sensor.take().isEmpty());
 }
 
+// As the window opens after a read, the caret stands in the sound velocity
+// at 0 °C with its text selected: what the user types there without a
+// click replaces it, and Enter or Tab writes it at once. Enter keeps the
+// caret in the box, Tab moves it on to the temperature offset.
+TEST_F(QF8200EchoWindow, TheFirstFieldHasTheCaretAsTheWindowOpens) {
+    const std::pair<Qt::Key, const char*> cases[] = {{Qt::Key_Return, "txtSound"},
+                                                     {Qt::Key_Tab, "txtTemperatureOffset"}};
+    for (const auto& [key, caretAfter] : cases) {
+        SCOPED_TRACE(caretAfter);
+        open();
+        QApplication::processEvents();
+        QWidget* caret = QApplication::focusWidget();
+        ASSERT_NE(caret, nullptr);
+        QTest::keyClicks(caret, "332");
+        QTest::keyClick(caret, key);
+        EXPECT_EQ(sensor.take(), QStringList({"WM,WXEF,81B0", "RM,WXEF"}));   // 33200 hundredths of a m/s
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString(caretAfter));
+    }
+}
+
 TEST_F(QF8200EchoWindow, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
 
 // Every control's texts and the lists by their names; the evaluation
