@@ -34,6 +34,7 @@ struct FaultPlan {
     int dropEveryNth = 0;                          // every Nth answer is not sent at all
     int garbageEveryNth = 0;                       // every Nth answer becomes random bytes and a carriage return
     int noCrEveryNth = 0;                          // every Nth answer loses its carriage return
+    int splitEveryNth = 0;                         // every Nth answer gets a carriage return in its middle
     std::map<std::string, unsigned char> statusByKey;  // requests of this key get only this status byte
     std::set<std::string> longAnswerKeys;          // requests of this key get 300 printable bytes
     int trickleMs = 0;                             // pause between the bytes of an answer

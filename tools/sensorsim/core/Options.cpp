@@ -62,6 +62,7 @@ const std::map<std::string, Setter>& setters() {
         {"drop-every", countInto(&FaultPlan::dropEveryNth)},
         {"garbage-every", countInto(&FaultPlan::garbageEveryNth)},
         {"no-cr-every", countInto(&FaultPlan::noCrEveryNth)},
+        {"split-every", countInto(&FaultPlan::splitEveryNth)},
         {"trickle-ms", countInto(&FaultPlan::trickleMs)},
         {"delay-ms", countInto(&FaultPlan::delayMs)},
         {"hangup-after", countInto(&FaultPlan::hangupAfter)},
@@ -148,6 +149,8 @@ Faults (N counts answers; an echo is not an answer):
                        requests equal to it or continuing it after a comma; repeatable
   --garbage-every N    replace every Nth answer by random bytes and a carriage return
   --no-cr-every N      send every Nth answer without its carriage return
+  --split-every N      put a carriage return in the middle of every Nth answer, so it
+                       arrives as two lines ("33130" as "33", "130"; "5" as "5", "")
   --long-answer KEY    answer KEY with 300 printable bytes and a carriage return; repeatable
   --trickle-ms N       pause N ms between the bytes of an answer
   --delay-ms N         take N ms over each request, one after another: a request that
