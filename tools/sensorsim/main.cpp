@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
 
         sensorsim::Sensor sensor(options.sensor);
-        SerialServer server(sensor, terminal.masterFd(), options.baud, log.get());
+        SerialServer server(sensor, terminal.masterFd(), options.sensor.baud, log.get());
         if (server.run(stopRequested, watchedStandardInput(), waitMask) == SerialServer::End::HungUp)
             terminal.closeWhenRead(1000);
     } catch (const std::system_error& error) {

@@ -43,13 +43,14 @@ std::optional<std::string> FaultInjector::replacement(std::string_view request) 
     return std::nullopt;
 }
 
-std::string FaultInjector::wireBytes(const std::string& answer) {
+FaultInjector::WireAnswer FaultInjector::wireBytes(const std::string& answer) {
     ++answers_;
-    if (everyNth(answers_, plan_.dropEveryNth)) return {};
-    std::string bytes = everyNth(answers_, plan_.garbageEveryNth) ? garbage() : answer;
-    if (everyNth(answers_, plan_.splitEveryNth)) splitInTwo(bytes);
-    if (!everyNth(answers_, plan_.noCrEveryNth)) bytes += CarriageReturn;
-    return bytes;
+    WireAnswer wire{{}, everyNth(answers_, plan_.strayEveryNth)};
+    if (everyNth(answers_, plan_.dropEveryNth)) return wire;
+    wire.bytes = everyNth(answers_, plan_.garbageEveryNth) ? garbage() : answer;
+    if (everyNth(answers_, plan_.splitEveryNth)) splitInTwo(wire.bytes);
+    if (!everyNth(answers_, plan_.noCrEveryNth)) wire.bytes += CarriageReturn;
+    return wire;
 }
 
 std::string FaultInjector::garbage() {

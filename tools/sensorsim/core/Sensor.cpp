@@ -10,7 +10,7 @@
 namespace sensorsim {
 
 Sensor::Sensor(const SensorConfig& config)
-    : model_(makeLine(config.line, config.variant)), faults_(config.faults) {}
+    : model_(makeLine(config.line, config.variant)), faults_(config.faults), outbox_(config.baud) {}
 
 Sensor::~Sensor() = default;
 
@@ -69,7 +69,9 @@ void Sensor::serve(const std::string& request, bool tooLong) {
         if (!wasStreaming && model_->streaming()) nextStreamLine_ = start + LineModel::MeasureCycleMs;
     }
     const FaultPlan& plan = faults_.plan();
-    busyUntil_ = outbox_.push(start + plan.delayMs, faults_.wireBytes(answer), plan.trickleMs);
+    const FaultInjector::WireAnswer wire = faults_.wireBytes(answer);
+    busyUntil_ = outbox_.push(start + plan.delayMs, wire.bytes, plan.trickleMs);
+    if (wire.strayFollows) outbox_.pushUnasked(FaultInjector::StrayLine, plan.strayMs, busyUntil_);
 }
 
 }  // namespace sensorsim
