@@ -45,21 +45,22 @@ void expectSteps(const StrayCase& c, Line line = Line::Qf8200) {
     EXPECT_FALSE(sensor.nextDue()) << c.name << ": nothing left to send";
 }
 
+// The sensor's clock counts whole ms: the pause starts the millisecond after the one in which the answer
+// has crossed the line, rounded up.
 TEST(StrayLine, FollowsTheAnswerOnceItsLastByteHasCrossedTheLine) {
     const StrayCase cases[] = {
-        {"at once: the set time after the answer", 1, 10, 0, 0, 0,
-         {{0, "VER\r", Version}, {9, "", ""}, {1, "", Stray}}},
+        {"at once", 1, 10, 0, 0, 0, {{0, "VER\r", Version}, {10, "", ""}, {1, "", Stray}}},
         {"after a delayed answer", 1, 10, 0, 0, 30,
-         {{0, "VER\r", ""}, {30, "", Version}, {9, "", ""}, {1, "", Stray}}},
+         {{0, "VER\r", ""}, {30, "", Version}, {10, "", ""}, {1, "", Stray}}},
         {"after the last byte of a trickled answer", 1, 10, 0, 5, 0,
-         {{0, "VER\r", "V"}, {25, "", "2.1B\r"}, {9, "", ""}, {1, "", Stray}}},
-        {"9600 baud: after the answer's 6.25 ms on the line, in whole ms", 1, 10, 9600, 0, 0,
-         {{0, "VER\r", Version}, {16, "", ""}, {1, "", Stray}}},
+         {{0, "VER\r", "V"}, {25, "", "2.1B\r"}, {10, "", ""}, {1, "", Stray}}},
+        {"9600 baud: after the answer's 6.25 ms on the line", 1, 10, 9600, 0, 0,
+         {{0, "VER\r", Version}, {17, "", ""}, {1, "", Stray}}},
         {"1200 baud: 50 ms on the line", 1, 10, 1200, 0, 0,
-         {{0, "VER\r", Version}, {59, "", ""}, {1, "", Stray}}},
-        {"9600 baud: behind the answers queued ahead, 12.5 ms", 2, 0, 9600, 0, 0,
-         {{0, "VER\rVER\r", Version + Version}, {12, "", ""}, {1, "", Stray}}},
-        {"no wait at all", 1, 0, 0, 0, 0, {{0, "VER\r", Version + Stray}}},
+         {{0, "VER\r", Version}, {60, "", ""}, {1, "", Stray}}},
+        {"9600 baud: behind the answer queued ahead, 12.5 ms", 2, 0, 9600, 0, 0,
+         {{0, "VER\rVER\r", Version + Version}, {13, "", ""}, {1, "", Stray}}},
+        {"no pause", 1, 0, 0, 0, 0, {{0, "VER\r", Version}, {1, "", Stray}}},
     };
     for (const StrayCase& c : cases) expectSteps(c);
 }
@@ -67,16 +68,16 @@ TEST(StrayLine, FollowsTheAnswerOnceItsLastByteHasCrossedTheLine) {
 TEST(StrayLine, KeepsTheTransmittersOrderWithoutHoldingUpLaterAnswers) {
     const StrayCase cases[] = {
         {"an answer due first goes first", 1, 50, 0, 0, 0,
-         {{0, "VER\r", Version}, {20, "VER\r", Version}, {29, "", ""}, {1, "", Stray}, {19, "", ""},
+         {{0, "VER\r", Version}, {20, "VER\r", Version}, {30, "", ""}, {1, "", Stray}, {19, "", ""},
           {1, "", Stray}}},
         {"a delayed answer is not held up either", 1, 50, 0, 0, 30,
-         {{0, "VER\rVER\r", ""}, {30, "", Version}, {30, "", Version}, {19, "", ""}, {1, "", Stray}, {29, "", ""},
+         {{0, "VER\rVER\r", ""}, {30, "", Version}, {30, "", Version}, {20, "", ""}, {1, "", Stray}, {29, "", ""},
           {1, "", Stray}}},
         {"it never splits an answer that is partly out", 1, 5, 0, 10, 0,
-         {{0, "VER\r", "V"}, {50, "", "2.1B\r"}, {2, "VER\r", "V"}, {3, "", ""}, {47, "", "2.1B\r" + Stray},
-          {4, "", ""}, {1, "", Stray}}},
+         {{0, "VER\r", "V"}, {50, "", "2.1B\r"}, {2, "VER\r", "V"}, {4, "", ""}, {46, "", "2.1B\r" + Stray},
+          {5, "", ""}, {1, "", Stray}}},
         {"back to back: each after its own answer", 1, 10, 0, 0, 0,
-         {{0, "VER\rVER\r", Version + Version}, {10, "", Stray + Stray}}},
+         {{0, "VER\rVER\r", Version + Version}, {10, "", ""}, {1, "", Stray + Stray}}},
     };
     for (const StrayCase& c : cases) expectSteps(c);
 }
@@ -84,15 +85,16 @@ TEST(StrayLine, KeepsTheTransmittersOrderWithoutHoldingUpLaterAnswers) {
 TEST(StrayLine, FollowsEveryNthAnswerOnly) {
     const StrayCase cases[] = {
         {"every 2nd", 2, 0, 0, 0, 0,
-         {{0, "VER\r", Version}, {0, "VER\r", Version + Stray}, {0, "VER\r", Version},
-          {0, "VER\r", Version + Stray}}},
-        {"off", 0, 0, 0, 0, 0, {{0, "VER\rVER\r", Version + Version}}},
+         {{0, "VER\r", Version}, {5, "VER\r", Version}, {5, "VER\r", Stray + Version}, {5, "VER\r", Version},
+          {5, "", Stray}}},
+        {"off", 0, 0, 0, 0, 0, {{0, "VER\rVER\r", Version + Version}, {5, "", ""}}},
     };
     for (const StrayCase& c : cases) expectSteps(c);
 
     // The echo probe and the echoes are no answers.
     expectSteps({"echo line", 2, 0, 0, 0, 0,
-                 {{0, "\r", "\r"}, {0, "VER\r", "VER\rV2.1B\r"}, {0, "\r", "\r"}, {0, "VER\r", "VER\rV2.1B\r" + Stray}}},
+                 {{0, "\r", "\r"}, {5, "VER\r", "VER\r" + Version}, {5, "\r", "\r"}, {5, "VER\r", "VER\r" + Version},
+                  {5, "", Stray}}},
                 Line::Qf8200Echo);
 }
 

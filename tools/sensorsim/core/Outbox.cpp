@@ -72,8 +72,10 @@ void Outbox::send(std::int64_t dueMs, char byte, std::string& sent) {
 
 void Outbox::schedule(Unasked& line) const {
     line.after.reset();
-    const std::int64_t crossedMs = (std::max<std::int64_t>(lineFreeNs_, 0) + NsPerMs - 1) / NsPerMs;
-    line.due = std::max(crossedMs, line.notBeforeMs) + line.pauseMs;
+    // The sensor's clock counts whole milliseconds, and a byte due in one may leave at any point in it: the
+    // line is surely free a millisecond after the last byte has crossed it by that clock, rounded up.
+    const std::int64_t freeMs = (lineFreeNs_ + NsPerMs - 1) / NsPerMs + 1;
+    line.due = std::max(freeMs, line.notBeforeMs + 1) + line.pauseMs;
 }
 
 }  // namespace sensorsim
