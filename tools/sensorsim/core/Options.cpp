@@ -142,7 +142,8 @@ Line:
   --baud N             pace the line at N baud, 10 bits a byte, both ways
   --log FILE           write every request received, one a line, without its carriage
                        return; bytes outside printable ASCII and the backslash as \xHH;
-                       a lone carriage return is an empty line
+                       a lone carriage return is an empty line; a request cut short at
+                       the end as "(cut) " and its bytes
 
 Faults (N counts answers; an echo is not an answer):
   --drop-every N       send no bytes at all for every Nth answer
