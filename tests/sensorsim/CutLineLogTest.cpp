@@ -8,7 +8,6 @@
 
 using namespace sensortest;
 using sensorsim::Line;
-using sensorsim::Sensor;
 
 namespace {
 
@@ -22,17 +21,15 @@ TEST(CutLineLog, ARequestCutShortShowsAfterTheWholeOnes) {
     } cases[] = {
         {"echo line with a half line", Line::Qf8200Echo, 0, "\rRM,XE1D\rWM,WXE4,03", "\nRM,XE1D\n(cut) WM,WXE4,03\n"},
         {"no half line: nothing more", Line::Qf8200Echo, 0, "\rRM,XE1D\r", "\nRM,XE1D\n"},
-        {"nothing received", Line::Qf8200, 0, "", ""},
-        {"bytes in the log's notation", Line::Qf8200, 0, "VER\r\x01\\A", "VER\n(cut) \\x01\\x5CA\n"},
         {"a line feed after a carriage return is no half line", Line::Qf8200, 0, "VER\r\n", "VER\n"},
-        {"cut short by the hang-up", Line::Qf8200, 1, "VER\rSD1,1", "VER\n(cut) SD1,1\n"},
-        {"a whole request after the last one the sensor takes stays out of the log", Line::Qf8200, 1,
+        {"bytes in the log's notation", Line::Qf8200, 0, "VER\r\x01\\A", "VER\n(cut) \\x01\\x5CA\n"},
+        {"cut short by the hang-up; a whole request after the last one taken stays out", Line::Qf8200, 1,
          "VER\rSD1,1\rSD", "VER\n(cut) SD\n"},
     };
     for (const auto& c : cases) {
         sensorsim::SensorConfig config = configFor(c.line);
         config.faults.hangupAfter = c.hangupAfter;
-        Sensor sensor(config);
+        sensorsim::Sensor sensor(config);
         sensor.feed(c.bytesIn);
         std::ostringstream out;
         sensorsim::RequestLog log(out);

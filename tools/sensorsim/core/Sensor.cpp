@@ -43,7 +43,7 @@ void Sensor::receive(char byte) {
     const bool listening = !hangupPending_;
     if (listening && model_->echoes()) outbox_.pushNow(now_, byte);
     if (byte == '\r') {
-        std::string request = std::exchange(line_, {});
+        const std::string request = std::exchange(line_, {});
         const bool tooLong = std::exchange(lineTooLong_, false);
         if (listening) serve(request, tooLong);
         return;
