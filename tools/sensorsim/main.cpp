@@ -4,11 +4,13 @@
 #include "app/SerialServer.h"
 #include "app/SymbolicLink.h"
 #include "core/Options.h"
+#include "core/RequestLog.h"
 #include "core/Sensor.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <memory>
+#include <fstream>
 #include <optional>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -73,16 +75,18 @@ int main(int argc, char** argv) {
         PseudoTerminal terminal;
         std::optional<SymbolicLink> link;
         if (!options.linkPath.empty()) link.emplace(options.linkPath, terminal.devicePath());
-        std::unique_ptr<std::FILE, int (*)(std::FILE*)> log(nullptr, std::fclose);
+        std::ofstream logFile;
+        std::optional<sensorsim::RequestLog> log;
         if (!options.logPath.empty()) {
-            log.reset(std::fopen(options.logPath.c_str(), "w"));
-            if (!log) throw std::system_error(errno, std::generic_category(), "cannot write " + options.logPath);
+            logFile.open(options.logPath, std::ios::out | std::ios::trunc);
+            if (!logFile) throw std::system_error(errno, std::generic_category(), "cannot write " + options.logPath);
+            log.emplace(logFile);
         }
         std::printf("%s\n", terminal.devicePath().c_str());
         std::fflush(stdout);
 
         sensorsim::Sensor sensor(options.sensor);
-        SerialServer server(sensor, terminal.masterFd(), options.baud, log.get());
+        SerialServer server(sensor, terminal.masterFd(), options.sensor.baud, log ? &*log : nullptr);
         if (server.run(stopRequested, watchedStandardInput(), waitMask) == SerialServer::End::HungUp)
             terminal.closeWhenRead(1000);
     } catch (const std::system_error& error) {

@@ -1,7 +1,5 @@
 #include "app/SerialServer.h"
 
-#include "core/RequestLog.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -9,6 +7,7 @@
 #include <poll.h>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -23,13 +22,30 @@ std::int64_t steadyNs() {
 
 }  // namespace
 
-SerialServer::SerialServer(sensorsim::Sensor& sensor, int masterFd, int baud, std::FILE* log)
+SerialServer::SerialServer(sensorsim::Sensor& sensor, int masterFd, int baud, sensorsim::RequestLog* log)
     : sensor_(sensor), master_(masterFd), log_(log), incoming_(baud), outgoing_(baud), startNs_(steadyNs()) {}
 
 std::int64_t SerialServer::nowNs() const { return steadyNs() - startNs_; }
 
 SerialServer::End SerialServer::run(const volatile std::sig_atomic_t& stop, int watchedInput,
                                     const sigset_t& waitMask) {
+    const End end = serve(stop, watchedInput, waitMask);
+    receiveTheRest();
+    if (log_) log_->writeCut(sensor_.cutLine());
+    return end;
+}
+
+void SerialServer::receiveTheRest() {
+    // The log is to hold everything the client wrote before the end, however closely the end followed: the
+    // bytes still waiting in the terminal or on their way across the line reach the sensor first.
+    std::size_t before;
+    do before = received_.size();
+    while (readMaster(nowNs()) && received_.size() > before);
+    if (!received_.empty()) deliverReceived(received_.back().dueNs);
+}
+
+SerialServer::End SerialServer::serve(const volatile std::sig_atomic_t& stop, int watchedInput,
+                                      const sigset_t& waitMask) {
     while (!stop) {
         const std::int64_t now = nowNs();
         deliverReceived(now);
@@ -99,11 +115,8 @@ bool SerialServer::readMaster(std::int64_t now) {
 }
 
 void SerialServer::logRequests() {
-    for (const std::string& request : sensor_.takeRequests()) {
-        if (!log_) continue;
-        std::fputs((sensorsim::logLine(request) + "\n").c_str(), log_);
-        std::fflush(log_);
-    }
+    const std::vector<std::string> requests = sensor_.takeRequests();
+    if (log_ && !requests.empty()) log_->write(requests);
 }
 
 std::int64_t SerialServer::wakeAt() const {

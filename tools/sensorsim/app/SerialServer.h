@@ -1,10 +1,10 @@
 #pragma once
+#include "core/RequestLog.h"
 #include "core/Sensor.h"
 #include "core/WirePacer.h"
 
 #include <csignal>
 #include <cstdint>
-#include <cstdio>
 #include <deque>
 
 // Serves a simulated sensor on the master side of a pseudo-terminal: reads
@@ -13,15 +13,18 @@
 // log. Waits in ppoll, so an idle sensor costs no CPU.
 class SerialServer {
 public:
-    SerialServer(sensorsim::Sensor& sensor, int masterFd, int baud, std::FILE* log);
+    // log: the request log, nullptr for none.
+    SerialServer(sensorsim::Sensor& sensor, int masterFd, int baud, sensorsim::RequestLog* log);
 
     enum class End { Stopped, InputClosed, HungUp };
 
     // Runs until stop is set (by a signal let through waitMask), the watched input (a pipe, -1 for none)
-    // reaches its end, or the sensor hangs up.
+    // reaches its end, or the sensor hangs up; then logs the request the sensor was still receiving.
     End run(const volatile std::sig_atomic_t& stop, int watchedInput, const sigset_t& waitMask);
 
 private:
+    End serve(const volatile std::sig_atomic_t& stop, int watchedInput, const sigset_t& waitMask);
+    void receiveTheRest();
     struct TimedByte {
         std::int64_t dueNs;
         char byte;
@@ -38,7 +41,7 @@ private:
 
     sensorsim::Sensor& sensor_;
     int master_;
-    std::FILE* log_;
+    sensorsim::RequestLog* log_;
     sensorsim::WirePacer incoming_;
     sensorsim::WirePacer outgoing_;
     std::deque<TimedByte> received_;

@@ -34,6 +34,9 @@ struct FaultPlan {
     int dropEveryNth = 0;                          // every Nth answer is not sent at all
     int garbageEveryNth = 0;                       // every Nth answer becomes random bytes and a carriage return
     int noCrEveryNth = 0;                          // every Nth answer loses its carriage return
+    int splitEveryNth = 0;                         // every Nth answer gets a carriage return in its middle
+    int strayEveryNth = 0;                         // every Nth answer is followed by an unasked line
+    int strayMs = 10;                              // how long after the answer has crossed the line
     std::map<std::string, unsigned char> statusByKey;  // requests of this key get only this status byte
     std::set<std::string> longAnswerKeys;          // requests of this key get 300 printable bytes
     int trickleMs = 0;                             // pause between the bytes of an answer
@@ -46,6 +49,7 @@ struct SensorConfig {
     Line line = Line::Qf8200;
     Variant variant = defaultVariant(Line::Qf8200);
     FaultPlan faults;
+    int baud = 0;  // the line's rate, 10 bits a byte; 0 = bytes pass at once
 };
 
 }  // namespace sensorsim

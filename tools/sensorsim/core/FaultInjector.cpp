@@ -2,6 +2,8 @@
 
 #include "core/Text.h"
 
+#include <algorithm>
+
 namespace sensorsim {
 
 namespace {
@@ -10,6 +12,13 @@ constexpr char CarriageReturn = '\r';
 constexpr std::size_t LongAnswerBytes = 300;
 
 bool everyNth(long count, int n) { return n > 0 && count % n == 0; }
+
+// The answer as two lines: a carriage return after its first half, and at least after its first byte, so
+// that a short answer shows as one cut short and not as an empty line ahead of it.
+void splitInTwo(std::string& bytes) {
+    const std::size_t middle = std::min(std::max<std::size_t>(bytes.size() / 2, 1), bytes.size());
+    bytes.insert(middle, 1, CarriageReturn);
+}
 
 bool keyMatches(const std::string& key, const std::string& request) {
     if (request.substr(0, request.find(',')) == key) return true;
@@ -34,12 +43,14 @@ std::optional<std::string> FaultInjector::replacement(std::string_view request) 
     return std::nullopt;
 }
 
-std::string FaultInjector::wireBytes(const std::string& answer) {
+FaultInjector::WireAnswer FaultInjector::wireBytes(const std::string& answer) {
     ++answers_;
-    if (everyNth(answers_, plan_.dropEveryNth)) return {};
-    std::string bytes = everyNth(answers_, plan_.garbageEveryNth) ? garbage() : answer;
-    if (!everyNth(answers_, plan_.noCrEveryNth)) bytes += CarriageReturn;
-    return bytes;
+    WireAnswer wire{{}, everyNth(answers_, plan_.strayEveryNth)};
+    if (everyNth(answers_, plan_.dropEveryNth)) return wire;
+    wire.bytes = everyNth(answers_, plan_.garbageEveryNth) ? garbage() : answer;
+    if (everyNth(answers_, plan_.splitEveryNth)) splitInTwo(wire.bytes);
+    if (!everyNth(answers_, plan_.noCrEveryNth)) wire.bytes += CarriageReturn;
+    return wire;
 }
 
 std::string FaultInjector::garbage() {

@@ -35,7 +35,7 @@ const std::map<std::string, Setter>& setters() {
          [](ProgramOptions& o, const std::string& v) -> std::string {
              auto n = count(v);
              if (!n || *n == 0) return "expects a baud rate, not \"" + v + "\"";
-             o.baud = *n;
+             o.sensor.baud = *n;
              return {};
          }},
         {"status",
@@ -62,6 +62,9 @@ const std::map<std::string, Setter>& setters() {
         {"drop-every", countInto(&FaultPlan::dropEveryNth)},
         {"garbage-every", countInto(&FaultPlan::garbageEveryNth)},
         {"no-cr-every", countInto(&FaultPlan::noCrEveryNth)},
+        {"split-every", countInto(&FaultPlan::splitEveryNth)},
+        {"stray-every", countInto(&FaultPlan::strayEveryNth)},
+        {"stray-ms", countInto(&FaultPlan::strayMs)},
         {"trickle-ms", countInto(&FaultPlan::trickleMs)},
         {"delay-ms", countInto(&FaultPlan::delayMs)},
         {"hangup-after", countInto(&FaultPlan::hangupAfter)},
@@ -139,7 +142,8 @@ Line:
   --baud N             pace the line at N baud, 10 bits a byte, both ways
   --log FILE           write every request received, one a line, without its carriage
                        return; bytes outside printable ASCII and the backslash as \xHH;
-                       a lone carriage return is an empty line
+                       a lone carriage return is an empty line; a request cut short at
+                       the end as "(cut) " and its bytes
 
 Faults (N counts answers; an echo is not an answer):
   --drop-every N       send no bytes at all for every Nth answer
@@ -148,6 +152,12 @@ Faults (N counts answers; an echo is not an answer):
                        requests equal to it or continuing it after a comma; repeatable
   --garbage-every N    replace every Nth answer by random bytes and a carriage return
   --no-cr-every N      send every Nth answer without its carriage return
+  --split-every N      put a carriage return in the middle of every Nth answer, so it
+                       arrives as two lines ("33130" as "33", "130"; "5" as "5", "")
+  --stray-every N      send an unasked line, "0" and a carriage return, after every Nth
+                       answer, as a sensor in a stream or noise would
+  --stray-ms MS        the unasked line follows MS ms after the answer has crossed the
+                       line (default 10); answers due meanwhile go first
   --long-answer KEY    answer KEY with 300 printable bytes and a carriage return; repeatable
   --trickle-ms N       pause N ms between the bytes of an answer
   --delay-ms N         take N ms over each request, one after another: a request that

@@ -11,7 +11,6 @@ struct ProgramOptions {
     SensorConfig sensor;
     std::string linkPath;  // a symbolic link to the pseudo-terminal, removed at the end
     std::string logPath;   // the request log
-    int baud = 0;          // pace the line at this rate; 0 = bytes pass at once
     bool help = false;
 };
 

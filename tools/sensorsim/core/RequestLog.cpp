@@ -14,4 +14,15 @@ std::string logLine(std::string_view request) {
     return line;
 }
 
+void RequestLog::write(const std::vector<std::string>& requests) {
+    for (const std::string& request : requests) out_ << logLine(request) << '\n';
+    out_.flush();
+}
+
+void RequestLog::writeCut(std::string_view line) {
+    if (line.empty()) return;
+    out_ << "(cut) " << logLine(line) << '\n';
+    out_.flush();
+}
+
 }  // namespace sensorsim

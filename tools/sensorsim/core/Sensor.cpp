@@ -10,7 +10,7 @@
 namespace sensorsim {
 
 Sensor::Sensor(const SensorConfig& config)
-    : model_(makeLine(config.line, config.variant)), faults_(config.faults) {}
+    : model_(makeLine(config.line, config.variant)), faults_(config.faults), outbox_(config.baud) {}
 
 Sensor::~Sensor() = default;
 
@@ -38,10 +38,14 @@ std::optional<std::int64_t> Sensor::nextDue() const {
 std::vector<std::string> Sensor::takeRequests() { return std::exchange(requests_, {}); }
 
 void Sensor::receive(char byte) {
-    if (hangupPending_) return;  // a sensor that is going away hears nothing more
-    if (model_->echoes()) outbox_.pushNow(now_, byte);
+    // A sensor that is going away echoes and carries out nothing more, but its receiver still takes bytes until
+    // the line goes: a request cut short by the hang-up shows as such.
+    const bool listening = !hangupPending_;
+    if (listening && model_->echoes()) outbox_.pushNow(now_, byte);
     if (byte == '\r') {
-        serve(std::exchange(line_, {}), std::exchange(lineTooLong_, false));
+        const std::string request = std::exchange(line_, {});
+        const bool tooLong = std::exchange(lineTooLong_, false);
+        if (listening) serve(request, tooLong);
         return;
     }
     if (byte == '\n' && line_.empty()) return;
@@ -69,7 +73,9 @@ void Sensor::serve(const std::string& request, bool tooLong) {
         if (!wasStreaming && model_->streaming()) nextStreamLine_ = start + LineModel::MeasureCycleMs;
     }
     const FaultPlan& plan = faults_.plan();
-    busyUntil_ = outbox_.push(start + plan.delayMs, faults_.wireBytes(answer), plan.trickleMs);
+    const FaultInjector::WireAnswer wire = faults_.wireBytes(answer);
+    busyUntil_ = outbox_.push(start + plan.delayMs, wire.bytes, plan.trickleMs);
+    if (wire.strayFollows) outbox_.pushUnasked(FaultInjector::StrayLine, plan.strayMs, busyUntil_);
 }
 
 }  // namespace sensorsim

@@ -43,6 +43,8 @@ public:
     // The requests received since the last call, without their carriage return, in order.
     // A lone carriage return is an empty request.
     std::vector<std::string> takeRequests();
+    // The bytes of a request that has no carriage return yet.
+    const std::string& cutLine() const { return line_; }
     // The sensor has served --hangup-after requests and sent their answers: it is gone.
     bool hungUp() const { return hangupPending_ && outbox_.empty(); }
 
