@@ -10,6 +10,7 @@
 #include "link/SensorEditor.h"
 #include "link/SensorInfo.h"
 #include "link/SensorState.h"
+#include "link/TakenValues.h"
 
 #include <QScopeGuard>
 
@@ -143,15 +144,28 @@ void PollSensor() {
         return;
     }
 
-    const QString distanceAnswer = ask(QStringLiteral("AD"), true);
+    TakenValues taken;
+    QString distanceAnswer = ask(QStringLiteral("AD"), true);
+    taken.Took(0);
+    Outputs out;
+    const bool displayed = SwitchDisplay().Loaded();
+    if (displayed) {
+        const bool echoLine = NumberFormat::LeadingNumber(sensor.SensorLine) == EchoLine;
+        out = echoLine ? echoLineOutputs(!distanceAnswer.isEmpty()) : switchLineOutputs(poll);
+        taken.Took(1);
+    }
+    // Answers shifted on the line in this round: it shows and records
+    // nothing it took, as if the sensor had not answered.
+    if (!taken.OutOfStep().isEmpty()) {
+        distanceAnswer.clear();
+        out = Outputs{};
+    }
+
     const std::optional<qint32> distance = distanceFrom(distanceAnswer);
     if (LoggingActive()) FileLoggingTick(distanceAnswer);
     if (DistanceReadout().Loaded()) DistanceReadout().SetDistance(distance);
-    if (!SwitchDisplay().Loaded()) return;
-
-    const bool echoLine = NumberFormat::LeadingNumber(sensor.SensorLine) == EchoLine;
-    const Outputs out = echoLine ? echoLineOutputs(!distanceAnswer.isEmpty()) : switchLineOutputs(poll);
     // Fetched again: the display may have gone while the sensor was asked.
+    if (!displayed || !SwitchDisplay().Loaded()) return;
     SwitchDisplayLink& display = SwitchDisplay();
     display.SetDistance(distance, out.analog, out.state1 == 2);
     display.SetState(out.state1, out.state2);

@@ -10,6 +10,7 @@
 #include "link/SensorEditor.h"
 #include "link/SensorRequest.h"
 #include "link/SensorState.h"
+#include "link/TakenValues.h"
 #include "platform/MsgBox.h"
 
 #include <QByteArray>
@@ -24,6 +25,8 @@ const int MessageNoSensor = 1;
 const int MessageSaveChanges = 8;
 const int EchoProbeTimeoutMs = 400;
 const int EchoSettleMs = 100;
+// The rest of an answer to the echo probe comes right behind its first byte.
+const int ProbeAnswerRestMs = 50;
 const quint8 CarriageReturn = 13;
 
 // A sensor that echoes every byte answers a lone carriage return with exactly
@@ -38,6 +41,11 @@ void ProbeEchoMode() {
     if (count == 1 && echo[0] == CarriageReturn) {
         Ports::SetEchoMode(true, false);
         Ports::Delay(EchoSettleMs);
+    } else if (count == 1) {
+        // A sensor that does not echo may answer the empty line (82h): the
+        // rest of that line is the probe's, not a line nobody asked for.
+        Ports::AnswerBytes rest{};
+        Ports::ReadAnswer(rest, 0, false, true, false, ProbeAnswerRestMs);
     }
 }
 
@@ -206,6 +214,26 @@ bool IsSensorConnected(std::optional<int> fileNumber) {
 }
 
 void ReadSensorIdent(std::optional<int> fileNumber) {
+    if (fileNumber) {
+        ReadIdentTexts(fileNumber);
+        return;
+    }
+    // The identification chooses the editor: texts that came while answers
+    // were shifted on the line are asked again, once.
+    for (int round = 0; round < 2; ++round) {
+        TakenValues taken;
+        taken.Took(0);
+        ReadIdentTexts(std::nullopt);
+        taken.Took(0);
+        if (taken.OutOfStep().isEmpty()) return;
+    }
+    SensorStateData& s = State();
+    for (QString* text : {&s.IdAnswer, &s.VerAnswer, &s.DatAnswer, &s.SensorType, &s.SensorVersionLetter,
+                          &s.SensorDate, &s.SensorTime})
+        text->clear();
+}
+
+void ReadIdentTexts(std::optional<int> fileNumber) {
     SensorStateData& s = State();
     s.IdAnswer = IdentText(QStringLiteral("ID"), fileNumber);
     if (!ParseSensorInfo(s.IdAnswer, s.SensorType, s.SensorEprom, s.SensorVersion))

@@ -20,8 +20,12 @@ void DetectSensor(std::optional<int> fileNumber = std::nullopt);
 bool IsSensorConnected(std::optional<int> fileNumber = std::nullopt);
 
 // Fills the identification texts from "ID", "VER" and "DAT"; clears
-// SensorType when the identification cannot be taken apart.
+// SensorType when the identification cannot be taken apart. From the sensor,
+// texts that came while answers were shifted on the line are asked again
+// once, and cleared when that happens again.
 void ReadSensorIdent(std::optional<int> fileNumber = std::nullopt);
+// One reading of the identification texts.
+void ReadIdentTexts(std::optional<int> fileNumber = std::nullopt);
 
 // Takes an "ID" answer apart into type, EPROM and version texts. False (with
 // the type cleared) when the text has no type word or no "Version" behind it.

@@ -6,16 +6,20 @@
 #include "link/Ports.h"
 #include "link/SensorCommands.h"
 #include "link/SensorState.h"
+#include "link/TakenValues.h"
 #include "link/ValidationRules.h"
 #include "platform/MsgBox.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
 constexpr int MessageReadError = 11;
 // The error of a read whose answer the record cannot hold.
 const QString InvalidAnswer = QStringLiteral("ungültige Antwort");
+// The error of a record read twice while answers were shifted on the line.
+const QString NotItsOwnAnswer = QStringLiteral("Antwort nicht eindeutig zuzuordnen");
 
 const RecordAccess plainCommands;
 
@@ -93,7 +97,7 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
         progress.IncBar();
     }
     if (ReadRecords(source, progress)) {
-        if (!source && afterSensorRead_) afterSensorRead_(progress);
+        if (!source && afterSensorRead_) ReadLineExtras(progress);
         if (afterTableShown_) afterTableShown_();
     }
     if (!source) {
@@ -106,18 +110,62 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
     }
 }
 
+void ParamEditorModel::ReadLineExtras(TransferProgress& progress) {
+    // What the line reads after the records comes over the same line: read
+    // once more when answers were shifted meanwhile.
+    for (int round = 0; round < 2; ++round) {
+        TakenValues taken;
+        taken.Took(0);
+        afterSensorRead_(progress);
+        taken.Took(0);
+        if (taken.OutOfStep().isEmpty()) return;
+    }
+}
+
 bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& progress) {
+    TakenValues taken;
     for (int i = 1; i <= table_.Count; ++i) {
         ParamRec& rec = table_[i];
         if (!source && !progress.IncBar(1, access_->ProgressComment(rec))) return false;
         if (!access_->TakesPart(rec) || !rec.Readable || (source && !rec.Stored)) continue;
         if (Sensor::IsParamSupported(rec)) {
-            if (source) TakeFileValue(i, *source);
-            else if (!ReadFromSensor(i)) return false;
+            if (source) {
+                TakeFileValue(i, *source);
+            } else {
+                if (!ReadFromSensor(i)) return false;
+                taken.Took(i);
+            }
         }
         Fill(rec);
     }
-    return true;
+    return ReadAgainWhereOutOfStep(taken, [this](int index) { return ReadFromSensor(index); });
+}
+
+bool ParamEditorModel::ReadAgainWhereOutOfStep(const TakenValues& taken, const std::function<bool(int)>& readAgain) {
+    QStringList unread;
+    bool goOn = true;
+    for (const int index : taken.OutOfStep()) {
+        ParamRec& rec = table_[index];
+        goOn = readAgain(index);
+        if (!goOn) break;
+        TakenValues again;
+        again.Took(index);
+        if (!again.OutOfStep().isEmpty()) {
+            LeaveNotRead(rec);
+            unread.append(access_->Name(rec));
+        }
+        Fill(rec);
+    }
+    if (!unread.isEmpty())
+        ShowMessage(MessageReadError, MsgBox::Information, std::nullopt,
+                    unread.join(QStringLiteral(", ")) + QLatin1Char('|') + NotItsOwnAnswer);
+    return goOn;
+}
+
+void ParamEditorModel::LeaveNotRead(ParamRec& rec) {
+    rec.Value.clear();
+    rec.RawAnswer.fill(0);
+    rec.AnswerLength = 0;
 }
 
 bool ParamEditorModel::ReadFromSensor(int index) {
@@ -143,9 +191,7 @@ std::optional<QString> ParamEditorModel::ReadChecked(int index, const std::optio
     // The protocol has no checksum: line noise, or digits run into noise,
     // arrive as an answer like any other. Shown, saved or written back it
     // would become the sensor's setting.
-    rec.Value.clear();
-    rec.RawAnswer.fill(0);
-    rec.AnswerLength = 0;
+    LeaveNotRead(rec);
     return InvalidAnswer;
 }
 
@@ -187,6 +233,8 @@ void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& pro
         progress.ShowForm(RWState::WriteMode, table_.Count + 1);
         progress.IncBar();
     }
+    TakenValues taken;
+    std::map<int, WriteOutcome> outcomes;
     for (int i = 1; i <= table_.Count; ++i) {
         const ParamRec& rec = table_[i];
         if (!target && !progress.IncBar(1, access_->ProgressComment(rec)) && writeCancellable_) break;
@@ -199,10 +247,28 @@ void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& pro
         // byte, nothing): writing it would send that as a value. The file
         // keeps it, so the record stays not read when the file is read.
         if (rec.Readable && !IsParDefValid(rec)) continue;
-        if (const std::optional<WriteOutcome> outcome = access_->WriteDataSet(rec))
-            report_.Add(access_->Name(rec), *outcome);
+        if (const std::optional<WriteOutcome> outcome = access_->WriteDataSet(rec)) {
+            outcomes[i] = *outcome;
+            taken.Took(i);
+        }
     }
-    if (!target) progress.Unload();
+    if (!target) {
+        WriteAgainWhereOutOfStep(taken, outcomes);
+        for (const auto& [index, outcome] : outcomes) report_.Add(access_->Name(table_[index]), outcome);
+        progress.Unload();
+    }
+}
+
+void ParamEditorModel::WriteAgainWhereOutOfStep(const TakenValues& taken, std::map<int, WriteOutcome>& outcomes) {
+    // The values are ours and the sensor may take them twice; only which
+    // answer was whose is in doubt.
+    for (const int index : taken.OutOfStep()) {
+        TakenValues again;
+        const std::optional<WriteOutcome> outcome = access_->WriteDataSet(table_[index]);
+        again.Took(index);
+        const bool inStep = again.OutOfStep().isEmpty();
+        outcomes[index] = outcome && inStep ? *outcome : WriteOutcome::Unanswered;
+    }
 }
 
 bool ParamEditorModel::Commit(int index, const QString& value, bool writeNow, const QStringList& parts) {
@@ -225,6 +291,12 @@ bool ParamEditorModel::Commit(int index, const QString& value, bool writeNow, co
             Sensor::State().DataChanged = wasChanged;
         }
         WalkChain(index, rec.Key, Walk::AfterEdit);
+        // Nothing in the write's answer says whose it is; what the sensor
+        // holds now, read back, is what it took.
+        if (outcome != WriteOutcome::Taken && rec.Value == value && IsParDefValid(rec)) {
+            outcome = WriteOutcome::Taken;
+            Sensor::State().DataChanged = true;
+        }
         if (outcome != WriteOutcome::Taken) TransferReport::ShowFailedCommit(access_->Name(rec), outcome);
     } else {
         Fill(rec);
@@ -249,18 +321,28 @@ void ParamEditorModel::ReReadChain(int index) {
 
 void ParamEditorModel::WalkChain(int index, const QString& firstCommand, Walk walk) {
     bool first = true;
+    TakenValues taken;
+    std::map<int, QString> commands;
+    const auto readOnce = [&](int reached, const QString& command) {
+        ParamRec& rec = table_[reached];
+        const std::optional<QString> error = ReadChecked(reached, command);
+        if (error && walk == Walk::AfterEdit)
+            ShowMessage(MessageReadError, MsgBox::Information, std::nullopt,
+                        access_->Name(rec) + QLatin1Char('|') + *error);
+        Fill(rec);
+        return true;
+    };
     Sensor::DependencyChain(table_, index, [&](int reached, ParamRec& rec) {
         const QString command = first ? firstCommand : rec.Key;
         first = false;
         if (rec.Readable) {
-            const std::optional<QString> error = ReadChecked(reached, command);
-            if (error && walk == Walk::AfterEdit)
-                ShowMessage(MessageReadError, MsgBox::Information, std::nullopt,
-                            access_->Name(rec) + QLatin1Char('|') + *error);
-            Fill(rec);
+            readOnce(reached, command);
+            commands[reached] = command;
+            taken.Took(reached);
         } else if (walk == Walk::AfterEdit) {
             Fill(rec);
         }
     });
+    ReadAgainWhereOutOfStep(taken, [&](int reached) { return readOnce(reached, commands[reached]); });
 }
 

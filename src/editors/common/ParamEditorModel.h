@@ -4,11 +4,13 @@
 #include "editors/common/TransferReport.h"
 #include "editors/common/ValueForms.h"
 #include "link/ParamRec.h"
+#include "link/TakenValues.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -203,9 +205,22 @@ private:
     // The records of a read of the data set; False when it was cancelled or
     // aborted.
     bool ReadRecords(std::optional<int> source, TransferProgress& progress);
+    // The line's own reads after the records (SetAfterSensorRead).
+    void ReadLineExtras(TransferProgress& progress);
     // One record from the sensor, asking what to do while the read fails;
     // False for an abort.
     bool ReadFromSensor(int index);
+    // Reads again, once each, the records a read took in a stretch of the
+    // line that proved out of step (a line more than was asked for shifted
+    // the answers); each ends with the line's guard. A record out of step
+    // again is left not read, and message 11 names them. False when the user
+    // aborted a read.
+    bool ReadAgainWhereOutOfStep(const TakenValues& taken, const std::function<bool(int)>& readAgain);
+    // Writes again, once each, the records whose answers came in a stretch
+    // that proved out of step: their outcomes were perhaps another write's.
+    // One out of step again counts as not answered.
+    void WriteAgainWhereOutOfStep(const TakenValues& taken, std::map<int, WriteOutcome>& outcomes);
+    static void LeaveNotRead(ParamRec& rec);
     // Reads the record with the line's access: for the data set, or again
     // with request. An answer that is not of the record's answer form leaves
     // the record not read and fails the read as an error does.
