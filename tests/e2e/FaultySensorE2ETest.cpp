@@ -57,4 +57,20 @@ INSTANTIATE_TEST_SUITE_P(NoisyLines, FaultySensorE2E,
                                          FaultySensor{"qf8200rdx", "qf8200rdx", Noise, 100, 500},
                                          FaultySensor{"qt8200", "qt8200", Noise, 100, 500}));
 
+// One line more than was asked for, at 9600 baud: a carriage return in the
+// middle of every seventh answer, or one unasked line 10 ms after every fifth
+// answer of a sensor that answers 20 ms after each request. With the
+// program's own waits.
+const QStringList Split = {"--split-every", "7", "--baud", "9600"};
+const QStringList Stray = {"--delay-ms", "20", "--stray-every", "5", "--stray-ms", "10", "--baud", "9600"};
+INSTANTIATE_TEST_SUITE_P(LinesMoreThanAsked, FaultySensorE2E,
+                         testing::Values(FaultySensor{"qf8200_split", "qf8200", Split, 100, 500},
+                                         FaultySensor{"qf8200echo_split", "qf8200echo", Split, 100, 500},
+                                         FaultySensor{"qf8200rdx_split", "qf8200rdx", Split, 100, 500},
+                                         FaultySensor{"qt8200_split", "qt8200", Split, 100, 500},
+                                         FaultySensor{"qf8200_stray", "qf8200", Stray, 100, 500},
+                                         FaultySensor{"qf8200echo_stray", "qf8200echo", Stray, 100, 500},
+                                         FaultySensor{"qf8200rdx_stray", "qf8200rdx", Stray, 100, 500},
+                                         FaultySensor{"qt8200_stray", "qt8200", Stray, 100, 500}));
+
 }  // namespace
