@@ -12,9 +12,6 @@
 
 namespace {
 
-// Twice the middle's coordinates: left + right, top + bottom.
-QPoint doubledMiddle(const QRect& r) { return {2 * r.x() + r.width(), 2 * r.y() + r.height()}; }
-
 struct Asked {
     QWidget* owner = nullptr;
     QRect frame;
@@ -33,7 +30,10 @@ Asked askBox() {
     return asked;
 }
 
+// Compared as twice the middles (left + right, top + bottom): the division
+// by two may leave a pixel.
 void expectCentredOn(const Asked& asked, const QRect& on, const char* name) {
+    const auto doubledMiddle = [](const QRect& r) { return QPoint(2 * r.x() + r.width(), 2 * r.y() + r.height()); };
     const QPoint offset = doubledMiddle(asked.frame) - doubledMiddle(on);
     EXPECT_LE(offset.manhattanLength(), 2) << name << ": off by " << offset.x() << "," << offset.y() << " (doubled)";
 }
@@ -55,12 +55,8 @@ TEST_F(DialogOwnerTest, BoxBelongsToTheWindowItWasAskedFrom) {
     EXPECT_EQ(asked.owner, nullptr);
     expectCentredOn(asked, QGuiApplication::primaryScreen()->geometry(), "start-up");
 
-    main.show();
-    asked = askBox();
-    EXPECT_EQ(asked.owner, &main);
-    expectCentredOn(asked, main.frameGeometry(), "main window");
-
     // Asked from a dialog that is open over the main window elsewhere.
+    main.show();
     QDialog dialog(&main);
     dialog.setGeometry(300, 250, 400, 300);
     WhenShown<QDialog>([&asked](QDialog* open) {
@@ -81,7 +77,7 @@ TEST_F(DialogOwnerTest, BoxBelongsToTheWindowItWasAskedFrom) {
     }
     EXPECT_EQ(asked.owner, &progress);
     expectCentredOn(asked, progress.frameGeometry(), "window not modal");
-    EXPECT_EQ(askBox().owner, &main);
+    EXPECT_EQ(askBox().owner, &main) << "once it has asked";
 }
 
 }  // namespace
