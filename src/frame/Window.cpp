@@ -4,25 +4,21 @@
 #include "frame/LanguageUtil.h"
 #include "frame/Options.h"
 #include "frame/WindowGeometry.h"
+#include "platform/DialogOwner.h"
 #include "platform/Folders.h"
+#include "platform/WindowCentre.h"
 
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
-#include <QPointer>
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
 
 namespace Window {
 namespace {
-
-QPointer<QWidget>& mainWindow() {
-    static QPointer<QWidget> window;
-    return window;
-}
 
 // A window hosted in the MDI area is moved and sized through its sub-window.
 QWidget* placementTarget(QWidget* window) {
@@ -67,25 +63,6 @@ QScreen* screenOf(const QWidget* window) {
     return QGuiApplication::primaryScreen();
 }
 
-// The size a window covers on the screen, its frame included. A window that
-// has never been shown has no frame yet; the window system will give it one
-// like the main window's.
-QSize outerSize(const QWidget* window) {
-    const QSize size = window->frameGeometry().size();
-    const QWidget* main = mainWindow();
-    if (window->windowHandle() || !main || !main->isVisible()) return size;
-    return size + main->frameGeometry().size() - main->size();
-}
-
-void centreIn(QWidget* window, const QRect& area) {
-    // A window that has not been sized yet stands at Qt's default of 100x30
-    // until showing fits it to its layout: it is centred at that fitted size.
-    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
-    const QSize size = outerSize(window);
-    window->move(area.left() + (area.width() - size.width()) / 2,
-                 area.top() + (area.height() - size.height()) / 2);
-}
-
 void restore(QWidget* window, bool mayTakeDefault) {
     const QString name = window->objectName();
     if (name.isEmpty()) return;
@@ -99,23 +76,21 @@ void restore(QWidget* window, bool mayTakeDefault) {
 
 }  // namespace
 
-void SetMainWindow(QWidget* window) { mainWindow() = window; }
+// The message boxes and file dialogs find their owner through the platform.
+void SetMainWindow(QWidget* window) { DialogOwner::SetMainWindow(window); }
 
-QWidget* MainWindow() { return mainWindow(); }
+QWidget* MainWindow() { return DialogOwner::MainWindow(); }
 
 void CenterForm(QWidget* window) {
-    if (!window) return;
-    const QWidget* main = mainWindow();
-    if (main && main->isVisible()) centreIn(window, main->frameGeometry());
+    const QWidget* main = MainWindow();
+    if (main && main->isVisible()) WindowCentre::Over(window, main);
     else CenterOnScreen(window);
 }
 
-void CenterOnScreen(QWidget* window) {
-    if (const QScreen* screen = screenOf(window)) centreIn(window, screen->geometry());
-}
+void CenterOnScreen(QWidget* window) { WindowCentre::OnScreen(window); }
 
 int ShowModalCentered(QDialog* dialog) {
-    if (const QWidget* main = mainWindow()) centreIn(dialog, main->frameGeometry());
+    if (const QWidget* main = MainWindow()) WindowCentre::Over(dialog, main);
     else CenterForm(dialog);
     return dialog->exec();
 }
@@ -155,7 +130,7 @@ bool HasDefaultWindowPos(QWidget* window) {
 }
 
 QString CurrentScreenSection() {
-    const QWidget* main = mainWindow();
+    const QWidget* main = MainWindow();
     const QScreen* screen = screenOf(main);
     const int width = screen ? screen->geometry().width() : 0;
     const QWidget* probe = main ? main->findChild<QWidget*>(QStringLiteral("lblRefHeight")) : nullptr;

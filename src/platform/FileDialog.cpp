@@ -1,6 +1,8 @@
 #include "platform/FileDialog.h"
 
-#include <QApplication>
+#include "platform/CentredDialog.h"
+#include "platform/DialogOwner.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -50,7 +52,7 @@ Result withExtension(const Request& r, Result result) {
 }
 
 Result showReal(const Request& r) {
-    QFileDialog dialog(QApplication::activeWindow(), r.title);
+    CentredDialog<QFileDialog> dialog(DialogOwner::Current(), r.title);
     dialog.setAcceptMode(r.kind == Kind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(r.kind == Kind::Open && r.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filters = NameFilters(r.filter);

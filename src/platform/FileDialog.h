@@ -8,7 +8,8 @@
 // "description|pattern|description|pattern", a default extension without
 // its dot and a 1-based filter index. Every file
 // dialog the program shows goes through here, so tests can answer dialogs
-// from a script.
+// from a script. A dialog belongs to the window it is asked for from and
+// shows centred on it (DialogOwner).
 namespace FileDialog {
 
 enum class Kind { Open, Save };

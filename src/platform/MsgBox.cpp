@@ -1,9 +1,11 @@
 #include "platform/MsgBox.h"
 
+#include "platform/CentredDialog.h"
+#include "platform/DialogOwner.h"
 #include "platform/ProgramEnd.h"
 
-#include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -47,7 +49,7 @@ QMessageBox::Icon iconFor(int style) {
 }
 
 int showReal(const Request& r) {
-    QMessageBox box(iconFor(r.style), r.title, r.text, QMessageBox::NoButton, QApplication::activeWindow());
+    CentredDialog<QMessageBox> box(iconFor(r.style), r.title, r.text, QMessageBox::NoButton, DialogOwner::Current());
     // The texts hold names from files, the sensor and the user ("<%s>"),
     // never markup: a name such as "<BR>" must not become a line break.
     box.setTextFormat(Qt::PlainText);

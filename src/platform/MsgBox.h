@@ -6,7 +6,8 @@
 // (0 OK ... 5 Retry/Cancel) plus the icon (16/32/48/64), and a result number
 // says which button closed it (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore,
 // 6 Yes, 7 No). Every box the program shows goes through here, so tests can
-// answer boxes from a script. A box shows the normal
+// answer boxes from a script. A box belongs to the window it is asked for
+// from and shows centred on it (DialogOwner). A box shows the normal
 // pointer, also over work that shows the hourglass. Once the program is
 // ending no box is shown: Show answers Cancel, Abort, No or OK unasked.
 namespace MsgBox {

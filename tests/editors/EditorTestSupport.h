@@ -151,6 +151,47 @@ inline void ExpectControlsBelowTheFrameLines(QWidget* window) {
     EXPECT_GT(checked, 0);
 }
 
+// --- labels ----------------------------------------------------------------------
+
+// Where a label's text ends (the first pixel after it), in its parent's
+// coordinates: as the label draws it.
+inline int TextEnd(const QLabel* label) {
+    const QRect text = label->style()->itemTextRect(label->fontMetrics(), label->contentsRect(),
+                                                    int(label->alignment()), label->isEnabled(), label->text());
+    return label->x() + text.right() + 1;
+}
+
+// What a label names: a text box, a list, or a framed label showing a value
+// (pictures have a plain panel): the nearest one to its right in its row.
+inline const QWidget* BoxOf(const QLabel* label) {
+    const QWidget* nearest = nullptr;
+    for (const QWidget* control : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* display = qobject_cast<const QLabel*>(control);
+        const bool box = qobject_cast<const QLineEdit*>(control) || qobject_cast<const QComboBox*>(control) ||
+                         (display && display->frameShape() == QFrame::StyledPanel);
+        const bool sameRow = control->y() <= label->geometry().bottom() && label->y() <= control->geometry().bottom();
+        if (box && sameRow && control->x() > label->x() && (!nearest || control->x() < nearest->x()))
+            nearest = control;
+    }
+    return nearest;
+}
+
+// Every caption, shown or not, ends its text a clear gap before the box it
+// names: closer, the two read as one.
+inline void ExpectLabelsClearOfTheirBoxes(QWidget* window) {
+    constexpr int ClearGap = 6;
+    int checked = 0;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || label->frameShape() != QFrame::NoFrame) continue;
+        const QWidget* box = BoxOf(label);
+        if (!box) continue;
+        EXPECT_LE(TextEnd(label) + ClearGap, box->x())
+            << label->objectName().toStdString() << " before " << box->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 10);
+}
+
 // --- quick help ----------------------------------------------------------------
 
 // The topics the main window is asked to show while the mouse moves over a

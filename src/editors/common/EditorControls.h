@@ -26,6 +26,12 @@ struct RowColumns {
     QRect Unit(int top) const { return {unitX, top, unitWidth, height}; }
 };
 
+// The columns of the narrow frames down an editor's left side (measurement,
+// evaluation, inclination), 221 pixels wide in every line's design. The
+// longest captions there ("Schallgeschwindigkeit", "Reduzierte Reichweite",
+// "Ausschaltverzögerung") end a clear gap before their values.
+constexpr RowColumns NarrowFrameColumns(int rowHeight) { return {6, 118, 126, 54, 183, 32, rowHeight}; }
+
 // A captioned frame at a place given in twips.
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, QRect twips);
 // The other controls at places given in pixels of their frame.

@@ -4,6 +4,7 @@
 #include "frame/LanguageUtil.h"
 #include "frame/Message.h"
 #include "link/SensorState.h"
+#include "platform/DialogOwner.h"
 #include "platform/MsgBox.h"
 
 #include <QCloseEvent>
@@ -87,6 +88,8 @@ QString frmRWState::OperationCaption() const {
 }
 
 void frmRWState::AskCancel() {
+    // The question is this window's, which is not modal: it shows over it.
+    const DialogOwner::AskedFrom askedHere(this);
     if (ShowMessage(CancelMessage, MsgBox::YesNo + MsgBox::Question, std::nullopt, OperationCaption()) != MsgBox::Yes) return;
     RWState::State().CancelRequested = true;
     btCancel->setEnabled(false);

@@ -29,13 +29,13 @@ int tightRow(int n) { return 12 + 16 * n; }
 // Columns of the narrow left frames (label, value, unit) and of the wide
 // right frames (a label-value-unit group, a label-list group and the
 // operating-mode picture). The operating-mode list is the longest: it has
-// the third row to itself, below the picture.
-constexpr int LeftLabelX = 6, LeftLabelW = 112, LeftValueX = 120, LeftValueW = 56, LeftUnitX = 179, LeftUnitW = 36;
-constexpr int FieldLabelX = 6, FieldLabelW = 80, FieldValueX = 88, FieldValueW = 40, FieldUnitX = 130, FieldUnitW = 20;
-constexpr int ListLabelX = 154, ListLabelW = 65, ListX = 221, ListW = 95, ModeListW = 141;
+// the third row to itself, below the picture. Each caption ends a clear gap
+// before its field or list.
+constexpr RowColumns Left = NarrowFrameColumns(RowHeight);
+constexpr int FieldLabelX = 6, FieldLabelW = 86, FieldValueX = 94, FieldValueW = 40, FieldUnitX = 136, FieldUnitW = 20;
+constexpr int ListLabelX = 160, ListLabelW = 69, ListX = 231, ListW = 95, ModeListW = 141;
 constexpr int ModeRow = 2;
 
-constexpr RowColumns Left = {LeftLabelX, LeftLabelW, LeftValueX, LeftValueW, LeftUnitX, LeftUnitW, RowHeight};
 constexpr RowColumns Field = {FieldLabelX, FieldLabelW, FieldValueX, FieldValueW, FieldUnitX, FieldUnitW, TightHeight};
 QRect listLabel(int n) { return {ListLabelX, tightRow(n), ListLabelW, TightHeight}; }
 QRect list(int n, int width = ListW) { return {ListX, tightRow(n), width, TightHeight}; }
@@ -87,18 +87,18 @@ void frmQF8200::BuildMeasurement() {
                           {.sound = row(0), .sound0 = row(1), .offset = row(2), .temperature = row(3),
                            .reference = row(4), .burst = burstY, .cycle = cycleY});
     QWidget* f = frameMeasurement;
-    Frame1[0] = MakeSeparator(f, 0, {LeftLabelX, row(5) + 1, 221 - 2 * LeftLabelX, 3});
+    Frame1[0] = MakeSeparator(f, 0, {Left.labelX, row(5) + 1, 221 - 2 * Left.labelX, 3});
     // The design draws "m" in the Symbol font, which shows a micro sign; the
     // sheet prints the letter (Offset Zykluszeit ... "ms").
-    lblCycleTime[0] = MakeArrayLabel(f, "lblCycleTime", 0, "µ", {LeftUnitX, burstY, 9, RowHeight});
+    lblCycleTime[0] = MakeArrayLabel(f, "lblCycleTime", 0, "µ", {Left.unitX, burstY, 9, RowHeight});
     lblCycleTime[0]->setProperty("symbolCaption", QStringLiteral("m"));
-    lblCycleTime[1] = MakeArrayLabel(f, "lblCycleTime", 1, "s", {LeftUnitX + 9, burstY, 12, RowHeight});
+    lblCycleTime[1] = MakeArrayLabel(f, "lblCycleTime", 1, "s", {Left.unitX + 9, burstY, 12, RowHeight});
 }
 
 void frmQF8200::BuildEvaluate() {
     BuildEvaluateFrame({0, 2820, 3315, 2532}, Left, {row(0), row(1), row(2)});
     QWidget* f = frameEvaluate;
-    Frame1[1] = MakeSeparator(f, 1, {LeftLabelX, row(3) + 1, 221 - 2 * LeftLabelX, 3});
+    Frame1[1] = MakeSeparator(f, 1, {Left.labelX, row(3) + 1, 221 - 2 * Left.labelX, 3});
     auto lower = [](int n) { return row(n) + 5; };
     lblFailSafe = MakeLabel(f, "lblFailSafe", "Störverhalten", Left.Label(lower(3)));
     cmbFailSafe = MakeList(f, "cmbFailSafe", {"0", "1", "2"}, Left.Value(lower(3)));
@@ -109,7 +109,7 @@ void frmQF8200::BuildEvaluate() {
     txtReducedRange = MakeTextBox(f, "txtReducedRange", Left.Value(lower(5)));
     lblReducedRangeMM = MakeLabel(f, "lblReducedRangeMM", "mm", Left.Unit(lower(5)));
     lblEchoError = MakeLabel(f, "lblEchoError", "Kein Echo", Left.Label(lower(6)));
-    cmbEchoError = MakeList(f, "cmbEchoError", {"kein Fehler", "Fehler"}, {LeftValueX, lower(6), 95, RowHeight});
+    cmbEchoError = MakeList(f, "cmbEchoError", {"kein Fehler", "Fehler"}, {Left.valueX, lower(6), Left.unitX + Left.unitWidth - Left.valueX, RowHeight});
     for (QWidget* hidden : std::initializer_list<QWidget*>{lblReducedRange, txtReducedRange, lblReducedRangeMM,
                                                            lblEchoError, cmbEchoError})
         hidden->hide();

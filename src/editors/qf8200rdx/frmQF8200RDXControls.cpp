@@ -22,10 +22,9 @@ int row(int n) { return 15 + 20 * n; }
 
 // Columns of the left frames (label, value, unit) and of the narrower
 // frames of the middle and right columns.
-constexpr int LeftLabelX = 6, LeftLabelW = 112, LeftValueX = 120, LeftValueW = 56, LeftUnitX = 179, LeftUnitW = 36;
+constexpr RowColumns Left = NarrowFrameColumns(RowHeight);
 constexpr int LabelX = 6, LabelW = 96, ValueX = 104, ValueW = 50, UnitX = 158, UnitW = 30;
 
-constexpr RowColumns Left = {LeftLabelX, LeftLabelW, LeftValueX, LeftValueW, LeftUnitX, LeftUnitW, RowHeight};
 constexpr RowColumns Right = {LabelX, LabelW, ValueX, ValueW, UnitX, UnitW, RowHeight};
 
 // A label's text a little lower than a list's top, so that both read as one row.

@@ -19,15 +19,16 @@ namespace {
 constexpr int RowHeight = 18;
 int row(int n) { return 16 + 22 * n; }
 
-// Columns of the narrow left frames: label, value, unit.
-constexpr int LeftLabelX = 6, LeftLabelW = 112, LeftValueX = 120, LeftValueW = 56, LeftUnitX = 180, LeftUnitW = 36;
+// Columns of the narrow left frames: label, value, unit; a list in the
+// value's place is wider.
+constexpr RowColumns Left = NarrowFrameColumns(RowHeight);
 constexpr int LeftListW = 90;
 // Columns of the wide right frames: a field group (label, value, unit) and a
-// list group (label, list or value and unit).
-constexpr int FieldLabelX = 6, FieldLabelW = 100, FieldValueX = 108, FieldValueW = 56, FieldUnitX = 168, FieldUnitW = 24;
+// list group (label, list or value and unit). The field labels' column holds
+// the longest, "Konservatives Filter", with a clear gap before its value.
+constexpr int FieldLabelX = 6, FieldLabelW = 106, FieldValueX = 114, FieldValueW = 56, FieldUnitX = 173, FieldUnitW = 24;
 constexpr int ListLabelX = 200, ListLabelW = 88, ListX = 290, ListW = 92, ListUnitX = 350;
 
-constexpr RowColumns Left = {LeftLabelX, LeftLabelW, LeftValueX, LeftValueW, LeftUnitX, LeftUnitW, RowHeight};
 constexpr RowColumns Field = {FieldLabelX, FieldLabelW, FieldValueX, FieldValueW, FieldUnitX, FieldUnitW, RowHeight};
 constexpr RowColumns List = {ListLabelX, ListLabelW, ListX, ListW, ListUnitX, FieldUnitW, RowHeight};
 
@@ -67,21 +68,21 @@ void frmQT8200::BuildMeasurement() {
     Frame1[0] = MakeSeparator(f, 0, Twips::Rect(60, 960, 3195, 75));
     const int randomY = 74, burstY = randomY + 22, cycleY = burstY + 22;
     lblRandomTime = MakeLabel(f, "lblRandomTime", "Zufallspause", Left.Label(randomY));
-    cmbRandomTime = MakeList(f, "cmbRandomTime", {"Nein", "Ja"}, {LeftValueX, randomY, LeftListW, RowHeight});
+    cmbRandomTime = MakeList(f, "cmbRandomTime", {"Nein", "Ja"}, {Left.valueX, randomY, LeftListW, RowHeight});
     lblBurst = MakeLabel(f, "lblBurst", "Taktzeit", Left.Label(burstY));
     txtBurst = MakeTextBox(f, "txtBurst", Left.Value(burstY));
     // The design draws "m" in the Symbol font, which shows a micro sign; the
     // sheet prints the letter (Offset Zykluszeit ... "ms").
-    lblCycleTime[0] = MakeArrayLabel(f, "lblCycleTime", 0, "µ", {LeftUnitX, burstY, 9, RowHeight});
+    lblCycleTime[0] = MakeArrayLabel(f, "lblCycleTime", 0, "µ", {Left.unitX, burstY, 9, RowHeight});
     lblCycleTime[0]->setProperty("symbolCaption", QStringLiteral("m"));
-    lblCycleTime[1] = MakeArrayLabel(f, "lblCycleTime", 1, "s", {LeftUnitX + 9, burstY, 12, RowHeight});
+    lblCycleTime[1] = MakeArrayLabel(f, "lblCycleTime", 1, "s", {Left.unitX + 9, burstY, 12, RowHeight});
     lblCycle = MakeLabel(f, "lblCycle", "Offset Zykluszeit", Left.Label(cycleY));
     txtCycle = MakeTextBox(f, "txtCycle", Left.Value(cycleY));
 }
 
 void frmQT8200::BuildDip() {
     frameDip = MakeFrame(this, "frameDip", "DIP-Schalter", {60, 3780, 3315, 1515});
-    cmbUseDip = MakeList(frameDip, "cmbUseDip", {"Inaktiv", "Aktiv"}, {LeftLabelX, row(0), LeftListW, RowHeight});
+    cmbUseDip = MakeList(frameDip, "cmbUseDip", {"Inaktiv", "Aktiv"}, {Left.labelX, row(0), LeftListW, RowHeight});
     const DipSwitchPicture dips = MakeDipSwitchPicture(frameDip, {40, row(1) + 4}, 14);
     picDips = dips.picDips;
     lblDipOn = dips.lblDipOn;

@@ -43,4 +43,18 @@ TEST_F(RWStateTest, CloseBoxCancelsWithoutAsking) {
     EXPECT_EQ(boxes.count(), 0);
 }
 
+// Centred as it first shows; a user who moved it then keeps it where it is,
+// step after step and operation after operation.
+TEST_F(RWStateTest, CentredOnceAsItFirstShows) {
+    RWState::ShowForm(RWState::ReadMode, 5);
+    frmRWState* form = RWState::Form();
+    ASSERT_TRUE(form->isVisible());
+    const QPoint moved = form->pos() + QPoint(40, 30);
+    form->move(moved);
+    RWState::IncBar(1, QStringLiteral("SD1"));
+    EXPECT_EQ(form->pos(), moved);
+    RWState::ShowForm(RWState::WriteMode, 5);
+    EXPECT_EQ(form->pos(), moved);
+}
+
 }  // namespace

@@ -31,6 +31,21 @@ TEST(QF8200Values, OutputsDependOnTheSecondOutput) {
     EXPECT_EQ(V::ComposeOperatingModes(-1, 2, 1, false, false), nullopt);
 }
 
+// A sensor with an analogue output in place of the second switch output
+// writes that output's mode as a letter of "SL", and reads back what it wrote.
+TEST(QF8200Values, AnalogueOutputModeRoundTrip) {
+    struct Case {
+        int output1, analog;
+        const char* value;
+    } const cases[] = {{0, 0, "SS"}, {0, 1, "SL"}, {3, 1, "HL"}, {4, 0, "LS"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(V::ComposeOperatingModes(c.output1, 2, c.analog, false, true), c.value);
+        const V::OperatingModes shown = V::ShowOperatingModes(c.value);
+        EXPECT_EQ(std::pair(shown.output1, shown.analog), std::pair(c.output1, c.analog)) << c.value;
+    }
+    EXPECT_EQ(V::ComposeOperatingModes(0, 0, 2, false, true), nullopt);   // "SL" has no third letter
+}
+
 TEST(QF8200Values, FailSafeModeAndCurrent) {
     QLocale::setDefault(QLocale(QLocale::German));   // the current is typed with a decimal comma
     EXPECT_EQ(V::ShowFailSafeMode("1,40"), 1);

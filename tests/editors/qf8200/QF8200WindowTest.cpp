@@ -74,6 +74,8 @@ TEST_F(QF8200Window, FirstOutputFrameHeight) {
 
 TEST_F(QF8200Window, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
 
+TEST_F(QF8200Window, LabelsEndClearOfTheirBoxes) { ExpectLabelsClearOfTheirBoxes(window.get()); }
+
 TEST_F(QF8200Window, DisplayItems) {
     struct Case { bool analog; int item; QVariant value; bool valid; } const cases[] = {
         {true, 22, true, false}, {true, 18, "300", true}, {true, 12, Rejected, false}, {false, 14, "unchanged", false},

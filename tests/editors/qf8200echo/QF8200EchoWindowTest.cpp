@@ -80,6 +80,8 @@ TEST_F(QF8200EchoWindow, TheFirstFieldHasTheCaretAsTheWindowOpens) {
 
 TEST_F(QF8200EchoWindow, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
 
+TEST_F(QF8200EchoWindow, LabelsEndClearOfTheirBoxes) { ExpectLabelsClearOfTheirBoxes(window.get()); }
+
 // Every control's texts and the lists by their names; the evaluation
 // methods and the taught mode in the new language; the status texts of the
 // sensor's answers.

@@ -98,4 +98,6 @@ TEST_F(QF8200RDXWindow, SheetSectionsFollowTheSensorAndItsSettings) {
 
 TEST_F(QF8200RDXWindow, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
 
+TEST_F(QF8200RDXWindow, LabelsEndClearOfTheirBoxes) { ExpectLabelsClearOfTheirBoxes(window.get()); }
+
 }  // namespace

@@ -26,6 +26,8 @@ TEST_F(QT8200Window, TheSensorsAnswersGiveTheVariant) {
 
 TEST_F(QT8200Window, ControlsLieBelowTheFrameLines) { ExpectControlsBelowTheFrameLines(window.get()); }
 
+TEST_F(QT8200Window, LabelsEndClearOfTheirBoxes) { ExpectLabelsClearOfTheirBoxes(window.get()); }
+
 TEST_F(QT8200Window, DisplayItems) {
     struct Case {
         bool analog;
