@@ -38,10 +38,12 @@ bool LineAccount::listens(int depth) const {
     return depth > 0 && inRange(depth) && requestAt_[size_t(depth)] != 0 && !tried_[size_t(depth)];
 }
 
-bool LineAccount::settleOldest(double at) {
+bool LineAccount::settleOldest(double firstAt) {
     const Try oldest = tries_.takeFirst();
     answering_ = true;
-    slowestMs_ = std::max(slowestMs_, at - oldest.sentAt);
+    // How long the sensor takes to start answering: a line still to come
+    // shows its first byte within that time behind the one before it.
+    slowestMs_ = std::max(slowestMs_, firstAt - oldest.sentAt);
     return std::all_of(tries_.cbegin(), tries_.cend(), [&oldest](const Try& t) { return t.request == oldest.request; });
 }
 
@@ -74,7 +76,7 @@ LineAccount::Owner LineAccount::LineCame(const QByteArray& line, double firstAt,
     const RequestId request = tries_.first().request;
     // An answer put down to a request while other requests' tries are owed
     // too may be any of theirs.
-    if (!settleOldest(at)) return Owner::Nobody;
+    if (!settleOldest(firstAt)) return Owner::Nobody;
     if (wantedDepth > 0 && inRange(wantedDepth) && requestAt_[size_t(wantedDepth)] == request) {
         handed_ = true;
         return Owner::Wanted;
@@ -91,7 +93,7 @@ LineAccount::Owner LineAccount::AnswerCut(double firstAt, double at, int wantedD
     Heard(at);
     if (tries_.isEmpty() || tries_.first().sentAt > firstAt) return Owner::Nobody;
     const RequestId request = tries_.first().request;
-    if (!settleOldest(at)) return Owner::Nobody;
+    if (!settleOldest(firstAt)) return Owner::Nobody;
     if (wantedDepth > 0 && inRange(wantedDepth) && requestAt_[size_t(wantedDepth)] == request) {
         handed_ = true;
         return Owner::Wanted;

@@ -131,7 +131,8 @@ public:
     // An answer was handed to a request within the current stretch.
     bool HandedInStretch() const { return handed_; }
     // How long the line must stay quiet, with nothing owed, to be known in
-    // step: twice the slowest answer of the stretch, at least minMs, at most maxMs.
+    // step: twice the longest the sensor took in the stretch to start an
+    // answer after its try went out, at least minMs, at most maxMs.
     double GuardMs(double minMs, double maxMs) const;
     // Whether the line is known to be in step now (quiet with nothing owed
     // and nothing half received for the guard); a new stretch then begins.
@@ -142,8 +143,9 @@ private:
         RequestId request;
         double sentAt;
     };
-    // Settles the oldest try owed; true when every try owed was its request's.
-    bool settleOldest(double at);
+    // Settles the oldest try owed with a line that began at firstAt; true
+    // when every try owed was its request's.
+    bool settleOldest(double firstAt);
     // The request sent no request line since it began.
     bool listens(int depth) const;
     void proof();
