@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,24 @@ inline void expectVariants(sensorsim::Line line, const std::vector<VariantExchan
     for (const VariantExchanges& v : variants) {
         Talk talk(line, v.variant);
         expectExchanges(talk, v.exchanges, v.variant);
+    }
+}
+
+// One step of a sensor on a clock of its own: time passes, then bytes
+// arrive; what the sensor sends meanwhile and at once is expected.
+struct TimedStep {
+    std::int64_t passMs;   // time that passes first
+    std::string bytesIn;   // then these bytes arrive
+    std::string sent;      // what the sensor sends meanwhile and at once
+};
+
+inline void runSteps(sensorsim::Sensor& sensor, const std::vector<TimedStep>& steps, const char* name) {
+    std::int64_t at = 0;
+    for (const TimedStep& step : steps) {
+        at += step.passMs;
+        std::string sent = sensor.advance(step.passMs);
+        sent += sensor.feed(step.bytesIn);
+        EXPECT_EQ(sent, step.sent) << name << ", at " << at << " ms";
     }
 }
 

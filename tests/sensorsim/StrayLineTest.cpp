@@ -13,16 +13,11 @@ const std::string Version = "V2.1B\r";  // VER: 6 bytes, 6.25 ms at 9600 baud
 const std::string Stray = "0\r";
 
 TEST(StrayLine, FollowsEveryNthAnswerOnceItHasCrossedTheLineAndHoldsUpNoAnswer) {
-    struct Step {
-        std::int64_t passMs;  // time that passes first
-        std::string bytesIn;  // then these bytes arrive
-        std::string sent;     // what the sensor sends meanwhile and at once
-    };
     const struct {
         const char* name;
         Line line;
         int strayEvery, strayMs, baud, trickleMs;
-        std::vector<Step> steps;
+        std::vector<TimedStep> steps;
     } cases[] = {
         {"at once", Line::Qf8200, 1, 10, 0, 0, {{0, "VER\r", Version}, {10, "", ""}, {1, "", Stray}}},
         {"9600 baud", Line::Qf8200, 1, 10, 9600, 0, {{0, "VER\r", Version}, {17, "", ""}, {1, "", Stray}}},
@@ -46,13 +41,7 @@ TEST(StrayLine, FollowsEveryNthAnswerOnceItHasCrossedTheLineAndHoldsUpNoAnswer) 
         config.faults.trickleMs = c.trickleMs;
         config.baud = c.baud;
         sensorsim::Sensor sensor(config);
-        std::int64_t at = 0;
-        for (const Step& step : c.steps) {
-            at += step.passMs;
-            std::string sent = sensor.advance(step.passMs);
-            sent += sensor.feed(step.bytesIn);
-            EXPECT_EQ(sent, step.sent) << c.name << ", at " << at << " ms";
-        }
+        runSteps(sensor, c.steps, c.name);
         EXPECT_FALSE(sensor.nextDue()) << c.name << ": nothing left to send";
     }
 }

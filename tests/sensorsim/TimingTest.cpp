@@ -12,15 +12,10 @@ const std::string Version = "V2.1B\r";
 const std::string Cell = "03\r";   // RM,XE1D
 
 TEST(Timing, ASlowSensorAnswersOneRequestAfterAnother) {
-    struct Step {
-        std::int64_t passMs;   // time that passes first
-        std::string bytesIn;   // then these bytes arrive
-        std::string sent;      // what the sensor sends meanwhile and at once
-    };
     const struct {
         const char* name;
         Line line;
-        std::vector<Step> steps;
+        std::vector<TimedStep> steps;
     } cases[] = {
         {"back to back: the second answer a full delay after the first",
          Line::Qf8200,
@@ -38,13 +33,7 @@ TEST(Timing, ASlowSensorAnswersOneRequestAfterAnother) {
         sensorsim::SensorConfig config = configFor(c.line);
         config.faults.delayMs = 100;
         Sensor sensor(config);
-        std::int64_t at = 0;
-        for (const Step& step : c.steps) {
-            at += step.passMs;
-            std::string sent = sensor.advance(step.passMs);
-            sent += sensor.feed(step.bytesIn);
-            EXPECT_EQ(sent, step.sent) << c.name << ", at " << at << " ms";
-        }
+        runSteps(sensor, c.steps, c.name);
     }
 }
 
