@@ -91,6 +91,11 @@ LineAccount::Owner LineAccount::LineCame(const QByteArray& line, double firstAt,
 
 LineAccount::Owner LineAccount::AnswerCut(double firstAt, double at, int wantedDepth) {
     Heard(at);
+    if (tailPending_) {
+        // The noisy line ended without its carriage return after all.
+        tailPending_ = false;
+        return Owner::Nobody;
+    }
     if (tries_.isEmpty() || tries_.first().sentAt > firstAt) return Owner::Nobody;
     const RequestId request = tries_.first().request;
     if (!settleOldest(firstAt)) return Owner::Nobody;
@@ -170,8 +175,9 @@ double LineAccount::GuardMs(double minMs, double maxMs) const { return std::clam
 bool LineAccount::FindInStep(double now, bool bytesWaiting, double guardMs) {
     if (!tries_.isEmpty() || bytesWaiting) return false;
     if (now - std::max(lastHeardAt_, lastSentAt_) < guardMs) return false;
-    // An echo that has not come back by now never will.
+    // An echo, or the end of a noisy line, that has not come by now never will.
     echoCrOwed_ = 0;
+    tailPending_ = false;
     ++stretch_;
     handed_ = false;
     slowestMs_ = 0;
