@@ -99,6 +99,49 @@ TEST_F(DetectionTest, NoiseForTheVersionOrDateIsNoText) {
     EXPECT_EQ(s.DatAnswer + '|' + s.SensorDate + '|' + s.SensorTime, "||");
 }
 
+// Printable means ASCII from the blank on: a control byte (a bell, a tab) in
+// an answer to "ID", "VER" or "DAT" makes it no text either. An
+// identification that is no text has no type, and so no editor.
+TEST_F(DetectionTest, AControlByteInAnIdentificationTextMakesItNoText) {
+    struct Case {
+        const char* what;
+        QByteArray id, ver, dat;
+        const char* type;
+        const char* texts;   // ID|VER|DAT as taken
+        const char* parts;   // version letter|date|time
+    } const cases[] = {
+        {"a bell in the identification", "Q&B QF6000-KR\x07 Eprom: E1.2 Version: 2.1", "V2.1B",
+         "Date: 01.02.2003 Time: 12:34", "", "||", "||"},
+        {"a tab in the identification", "Q&B QF6000-KR\tEprom: E1.2 Version: 2.1", "V2.1B",
+         "Date: 01.02.2003 Time: 12:34", "", "||", "||"},
+        {"the same identification without it", "Q&B QF6000-KR Eprom: E1.2 Version: 2.1", "V2.1B",
+         "Date: 01.02.2003 Time: 12:34", "QF6000-KR",
+         "Q&B QF6000-KR Eprom: E1.2 Version: 2.1|V2.1B|Date: 01.02.2003 Time: 12:34", "B|01.02.2003|12:34"},
+        {"control bytes in the version and date", "Q&B QF6000-KR Eprom: E1.2 Version: 2.1", "V2.1\x1F",
+         "Date: 01.02.2003\x01Time: 12:34", "QF6000-KR", "Q&B QF6000-KR Eprom: E1.2 Version: 2.1||", "||"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Sensor::ResetStateForTests();
+        calls.clear();
+        sensorIs(c.id);
+        answers["VER"] = c.ver + "\r";
+        answers["DAT"] = c.dat + "\r";
+        const bool typed = *c.type != '\0';
+        ScriptedMessages boxes({MsgBox::Cancel});   // no editor found: give up
+
+        Sensor::DetectSensor();
+
+        const SensorStateData& s = Sensor::State();
+        EXPECT_EQ(s.SensorType, c.type);
+        EXPECT_EQ(s.IdAnswer + '|' + s.VerAnswer + '|' + s.DatAnswer, c.texts);
+        EXPECT_EQ(boxes.count(), typed ? 0 : 1);
+        EXPECT_EQ(s.SensorForm, typed ? editors["frmQF8200"].get() : nullptr);
+        EXPECT_EQ(calls.contains("frmQF8200:Init"), typed);
+        EXPECT_EQ(s.SensorVersionLetter + '|' + s.SensorDate + '|' + s.SensorTime, c.parts);
+    }
+}
+
 TEST_F(DetectionTest, CancelledDetectionLeavesTheDataSetItFound) {
     const QMap<int, QMap<QString, QString>> files = {
         {1, {{"ID", "Q&B QT6000 Version: 1.5"}, {"VER", "V1.5C"}, {"DAT", "Date: 03.04.05"}}},

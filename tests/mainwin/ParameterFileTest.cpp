@@ -1,12 +1,17 @@
 #include "ParameterFileFixture.h"
 #include "mainwin/ParameterFile.h"
 #include "platform/FileWriting.h"
+#include "platform/SerialPort.h"
 
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 
 #include <optional>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -187,6 +192,40 @@ TEST_F(ParameterFileFixture, PortThatWentAwayTurnsTheLoadIntoOfflineWork) {
     EXPECT_TRUE(Sensor::State().OfflineMode);
     EXPECT_EQ(line.requests, QList<QByteArray>());
     EXPECT_EQ(line.opens, opens);
+}
+
+// The real port on a pseudo-terminal whose far end has closed: the line has
+// hung up, and the port finds out only when it looks at the line. Loading a
+// file looks before it turns to the sensor, so the status bar shows the port
+// closed while nothing is busy yet, and the file is worked on offline at
+// once, without the busy pointer of asking a sensor that cannot be there.
+TEST_F(ParameterFileFixture, PortWhoseLineHungUpTurnsTheLoadIntoOfflineWorkAtOnce) {
+    const int farEnd = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(farEnd, 0);
+    ASSERT_EQ(grantpt(farEnd), 0);
+    ASSERT_EQ(unlockpt(farEnd), 0);
+    QString device = QString::fromLocal8Bit(ptsname(farEnd));
+    write("data.zlv", SavedFile());
+    haveSensorData();
+    SerialPort port;
+    QStringList shown;   // the status bar's port state, and whether the pointer was busy then
+    Ports::InitPort(&port, [&shown](const QString&, bool open) {
+        shown << QString(open ? "open" : "closed") + (QGuiApplication::overrideCursor() ? " (busy)" : "");
+    });
+    Ports::SetPort(device);
+    ASSERT_TRUE(Ports::PortOpen());
+    ::close(farEnd);
+    ASSERT_TRUE(port.PortOpen());   // nothing has looked at the line yet
+    shown.clear();
+
+    load("data.zlv");
+
+    EXPECT_EQ(shown, QStringList{"closed"});
+    EXPECT_FALSE(port.PortOpen());
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_EQ(editor.calls, (QStringList{"Init", "readdata(file)"}));
+    EXPECT_TRUE(Sensor::State().OfflineMode);
+    Ports::ResetForTests();   // before the port goes
 }
 
 TEST_F(ParameterFileFixture, FailedSaveKeepsTheOldFileAndTheChanges) {

@@ -19,8 +19,11 @@
 // and keeps the requests in order: "KEY" for a read, "KEY,VALUE" for a write.
 // A memory cell is read with "RM,CELL" and written with "WM,CELL,HEX", which
 // changes what the read answers. A key in silent gets no answer to either,
-// one in refused has its writes refused (81h). Parameter files are value
-// tables per file number, written lines are kept.
+// one in refused has its writes refused (81h). A key in unacknowledged has
+// its writes taken but answered with nothing (the answer was lost, or went to
+// another request); one in lostWrites has its writes neither taken nor
+// answered, while its reads are answered. Parameter files are value tables
+// per file number, written lines are kept.
 class FakeSensor : public EditorLink {
 public:
     int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& answerBytes,
@@ -66,6 +69,8 @@ public:
     QHash<QString, QString> values;
     QSet<QString> silent;                       // keys that get no answer
     QSet<QString> refused;                      // keys whose writes are refused
+    QSet<QString> unacknowledged;               // keys whose writes are taken without an answer
+    QSet<QString> lostWrites;                   // keys whose writes go nowhere, unanswered
     QMap<int, QHash<QString, QString>> files;   // open parameter files
     QMap<int, QStringList> fileLines;
     QStringList requests;
@@ -77,11 +82,11 @@ private:
     // The answer to a write: none, a refusal, or 80h with the value taken.
     QString write(const QString& key, const QString& value) {
         if (duringWrite) duringWrite();
-        if (silent.contains(key)) return QString();
+        if (silent.contains(key) || lostWrites.contains(key)) return QString();
         if (refused.contains(key)) return QString(QChar(0x81));
         const QString read = key.startsWith("WM,") ? "RM," + key.mid(3) : key;
         if (values.contains(read)) values[read] = value;
-        return QString(QChar(0x80));
+        return unacknowledged.contains(key) ? QString() : QString(QChar(0x80));
     }
 };
 

@@ -169,6 +169,43 @@ TEST_F(ModelTest, ACommitTheSensorDoesNotTakeIsToldAndShowsTheConfirmedValue) {
     }
 }
 
+// A write's own answer says nothing about whose it is: lost, or taken by
+// another request, it is missing. The re-read that follows shows what the
+// sensor holds, and a sensor that holds the value written took the write.
+TEST_F(ModelTest, TheReReadDecidesWhetherAnUnansweredCommitWasTaken) {
+    struct Case {
+        const char* how;
+        QSet<QString> unacknowledged, lostWrites, refused;
+        const char* shown;
+        bool changed;
+        int message;   // 0: none
+    } const cases[] = {
+        {"taken, its answer lost", {"SD11"}, {}, {}, "600", true, 0},
+        {"lost on its way, the re-read shows the old value", {}, {"SD11"}, {}, "500", false, 16},
+        {"refused", {}, {}, {"SD11"}, "500", false, 15},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        Sensor::ResetStateForTests();
+        set(SD11, "500");
+        fakes.sensor.values["SD11"] = "500";
+        fakes.sensor.unacknowledged = c.unacknowledged;
+        fakes.sensor.lostWrites = c.lostWrites;
+        fakes.sensor.refused = c.refused;
+        const int before = messages.count();
+
+        EXPECT_TRUE(model.Commit(SD11, "600", true));
+
+        EXPECT_EQ(fakes.sensor.take(), QStringList({"SD11,600", "SD11"}));
+        EXPECT_EQ(model[SD11].Value, c.shown);
+        EXPECT_EQ(Sensor::State().DataChanged, c.changed);
+        ASSERT_EQ(messages.count(), before + (c.message ? 1 : 0));
+        if (c.message) {
+            EXPECT_EQ(messages.shown().last().text, MessageText(c.message, "SD11"));
+        }
+    }
+}
+
 // A full write names every record the sensor did not take in one message,
 // whichever way it did not take them; when it took all, there is none.
 TEST_F(ModelTest, AFullWriteListsWhatTheSensorDidNotTakeInOneMessage) {
