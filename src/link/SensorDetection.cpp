@@ -27,6 +27,8 @@ const int EchoProbeTimeoutMs = 400;
 const int EchoSettleMs = 100;
 // The rest of an answer to the echo probe comes right behind its first byte.
 const int ProbeAnswerRestMs = 50;
+// Careful readings of an identification text while answers are shifted.
+const int IdentAttempts = 3;
 const quint8 CarriageReturn = 13;
 
 // A sensor that echoes every byte answers a lone carriage return with exactly
@@ -62,14 +64,6 @@ void PrepareLiveSensor() {
     }
 }
 
-// The sensor's own texts are printable ASCII. An answer with any other byte
-// is line noise (or a status byte), no text: shown as the sensor's version
-// or date and saved with its parameter files it would pass for the sensor's.
-QString IdentText(const QString& command, std::optional<int> fileNumber) {
-    const QString answer = Sensor::SendLoggedRequest(command, fileNumber);
-    const auto printable = [](QChar c) { return c >= QLatin1Char(' ') && c <= QLatin1Char('~'); };
-    return std::all_of(answer.cbegin(), answer.cend(), printable) ? answer : QString();
-}
 
 // Splits a "DAT" answer: the text after the first "Date:" up to "Time:" is
 // the date, the rest the time.
@@ -153,9 +147,24 @@ void StartEditor(SensorEditor* editor, std::optional<int> fileNumber) {
     editor->readdata(fileNumber);
 }
 
+// The stretch of the line in which the identification was read last.
+quint64& IdentStretch() {
+    static quint64 stretch = 0;
+    return stretch;
+}
+
 }  // namespace
 
 namespace Sensor {
+
+// The sensor's own texts are printable ASCII. An answer with any other byte
+// is line noise (or a status byte), no text: shown as the sensor's version
+// or date and saved with its parameter files it would pass for the sensor's.
+QString IdentText(const QString& command, std::optional<int> fileNumber) {
+    const QString answer = Sensor::SendLoggedRequest(command, fileNumber);
+    const auto printable = [](QChar c) { return c >= QLatin1Char(' ') && c <= QLatin1Char('~'); };
+    return std::all_of(answer.cbegin(), answer.cend(), printable) ? answer : QString();
+}
 
 void DetectSensor(std::optional<int> fileNumber) {
     if (!QuerySaveChanges())
@@ -164,6 +173,7 @@ void DetectSensor(std::optional<int> fileNumber) {
     const DataSetDescription found = DataSetDescription::Of(s);
     s.SensorLine = QStringLiteral("-1");
 
+    bool detectedAgain = false;
     for (;;) {
         if (fileNumber)
             s.OfflineMode = true;
@@ -183,7 +193,17 @@ void DetectSensor(std::optional<int> fileNumber) {
         }
         if (editor) {
             StartEditor(editor, fileNumber);
-            break;
+            // The identification chose the editor. Whether its answers were
+            // shifted on the line shows by the end of the read at the latest,
+            // which ends with the line's guard: only then is it asked again.
+            if (fileNumber || !IdentTakenOutOfStep()) break;
+            const QString chosen = ChooseEditorName(s.SensorType);
+            ReadSensorIdentAgain();
+            if (detectedAgain || (!s.SensorType.isEmpty() && ChooseEditorName(s.SensorType) == chosen)) break;
+            // Another sensor line than the one whose editor was started: once more from the start.
+            detectedAgain = true;
+            Ports::FlushInput();
+            continue;
         }
         if (ShowMessage(MessageNoSensor, MsgBox::RetryCancel) != MsgBox::Retry) {
             found.RestoreTo(s);
@@ -214,28 +234,33 @@ bool IsSensorConnected(std::optional<int> fileNumber) {
 }
 
 void ReadSensorIdent(std::optional<int> fileNumber) {
-    if (fileNumber) {
-        ReadIdentTexts(fileNumber);
-        return;
-    }
-    // The identification chooses the editor: texts that came while answers
-    // were shifted on the line are asked again, once.
-    for (int round = 0; round < 2; ++round) {
-        TakenValues taken;
-        taken.Took(0);
-        ReadIdentTexts(std::nullopt);
-        taken.Took(0);
-        if (taken.OutOfStep().isEmpty()) return;
-    }
-    SensorStateData& s = State();
-    for (QString* text : {&s.IdAnswer, &s.VerAnswer, &s.DatAnswer, &s.SensorType, &s.SensorVersionLetter,
-                          &s.SensorDate, &s.SensorTime})
-        text->clear();
+    ReadIdentTexts(fileNumber);
+    IdentStretch() = Ports::StepStretch();
 }
 
-void ReadIdentTexts(std::optional<int> fileNumber) {
+bool IdentTakenOutOfStep() {
+    Ports::ConfirmInStep();
+    return Ports::OutOfStepIn(IdentStretch());
+}
+
+void ReadSensorIdentAgain() {
+    // Each text on its own, with the line's guard after it. The texts choose
+    // the editor, so a text shifted again is asked a few times before it
+    // counts as no text.
+    ReadIdentTexts(std::nullopt, [](const QString& command, std::optional<int>) {
+        for (int attempt = 0; attempt < IdentAttempts; ++attempt) {
+            TakenValues taken;
+            const QString text = IdentText(command, std::nullopt);
+            taken.Took(0);
+            if (taken.OutOfStep().isEmpty()) return text;
+        }
+        return QString();
+    });
+}
+
+void ReadIdentTexts(std::optional<int> fileNumber, const IdentReader& read) {
     SensorStateData& s = State();
-    s.IdAnswer = IdentText(QStringLiteral("ID"), fileNumber);
+    s.IdAnswer = read(QStringLiteral("ID"), fileNumber);
     if (!ParseSensorInfo(s.IdAnswer, s.SensorType, s.SensorEprom, s.SensorVersion))
         return;  // SensorType is empty: no editor will be chosen
 
@@ -245,10 +270,10 @@ void ReadIdentTexts(std::optional<int> fileNumber) {
         s.VerAnswer.clear();
         s.SensorVersionLetter.clear();
     } else {
-        s.VerAnswer = IdentText(QStringLiteral("VER"), fileNumber);
+        s.VerAnswer = read(QStringLiteral("VER"), fileNumber);
         s.SensorVersionLetter = s.VerAnswer.right(1);
     }
-    s.DatAnswer = IdentText(QStringLiteral("DAT"), fileNumber);
+    s.DatAnswer = read(QStringLiteral("DAT"), fileNumber);
     ParseDateAnswer(s.DatAnswer, s.SensorDate, s.SensorTime);
 }
 

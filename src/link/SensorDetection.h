@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Finding out which sensor is connected (or which sensor a parameter file was
@@ -20,12 +21,21 @@ void DetectSensor(std::optional<int> fileNumber = std::nullopt);
 bool IsSensorConnected(std::optional<int> fileNumber = std::nullopt);
 
 // Fills the identification texts from "ID", "VER" and "DAT"; clears
-// SensorType when the identification cannot be taken apart. From the sensor,
-// texts that came while answers were shifted on the line are asked again
-// once, and cleared when that happens again.
+// SensorType when the identification cannot be taken apart. Notes the
+// stretch of the line they came in.
 void ReadSensorIdent(std::optional<int> fileNumber = std::nullopt);
-// One reading of the identification texts.
-void ReadIdentTexts(std::optional<int> fileNumber = std::nullopt);
+// "ID", "VER" or "DAT" as printable text; empty for an answer with any other byte.
+QString IdentText(const QString& command, std::optional<int> fileNumber);
+// One reading of the identification texts, each asked with `read` (by
+// default as a printable text from the sensor or the file).
+using IdentReader = std::function<QString(const QString& command, std::optional<int> fileNumber)>;
+void ReadIdentTexts(std::optional<int> fileNumber = std::nullopt, const IdentReader& read = IdentText);
+// Whether the identification read last came while answers were shifted on
+// the line (known once the line is in step again: waits for that).
+bool IdentTakenOutOfStep();
+// Reads the identification again, each text with the line's guard after
+// it; a text shifted on every one of a few readings is cleared.
+void ReadSensorIdentAgain();
 
 // Takes an "ID" answer apart into type, EPROM and version texts. False (with
 // the type cleared) when the text has no type word or no "Version" behind it.

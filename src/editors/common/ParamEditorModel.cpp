@@ -96,10 +96,28 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
         progress.ShowForm(RWState::ReadMode, table_.Count + 1 + afterReadSteps_);
         progress.IncBar();
     }
-    if (ReadRecords(source, progress)) {
-        if (!source && afterSensorRead_) ReadLineExtras(progress);
-        if (afterTableShown_) afterTableShown_();
+    TakenValues taken;
+    const bool complete = ReadRecords(source, progress, taken);
+    if (complete && !source && afterSensorRead_) {
+        taken.Took(LineExtras);
+        afterSensorRead_(progress);
+        taken.Took(LineExtras);
     }
+    if (!source && complete) {
+        ReadAgainWhereOutOfStep(taken, [this, &progress](int index) {
+            if (index != LineExtras) return ReadFromSensor(index);
+            afterSensorRead_(progress);
+            return true;
+        });
+    } else if (!source) {
+        // A read cancelled or aborted is not made longer, but keeps nothing shifted.
+        for (const int index : taken.OutOfStep()) {
+            if (index == LineExtras) continue;
+            LeaveNotRead(table_[index]);
+            Fill(table_[index]);
+        }
+    }
+    if (complete && afterTableShown_) afterTableShown_();
     if (!source) {
         progress.Unload();
     } else if (!Sensor::State().OfflineMode) {
@@ -110,20 +128,7 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
     }
 }
 
-void ParamEditorModel::ReadLineExtras(TransferProgress& progress) {
-    // What the line reads after the records comes over the same line: read
-    // once more when answers were shifted meanwhile.
-    for (int round = 0; round < 2; ++round) {
-        TakenValues taken;
-        taken.Took(0);
-        afterSensorRead_(progress);
-        taken.Took(0);
-        if (taken.OutOfStep().isEmpty()) return;
-    }
-}
-
-bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& progress) {
-    TakenValues taken;
+bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& progress, TakenValues& taken) {
     for (int i = 1; i <= table_.Count; ++i) {
         ParamRec& rec = table_[i];
         if (!source && !progress.IncBar(1, access_->ProgressComment(rec))) return false;
@@ -138,19 +143,21 @@ bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& 
         }
         Fill(rec);
     }
-    return ReadAgainWhereOutOfStep(taken, [this](int index) { return ReadFromSensor(index); });
+    return true;
 }
 
 bool ParamEditorModel::ReadAgainWhereOutOfStep(const TakenValues& taken, const std::function<bool(int)>& readAgain) {
     QStringList unread;
     bool goOn = true;
     for (const int index : taken.OutOfStep()) {
-        ParamRec& rec = table_[index];
         goOn = readAgain(index);
         if (!goOn) break;
         TakenValues again;
         again.Took(index);
-        if (!again.OutOfStep().isEmpty()) {
+        const bool outOfStepAgain = !again.OutOfStep().isEmpty();
+        if (index == LineExtras) continue;
+        ParamRec& rec = table_[index];
+        if (outOfStepAgain) {
             LeaveNotRead(rec);
             unread.append(access_->Name(rec));
         }

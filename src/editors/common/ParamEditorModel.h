@@ -202,11 +202,12 @@ private:
     // read-back; after a typed command it shows the readable ones only.
     enum class Walk { AfterEdit, AfterCommand };
     void Fill(ParamRec& rec);
-    // The records of a read of the data set; False when it was cancelled or
-    // aborted.
-    bool ReadRecords(std::optional<int> source, TransferProgress& progress);
-    // The line's own reads after the records (SetAfterSensorRead).
-    void ReadLineExtras(TransferProgress& progress);
+    // The records of a read of the data set, noting those taken from the
+    // sensor in taken; False when it was cancelled or aborted.
+    bool ReadRecords(std::optional<int> source, TransferProgress& progress, TakenValues& taken);
+    // The key under which the line's own reads after the records
+    // (SetAfterSensorRead) are noted with the records.
+    static constexpr int LineExtras = 0;
     // One record from the sensor, asking what to do while the read fails;
     // False for an abort.
     bool ReadFromSensor(int index);
