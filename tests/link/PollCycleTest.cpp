@@ -33,6 +33,11 @@ TEST_F(PollTest, OneCycleAsksByLineAndFeedsTheWindows) {
          {"AD", "SS1", "SS2"}, {"Readout(none)", "Distance(none,0,ok)", "State(0,0)"}},
         {"QF8200Echo refusing AD: no reading, but the sensor answers", "1", false, {{"AD", "\x82\r"}},
          {"AD", "AD"}, {"Readout(none)", "Distance(none,0,ok)", "State(0,0)"}},
+        // Noise made a carriage return in the distance: what the round took
+        // may have been shifted onto the wrong requests, so it shows nothing.
+        {"a line more than was asked for: the round shows no reading", "0", false,
+         {{"AD", "12\r34\r"}, {"SS1", "1\r"}, {"SS2", "0\r"}},
+         {"AD", "SS1", "SS2"}, {"Readout(none)", "Distance(none,0,ok)", "State(-1,-1)"}},
     };
     for (const CycleCase& c : cases) {
         SCOPED_TRACE(c.name);
