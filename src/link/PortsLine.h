@@ -25,8 +25,13 @@ double Now();
 // echo mode, else the answer timeout.
 int DefaultWait();
 
-// One pass of window events (a nested request may start here).
+// One pass of window events (a nested request may start here). While an
+// echoed request line is partly out, the user's input waits in the queue.
 void YieldToEvents();
+// The line that held the user's input back is complete: that input is taken
+// at the next pass of events, wherever it runs (a wait on the line or the
+// main loop).
+void LetHeldInputThrough();
 
 // Yields until bytes wait on the port (true), or timeoutMs pass without any
 // or the line closes (false).

@@ -47,7 +47,10 @@ QByteArray sendEchoed(const QByteArray& bytes) {
     s.Account.EchoTryBegins();
     const Line::WaitingForAnswer waiting;
     s.EchoLineOpen = true;
-    const auto closed = qScopeGuard([&s] { s.EchoLineOpen = false; });
+    const auto closed = qScopeGuard([&s] {
+        s.EchoLineOpen = false;
+        Line::LetHeldInputThrough();
+    });
     QByteArray sent;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char byte = bytes.at(i);
