@@ -156,6 +156,7 @@ int Line::DefaultWait() {
 
 void ClosePort() {
     LinkState& s = State();
+    Line::FinishOpenLine();
     s.PortOpen = false;
     s.PortLost = false;
     if (s.control && s.control->PortOpen()) s.control->SetPortOpen(false);

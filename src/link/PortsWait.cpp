@@ -47,8 +47,8 @@ bool WaitForInput(int timeoutMs) {
 }
 
 void WaitForOutputDrained(int bytesWritten) {
-    // Ten bits a byte at 9600 baud, plus a second for a slow driver.
-    const qint64 limitMs = 1000 + qint64(bytesWritten) * 10 * 1000 / 9600;
+    // A second more than the wire time, for a slow driver.
+    const double limitMs = 1000 + WireMs(bytesWritten);
     SerialControl* control = State().control;
     clsTimer stopwatch(*State().clock);
     stopwatch.StartTimer();
