@@ -180,6 +180,9 @@ QString PortName();
 bool PortOpen();
 bool EchoMode();
 bool EchoWaitAlways();
+// Echo mode: a request's line is partly out. A request from anything but the
+// user's input (a timer) sends nothing meanwhile.
+bool EchoLineOpen();
 int ReadDepth();
 int AnswerTimeout();
 qint32 EchoTimeout();
