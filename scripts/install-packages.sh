@@ -3,7 +3,7 @@
 # arguments; only what is missing, so it is quick to run again.
 set -euo pipefail
 
-PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev "$@")
+PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-serialport-dev libgtest-dev "$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

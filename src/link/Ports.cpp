@@ -156,6 +156,7 @@ int Line::DefaultWait() {
 
 void ClosePort() {
     LinkState& s = State();
+    Line::FinishOpenLine();
     s.PortOpen = false;
     s.PortLost = false;
     if (s.control && s.control->PortOpen()) s.control->SetPortOpen(false);
@@ -178,6 +179,7 @@ QString PortName() { return State().PortName; }
 bool PortOpen() { return State().PortOpen; }
 bool EchoMode() { return State().EchoMode; }
 bool EchoWaitAlways() { return State().EchoWaitAlways; }
+bool EchoLineOpen() { return State().EchoLineOpen; }
 int ReadDepth() { return State().ReadDepth; }
 int AnswerTimeout() { return State().AnswerTimeout; }
 qint32 EchoTimeout() { return State().EchoTimeout; }

@@ -63,8 +63,10 @@ struct LinkState {
     // Which answers are owed and whose, the answers parked for waiting
     // requests, and whether the line is known to be in step.
     LineAccount Account;
-    // Echo mode: a request's line is partly out (it pauses between bytes).
+    // Echo mode: a request's line is partly out (it pauses between bytes),
+    // and the bytes of it not sent yet.
     bool EchoLineOpen = false;
+    QByteArray EchoLineRest;
 };
 
 LinkState& State();
@@ -91,6 +93,8 @@ bool ReopenPort();
 // noticed here, with one look that does not wait, and the port is then
 // marked lost; nothing is opened.
 bool PortStillOpen();
+// Closes the port. The rest of a request line partly out goes out first, at
+// once: the sensor must never be left holding a line cut short.
 void ClosePort();
 // Returns the previous answer timeout.
 int SetTimeout(int ms);
@@ -176,6 +180,9 @@ QString PortName();
 bool PortOpen();
 bool EchoMode();
 bool EchoWaitAlways();
+// Echo mode: a request's line is partly out. A request from anything but the
+// user's input (a timer) sends nothing meanwhile.
+bool EchoLineOpen();
 int ReadDepth();
 int AnswerTimeout();
 qint32 EchoTimeout();

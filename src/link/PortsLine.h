@@ -13,6 +13,9 @@ constexpr int WaitSliceMs = 2;
 // Ten byte times at 9600 baud: bytes of one answer come closer together.
 constexpr int QuietGapMs = 10;
 
+// The time bytes take on the line: ten bits a byte at 9600 baud, in ms.
+constexpr double WireMs(int bytes) { return bytes * 10 * 1000.0 / 9600; }
+
 // The port is open and the program goes on. Notices a device that went away
 // while open: the line is then marked closed and lost, and the next SetPort
 // reopens it.
@@ -25,8 +28,13 @@ double Now();
 // echo mode, else the answer timeout.
 int DefaultWait();
 
-// One pass of window events (a nested request may start here).
+// One pass of window events (a nested request may start here). While an
+// echoed request line is partly out, the user's input waits in the queue.
 void YieldToEvents();
+// The line that held the user's input back is complete: that input is taken
+// at the next pass of events, wherever it runs (a wait on the line or the
+// main loop).
+void LetHeldInputThrough();
 
 // Yields until bytes wait on the port (true), or timeoutMs pass without any
 // or the line closes (false).
@@ -35,6 +43,13 @@ bool WaitForInput(int timeoutMs);
 // Yields until the port's output buffer is empty; gives up after far more
 // than the wire time of what was written, so a stuck driver cannot hang us.
 void WaitForOutputDrained(int bytesWritten);
+
+// The line stops (the port closes, the program ends) while an echoed request
+// line is partly out: its rest goes out at once, echoes unread, and is given
+// its wire time to leave, without window events. A sensor left holding a cut
+// line would have it completed by the next program's first carriage return
+// and take it for a value.
+void FinishOpenLine();
 
 // Offers an answer (or its absence) to the traffic log as ReadAnswer does.
 void LogAnswer(const AnswerBytes& answer, int count, bool dynamic, bool log, bool debugLog);

@@ -1,4 +1,5 @@
 #include "frame/Options.h"
+#include "frame/clsTimer.h"
 #include "link/Ports.h"
 #include "link/PortsLine.h"
 #include "link/TrafficLog.h"
@@ -7,6 +8,8 @@
 
 #include <QScopeGuard>
 
+#include <utility>
+
 namespace Ports {
 namespace {
 
@@ -14,6 +17,9 @@ constexpr char CarriageReturn = '\r';
 // The guard after which a quiet line with nothing owed is known to be in
 // step, when its answers come faster than half of it.
 constexpr double ShortestGuardMs = 10;
+// What the rest of a request line may take to leave beyond its wire time
+// when the line stops: well within the moment the program may take to end.
+constexpr double LeaveSlackMs = 50;
 
 // The depth at which the request whose tries go out now waits: one deeper
 // than the waits in progress.
@@ -24,37 +30,36 @@ int currentDepth() { return State().ReadDepth + 1; }
 // one is no request yet.
 bool isAnswered(const QByteArray& bytes) { return bytes.size() > 1 && bytes.endsWith(CarriageReturn); }
 
-// The rest of a request line once the program is ending: it goes out whole,
-// without waiting for echoes, so that the sensor is never left holding a cut
-// line (the next program's first carriage return would complete it, and the
-// sensor would take it for a value).
-void sendRestAtOnce(const QByteArray& rest) {
-    LinkState& s = State();
-    if (rest.isEmpty() || !s.control || !s.control->PortOpen()) return;
-    s.control->Output(rest);
-}
-
 // Echo mode: each byte goes out alone and the sensor's echo is awaited. A
 // byte that comes back other than the one sent is another answer on its way
 // (or noise): the line is out of step, and the try reads no answer. The rest
 // of the request still goes out whole, so that the sensor never takes a
 // request cut short for another. A missing echo (or EchoWaitAlways) adds a
 // pause before the next byte. While the line is partly out, the user's input
-// waits (Line::YieldToEvents): a request of its own would break into it.
+// waits (Line::YieldToEvents): a request of its own would break into it. A
+// line that stops meanwhile (the port closes, the program ends) sends its
+// rest at once (Line::FinishOpenLine).
 QByteArray sendEchoed(const QByteArray& bytes) {
     LinkState& s = State();
     const int depth = currentDepth();
     s.Account.EchoTryBegins();
     const Line::WaitingForAnswer waiting;
     s.EchoLineOpen = true;
-    const auto closed = qScopeGuard([&s] { s.EchoLineOpen = false; });
+    const auto closed = qScopeGuard([&s] {
+        s.EchoLineOpen = false;
+        s.EchoLineRest.clear();
+        Line::LetHeldInputThrough();
+    });
     QByteArray sent;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char byte = bytes.at(i);
         if (!Line::Usable()) {
-            if (ProgramEnd::Ending() && !sent.isEmpty()) sendRestAtOnce(bytes.mid(i));
+            // The program ends before its port closes (the start window was
+            // closed during detection): the rest goes now.
+            if (ProgramEnd::Ending()) Line::FinishOpenLine();
             break;
         }
+        const char byte = bytes.at(i);
+        s.EchoLineRest = bytes.mid(i + 1);
         s.control->Output(QByteArray(1, byte));
         sent.append(byte);
         Line::WaitForOutputDrained(1);
@@ -76,6 +81,17 @@ QByteArray sendEchoed(const QByteArray& bytes) {
 }
 
 }  // namespace
+
+void Line::FinishOpenLine() {
+    LinkState& s = State();
+    const QByteArray rest = std::exchange(s.EchoLineRest, {});
+    if (rest.isEmpty() || !s.control || !s.control->PortOpen()) return;
+    s.control->Output(rest);
+    clsTimer stopwatch(*s.clock);
+    stopwatch.StartTimer();
+    const double limitMs = WireMs(int(rest.size())) + LeaveSlackMs;
+    while (s.control->OutBufferCount() > 0 && stopwatch.Elapsed() < limitMs) s.control->waitForOutput(WaitSliceMs);
+}
 
 QByteArray FlushInput() {
     LinkState& s = State();

@@ -4,6 +4,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/SerialControl.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -18,6 +19,14 @@ namespace Line {
 void YieldToEvents() {
     QCoreApplication::processEvents(State().EchoLineOpen ? QEventLoop::ExcludeUserInputEvents
                                                          : QEventLoop::AllEvents);
+}
+
+// A pass that holds input back uses up the event dispatcher's wake-up (so
+// GLib's does): without a new one, the input waiting in the queue would be
+// taken only when some other event comes, an idle program's keystroke at the
+// next mouse move.
+void LetHeldInputThrough() {
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
 }
 
 bool WaitForInput(int timeoutMs) {
@@ -38,8 +47,8 @@ bool WaitForInput(int timeoutMs) {
 }
 
 void WaitForOutputDrained(int bytesWritten) {
-    // Ten bits a byte at 9600 baud, plus a second for a slow driver.
-    const qint64 limitMs = 1000 + qint64(bytesWritten) * 10 * 1000 / 9600;
+    // A second more than the wire time, for a slow driver.
+    const double limitMs = 1000 + WireMs(bytesWritten);
     SerialControl* control = State().control;
     clsTimer stopwatch(*State().clock);
     stopwatch.StartTimer();

@@ -28,10 +28,11 @@ void MainWindowE2E::TearDown() {
     Toolbar::ResetForTests();
 }
 
-void MainWindowE2E::startSensor(const QStringList& arguments) {
-    sim = std::make_unique<SimulatedSensor>(QStringList{"--line", "qf8200"} + arguments);
+void MainWindowE2E::startSensor(const QStringList& arguments, const QString& line, const QByteArray& settings) {
+    sim = std::make_unique<SimulatedSensor>(QStringList{"--line", line} + arguments);
     ASSERT_TRUE(sim->started()) << qPrintable(sim->error());
-    windows.write(Options::SettingsFile, "[Settings]\r\nPort=" + sim->devicePath().toLatin1() + "\r\nSendRST=0\r\n");
+    windows.write(Options::SettingsFile,
+                  "[Settings]\r\nPort=" + sim->devicePath().toLatin1() + "\r\nSendRST=0\r\n" + settings);
 }
 
 void MainWindowE2E::startProgram() {
@@ -40,4 +41,12 @@ void MainWindowE2E::startProgram() {
     window->show();
     QEvent activation(QEvent::WindowActivate);
     QCoreApplication::sendEvent(window, &activation);
+}
+
+int MainWindowE2E::runProgram() {
+    return MainModule::Main([this] {
+        window = new frmMain;
+        ConnectProgramParts(*window);
+        return window.data();
+    });
 }

@@ -2,8 +2,6 @@
 // the port its settings name, finds the QF8200, opens its editor with the
 // sensor's values and lists the traffic in the monitor.
 #include "e2e/MainWindowE2E.h"
-#include "frame/MainModule.h"
-#include "mainwin/frmMainWiring.h"
 #include "mainwin/frmMonitor.h"
 
 #include <QAction>
@@ -67,11 +65,7 @@ TEST_F(MainWindowE2E, ClosingDuringAReadEndsTheProgram) {
     });
     user.start(5);
 
-    const int code = MainModule::Main([&] {
-        window = new frmMain;
-        ConnectProgramParts(*window);
-        return window.data();
-    });
+    const int code = runProgram();
 
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(window.isNull());

@@ -7,6 +7,7 @@
 #include "editors/qf8200echo/frmQF8200Echo.h"
 #include "frame/Combo_Utils.h"
 #include "frame/NumberFormat.h"
+#include "link/Ports.h"
 
 #include <QComboBox>
 #include <QSlider>
@@ -141,8 +142,10 @@ void frmQF8200Echo::slideSonicWidth_Change() {
 
 void frmQF8200Echo::TimerTick() {
     // A value marked while the editor talks to the sensor waits for the next
-    // tick: a write in the middle of a transfer would interleave with it.
-    if (Busy() || sensorWork_ > 0) return;
+    // tick: a write in the middle of a transfer would interleave with it. So
+    // it does while another request's line is partly out (a poll's): the
+    // write would have to break into that line, and the line refuses it.
+    if (Busy() || sensorWork_ > 0 || Ports::EchoLineOpen()) return;
     CommitPendingBeam();
 }
 

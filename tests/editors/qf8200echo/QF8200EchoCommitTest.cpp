@@ -1,6 +1,7 @@
 // What goes on the wire when the user edits frmQF8200Echo: the cell write,
 // then the read-back of the record and the records that depend on it.
 #include "editors/qf8200echo/QF8200EchoFixture.h"
+#include "link/Ports.h"
 #include "support/ScriptedMessages.h"
 
 #include <QCheckBox>
@@ -202,6 +203,22 @@ TEST_F(QF8200EchoCommitTest, TheFocusStaysOnTheBeamControlThroughItsWrite) {
     EXPECT_EQ(sensor.take().size(), 2);
     EXPECT_EQ(focusDuringWrite, QList<QWidget*>({nullptr}));
     EXPECT_EQ(QApplication::focusWidget(), window->slideSonicWidth);
+}
+
+// A beam value marked while another request's line is partly out on the
+// echoing line (a poll's) waits for a tick without one: its write would have
+// to break into that line, and would fail with a message.
+TEST_F(QF8200EchoCommitTest, ABeamValueWaitsForATickWithNoRequestLinePartlyOut) {
+    showPageOf(window->slideSonicWidth);
+    drag(window->slideSonicWidth, 40);
+    ScriptedMessages boxes;
+    Ports::State().EchoLineOpen = true;
+    tick();
+    EXPECT_TRUE(sensor.take().isEmpty());
+    Ports::State().EchoLineOpen = false;
+    tick();
+    EXPECT_EQ(sensor.take(), QStringList({"WM,XE2E,0F", "RM,XE2E"}));
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(QF8200EchoCommitTest, SoundBeamChoicesAreWrittenOnTheNextTick) {
