@@ -114,7 +114,12 @@ void LineAccount::ForgetLost(double countedAt, double quietMs) {
 void LineAccount::LostTrack() {
     tries_.clear();
     answering_ = false;
-    proof();
+    // The answers of the tries given up here may still come, each settling
+    // a later try it does not belong to, and a dropped answer later on hides
+    // the line left over in the end. So this stretch is out of step even
+    // when nothing was taken in it yet: what is taken before the line is
+    // next known in step is not to be trusted.
+    spoil();
 }
 
 void LineAccount::NoiseDropped() {
@@ -156,7 +161,11 @@ void LineAccount::Park(int depth, ParkedAnswer answer) {
 void LineAccount::proof() {
     // Nothing taken in this stretch yet: nothing to distrust, and the count
     // is right again now that the line nobody was owed is gone.
-    if (!handed_ || Spoiled(stretch_)) return;
+    if (handed_) spoil();
+}
+
+void LineAccount::spoil() {
+    if (Spoiled(stretch_)) return;
     spoiled_.append(stretch_);
     if (spoiled_.size() > SpoiledRemembered) spoiled_.removeFirst();
 }

@@ -92,7 +92,9 @@ public:
     // infinity when nothing is owed.
     double OldestLostAt(double quietMs) const;
     // The line could not be accounted for (a wait reached its bound with the
-    // line still talking): out of step, and nothing is owed any more.
+    // line still talking): nothing is owed any more, and the line is out of
+    // step until it is next known in step, for what was taken in this
+    // stretch and for what is taken in it from now on.
     void LostTrack();
     // A pile of bytes that no answer can be was thrown away in the middle of
     // a line: the line is out of step, and the end of that line, when it
@@ -146,7 +148,11 @@ private:
     bool settleOldest(double at);
     // The request sent no request line since it began.
     bool listens(int depth) const;
+    // A line came that no try was owed: the stretch is out of step when
+    // anything was taken in it.
     void proof();
+    // The stretch is out of step.
+    void spoil();
     int innermostWaitOf(RequestId request, int readDepth) const;
     static bool inRange(int depth) { return depth >= 0 && depth < Depths; }
 

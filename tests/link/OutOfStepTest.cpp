@@ -188,6 +188,41 @@ TEST_F(OutOfStep, ASlowSensorLosesNoRecordAndAVerySlowOneKeepsNoValueNotItsOwn) 
     }
 }
 
+// A wait that reaches its bound while the sensor still works through a
+// backlog gives up the tries it owes, though their answers still come: the
+// first is taken for the end of a line cut off, the next settles a later try
+// it does not belong to. When the sensor drops that request, no line is left
+// over to show it; what was taken since the line lost track is out of step
+// all the same.
+TEST_F(OutOfStep, AnAnswerThatComesAfterTheLineLostTrackIsOutOfStep) {
+    Options::Current().RetryCount = 1;
+    everyMs = 800;
+    port.respond = [inner = sensorResponder](const QByteArray& request) {
+        return request == "K6" ? QByteArray() : inner(request);
+    };
+    TakenValues taken;
+    QMap<int, QString> answers;
+    const auto read = [&](int key) {
+        QString answer;
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K" + QString::number(key), answer, bytes);
+        answers[key] = answer;
+        taken.Took(key);
+    };
+    // Before the sensor's first answer nothing waits for the late ones: they
+    // come every 800 ms from then on.
+    for (int key = 1; key <= 4; ++key) read(key);
+    Ports::Delay(400);
+    // K5 waits for the backlog until the bound of its wait, 300 ms before
+    // K4's answer and 1100 ms before its own; K6 takes K5's answer.
+    read(5);
+    Ports::Delay(1050);
+    read(6);
+    const QList<int> outOfStep = taken.OutOfStep();
+    ASSERT_EQ(answers[6], "5");
+    EXPECT_TRUE(outOfStep.contains(6));
+}
+
 // An answer whose carriage return never comes is its own try's answer: the
 // retry, or the next request, keeps its own.
 TEST_F(OutOfStep, AnAnswerCutShortCostsNoOtherRequestItsAnswer) {
