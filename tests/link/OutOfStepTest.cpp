@@ -47,10 +47,10 @@ protected:
                             QByteArray answer = request == "MD,OFF" ? QByteArray("\x80") : numberOf(request);
                             if (spoil && split.contains(request)) answer.insert(answer.size() / 2 + 1, '\r');
                             answer += '\r';
+                            InTurnSensor::Handling handling{answer, everyMs};
                             if (spoil)
-                                for (const double ms : strayAfter.value(request))
-                                    port.arriveLater(everyMs + ms, "7\r");
-                            return InTurnSensor::Handling{answer, everyMs};
+                                for (const double ms : strayAfter.value(request)) handling.unasked.append({ms, "7\r"});
+                            return handling;
                         }};
 
     struct Outcome {
@@ -221,6 +221,29 @@ TEST_F(OutOfStep, AnAnswerThatComesAfterTheLineLostTrackIsOutOfStep) {
     const QList<int> outOfStep = taken.OutOfStep();
     ASSERT_EQ(answers[6], "5");
     EXPECT_TRUE(outOfStep.contains(6));
+}
+
+// A request started from a window event while another one waits may leave
+// a line behind its answer: here one nobody asked for, come with it. The
+// request it nests in, waiting on, counts that line rather than throwing it
+// away as an answer cut short, so the stretch shows out of step.
+TEST_F(OutOfStep, ALineLeftBehindTheAnswerOfANestedRequestIsCounted) {
+    Options::Current().RetryCount = 1;
+    everyMs = 150;
+    strayAfter = {{"K9", {0}}};
+    TakenValues taken;
+    QString nested;
+    port.eventLater(10, [&] {
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K9", nested, bytes);
+        taken.Took(9);
+    });
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    Sensor::SendCommand("K1", answer, bytes);
+    taken.Took(1);
+    ASSERT_EQ(nested, "9");
+    EXPECT_EQ(taken.OutOfStep(), (QList<int>{9, 1}));
 }
 
 // An answer whose carriage return never comes is its own try's answer: the
