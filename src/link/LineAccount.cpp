@@ -174,11 +174,20 @@ bool LineAccount::Spoiled(quint64 stretch) const { return spoiled_.contains(stre
 
 double LineAccount::GuardMs(double minMs, double maxMs) const { return std::clamp(2 * slowestMs_, minMs, maxMs); }
 
-bool LineAccount::FindInStep(double now, bool bytesWaiting, double guardMs) {
+bool LineAccount::parkedUpTo(int readDepth) const {
+    for (int depth = 1; depth <= std::min(readDepth, Depths - 1); ++depth)
+        if (HasParked(depth)) return true;
+    return false;
+}
+
+bool LineAccount::FindInStep(double now, bool bytesWaiting, double guardMs, int readDepth) {
     if (!tries_.isEmpty() || bytesWaiting) return false;
     if (now - std::max(lastHeardAt_, lastSentAt_) < guardMs) return false;
     // An echo that has not come back by now never will.
     echoCrOwed_ = 0;
+    // Its request notes the parked answer once it has it, in the stretch
+    // current then: a proof in this stretch must still reach it.
+    if (parkedUpTo(readDepth)) return true;
     ++stretch_;
     handed_ = false;
     slowestMs_ = 0;

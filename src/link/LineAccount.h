@@ -136,8 +136,11 @@ public:
     // step: twice the slowest answer of the stretch, at least minMs, at most maxMs.
     double GuardMs(double minMs, double maxMs) const;
     // Whether the line is known to be in step now (quiet with nothing owed
-    // and nothing half received for the guard); a new stretch then begins.
-    bool FindInStep(double now, bool bytesWaiting, double guardMs);
+    // and nothing half received for the guard); a new stretch then begins,
+    // unless an answer is parked for a request that still waits (at a depth
+    // up to readDepth): that answer was taken in this stretch, which goes on
+    // until the request has it.
+    bool FindInStep(double now, bool bytesWaiting, double guardMs, int readDepth);
 
 private:
     struct Try {
@@ -154,6 +157,7 @@ private:
     // The stretch is out of step.
     void spoil();
     int innermostWaitOf(RequestId request, int readDepth) const;
+    bool parkedUpTo(int readDepth) const;
     static bool inRange(int depth) { return depth >= 0 && depth < Depths; }
 
     QList<Try> tries_;

@@ -114,7 +114,7 @@ QByteArray FlushInput() {
     }
     const double now = Line::Now();
     account.ForgetLost(now, Line::LostAfterMs());
-    account.FindInStep(now, !s.RxBuffer.isEmpty(), account.GuardMs(ShortestGuardMs, Line::WaitBoundMs()));
+    account.FindInStep(now, !s.RxBuffer.isEmpty(), account.GuardMs(ShortestGuardMs, Line::WaitBoundMs()), depth);
     return dropped;
 }
 
@@ -201,7 +201,7 @@ bool ConfirmInStep() {
         if (Line::QuietBehindIncompleteAnswer()) Line::CutIncompleteAnswer();
         account.ForgetLost(counted, Line::LostAfterMs());
         const double guard = account.GuardMs(ShortestGuardMs, Line::WaitBoundMs());
-        if (account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), guard)) break;
+        if (account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), guard, s.ReadDepth)) break;
         if (Line::Now() >= deadline) {
             account.LostTrack();
             break;

@@ -246,6 +246,35 @@ TEST_F(OutOfStep, ALineLeftBehindTheAnswerOfANestedRequestIsCounted) {
     EXPECT_EQ(taken.OutOfStep(), (QList<int>{9, 1}));
 }
 
+// A read started from a window event while K1 waits parks a line nobody
+// asked for as K1's answer, takes K1's answer in its place, sees its own
+// come with nothing owed, and ends with the line's guard on a quiet line.
+// The value parked for K1 still belongs to that stretch, out of step, not
+// to a new one that K1 would go on in.
+TEST_F(OutOfStep, AValueParkedForAWaitingRequestKeepsTheStretchItWasTakenIn) {
+    Options::Current().RetryCount = 1;
+    everyMs = 10;
+    strayAfter = {{"K1", {-2}}};
+    QString nested;
+    QList<int> nestedOutOfStep;
+    port.eventLater(1, [&] {
+        TakenValues taken;
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K4", nested, bytes);
+        taken.Took(4);
+        nestedOutOfStep = taken.OutOfStep();
+    });
+    TakenValues taken;
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    Sensor::SendCommand("K1", answer, bytes);
+    taken.Took(1);
+    ASSERT_EQ(nested, "1");
+    ASSERT_EQ(answer, "7");
+    EXPECT_EQ(nestedOutOfStep, QList<int>{4});
+    EXPECT_EQ(taken.OutOfStep(), QList<int>{1});
+}
+
 // An answer whose carriage return never comes is its own try's answer: the
 // retry, or the next request, keeps its own.
 TEST_F(OutOfStep, AnAnswerCutShortCostsNoOtherRequestItsAnswer) {
