@@ -64,6 +64,10 @@ public:
     // Echo mode: a byte came back that was not the echo of the byte sent (a
     // late answer, noise). What the try then reads is torn apart: nobody's.
     void EchoStrayed() { echoStrayed_ = true; }
+    // The carriage return that ends a line was taken off the line unread
+    // (echo mode: for an echo): one line fewer is counted than came, which
+    // would hide a line more than was asked for. The stretch is out of step.
+    void LineEndLost() { spoil(); }
     bool EchoStrayedInTry() const { return echoStrayed_; }
     // The next try starts with its echoes in step.
     void EchoTryBegins() { echoStrayed_ = false; }

@@ -69,6 +69,9 @@ QByteArray sendEchoed(const QByteArray& bytes) {
             if (lineEnd) s.Account.EchoCrCameBack();
         } else if (echoed == 1) {
             s.Account.EchoStrayed();
+            // A carriage return taken for an echo it is not (or not known to
+            // be) ends a line that no count will see.
+            if (echo == quint8(CarriageReturn)) s.Account.LineEndLost();
         }
         if (echoed == 0 || s.EchoWaitAlways) Delay(s.EchoTimeout);
     }

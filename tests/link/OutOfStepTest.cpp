@@ -275,6 +275,28 @@ TEST_F(OutOfStep, AValueParkedForAWaitingRequestKeepsTheStretchItWasTakenIn) {
     EXPECT_EQ(taken.OutOfStep(), QList<int>{1});
 }
 
+// In echo mode a line that comes while a request's line goes out loses its
+// carriage return among the echoes, and no count sees that line. Here it is
+// K1's answer, pushed off its try by an unasked line: the line it leaves
+// uncounted would have shown that, so the stretch is out of step all the same.
+TEST_F(OutOfStep, ALineEndLostAmongTheEchoesPutsTheStretchOutOfStep) {
+    Options::Current().RetryCount = 1;
+    port.echo = true;
+    port.baud = 9600;
+    Ports::SetEchoMode(true, false);
+    everyMs = 150;
+    strayAfter = {{"K1", {-2}}};
+    TakenValues taken;
+    QMap<int, QString> answers;
+    for (const int key : {1, 2}) {
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K" + QString::number(key), answers[key], bytes);
+        taken.Took(key);
+    }
+    ASSERT_EQ(answers[1], "7");
+    EXPECT_EQ(taken.OutOfStep(), (QList<int>{1, 2}));
+}
+
 // An answer whose carriage return never comes is its own try's answer: the
 // retry, or the next request, keeps its own.
 TEST_F(OutOfStep, AnAnswerCutShortCostsNoOtherRequestItsAnswer) {
