@@ -121,7 +121,12 @@ void LineAccount::ForgetLost(double countedAt, double quietMs) {
 void LineAccount::LostTrack() {
     tries_.clear();
     answering_ = false;
-    proof();
+    // The answers of the tries given up here may still come, each settling
+    // a later try it does not belong to, and a dropped answer later on hides
+    // the line left over in the end. So this stretch is out of step even
+    // when nothing was taken in it yet: what is taken before the line is
+    // next known in step is not to be trusted.
+    spoil();
 }
 
 void LineAccount::NoiseDropped() {
@@ -163,7 +168,11 @@ void LineAccount::Park(int depth, ParkedAnswer answer) {
 void LineAccount::proof() {
     // Nothing taken in this stretch yet: nothing to distrust, and the count
     // is right again now that the line nobody was owed is gone.
-    if (!handed_ || Spoiled(stretch_)) return;
+    if (handed_) spoil();
+}
+
+void LineAccount::spoil() {
+    if (Spoiled(stretch_)) return;
     spoiled_.append(stretch_);
     if (spoiled_.size() > SpoiledRemembered) spoiled_.removeFirst();
 }
@@ -172,12 +181,21 @@ bool LineAccount::Spoiled(quint64 stretch) const { return spoiled_.contains(stre
 
 double LineAccount::GuardMs(double minMs, double maxMs) const { return std::clamp(2 * slowestMs_, minMs, maxMs); }
 
-bool LineAccount::FindInStep(double now, bool bytesWaiting, double guardMs) {
+bool LineAccount::parkedUpTo(int readDepth) const {
+    for (int depth = 1; depth <= std::min(readDepth, Depths - 1); ++depth)
+        if (HasParked(depth)) return true;
+    return false;
+}
+
+bool LineAccount::FindInStep(double now, bool bytesWaiting, double guardMs, int readDepth) {
     if (!tries_.isEmpty() || bytesWaiting) return false;
     if (now - std::max(lastHeardAt_, lastSentAt_) < guardMs) return false;
     // An echo, or the end of a noisy line, that has not come by now never will.
     echoCrOwed_ = 0;
     tailPending_ = false;
+    // Its request notes the parked answer once it has it, in the stretch
+    // current then: a proof in this stretch must still reach it.
+    if (parkedUpTo(readDepth)) return true;
     ++stretch_;
     handed_ = false;
     slowestMs_ = 0;

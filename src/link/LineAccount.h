@@ -64,6 +64,10 @@ public:
     // Echo mode: a byte came back that was not the echo of the byte sent (a
     // late answer, noise). What the try then reads is torn apart: nobody's.
     void EchoStrayed() { echoStrayed_ = true; }
+    // The carriage return that ends a line was taken off the line unread
+    // (echo mode: for an echo): one line fewer is counted than came, which
+    // would hide a line more than was asked for. The stretch is out of step.
+    void LineEndLost() { spoil(); }
     bool EchoStrayedInTry() const { return echoStrayed_; }
     // The next try starts with its echoes in step.
     void EchoTryBegins() { echoStrayed_ = false; }
@@ -92,7 +96,9 @@ public:
     // infinity when nothing is owed.
     double OldestLostAt(double quietMs) const;
     // The line could not be accounted for (a wait reached its bound with the
-    // line still talking): out of step, and nothing is owed any more.
+    // line still talking): nothing is owed any more, and the line is out of
+    // step until it is next known in step, for what was taken in this
+    // stretch and for what is taken in it from now on.
     void LostTrack();
     // A pile of bytes that no answer can be was thrown away in the middle of
     // a line: the line is out of step, and the end of that line, when it
@@ -135,8 +141,11 @@ public:
     // answer after its try went out, at least minMs, at most maxMs.
     double GuardMs(double minMs, double maxMs) const;
     // Whether the line is known to be in step now (quiet with nothing owed
-    // and nothing half received for the guard); a new stretch then begins.
-    bool FindInStep(double now, bool bytesWaiting, double guardMs);
+    // and nothing half received for the guard); a new stretch then begins,
+    // unless an answer is parked for a request that still waits (at a depth
+    // up to readDepth): that answer was taken in this stretch, which goes on
+    // until the request has it.
+    bool FindInStep(double now, bool bytesWaiting, double guardMs, int readDepth);
 
 private:
     struct Try {
@@ -148,8 +157,13 @@ private:
     bool settleOldest(double firstAt);
     // The request sent no request line since it began.
     bool listens(int depth) const;
+    // A line came that no try was owed: the stretch is out of step when
+    // anything was taken in it.
     void proof();
+    // The stretch is out of step.
+    void spoil();
     int innermostWaitOf(RequestId request, int readDepth) const;
+    bool parkedUpTo(int readDepth) const;
     static bool inRange(int depth) { return depth >= 0 && depth < Depths; }
 
     QList<Try> tries_;

@@ -36,8 +36,9 @@ void YieldToEvents();
 // main loop).
 void LetHeldInputThrough();
 
-// Yields until bytes wait on the port (true), or timeoutMs pass without any
-// or the line closes (false).
+// Yields until bytes wait on the port, or a request nested in the wait left
+// complete lines in the receive buffer (true), or until timeoutMs pass
+// without either or the line closes (false).
 bool WaitForInput(int timeoutMs);
 
 // Yields until the port's output buffer is empty; gives up after far more

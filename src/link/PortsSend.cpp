@@ -74,6 +74,9 @@ QByteArray sendEchoed(const QByteArray& bytes) {
             if (lineEnd) s.Account.EchoCrCameBack();
         } else if (echoed == 1) {
             s.Account.EchoStrayed();
+            // A carriage return taken for an echo it is not (or not known to
+            // be) ends a line that no count will see.
+            if (echo == quint8(CarriageReturn)) s.Account.LineEndLost();
         }
         if (echoed == 0 || s.EchoWaitAlways) Delay(s.EchoTimeout);
     }
@@ -130,7 +133,7 @@ QByteArray FlushInput() {
     }
     const double now = Line::Now();
     account.ForgetLost(now, Line::LostAfterMs());
-    account.FindInStep(now, !s.RxBuffer.isEmpty(), account.GuardMs(ShortestGuardMs, Line::WaitBoundMs()));
+    account.FindInStep(now, !s.RxBuffer.isEmpty(), account.GuardMs(ShortestGuardMs, Line::WaitBoundMs()), depth);
     return dropped;
 }
 
@@ -217,7 +220,7 @@ bool ConfirmInStep() {
         if (Line::QuietBehindIncompleteAnswer()) Line::CutIncompleteAnswer();
         account.ForgetLost(counted, Line::LostAfterMs());
         const double guard = account.GuardMs(ShortestGuardMs, Line::WaitBoundMs());
-        if (account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), guard)) break;
+        if (account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), guard, s.ReadDepth)) break;
         if (Line::Now() >= deadline) {
             account.LostTrack();
             break;

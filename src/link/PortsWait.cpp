@@ -40,6 +40,10 @@ bool WaitForInput(int timeoutMs) {
         // A request nested in the event pass may have closed or lost the
         // line, or the main window closed.
         if (!Usable()) return false;
+        // Or it took its answer off the line and left the lines that came
+        // right behind it: they are this wait's input, to be counted, never
+        // to be mistaken for an answer cut short.
+        if (State().RxBuffer.contains('\r')) return true;
         const double left = timeoutMs - stopwatch.Elapsed();
         if (left <= 0) return control->InBufferCount() > 0;
         control->waitForInput(int(std::ceil(std::min<double>(left, WaitSliceMs))));

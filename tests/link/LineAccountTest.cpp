@@ -66,7 +66,7 @@ Step forget(double countedAt, double quietMs = QuietMs) {
 }
 Step inStep(double now, double guardMs, bool bytesWaiting = false) {
     return [=](Run& r) {
-        return QString(r.account.FindInStep(now, bytesWaiting, guardMs) ? "inStep" : "notInStep");
+        return QString(r.account.FindInStep(now, bytesWaiting, guardMs, 0) ? "inStep" : "notInStep");
     };
 }
 Step park(int depth, const char* text) {

@@ -47,10 +47,10 @@ protected:
                             QByteArray answer = request == "MD,OFF" ? QByteArray("\x80") : numberOf(request);
                             if (spoil && split.contains(request)) answer.insert(answer.size() / 2 + 1, '\r');
                             answer += '\r';
+                            InTurnSensor::Handling handling{answer, everyMs};
                             if (spoil)
-                                for (const double ms : strayAfter.value(request))
-                                    port.arriveLater(everyMs + ms, "7\r");
-                            return InTurnSensor::Handling{answer, everyMs};
+                                for (const double ms : strayAfter.value(request)) handling.unasked.append({ms, "7\r"});
+                            return handling;
                         }};
 
     struct Outcome {
@@ -186,6 +186,115 @@ TEST_F(OutOfStep, ASlowSensorLosesNoRecordAndAVerySlowOneKeepsNoValueNotItsOwn) 
         }
         restTheLineFully();
     }
+}
+
+// A wait that reaches its bound while the sensor still works through a
+// backlog gives up the tries it owes, though their answers still come: the
+// first is taken for the end of a line cut off, the next settles a later try
+// it does not belong to. When the sensor drops that request, no line is left
+// over to show it; what was taken since the line lost track is out of step
+// all the same.
+TEST_F(OutOfStep, AnAnswerThatComesAfterTheLineLostTrackIsOutOfStep) {
+    Options::Current().RetryCount = 1;
+    everyMs = 800;
+    port.respond = [inner = sensorResponder](const QByteArray& request) {
+        return request == "K6" ? QByteArray() : inner(request);
+    };
+    TakenValues taken;
+    QMap<int, QString> answers;
+    const auto read = [&](int key) {
+        QString answer;
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K" + QString::number(key), answer, bytes);
+        answers[key] = answer;
+        taken.Took(key);
+    };
+    // Before the sensor's first answer nothing waits for the late ones: they
+    // come every 800 ms from then on.
+    for (int key = 1; key <= 4; ++key) read(key);
+    Ports::Delay(400);
+    // K5 waits for the backlog until the bound of its wait, 300 ms before
+    // K4's answer and 1100 ms before its own; K6 takes K5's answer.
+    read(5);
+    Ports::Delay(1050);
+    read(6);
+    const QList<int> outOfStep = taken.OutOfStep();
+    ASSERT_EQ(answers[6], "5");
+    EXPECT_TRUE(outOfStep.contains(6));
+}
+
+// A request started from a window event while another one waits may leave
+// a line behind its answer: here one nobody asked for, come with it. The
+// request it nests in, waiting on, counts that line rather than throwing it
+// away as an answer cut short, so the stretch shows out of step.
+TEST_F(OutOfStep, ALineLeftBehindTheAnswerOfANestedRequestIsCounted) {
+    Options::Current().RetryCount = 1;
+    everyMs = 150;
+    strayAfter = {{"K9", {0}}};
+    TakenValues taken;
+    QString nested;
+    port.eventLater(10, [&] {
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K9", nested, bytes);
+        taken.Took(9);
+    });
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    Sensor::SendCommand("K1", answer, bytes);
+    taken.Took(1);
+    ASSERT_EQ(nested, "9");
+    EXPECT_EQ(taken.OutOfStep(), (QList<int>{9, 1}));
+}
+
+// A read started from a window event while K1 waits parks a line nobody
+// asked for as K1's answer, takes K1's answer in its place, sees its own
+// come with nothing owed, and ends with the line's guard on a quiet line.
+// The value parked for K1 still belongs to that stretch, out of step, not
+// to a new one that K1 would go on in.
+TEST_F(OutOfStep, AValueParkedForAWaitingRequestKeepsTheStretchItWasTakenIn) {
+    Options::Current().RetryCount = 1;
+    everyMs = 10;
+    strayAfter = {{"K1", {-2}}};
+    QString nested;
+    QList<int> nestedOutOfStep;
+    port.eventLater(1, [&] {
+        TakenValues taken;
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K4", nested, bytes);
+        taken.Took(4);
+        nestedOutOfStep = taken.OutOfStep();
+    });
+    TakenValues taken;
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    Sensor::SendCommand("K1", answer, bytes);
+    taken.Took(1);
+    ASSERT_EQ(nested, "1");
+    ASSERT_EQ(answer, "7");
+    EXPECT_EQ(nestedOutOfStep, QList<int>{4});
+    EXPECT_EQ(taken.OutOfStep(), QList<int>{1});
+}
+
+// In echo mode a line that comes while a request's line goes out loses its
+// carriage return among the echoes, and no count sees that line. Here it is
+// K1's answer, pushed off its try by an unasked line: the line it leaves
+// uncounted would have shown that, so the stretch is out of step all the same.
+TEST_F(OutOfStep, ALineEndLostAmongTheEchoesPutsTheStretchOutOfStep) {
+    Options::Current().RetryCount = 1;
+    port.echo = true;
+    port.baud = 9600;
+    Ports::SetEchoMode(true, false);
+    everyMs = 150;
+    strayAfter = {{"K1", {-2}}};
+    TakenValues taken;
+    QMap<int, QString> answers;
+    for (const int key : {1, 2}) {
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K" + QString::number(key), answers[key], bytes);
+        taken.Took(key);
+    }
+    ASSERT_EQ(answers[1], "7");
+    EXPECT_EQ(taken.OutOfStep(), (QList<int>{1, 2}));
 }
 
 // An answer whose carriage return never comes is its own try's answer: the

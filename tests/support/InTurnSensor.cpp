@@ -10,6 +10,9 @@ InTurnSensor::InTurnSensor(FakeSerialControl& port, Handler handler) {
         // A dropped request still takes the sensor's time.
         busyUntil_ = done;
         if (!handling.answer.isEmpty()) port.arriveLater(done - now, handling.answer);
+        // Nothing it sends comes before it has the request.
+        for (const Unasked& unasked : handling.unasked)
+            port.arriveLater(std::max(done - now + unasked.afterAnswerMs, 0.0), unasked.line);
         return QByteArray();
     };
 }
