@@ -47,6 +47,14 @@ bool LineAccount::settleOldest(double firstAt) {
     return std::all_of(tries_.cbegin(), tries_.cend(), [&oldest](const Try& t) { return t.request == oldest.request; });
 }
 
+bool LineAccount::oldestTryBefore(double firstAt) const { return !tries_.isEmpty() && tries_.first().sentAt <= firstAt; }
+
+bool LineAccount::handTo(RequestId request, int wantedDepth) {
+    if (wantedDepth <= 0 || !inRange(wantedDepth) || requestAt_[size_t(wantedDepth)] != request) return false;
+    handed_ = true;
+    return true;
+}
+
 int LineAccount::innermostWaitOf(RequestId request, int readDepth) const {
     for (int depth = std::min(readDepth, Depths - 1); depth >= 1; --depth)
         if (requestAt_[size_t(depth)] == request) return depth;
@@ -65,7 +73,7 @@ LineAccount::Owner LineAccount::LineCame(const QByteArray& line, double firstAt,
         tailPending_ = false;
         return Owner::Nobody;
     }
-    if (tries_.isEmpty() || tries_.first().sentAt > firstAt) {
+    if (!oldestTryBefore(firstAt)) {
         if (listens(wantedDepth)) {
             handed_ = true;
             return Owner::Wanted;
@@ -77,10 +85,7 @@ LineAccount::Owner LineAccount::LineCame(const QByteArray& line, double firstAt,
     // An answer put down to a request while other requests' tries are owed
     // too may be any of theirs.
     if (!settleOldest(firstAt)) return Owner::Nobody;
-    if (wantedDepth > 0 && inRange(wantedDepth) && requestAt_[size_t(wantedDepth)] == request) {
-        handed_ = true;
-        return Owner::Wanted;
-    }
+    if (handTo(request, wantedDepth)) return Owner::Wanted;
     const int depth = innermostWaitOf(request, readDepth);
     // A lone carriage return is no answer; nor is a parked answer replaced.
     if (depth == 0 || line.size() <= 1 || HasParked(depth)) return Owner::Nobody;
@@ -96,14 +101,9 @@ LineAccount::Owner LineAccount::AnswerCut(double firstAt, double at, int wantedD
         tailPending_ = false;
         return Owner::Nobody;
     }
-    if (tries_.isEmpty() || tries_.first().sentAt > firstAt) return Owner::Nobody;
+    if (!oldestTryBefore(firstAt)) return Owner::Nobody;
     const RequestId request = tries_.first().request;
-    if (!settleOldest(firstAt)) return Owner::Nobody;
-    if (wantedDepth > 0 && inRange(wantedDepth) && requestAt_[size_t(wantedDepth)] == request) {
-        handed_ = true;
-        return Owner::Wanted;
-    }
-    return Owner::Nobody;
+    return settleOldest(firstAt) && handTo(request, wantedDepth) ? Owner::Wanted : Owner::Nobody;
 }
 
 double LineAccount::OldestLostAt(double quietMs) const {

@@ -157,6 +157,11 @@ private:
     bool settleOldest(double firstAt);
     // The request sent no request line since it began.
     bool listens(int depth) const;
+    // A try is owed that went out before a line that began at firstAt: the
+    // oldest such, which the line answers.
+    bool oldestTryBefore(double firstAt) const;
+    // The request waits at wantedDepth: the answer is handed to it.
+    bool handTo(RequestId request, int wantedDepth);
     // A line came that no try was owed: the stretch is out of step when
     // anything was taken in it.
     void proof();

@@ -217,7 +217,6 @@ bool ConfirmInStep() {
     while (Line::Usable()) {
         const double counted = Line::Now();
         Line::SettleWaitingInput(0, nullptr, true);
-        if (Line::QuietBehindIncompleteAnswer()) Line::CutIncompleteAnswer();
         account.ForgetLost(counted, Line::LostAfterMs());
         const double guard = account.GuardMs(ShortestGuardMs, Line::WaitBoundMs());
         if (account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), guard, s.ReadDepth)) break;

@@ -249,10 +249,8 @@ void ReadSensorIdentAgain() {
     // counts as no text.
     ReadIdentTexts(std::nullopt, [](const QString& command, std::optional<int>) {
         for (int attempt = 0; attempt < IdentAttempts; ++attempt) {
-            TakenValues taken;
-            const QString text = IdentText(command, std::nullopt);
-            taken.Took(0);
-            if (taken.OutOfStep().isEmpty()) return text;
+            QString text;
+            if (TakenValues::InStep([&] { text = IdentText(command, std::nullopt); })) return text;
         }
         return QString();
     });

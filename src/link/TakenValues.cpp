@@ -4,6 +4,13 @@
 
 void TakenValues::Took(int key) { taken_.append({key, Ports::StepStretch()}); }
 
+bool TakenValues::InStep(const std::function<void()>& take) {
+    TakenValues taken;
+    take();
+    taken.Took(0);
+    return taken.OutOfStep().isEmpty();
+}
+
 QList<int> TakenValues::OutOfStep() const {
     QList<int> keys;
     if (taken_.isEmpty()) return keys;

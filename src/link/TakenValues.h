@@ -2,6 +2,8 @@
 #include <QList>
 #include <QtGlobal>
 
+#include <functional>
+
 // The values one operation (a read, a re-read walk, a poll round) took from
 // the sensor, each with the stretch of the line it was taken in. The line
 // cannot tell at once whether an answer was a request's own: a line more
@@ -16,7 +18,9 @@ public:
     // the keys of the values taken in a stretch with proof in it, in the
     // order taken.
     QList<int> OutOfStep() const;
-    bool Empty() const { return taken_.isEmpty(); }
+    // Runs one operation that takes a value and ends it with the line's
+    // guard: true when the value was taken in step.
+    static bool InStep(const std::function<void()>& take);
 
 private:
     struct Taken {

@@ -97,22 +97,21 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
         progress.IncBar();
     }
     TakenValues taken;
+    TakenValues extras;
     const bool complete = ReadRecords(source, progress, taken);
     if (complete && !source && afterSensorRead_) {
-        taken.Took(LineExtras);
+        extras.Took(0);
         afterSensorRead_(progress);
-        taken.Took(LineExtras);
+        extras.Took(0);
     }
     if (!source && complete) {
-        ReadAgainWhereOutOfStep(taken, [this, &progress](int index) {
-            if (index != LineExtras) return ReadFromSensor(index);
-            afterSensorRead_(progress);
-            return true;
-        });
+        ReadAgainWhereOutOfStep(taken, [this](int index) { return ReadFromSensor(index); });
+        // The line's own reads after the records share their guard, and are
+        // read once more when answers were shifted meanwhile.
+        if (!extras.OutOfStep().isEmpty()) afterSensorRead_(progress);
     } else if (!source) {
         // A read cancelled or aborted is not made longer, but keeps nothing shifted.
         for (const int index : taken.OutOfStep()) {
-            if (index == LineExtras) continue;
             LeaveNotRead(table_[index]);
             Fill(table_[index]);
         }
@@ -150,14 +149,10 @@ bool ParamEditorModel::ReadAgainWhereOutOfStep(const TakenValues& taken, const s
     QStringList unread;
     bool goOn = true;
     for (const int index : taken.OutOfStep()) {
-        goOn = readAgain(index);
+        const bool inStep = TakenValues::InStep([&] { goOn = readAgain(index); });
         if (!goOn) break;
-        TakenValues again;
-        again.Took(index);
-        const bool outOfStepAgain = !again.OutOfStep().isEmpty();
-        if (index == LineExtras) continue;
         ParamRec& rec = table_[index];
-        if (outOfStepAgain) {
+        if (!inStep) {
             LeaveNotRead(rec);
             unread.append(access_->Name(rec));
         }
@@ -270,10 +265,8 @@ void ParamEditorModel::WriteAgainWhereOutOfStep(const TakenValues& taken, std::m
     // The values are ours and the sensor may take them twice; only which
     // answer was whose is in doubt.
     for (const int index : taken.OutOfStep()) {
-        TakenValues again;
-        const std::optional<WriteOutcome> outcome = access_->WriteDataSet(table_[index]);
-        again.Took(index);
-        const bool inStep = again.OutOfStep().isEmpty();
+        std::optional<WriteOutcome> outcome;
+        const bool inStep = TakenValues::InStep([&] { outcome = access_->WriteDataSet(table_[index]); });
         outcomes[index] = outcome && inStep ? *outcome : WriteOutcome::Unanswered;
     }
 }

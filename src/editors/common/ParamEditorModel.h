@@ -205,9 +205,6 @@ private:
     // The records of a read of the data set, noting those taken from the
     // sensor in taken; False when it was cancelled or aborted.
     bool ReadRecords(std::optional<int> source, TransferProgress& progress, TakenValues& taken);
-    // The key under which the line's own reads after the records
-    // (SetAfterSensorRead) are noted with the records.
-    static constexpr int LineExtras = 0;
     // One record from the sensor, asking what to do while the read fails;
     // False for an abort.
     bool ReadFromSensor(int index);
