@@ -37,4 +37,31 @@ TEST(Timing, ASlowSensorAnswersOneRequestAfterAnother) {
     }
 }
 
+// --late: the sensor takes longer over one request; the ones that arrive meanwhile wait behind it.
+TEST(Timing, ALateAnswerHoldsUpTheRequestsBehindItInTheirOrder) {
+    const struct {
+        const char* name;
+        Line line;
+        sensorsim::NthRequests lateAt;
+        std::vector<TimedStep> steps;
+    } cases[] = {
+        {"the 2nd VER only; SD1 waits for it, then takes its own delay",
+         Line::Qf8200, {{"ver", {2}}},
+         {{0, "VER\r", ""}, {10, "VER\r", Version}, {10, "SD1\r", ""}, {49, "", ""}, {1, "", Version},
+          {9, "", ""}, {1, "", "1000\r"}, {0, "VER\r", ""}, {10, "", Version}}},
+        {"echoes go back at once meanwhile",
+         Line::Qf8200Echo, {{"RM,XE1D", {1}}},
+         {{0, "RM,XE1D\r", "RM,XE1D\r"}, {10, "RM,XE1D\r", "RM,XE1D\r"}, {49, "", ""}, {1, "", Cell},
+          {10, "", Cell}}},
+    };
+    for (const auto& c : cases) {
+        sensorsim::SensorConfig config = configFor(c.line);
+        config.faults.delayMs = 10;
+        config.faults.lateAt = c.lateAt;
+        config.faults.lateMs = 50;
+        Sensor sensor(config);
+        runSteps(sensor, c.steps, c.name);
+    }
+}
+
 }  // namespace

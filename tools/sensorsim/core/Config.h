@@ -29,6 +29,10 @@ Variant defaultVariant(Line line);
 // "v1", "v2") to variant. The error text, or nullopt when every word was taken.
 std::optional<std::string> applyVariantWords(Line line, std::string_view words, Variant& variant);
 
+// Single requests a fault is placed on: per key (matched as --status matches), the Nth of the requests that
+// key matches, counted from 1.
+using NthRequests = std::map<std::string, std::set<int>>;
+
 // Faults the sensor injects into its answers, for tests of the program's recovery. 0 = off.
 struct FaultPlan {
     int dropEveryNth = 0;                          // every Nth answer is not sent at all
@@ -41,6 +45,12 @@ struct FaultPlan {
     std::set<std::string> longAnswerKeys;          // requests of this key get 300 printable bytes
     int trickleMs = 0;                             // pause between the bytes of an answer
     int delayMs = 0;                               // time taken over each request, one after another
+    NthRequests lateAt;                            // these requests take lateMs longer than the others
+    int lateMs = 1200;
+    NthRequests splitAt;                           // these answers get a carriage return after splitAfter bytes
+    std::optional<int> splitAfter;                 // nullopt: in the middle, as splitEveryNth splits
+    NthRequests strayAt;                           // these answers are followed by an unasked line
+    NthRequests dropAt;                            // these requests get no answer, in their turn
     int hangupAfter = 0;                           // the sensor goes away after this many requests
     unsigned seed = 1;                             // of the garbage bytes
 };

@@ -13,11 +13,17 @@ constexpr std::size_t LongAnswerBytes = 300;
 
 bool everyNth(long count, int n) { return n > 0 && count % n == 0; }
 
-// The answer as two lines: a carriage return after its first half, and at least after its first byte, so
-// that a short answer shows as one cut short and not as an empty line ahead of it.
-void splitInTwo(std::string& bytes) {
-    const std::size_t middle = std::min(std::max<std::size_t>(bytes.size() / 2, 1), bytes.size());
-    bytes.insert(middle, 1, CarriageReturn);
+// The answer as two lines: a carriage return after the given bytes (at most all of them), or by default after
+// its first half and at least after its first byte, so that a short answer shows as one cut short and not as
+// an empty line ahead of it.
+void splitInTwo(std::string& bytes, std::optional<int> after) {
+    const std::size_t wanted = after ? static_cast<std::size_t>(*after) : std::max<std::size_t>(bytes.size() / 2, 1);
+    bytes.insert(std::min(wanted, bytes.size()), 1, CarriageReturn);
+}
+
+bool fallsOn(const NthRequests& faults, const std::string& key, long count) {
+    const auto nth = faults.find(key);
+    return nth != faults.end() && nth->second.contains(static_cast<int>(count));
 }
 
 bool keyMatches(const std::string& key, const std::string& request) {
@@ -28,7 +34,10 @@ bool keyMatches(const std::string& key, const std::string& request) {
 
 }  // namespace
 
-FaultInjector::FaultInjector(FaultPlan plan) : plan_(std::move(plan)), random_(plan_.seed) {}
+FaultInjector::FaultInjector(FaultPlan plan) : plan_(std::move(plan)), random_(plan_.seed) {
+    for (const NthRequests* faults : {&plan_.lateAt, &plan_.splitAt, &plan_.strayAt, &plan_.dropAt})
+        for (const auto& entry : *faults) requestsByKey_[entry.first] = 0;
+}
 
 std::optional<std::string> FaultInjector::replacement(std::string_view request) const {
     const std::string upper = toUpper(request);
@@ -43,12 +52,28 @@ std::optional<std::string> FaultInjector::replacement(std::string_view request) 
     return std::nullopt;
 }
 
-FaultInjector::WireAnswer FaultInjector::wireBytes(const std::string& answer) {
+FaultInjector::Placed FaultInjector::place(std::string_view request) {
+    const std::string upper = toUpper(request);
+    Placed placed;
+    for (auto& [key, count] : requestsByKey_) {
+        if (!keyMatches(toUpper(key), upper)) continue;
+        ++count;
+        placed.late |= fallsOn(plan_.lateAt, key, count);
+        placed.split |= fallsOn(plan_.splitAt, key, count);
+        placed.stray |= fallsOn(plan_.strayAt, key, count);
+        placed.drop |= fallsOn(plan_.dropAt, key, count);
+    }
+    return placed;
+}
+
+FaultInjector::WireAnswer FaultInjector::wireBytes(const std::string& answer, const Placed& placed) {
     ++answers_;
-    WireAnswer wire{{}, everyNth(answers_, plan_.strayEveryNth)};
-    if (everyNth(answers_, plan_.dropEveryNth)) return wire;
+    WireAnswer wire{{}, placed.stray || everyNth(answers_, plan_.strayEveryNth)};
+    if (placed.drop || everyNth(answers_, plan_.dropEveryNth)) return wire;
     wire.bytes = everyNth(answers_, plan_.garbageEveryNth) ? garbage() : answer;
-    if (everyNth(answers_, plan_.splitEveryNth)) splitInTwo(wire.bytes);
+    // One carriage return however many splits fall on the answer; the placed one says where.
+    if (placed.split) splitInTwo(wire.bytes, plan_.splitAfter);
+    else if (everyNth(answers_, plan_.splitEveryNth)) splitInTwo(wire.bytes, std::nullopt);
     if (!everyNth(answers_, plan_.noCrEveryNth)) wire.bytes += CarriageReturn;
     return wire;
 }

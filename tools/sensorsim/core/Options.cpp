@@ -27,6 +27,17 @@ Setter countInto(int FaultPlan::*field) {
     };
 }
 
+// A fault placed on the Nth request of a key, "KEY:N"; repeatable, for several keys or several N for one.
+Setter placeInto(NthRequests FaultPlan::*field) {
+    return [field](ProgramOptions& o, const std::string& v) -> std::string {
+        const std::size_t colon = v.rfind(':');
+        auto n = colon == std::string::npos ? std::nullopt : count(v.substr(colon + 1));
+        if (!n || *n < 1 || colon == 0) return "expects KEY:N (N a whole number from 1), not \"" + v + "\"";
+        (o.sensor.faults.*field)[v.substr(0, colon)].insert(*n);
+        return {};
+    };
+}
+
 const std::map<std::string, Setter>& setters() {
     static const std::map<std::string, Setter> table = {
         {"link", [](ProgramOptions& o, const std::string& v) { o.linkPath = v; return std::string(); }},
@@ -67,6 +78,18 @@ const std::map<std::string, Setter>& setters() {
         {"stray-ms", countInto(&FaultPlan::strayMs)},
         {"trickle-ms", countInto(&FaultPlan::trickleMs)},
         {"delay-ms", countInto(&FaultPlan::delayMs)},
+        {"late", placeInto(&FaultPlan::lateAt)},
+        {"late-ms", countInto(&FaultPlan::lateMs)},
+        {"split", placeInto(&FaultPlan::splitAt)},
+        {"split-at",
+         [](ProgramOptions& o, const std::string& v) -> std::string {
+             auto n = count(v);
+             if (!n) return "expects a whole number, not \"" + v + "\"";
+             o.sensor.faults.splitAfter = *n;
+             return {};
+         }},
+        {"stray", placeInto(&FaultPlan::strayAt)},
+        {"drop", placeInto(&FaultPlan::dropAt)},
         {"hangup-after", countInto(&FaultPlan::hangupAfter)},
     };
     return table;
@@ -165,6 +188,23 @@ Faults (N counts answers; an echo is not an answer):
   --hangup-after N     serve N requests (a lone carriage return counts), then close the
                        terminal and exit
   --seed N             seed of the garbage bytes (default 1)
+
+Single faults (N counts from 1 the requests KEY matches, as for --status and in
+either case: a read "SD11" and a write "SD11,500" both count for SD11; other keys
+do not count; each flag repeatable, for several keys or several N):
+  --late KEY:N         take --late-ms longer over the Nth request of KEY; requests that
+                       arrive meanwhile wait their turn and are answered after it
+                       (echoes still go back at once)
+  --late-ms MS         how much longer a --late request takes (default 1200)
+  --split KEY:N        put a carriage return into the Nth answer to KEY, so it arrives
+                       as two lines
+  --split-at P         --split puts it after P bytes, at most after the whole answer
+                       (default as --split-every: in the middle, at least after the
+                       first byte); 82h split at 1 arrives as 82h, CR, CR
+  --stray KEY:N        send the unasked line of --stray-every, --stray-ms after the Nth
+                       answer to KEY
+  --drop KEY:N         send no bytes at all for the Nth request of KEY; the sensor takes
+                       its time over it all the same
 
 The program ends on SIGTERM, SIGINT or SIGHUP, when its parent process ends, and
 when standard input is a pipe that reaches its end.

@@ -60,6 +60,7 @@ void Sensor::serve(const std::string& request, bool tooLong) {
     if (hangupAfter > 0 && requestCount_ >= hangupAfter) hangupPending_ = true;
     if (request.empty()) return;  // the echo probe: an echoing sensor has answered it with its echo
 
+    const FaultInjector::Placed placed = faults_.place(request);
     // The sensor gets to this request once it is done with the ones before.
     const std::int64_t start = std::max(now_, busyUntil_);
     std::string answer;
@@ -73,8 +74,9 @@ void Sensor::serve(const std::string& request, bool tooLong) {
         if (!wasStreaming && model_->streaming()) nextStreamLine_ = start + LineModel::MeasureCycleMs;
     }
     const FaultPlan& plan = faults_.plan();
-    const FaultInjector::WireAnswer wire = faults_.wireBytes(answer);
-    busyUntil_ = outbox_.push(start + plan.delayMs, wire.bytes, plan.trickleMs);
+    const FaultInjector::WireAnswer wire = faults_.wireBytes(answer, placed);
+    const std::int64_t takesMs = plan.delayMs + (placed.late ? plan.lateMs : 0);
+    busyUntil_ = outbox_.push(start + takesMs, wire.bytes, plan.trickleMs);
     if (wire.strayFollows) outbox_.pushUnasked(FaultInjector::StrayLine, plan.strayMs, busyUntil_);
 }
 

@@ -20,10 +20,11 @@ namespace sensorsim {
 // carriage return back; the other lines ignore a lone carriage return. A
 // line feed at the start of a request is skipped (terminal programs send
 // CR LF). Like a real sensor it carries out one request after another, each
-// taking the set delay: answers leave in order, and a request that arrives
-// while the sensor still works on an earlier one waits its turn (its echo
-// does not). Time passes only through advance(), which makes master-mode
-// streams, the moving target and delayed answers deterministic.
+// taking the set delay (a late one longer): answers leave in order, and a
+// request that arrives while the sensor still works on an earlier one waits
+// its turn (its echo does not). Time passes only through advance(), which
+// makes master-mode streams, the moving target and delayed answers
+// deterministic.
 class Sensor {
 public:
     // Longer requests are refused with the invalid-command status.
