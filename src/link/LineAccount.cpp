@@ -15,6 +15,7 @@ LineAccount::RequestId LineAccount::BeginRequest(int depth) {
     requestAt_[size_t(depth)] = ++lastRequest_;
     tried_[size_t(depth)] = false;
     parked_[size_t(depth)] = {};
+    handedStretch_[size_t(depth)] = 0;
     return lastRequest_;
 }
 
@@ -24,10 +25,10 @@ LineAccount::RequestId LineAccount::RequestAt(int depth) {
     return requestAt_[size_t(depth)];
 }
 
-void LineAccount::TrySent(int depth, double at) {
-    const RequestId request = RequestAt(depth);
-    if (request == 0) return;
-    tries_.append({request, at});
+void LineAccount::TrySent(int depth, double at, const QByteArray& request) {
+    const RequestId id = RequestAt(depth);
+    if (id == 0) return;
+    tries_.append({id, at, request});
     tried_[size_t(depth)] = true;
     lastSentAt_ = std::max(lastSentAt_, at);
 }
@@ -52,6 +53,7 @@ bool LineAccount::oldestTryBefore(double firstAt) const { return !tries_.isEmpty
 bool LineAccount::handTo(RequestId request, int wantedDepth) {
     if (wantedDepth <= 0 || !inRange(wantedDepth) || requestAt_[size_t(wantedDepth)] != request) return false;
     handed_ = true;
+    handedStretch_[size_t(wantedDepth)] = stretch_;
     return true;
 }
 
@@ -73,9 +75,20 @@ LineAccount::Owner LineAccount::LineCame(const QByteArray& line, double firstAt,
         tailPending_ = false;
         return Owner::Nobody;
     }
+    if (markOwed_) {
+        if (firstAt >= markSentAt_ && isMark_(line.chopped(1))) {
+            settleMark();
+            return Owner::Nobody;
+        }
+        // A late answer of a try given up, or noise: it would have settled
+        // a try it does not belong to.
+        spoil();
+        return Owner::OutOfStep;
+    }
     if (!oldestTryBefore(firstAt)) {
         if (listens(wantedDepth)) {
             handed_ = true;
+            handedStretch_[size_t(wantedDepth)] = stretch_;
             return Owner::Wanted;
         }
         proof();
@@ -89,7 +102,7 @@ LineAccount::Owner LineAccount::LineCame(const QByteArray& line, double firstAt,
     const int depth = innermostWaitOf(request, readDepth);
     // A lone carriage return is no answer; nor is a parked answer replaced.
     if (depth == 0 || line.size() <= 1 || HasParked(depth)) return Owner::Nobody;
-    parked_[size_t(depth)] = {line, int(line.size()) - 1};
+    parked_[size_t(depth)] = {line, int(line.size()) - 1, stretch_};
     handed_ = true;
     return Owner::Parked;
 }
@@ -99,6 +112,12 @@ LineAccount::Owner LineAccount::AnswerCut(double firstAt, double at, int wantedD
     if (tailPending_) {
         // The noisy line ended without its carriage return after all.
         tailPending_ = false;
+        return Owner::Nobody;
+    }
+    // The mark's answer is never taken cut short: these bytes are a late
+    // answer or noise.
+    if (markOwed_) {
+        spoil();
         return Owner::Nobody;
     }
     if (!oldestTryBefore(firstAt)) return Owner::Nobody;
@@ -113,13 +132,28 @@ double LineAccount::OldestLostAt(double quietMs) const {
 
 void LineAccount::ForgetLost(double countedAt, double quietMs) {
     while (!tries_.isEmpty() && countedAt >= OldestLostAt(quietMs)) {
-        tries_.removeFirst();
+        const Try lost = tries_.takeFirst();
+        if (markOwed_ && lost.request == markRequest_) {
+            // Not even the mark is answered: the sensor is silent now.
+            MarkLost();
+            return;
+        }
+        givenUp_.append(lost.text);
+        if (answering_ && !echoMode_) {
+            // Its answer may still come and settle a later try: whatever
+            // was taken since the line was last in step is in doubt.
+            markDue_ = true;
+            spoil();
+        }
         answering_ = false;
     }
 }
 
 void LineAccount::LostTrack() {
+    for (const Try& lost : std::as_const(tries_)) givenUp_.append(lost.text);
+    if (answering_ && !echoMode_) markDue_ = true;
     tries_.clear();
+    markOwed_ = false;
     answering_ = false;
     // The answers of the tries given up here may still come, each settling
     // a later try it does not belong to, and a dropped answer later on hides
@@ -141,10 +175,44 @@ void LineAccount::Reopened() {
     echoStrayed_ = false;
     tailPending_ = false;
     answering_ = false;
-    ++stretch_;
-    handed_ = false;
-    slowestMs_ = 0;
+    markDue_ = markOwed_ = false;
+    givenUp_.clear();
+    beginStretch();
 }
+
+QList<QByteArray> LineAccount::Unsettled() const {
+    QList<QByteArray> texts = givenUp_;
+    for (const Try& owed : tries_) texts.append(owed.text);
+    return texts;
+}
+
+void LineAccount::MarkSent(double at, const QByteArray& request, std::function<bool(const QByteArray&)> isMark) {
+    markRequest_ = ++lastRequest_;
+    markSentAt_ = at;
+    markOwed_ = true;
+    isMark_ = std::move(isMark);
+    tries_.append({markRequest_, at, request});
+    lastSentAt_ = std::max(lastSentAt_, at);
+}
+
+void LineAccount::MarkLost() {
+    tries_.clear();
+    markOwed_ = markDue_ = false;
+    answering_ = false;
+}
+
+void LineAccount::settleMark() {
+    // In turn: the tries sent before the mark were answered before it or
+    // never will be; those sent after it are answered after it.
+    while (!tries_.isEmpty() && tries_.takeFirst().request != markRequest_) {
+    }
+    markOwed_ = markDue_ = false;
+    answering_ = true;
+    givenUp_.clear();
+    beginStretch();
+}
+
+quint64 LineAccount::HandedStretch(int depth) const { return inRange(depth) ? handedStretch_[size_t(depth)] : 0; }
 
 bool LineAccount::Owes(RequestId request) const {
     return std::any_of(tries_.cbegin(), tries_.cend(), [request](const Try& t) { return t.request == request; });
@@ -152,7 +220,9 @@ bool LineAccount::Owes(RequestId request) const {
 
 LineAccount::ParkedAnswer LineAccount::TakeParked(int depth) {
     if (!inRange(depth)) return {};
-    return std::exchange(parked_[size_t(depth)], {});
+    ParkedAnswer parked = std::exchange(parked_[size_t(depth)], {});
+    if (parked.count > 0) handedStretch_[size_t(depth)] = parked.stretch;
+    return parked;
 }
 
 bool LineAccount::HasParked(int depth) const { return inRange(depth) && parked_[size_t(depth)].count > 0; }
@@ -162,7 +232,9 @@ void LineAccount::DropParked(int depth) {
 }
 
 void LineAccount::Park(int depth, ParkedAnswer answer) {
-    if (inRange(depth) && !HasParked(depth) && answer.count > 0) parked_[size_t(depth)] = std::move(answer);
+    if (!inRange(depth) || HasParked(depth) || answer.count <= 0) return;
+    if (answer.stretch == 0) answer.stretch = handedStretch_[size_t(depth)] ? handedStretch_[size_t(depth)] : stretch_;
+    parked_[size_t(depth)] = std::move(answer);
 }
 
 void LineAccount::proof() {
@@ -188,7 +260,8 @@ bool LineAccount::parkedUpTo(int readDepth) const {
 }
 
 bool LineAccount::FindInStep(double now, bool bytesWaiting, double guardMs, int readDepth) {
-    if (!tries_.isEmpty() || bytesWaiting) return false;
+    // After a give-up only the mark's answer shows the line in step again.
+    if (!tries_.isEmpty() || bytesWaiting || markDue_) return false;
     if (now - std::max(lastHeardAt_, lastSentAt_) < guardMs) return false;
     // An echo, or the end of a noisy line, that has not come by now never will.
     echoCrOwed_ = 0;
@@ -196,8 +269,13 @@ bool LineAccount::FindInStep(double now, bool bytesWaiting, double guardMs, int 
     // Its request notes the parked answer once it has it, in the stretch
     // current then: a proof in this stretch must still reach it.
     if (parkedUpTo(readDepth)) return true;
+    givenUp_.clear();
+    beginStretch();
+    return true;
+}
+
+void LineAccount::beginStretch() {
     ++stretch_;
     handed_ = false;
     slowestMs_ = 0;
-    return true;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 // The line's account of the sensor's answers: which answers the sensor still
 // owes, whose a line that comes is, and whether the line is known to be in
@@ -29,6 +30,13 @@
 // the end, as a line that no owed try accounts for: the proof that the line
 // was out of step. Every value taken since the line was last known to be in
 // step (quiet, with nothing owed, for a guard) is then not to be trusted.
+//
+// A try given up is not a try whose answer never comes: while the sensor is
+// answering, its answer may still come, at any time, and settle a later try.
+// So a give-up leaves the line out of step until a request whose answer
+// cannot be mistaken for another's (a mark: the identification) is answered.
+// The sensor answers in turn, so every late answer comes before the mark's:
+// the lines before it are thrown away, and the line is in step once it comes.
 class LineAccount {
 public:
     using RequestId = quint64;
@@ -50,14 +58,19 @@ public:
     // The request at depth; a wait or a try without a request begun before
     // it is one of its own.
     RequestId RequestAt(int depth);
-    // A request line of the request at depth went out at this time (ms).
-    void TrySent(int depth, double at);
+    // A request line of the request at depth went out at this time (ms);
+    // request is its text (without the carriage return).
+    void TrySent(int depth, double at, const QByteArray& request = {});
     // Echo mode: a carriage return went out (its echo is owed) / its echo
     // came back in step.
     void EchoCrSent() { ++echoCrOwed_; }
     void EchoCrCameBack() { echoCrOwed_ = std::max(echoCrOwed_ - 1, 0); }
+    // Echo mode began: the echoes keep the line in step, and a give-up
+    // asks for no mark.
+    void EchoModeOn() { echoMode_ = true; }
     // Echo mode ended: no carriage return on the line is ours any more.
     void EchoModeOff() {
+        echoMode_ = false;
         echoCrOwed_ = 0;
         echoStrayed_ = false;
     }
@@ -90,7 +103,10 @@ public:
     Owner AnswerCut(double firstAt, double at, int wantedDepth);
     // Gives up the oldest tries owed once the line has stayed silent for
     // quietMs since they went out: the sensor answers nothing now. Only to be
-    // called when every line that came by countedAt has been counted.
+    // called when every line that came by countedAt has been counted. A try
+    // given up while the sensor was answering may still be answered: the
+    // stretch is out of step, and a mark is due (outside echo mode). A mark
+    // given up means the sensor is taken as silent.
     void ForgetLost(double countedAt, double quietMs);
     // When the oldest try owed is given up unless a byte comes first;
     // infinity when nothing is owed.
@@ -107,6 +123,26 @@ public:
     // A port opened anew: nothing on it is owed, parked or ours.
     void Reopened();
 
+    // A try was given up (or the line lost track) while the sensor was
+    // answering: no new stretch begins on quiet alone; a mark must be
+    // answered first.
+    bool MarkDue() const { return markDue_; }
+    // The texts of the requests whose answers may still come: the tries
+    // owed, and those given up since the line was last known in step. A
+    // mark must not be one of them, or its late answer would pass for the
+    // mark's.
+    QList<QByteArray> Unsettled() const;
+    // The mark went out at this time; isMark tells its answer (the text
+    // without the carriage return) from every other line. Until it comes,
+    // every line is a late answer or noise, thrown away as proof.
+    void MarkSent(double at, const QByteArray& request, std::function<bool(const QByteArray&)> isMark);
+    bool MarkOwed() const { return markOwed_; }
+    // No mark can be asked for: the line is found in step on quiet alone.
+    void WaiveMark() { markDue_ = false; }
+    // The mark's answer did not come within the bound: the sensor is taken
+    // as silent, nothing is owed any more.
+    void MarkLost();
+
     bool Owes(RequestId request) const;
     bool OwesNothing() const { return tries_.isEmpty(); }
     int OwedCount() const { return int(tries_.size()); }
@@ -121,6 +157,7 @@ public:
     struct ParkedAnswer {
         QByteArray bytes;
         int count = 0;
+        quint64 stretch = 0;   // the stretch it came in
     };
     // The answer parked for the request at depth, taken out; count 0 when none.
     ParkedAnswer TakeParked(int depth);
@@ -132,6 +169,10 @@ public:
     // The stretch of time since the line was last known to be in step; values
     // taken within one stretch are trusted or not together.
     quint64 Stretch() const { return stretch_; }
+    // The stretch in which the request at depth was last handed an answer
+    // (parked answers keep the stretch they came in); 0 when none since the
+    // request began.
+    quint64 HandedStretch(int depth) const;
     // A proof came within that stretch while values were taken in it.
     bool Spoiled(quint64 stretch) const;
     // An answer was handed to a request within the current stretch.
@@ -151,6 +192,7 @@ private:
     struct Try {
         RequestId request;
         double sentAt;
+        QByteArray text;
     };
     // Settles the oldest try owed with a line that began at firstAt; true
     // when every try owed was its request's.
@@ -167,6 +209,10 @@ private:
     void proof();
     // The stretch is out of step.
     void spoil();
+    // The line is known to be in step from now on.
+    void beginStretch();
+    // The mark's answer came: every try sent before it is answered or lost.
+    void settleMark();
     int innermostWaitOf(RequestId request, int readDepth) const;
     bool parkedUpTo(int readDepth) const;
     static bool inRange(int depth) { return depth >= 0 && depth < Depths; }
@@ -178,11 +224,20 @@ private:
     bool echoStrayed_ = false;
     bool tailPending_ = false;
     bool answering_ = false;
+    bool echoMode_ = false;
+
+    bool markDue_ = false;
+    bool markOwed_ = false;
+    RequestId markRequest_ = 0;
+    double markSentAt_ = 0;
+    std::function<bool(const QByteArray&)> isMark_;
+    QList<QByteArray> givenUp_;
 
     RequestId lastRequest_ = 0;
     std::array<RequestId, Depths> requestAt_{};
     std::array<bool, Depths> tried_{};
     std::array<ParkedAnswer, Depths> parked_{};
+    std::array<quint64, Depths> handedStretch_{};
 
     quint64 stretch_ = 1;
     bool handed_ = false;

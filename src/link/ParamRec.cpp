@@ -3,6 +3,7 @@
 #include "frame/NumberFormat.h"
 #include "frame/Utils.h"
 #include "link/Ports.h"
+#include "link/Sensor.h"
 #include "link/SensorEditor.h"
 #include "link/SensorInfo.h"
 #include "link/ValidationRules.h"
@@ -30,6 +31,13 @@ void ParamTable::Clear() {
 bool IsParDefValid(const ParamRec& rec) {
     const QByteArray raw(reinterpret_cast<const char*>(rec.RawAnswer.data()), int(rec.RawAnswer.size()));
     return Utils::IsParDefValid(rec.Value, raw);
+}
+
+bool TakenOutOfStep(const ParamRec& rec) { return rec.Stretch != 0 && Ports::OutOfStepIn(rec.Stretch); }
+
+void NoteAnswerStretch(ParamRec& rec, bool answered) {
+    const quint64 stretch = Sensor::LastAnswerStretch();
+    if (answered || Ports::OutOfStepIn(stretch)) rec.Stretch = stretch;
 }
 
 namespace Sensor {

@@ -18,6 +18,7 @@ struct ParamRec {
     QString Value;            // current value, as the sensor answers it
     std::array<quint8, 201> RawAnswer{};  // last answer (Ports::AnswerBytes); 82h first = unknown to the sensor
     qint16 AnswerLength = 0;
+    quint64 Stretch = 0;      // stretch of the line the value was taken in (Ports::StepStretch); 0 = not from the sensor
     QString Key;              // read command and name in parameter files
     QString AltKey;           // second word a typed command may use; empty = none
     bool BulkWrite = false;   // takes part in writing all parameters to the sensor
@@ -52,6 +53,16 @@ private:
 
 // The value is not empty and the sensor did not reject the parameter (82h).
 bool IsParDefValid(const ParamRec& rec);
+
+// The value came from the sensor in a stretch of the line that proved out of
+// step: it may be another request's answer, and is never to be shown, saved
+// or written as read.
+bool TakenOutOfStep(const ParamRec& rec);
+// Notes with the record the stretch of the answer the last command returned
+// (Sensor::LastAnswerStretch) when its value was taken from that answer. A
+// read that got no answer while the line was out of step leaves the value it
+// keeps in doubt too: it was to be replaced.
+void NoteAnswerStretch(ParamRec& rec, bool answered);
 
 namespace Sensor {
 

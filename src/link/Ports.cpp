@@ -88,7 +88,10 @@ LinkState& State() {
     return state;
 }
 
-void ResetForTests() { State() = LinkState(); }
+void ResetForTests() {
+    State() = LinkState();
+    SetStepMarks({});
+}
 
 bool IsErrorStatus(int firstByte) { return firstByte >= StatusInvalidParameter && firstByte <= StatusHardwareError; }
 
@@ -169,8 +172,12 @@ int SetTimeout(int ms) {
 }
 
 void SetEchoMode(bool echo, bool waitAlways) {
-    // Without echoes no carriage return coming back is ours.
-    if (!echo) State().Account.EchoModeOff();
+    // Without echoes no carriage return coming back is ours; with them, the
+    // echoes keep the line in step.
+    if (echo)
+        State().Account.EchoModeOn();
+    else
+        State().Account.EchoModeOff();
     State().EchoMode = echo;
     State().EchoWaitAlways = waitAlways;
 }

@@ -168,12 +168,36 @@ int ReadEcho(AnswerBytes& answer, bool log = false, int timeoutMs = 0);
 // operation with ConfirmInStep, and drop or read again the values of a
 // stretch that OutOfStepIn names.
 quint64 StepStretch();
+// The stretch in which the request under way (the one that flushed last at
+// this depth) was last handed an answer; the current stretch when it got none.
+quint64 AnswerStretch();
 // Waits until the line has been quiet, with nothing owed, for the guard
 // (twice the slowest answer since it was last in step, at least a few ms),
 // within a bound; at once when no answer was taken since. True when no
 // proof came in the stretch that ends here.
 bool ConfirmInStep();
 bool OutOfStepIn(quint64 stretch);
+
+// A request whose answer cannot be mistaken for another's (the
+// identification): it brings the line back in step after a try was given up
+// while the sensor was answering. isItsAnswer gets the answer without its
+// carriage return.
+struct StepMark {
+    QByteArray request;
+    std::function<bool(const QByteArray& answer)> isItsAnswer;
+};
+// The marks the line may use, best first, asked for when one is needed. The
+// line uses the first whose request has no answer still to come. Without
+// any, a quiet line counts as in step again, as after a sensor that answered
+// nothing.
+using StepMarks = std::function<QList<StepMark>()>;
+void SetStepMarks(StepMarks marks);
+// A try was given up while the sensor was answering, and the line has not
+// been brought back in step since: its answer may still come.
+bool MarkDue();
+// Brings the line back in step now when a mark is due (outside echo mode and
+// any wait): true when the mark was answered. Every request does so first.
+bool BringInStep();
 
 // Link state that other windows read.
 QString PortName();

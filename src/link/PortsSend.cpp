@@ -66,7 +66,7 @@ QByteArray sendEchoed(const QByteArray& bytes) {
         const bool lineEnd = byte == CarriageReturn;
         if (lineEnd) {
             s.Account.EchoCrSent();
-            if (isAnswered(bytes)) s.Account.TrySent(depth, Line::Now());
+            if (isAnswered(bytes)) s.Account.TrySent(depth, Line::Now(), bytes.chopped(1));
         }
         quint8 echo = 0;
         const int echoed = Line::ReadEchoByte(echo, s.EchoTimeout);
@@ -131,9 +131,12 @@ QByteArray FlushInput() {
         const Line::WaitingForAnswer waiting;
         Line::AwaitOwedAnswers(0, nullptr);
     }
-    const double now = Line::Now();
-    account.ForgetLost(now, Line::LostAfterMs());
-    account.FindInStep(now, !s.RxBuffer.isEmpty(), account.GuardMs(ShortestGuardMs, Line::WaitBoundMs()), depth);
+    account.ForgetLost(Line::Now(), Line::LostAfterMs());
+    // A try given up may still be answered: the line is brought back in
+    // step before this request's answer is taken.
+    Line::BringInStep();
+    account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), account.GuardMs(ShortestGuardMs, Line::WaitBoundMs()),
+                       depth);
     return dropped;
 }
 
@@ -206,6 +209,12 @@ int SettleOwnTries(AnswerBytes& answer, bool hasAnswer, int expectedLength, bool
 
 quint64 StepStretch() { return State().Account.Stretch(); }
 
+quint64 AnswerStretch() {
+    const LineAccount& account = State().Account;
+    const quint64 handed = account.HandedStretch(currentDepth());
+    return handed != 0 ? handed : account.Stretch();
+}
+
 bool OutOfStepIn(quint64 stretch) { return State().Account.Spoiled(stretch); }
 
 bool ConfirmInStep() {
@@ -218,6 +227,12 @@ bool ConfirmInStep() {
         const double counted = Line::Now();
         Line::SettleWaitingInput(0, nullptr, true);
         account.ForgetLost(counted, Line::LostAfterMs());
+        if (account.MarkDue()) {
+            // This stretch is out of step already; the line is brought back
+            // in step here when it can be, else by the next request.
+            Line::BringInStep();
+            if (account.MarkDue()) break;
+        }
         const double guard = account.GuardMs(ShortestGuardMs, Line::WaitBoundMs());
         if (account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), guard, s.ReadDepth)) break;
         if (Line::Now() >= deadline) {
@@ -248,7 +263,7 @@ int SendBytes(const QByteArray& request, bool dynamic, bool log) {
         sent = bytes;
         // Owed from now on: requests started while these bytes drain go out
         // behind them and are answered after them.
-        if (isAnswered(bytes)) s.Account.TrySent(currentDepth(), Line::Now());
+        if (isAnswered(bytes)) s.Account.TrySent(currentDepth(), Line::Now(), request);
         const Line::WaitingForAnswer waiting;
         Line::WaitForOutputDrained(int(bytes.size()));
     }

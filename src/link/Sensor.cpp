@@ -65,7 +65,21 @@ void endEchoFallback() {
     if (Ports::EchoMode() && Ports::EchoWaitAlways()) Ports::SetEchoMode(true, false);
 }
 
+quint64& lastAnswerStretch() {
+    static quint64 stretch = 0;
+    return stretch;
+}
+
+// An answer as a try left it: its bytes, count and the stretch it came in.
+struct TakenAnswer {
+    Ports::AnswerBytes bytes{};
+    int count = 0;
+    quint64 stretch = 0;
+};
+
 }  // namespace
+
+quint64 LastAnswerStretch() { return lastAnswerStretch(); }
 
 int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& answerBytes, std::optional<int> fileNo,
                 bool dynamic, bool useRetries, bool log) {
@@ -85,6 +99,10 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
     Ports::FlushInput();
     bool earlierTries = false;
     bool refused = false;
+    // The sensor's refusal (a status byte) is what it said even when the
+    // retry's answer is lost: what a retry leaves behind is no value.
+    TakenAnswer refusal;
+    quint64 stretch = 0;
     do {
         count = tryOnce(request.text, std::exchange(earlierTries, true), answerBytes, request.expectedLength, dynamic,
                         log);
@@ -92,10 +110,9 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
             count = 0;
             break;
         }
-        if (count > 0) answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
-        if (request.maxLength > 0 && answer.size() > request.maxLength) {
-            TrafficLog::Offer({"A", answer, false});
-            answer.clear();
+        if (count > 0) stretch = Ports::AnswerStretch();
+        if (request.maxLength > 0 && count > request.maxLength) {
+            TrafficLog::Offer({"A", QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count), false});
             count = 0;
             // The rest of the refused answer is ours too: thrown away, not parked.
             Ports::DiscardInputUntilQuiet();
@@ -103,11 +120,19 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
             break;
         }
         if (count > 0 && !Ports::IsErrorStatus(answerBytes[0])) break;
+        if (count > 0) refusal = {answerBytes, count, stretch};
     } while (anotherTry(tries, limit));
     if (const int late = Ports::SettleOwnTries(answerBytes, count > 0 || refused, request.expectedLength, dynamic, log)) {
         count = late;
-        answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
+        stretch = Ports::AnswerStretch();
     }
+    if (count == 0 && refusal.count > 0) {
+        answerBytes = refusal.bytes;
+        count = refusal.count;
+        stretch = refusal.stretch;
+    }
+    lastAnswerStretch() = count > 0 ? stretch : Ports::StepStretch();
+    answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
     endEchoFallback();
     return count;
 }
@@ -144,8 +169,12 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
         if (count > 0 && answer) *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), count);
         if (count > 0 && !Ports::IsErrorStatus(bytes[0])) break;
     } while (anotherTry(tries, tryLimit()));
-    if (const int late = Ports::SettleOwnTries(bytes, count > 0, 0, false, log); late > 0 && answer)
-        *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), late);
+    quint64 stretch = count > 0 ? Ports::AnswerStretch() : Ports::StepStretch();
+    if (const int late = Ports::SettleOwnTries(bytes, count > 0, 0, false, log); late > 0) {
+        stretch = Ports::AnswerStretch();
+        if (answer) *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), late);
+    }
+    lastAnswerStretch() = stretch;
     endEchoFallback();
     return true;
 }

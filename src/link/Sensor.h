@@ -12,12 +12,18 @@ namespace Sensor {
 // A command "~n~REQ" expects exactly n answer bytes; "^n^REQ" refuses an
 // answer longer than n characters. Retries (RetryCount tries) on a missing
 // answer and on the status bytes 81h to 84h; in echo mode one more round
-// follows with the echo pause after every byte. With a file number the
+// follows with the echo pause after every byte. A refusal stays the answer
+// when a later try brings none. With a file number the
 // answer comes from that open parameter file and nothing is sent.
 // answer receives the counted bytes as Latin-1 text, answerBytes the raw bytes.
 int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& answerBytes,
                 std::optional<int> fileNo = std::nullopt, bool dynamic = false, bool useRetries = true,
                 bool log = false);
+// The stretch of the line (Ports::StepStretch) in which the answer the last
+// SendCommand returned was taken; when it returned none, the stretch it ended
+// in. A value taken from that answer is its own only when no proof came in
+// that stretch (Ports::OutOfStepIn).
+quint64 LastAnswerStretch();
 
 // Writes one parameter: "name,value" to the sensor with retries (only the
 // name when value is empty, and then no answer is awaited), or the line

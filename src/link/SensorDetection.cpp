@@ -147,11 +147,20 @@ void StartEditor(SensorEditor* editor, std::optional<int> fileNumber) {
     editor->readdata(fileNumber);
 }
 
-// The stretch of the line in which the identification was read last.
-quint64& IdentStretch() {
-    static quint64 stretch = 0;
-    return stretch;
+// The answers the identification was read from last.
+TakenValues& identTaken() {
+    static TakenValues taken;
+    return taken;
 }
+
+// The identification texts read in the detection under way are those of the
+// connected sensor; before that they may be another sensor's.
+bool& identKnown() {
+    static bool known = false;
+    return known;
+}
+
+QString latin1(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
 
 }  // namespace
 
@@ -172,6 +181,10 @@ void DetectSensor(std::optional<int> fileNumber) {
     SensorStateData& s = State();
     const DataSetDescription found = DataSetDescription::Of(s);
     s.SensorLine = QStringLiteral("-1");
+    if (!fileNumber) {
+        identKnown() = false;
+        Ports::SetStepMarks(IdentificationMarks);
+    }
 
     bool detectedAgain = false;
     for (;;) {
@@ -186,7 +199,14 @@ void DetectSensor(std::optional<int> fileNumber) {
             if (!fileNumber)
                 s.OfflineMode = false;
             ReadSensorIdent(fileNumber);
-            const QString name = ChooseEditorName(s.SensorType);
+            QString name = ChooseEditorName(s.SensorType);
+            // A shifted or cut identification chooses no editor: asked again
+            // with care, it costs no message.
+            if (name.isEmpty() && !fileNumber && IdentTakenOutOfStep()) {
+                ReadSensorIdentAgain();
+                name = ChooseEditorName(s.SensorType);
+            }
+            identKnown() = !s.SensorType.isEmpty() && !fileNumber;
             if (!name.isEmpty())
                 editor = TakeEditorChoice(name);
             s.SensorRange = SensorRangeOf(s.SensorType);
@@ -230,30 +250,54 @@ bool IsSensorConnected(std::optional<int> fileNumber) {
     if (fileNumber)
         return true;
     Ports::ReopenPort();
-    return !SendLoggedRequest(QStringLiteral("ID")).isEmpty();
+    if (!SendLoggedRequest(QStringLiteral("ID")).isEmpty())
+        return true;
+    // A sensor that answered before but whose answers to "ID" came too late
+    // is there: once the line is back in step it answers again.
+    return Ports::BringInStep() && !SendLoggedRequest(QStringLiteral("ID")).isEmpty();
 }
 
 void ReadSensorIdent(std::optional<int> fileNumber) {
-    ReadIdentTexts(fileNumber);
-    IdentStretch() = Ports::StepStretch();
+    TakenValues& taken = identTaken() = TakenValues();
+    ReadIdentTexts(fileNumber, [&taken](const QString& command, std::optional<int> file) {
+        const QString text = IdentText(command, file);
+        taken.Took(0);
+        return text;
+    });
 }
 
-bool IdentTakenOutOfStep() {
-    Ports::ConfirmInStep();
-    return Ports::OutOfStepIn(IdentStretch());
+bool IdentTakenOutOfStep() { return !identTaken().OutOfStep().isEmpty(); }
+
+QString IdentTextInStep(const QString& command) {
+    // The texts choose the editor, so a text shifted again is asked a few
+    // times before it counts as no text.
+    for (int attempt = 0; attempt < IdentAttempts; ++attempt) {
+        QString text;
+        if (TakenValues::InStep([&] { text = IdentText(command, std::nullopt); })) return text;
+    }
+    return QString();
 }
 
 void ReadSensorIdentAgain() {
-    // Each text on its own, with the line's guard after it. The texts choose
-    // the editor, so a text shifted again is asked a few times before it
-    // counts as no text.
-    ReadIdentTexts(std::nullopt, [](const QString& command, std::optional<int>) {
-        for (int attempt = 0; attempt < IdentAttempts; ++attempt) {
-            QString text;
-            if (TakenValues::InStep([&] { text = IdentText(command, std::nullopt); })) return text;
-        }
-        return QString();
-    });
+    ReadIdentTexts(std::nullopt, [](const QString& command, std::optional<int>) { return IdentTextInStep(command); });
+}
+
+QList<Ports::StepMark> IdentificationMarks() {
+    const SensorStateData& s = State();
+    QString type, eprom, version;
+    const bool idKnown = identKnown() && ParseSensorInfo(s.IdAnswer, type, eprom, version);
+    const bool datKnown = identKnown() && s.DatAnswer.contains(QStringLiteral("Date:"));
+    QList<Ports::StepMark> marks;
+    marks.append({"ID", [idKnown, id = s.IdAnswer](const QByteArray& answer) {
+                      QString t, e, v;
+                      return idKnown ? latin1(answer) == id : ParseSensorInfo(latin1(answer), t, e, v);
+                  }});
+    marks.append({"DAT", [datKnown, dat = s.DatAnswer](const QByteArray& answer) {
+                      return datKnown ? latin1(answer) == dat : latin1(answer).contains(QStringLiteral("Date:"));
+                  }});
+    if (identKnown() && !s.VerAnswer.isEmpty())
+        marks.append({"VER", [ver = s.VerAnswer](const QByteArray& answer) { return latin1(answer) == ver; }});
+    return marks;
 }
 
 void ReadIdentTexts(std::optional<int> fileNumber, const IdentReader& read) {

@@ -1,4 +1,7 @@
 #pragma once
+#include "link/Ports.h"
+
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -22,7 +25,7 @@ bool IsSensorConnected(std::optional<int> fileNumber = std::nullopt);
 
 // Fills the identification texts from "ID", "VER" and "DAT"; clears
 // SensorType when the identification cannot be taken apart. Notes the
-// stretch of the line they came in.
+// stretch of the line each came in.
 void ReadSensorIdent(std::optional<int> fileNumber = std::nullopt);
 // "ID", "VER" or "DAT" as printable text; empty for an answer with any other byte.
 QString IdentText(const QString& command, std::optional<int> fileNumber);
@@ -36,6 +39,13 @@ bool IdentTakenOutOfStep();
 // Reads the identification again, each text with the line's guard after
 // it; a text shifted on every one of a few readings is cleared.
 void ReadSensorIdentAgain();
+// One identification text from the sensor read so: empty when it was
+// shifted every time.
+QString IdentTextInStep(const QString& command);
+// The identification texts as marks that bring the line back in step
+// (Ports::SetStepMarks): once known they must be answered exactly so,
+// before that in their form.
+QList<Ports::StepMark> IdentificationMarks();
 
 // Takes an "ID" answer apart into type, EPROM and version texts. False (with
 // the type cleared) when the text has no type word or no "Version" behind it.

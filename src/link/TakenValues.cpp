@@ -1,8 +1,13 @@
 #include "link/TakenValues.h"
 
 #include "link/Ports.h"
+#include "link/Sensor.h"
 
-void TakenValues::Took(int key) { taken_.append({key, Ports::StepStretch()}); }
+void TakenValues::Took(int key) { taken_.append({key, Sensor::LastAnswerStretch()}); }
+
+void TakenValues::TookSince(int key, quint64 firstStretch) {
+    for (quint64 stretch = firstStretch; stretch <= Ports::StepStretch(); ++stretch) taken_.append({key, stretch});
+}
 
 bool TakenValues::InStep(const std::function<void()>& take) {
     TakenValues taken;

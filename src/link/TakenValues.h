@@ -12,8 +12,12 @@
 // which values came in a stretch that the proof spoiled (Ports.h).
 class TakenValues {
 public:
-    // A value was taken just now for the item `key` (a record's index, ...).
+    // A value was taken just now for the item `key` (a record's index, ...),
+    // from the answer the last command returned (in its stretch).
     void Took(int key);
+    // Values were taken for `key` from the answers since the line was in the
+    // stretch firstStretch (Ports::StepStretch) until now.
+    void TookSince(int key, quint64 firstStretch);
     // Ends the operation: waits for the line to be known in step, then gives
     // the keys of the values taken in a stretch with proof in it, in the
     // order taken.

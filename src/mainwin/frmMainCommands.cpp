@@ -92,9 +92,9 @@ void frmMain::writeSensor() {
     while (!Sensor::IsSensorConnected()) {
         if (ShowMessage(MessageNoSensor, MsgBox::RetryCancel) != MsgBox::Retry) return;
     }
-    QString answer;
-    Ports::AnswerBytes bytes{};
-    Sensor::SendCommand(QStringLiteral("ID"), answer, bytes, std::nullopt, false, true, true);
+    // Read with the line's guard, and again when it was shifted: a noise
+    // carriage return must not pass for another sensor type.
+    const QString answer = Sensor::IdentTextInStep(QStringLiteral("ID"));
     QString connectedType, eprom, version;
     Sensor::ParseSensorInfo(answer, connectedType, eprom, version);
     SensorStateData& sensor = Sensor::State();

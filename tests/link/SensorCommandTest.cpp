@@ -33,7 +33,8 @@ TEST_F(SensorCommand, RetriesOnSilenceAndErrorStatus) {
         {"85h is no error status", {"\x85\r"}, true, 1, 1, "\x85"},
         {"an error (81h..84h), then an answer", {"\x84\r", "OK\r"}, true, 2, 2, "OK"},
         {"82h on every try is handed back", {"\x82\r", "\x82\r"}, true, 2, 1, "\x82"},
-        {"a silent last try keeps the earlier text", {"\x83\r"}, true, 2, 0, "\x83"},
+        // The refusal is what the sensor said; a lost retry changes nothing.
+        {"a silent last try leaves the refusal as the answer", {"\x83\r"}, true, 2, 1, "\x83"},
         // An answer whose carriage return never comes is its try's answer,
         // cut short: the retry's answer is the retry's own.
         {"an answer without carriage return settles its try; the retry answers", {"AB", "QF\r"}, true, 2, 2, "QF"},

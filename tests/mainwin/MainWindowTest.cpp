@@ -62,9 +62,14 @@ TEST_F(MainWindow, SensorCommandsAskBeforeTheySend) {
         {"mnSensWrite", "QF6000-KR", false, true, {}, {"ID", "ID"}, true},
         {"mnSensWrite", "QT4000", false, true, {MsgBox::No}, {"ID", "ID"}, false},
         {"mnSensWrite", "QT4000", true, true, {MsgBox::Yes}, Requests{"ID", "ID"} + detection, true},
-        {"mnSensWrite", "QF6000-KR", true, false, {MsgBox::Retry, MsgBox::Cancel}, {"ID", "ID"}, false},
+        // The sensor answered until now: its "ID" given up may still be
+        // answered, so the line asks for another mark first ("DAT"), in vain.
+        {"mnSensWrite", "QF6000-KR", true, false, {MsgBox::Retry, MsgBox::Cancel}, {"ID", "DAT", "ID"}, false},
         {"mnSensDefault", "QF6000-KR", false, true, {MsgBox::No}, {}, false},
-        {"mnSensDefault", "QF6000-KR", false, true, {MsgBox::Yes}, Requests{"DEF"} + detection, false},
+        // The sensor is back: its answer to "DEF" settles the "ID" still owed
+        // from before, and the try of "DEF" is given up, so the line asks for
+        // a mark before it goes on.
+        {"mnSensDefault", "QF6000-KR", false, true, {MsgBox::Yes}, Requests{"DEF", "ID"} + detection, false},
         {"mnSensRecall", "QF6000-KR", false, true, {MsgBox::No}, {}, false},
         {"mnSensRecall", "QF6000-KR", false, true, {MsgBox::Yes}, Requests{"RUC"} + detection, false},
         {"mnSensStore", "QF6000-KR", false, true, {}, {"SUC"}, false},

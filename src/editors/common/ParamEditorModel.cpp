@@ -86,6 +86,13 @@ bool ParamEditorModel::IsRejected(const ParamRec& rec) {
 }
 
 void ParamEditorModel::Fill(ParamRec& rec) {
+    // A value in doubt is never shown as read; it stays marked until it is
+    // read again.
+    if (TakenOutOfStep(rec)) {
+        const quint64 stretch = rec.Stretch;
+        LeaveNotRead(rec);
+        rec.Stretch = stretch;
+    }
     if (fillForm_) fillForm_(rec);
 }
 
@@ -96,25 +103,14 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
         progress.ShowForm(RWState::ReadMode, table_.Count + 1 + afterReadSteps_);
         progress.IncBar();
     }
-    TakenValues taken;
-    TakenValues extras;
-    const bool complete = ReadRecords(source, progress, taken);
-    if (complete && !source && afterSensorRead_) {
-        extras.Took(0);
-        afterSensorRead_(progress);
-        extras.Took(0);
-    }
+    const bool complete = ReadRecords(source, progress);
     if (!source && complete) {
-        ReadAgainWhereOutOfStep(taken, [this](int index) { return ReadFromSensor(index); });
-        // The line's own reads after the records share their guard, and are
-        // read once more when answers were shifted meanwhile.
-        if (!extras.OutOfStep().isEmpty()) afterSensorRead_(progress);
+        const bool linesShifted = afterSensorRead_ && LineReadsShifted(progress);
+        ReadAgainWhereOutOfStep([this](int index) { return ReadFromSensor(index); });
+        if (linesShifted && LineReadsShifted(progress) && afterReadUnsure_) afterReadUnsure_();
     } else if (!source) {
         // A read cancelled or aborted is not made longer, but keeps nothing shifted.
-        for (const int index : taken.OutOfStep()) {
-            LeaveNotRead(table_[index]);
-            Fill(table_[index]);
-        }
+        ReadAgainWhereOutOfStep(nullptr);
     }
     if (complete && afterTableShown_) afterTableShown_();
     if (!source) {
@@ -127,7 +123,7 @@ void ParamEditorModel::ReadAll(std::optional<int> source, TransferProgress& prog
     }
 }
 
-bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& progress, TakenValues& taken) {
+bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& progress) {
     for (int i = 1; i <= table_.Count; ++i) {
         ParamRec& rec = table_[i];
         if (!source && !progress.IncBar(1, access_->ProgressComment(rec))) return false;
@@ -135,9 +131,8 @@ bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& 
         if (Sensor::IsParamSupported(rec)) {
             if (source) {
                 TakeFileValue(i, *source);
-            } else {
-                if (!ReadFromSensor(i)) return false;
-                taken.Took(i);
+            } else if (!ReadFromSensor(i)) {
+                return false;
             }
         }
         Fill(rec);
@@ -145,16 +140,31 @@ bool ParamEditorModel::ReadRecords(std::optional<int> source, TransferProgress& 
     return true;
 }
 
-bool ParamEditorModel::ReadAgainWhereOutOfStep(const TakenValues& taken, const std::function<bool(int)>& readAgain) {
+bool ParamEditorModel::LineReadsShifted(TransferProgress& progress) {
+    TakenValues taken;
+    const quint64 first = Ports::StepStretch();
+    afterSensorRead_(progress);
+    taken.TookSince(0, first);
+    return !taken.OutOfStep().isEmpty();
+}
+
+bool ParamEditorModel::ReadAgainWhereOutOfStep(const std::function<bool(int)>& readAgain) {
+    // The line's guard first: a proof may still be on its way.
+    Ports::ConfirmInStep();
+    QList<int> inDoubt;
+    for (int i = 1; i <= table_.Count; ++i)
+        if (TakenOutOfStep(table_[i])) inDoubt.append(i);
     QStringList unread;
-    bool goOn = true;
-    for (const int index : taken.OutOfStep()) {
-        const bool inStep = TakenValues::InStep([&] { goOn = readAgain(index); });
-        if (!goOn) break;
+    bool goOn = static_cast<bool>(readAgain);
+    for (const int index : inDoubt) {
+        if (goOn) {
+            goOn = readAgain(index);
+            Ports::ConfirmInStep();
+        }
         ParamRec& rec = table_[index];
-        if (!inStep) {
+        if (TakenOutOfStep(rec)) {
             LeaveNotRead(rec);
-            unread.append(access_->Name(rec));
+            if (goOn) unread.append(access_->Name(rec));
         }
         Fill(rec);
     }
@@ -168,11 +178,18 @@ void ParamEditorModel::LeaveNotRead(ParamRec& rec) {
     rec.Value.clear();
     rec.RawAnswer.fill(0);
     rec.AnswerLength = 0;
+    rec.Stretch = 0;
+}
+
+bool ParamEditorModel::ShiftedAnswer(const ParamRec& rec) const {
+    Ports::ConfirmInStep();
+    return TakenOutOfStep(rec);
 }
 
 bool ParamEditorModel::ReadFromSensor(int index) {
     ParamRec& rec = table_[index];
     while (const std::optional<QString> error = ReadChecked(index)) {
+        if (ShiftedAnswer(rec)) break;
         const int choice = ShowMessage(MessageReadError, MsgBox::AbortRetryIgnore, std::nullopt,
                                        access_->Name(rec) + QLatin1Char('|') + *error);
         if (choice == MsgBox::Abort) return false;
@@ -192,8 +209,11 @@ std::optional<QString> ParamEditorModel::ReadChecked(int index, const std::optio
     if (!IsParDefValid(rec) || AnswerFitsForm(index)) return std::nullopt;
     // The protocol has no checksum: line noise, or digits run into noise,
     // arrive as an answer like any other. Shown, saved or written back it
-    // would become the sensor's setting.
+    // would become the sensor's setting. The record keeps the stretch the
+    // answer came in: a shift on the line may explain it.
+    const quint64 stretch = rec.Stretch;
     LeaveNotRead(rec);
+    rec.Stretch = stretch;
     return InvalidAnswer;
 }
 
@@ -209,6 +229,7 @@ bool ParamEditorModel::AnswerFitsForm(int index) const {
 
 void ParamEditorModel::TakeFileValue(int index, int fileNo) {
     ParamRec& rec = table_[index];
+    rec.Stretch = 0;
     rec.AnswerLength = qint16(Editors::Link().SendCommand(access_->Name(rec), rec.Value, rec.RawAnswer, fileNo));
     SetFileAnswer(rec);
     // A value the sensor gave (a status byte, nothing) stays what it is: not read.
@@ -242,13 +263,13 @@ void ParamEditorModel::WriteAll(std::optional<int> target, TransferProgress& pro
         if (!target && !progress.IncBar(1, access_->ProgressComment(rec)) && writeCancellable_) break;
         if (!access_->TakesPart(rec) || !rec.Stored || !(rec.BulkWrite || target)) continue;
         if (target) {
-            Editors::Link().SetParameter(access_->Name(rec), rec.Value, target);
+            Editors::Link().SetParameter(access_->Name(rec), TakenOutOfStep(rec) ? QString() : rec.Value, target);
             continue;
         }
         // A record that was not read holds no value of the sensor's (a status
         // byte, nothing): writing it would send that as a value. The file
         // keeps it, so the record stays not read when the file is read.
-        if (rec.Readable && !IsParDefValid(rec)) continue;
+        if (rec.Readable && (!IsParDefValid(rec) || TakenOutOfStep(rec))) continue;
         if (const std::optional<WriteOutcome> outcome = access_->WriteDataSet(rec)) {
             outcomes[i] = *outcome;
             taken.Took(i);
@@ -321,12 +342,11 @@ void ParamEditorModel::ReReadChain(int index) {
 
 void ParamEditorModel::WalkChain(int index, const QString& firstCommand, Walk walk) {
     bool first = true;
-    TakenValues taken;
     std::map<int, QString> commands;
     const auto readOnce = [&](int reached, const QString& command) {
         ParamRec& rec = table_[reached];
         const std::optional<QString> error = ReadChecked(reached, command);
-        if (error && walk == Walk::AfterEdit)
+        if (error && walk == Walk::AfterEdit && !ShiftedAnswer(rec))
             ShowMessage(MessageReadError, MsgBox::Information, std::nullopt,
                         access_->Name(rec) + QLatin1Char('|') + *error);
         Fill(rec);
@@ -338,11 +358,13 @@ void ParamEditorModel::WalkChain(int index, const QString& firstCommand, Walk wa
         if (rec.Readable) {
             readOnce(reached, command);
             commands[reached] = command;
-            taken.Took(reached);
         } else if (walk == Walk::AfterEdit) {
             Fill(rec);
         }
     });
-    ReadAgainWhereOutOfStep(taken, [&](int reached) { return readOnce(reached, commands[reached]); });
+    // A record off the chain is read again by its Key.
+    ReadAgainWhereOutOfStep([&](int reached) {
+        return readOnce(reached, commands.count(reached) ? commands[reached] : table_[reached].Key);
+    });
 }
 

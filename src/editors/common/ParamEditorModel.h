@@ -99,11 +99,14 @@ public:
 
     // Work of a line after every record was read from the sensor (not after
     // a cancel), while the progress window is still open; it adds extraSteps
-    // to the window's count.
+    // to the window's count. Its reads end with the records' guard and are
+    // made once more when answers were shifted meanwhile; shifted again,
+    // `unsure` puts back what the line holds without them.
     using SensorReadHook = std::function<void(TransferProgress&)>;
-    void SetAfterSensorRead(int extraSteps, SensorReadHook hook) {
+    void SetAfterSensorRead(int extraSteps, SensorReadHook hook, std::function<void()> unsure) {
         afterReadSteps_ = extraSteps;
         afterSensorRead_ = std::move(hook);
+        afterReadUnsure_ = std::move(unsure);
     }
     // Work of a line after a read of the data set, from the sensor or a
     // file, showed every record (not after a cancel or an abort); before the
@@ -202,18 +205,28 @@ private:
     // read-back; after a typed command it shows the readable ones only.
     enum class Walk { AfterEdit, AfterCommand };
     void Fill(ParamRec& rec);
-    // The records of a read of the data set, noting those taken from the
-    // sensor in taken; False when it was cancelled or aborted.
-    bool ReadRecords(std::optional<int> source, TransferProgress& progress, TakenValues& taken);
+    // The records of a read of the data set; False when it was cancelled or
+    // aborted.
+    bool ReadRecords(std::optional<int> source, TransferProgress& progress);
+    // The line's own reads after the records, and whether their answers
+    // came in a stretch of the line that proved out of step.
+    bool LineReadsShifted(TransferProgress& progress);
     // One record from the sensor, asking what to do while the read fails;
     // False for an abort.
     bool ReadFromSensor(int index);
-    // Reads again, once each, the records a read took in a stretch of the
-    // line that proved out of step (a line more than was asked for shifted
-    // the answers); each ends with the line's guard. A record out of step
-    // again is left not read, and message 11 names them. False when the user
-    // aborted a read.
-    bool ReadAgainWhereOutOfStep(const TakenValues& taken, const std::function<bool(int)>& readAgain);
+    // Ends every operation that took values from the sensor, once the line
+    // is known in step: each record whose value came in a stretch that proved
+    // out of step (a line more than was asked for shifted the answers, or a
+    // try given up may have been answered late) is read again, once, with the
+    // line's guard after it. One whose value is still in doubt (out of step
+    // again, or no answer) is left not read, and message 11 names them.
+    // Without readAgain (an aborted read) they are left not read at once.
+    // False when the user aborted a read.
+    bool ReadAgainWhereOutOfStep(const std::function<bool(int)>& readAgain);
+    // An answer that failed its form came while the line was out of step:
+    // the shift's doing, not the record's. The record is read again with the
+    // others, and no one is asked about it.
+    bool ShiftedAnswer(const ParamRec& rec) const;
     // Writes again, once each, the records whose answers came in a stretch
     // that proved out of step: their outcomes were perhaps another write's.
     // One out of step again counts as not answered.
@@ -241,6 +254,7 @@ private:
     const RecordAccess* access_;
     int afterReadSteps_ = 0;
     SensorReadHook afterSensorRead_;
+    std::function<void()> afterReadUnsure_;
     std::function<void()> afterTableShown_;
     bool writeCancellable_ = true;
 };

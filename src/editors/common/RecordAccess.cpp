@@ -4,6 +4,7 @@
 
 std::optional<QString> RecordAccess::Read(ParamRec& rec) const {
     rec.AnswerLength = qint16(Editors::Link().SendCommand(rec.Key, rec.Value, rec.RawAnswer, std::nullopt));
+    NoteAnswerStretch(rec, rec.AnswerLength > 0);
     return std::nullopt;
 }
 
@@ -13,6 +14,7 @@ std::optional<QString> RecordAccess::ReRead(ParamRec& rec, const QString& reques
     const int count = Editors::Link().SendCommand(request, answer, bytes, std::nullopt);
     // A sensor that stopped answering must not wipe the values the editor
     // knows (an empty value would hide controls and be saved as empty).
+    NoteAnswerStretch(rec, count > 0);
     if (count == 0) return std::nullopt;
     rec.Value = answer;
     rec.RawAnswer = bytes;

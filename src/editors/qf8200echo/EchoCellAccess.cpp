@@ -31,6 +31,7 @@ std::optional<QString> EchoCellAccess::ReRead(ParamRec& rec, const QString& requ
         rec.RawAnswer = previous.RawAnswer;
         rec.AnswerLength = previous.AnswerLength;
     }
+    NoteAnswerStretch(rec, !error);
     return error;
 }
 

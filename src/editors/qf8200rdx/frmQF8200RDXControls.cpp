@@ -2,6 +2,7 @@
 // inside them in rows, and the bindings of every control to the editor rules.
 #include "editors/common/EditorControls.h"
 #include "editors/common/Twips.h"
+#include "editors/qf8200rdx/EvaluationLimits.h"
 #include "editors/qf8200rdx/QF8200RDXTable.h"
 #include "editors/qf8200rdx/QF8200RDXValues.h"
 #include "editors/qf8200rdx/frmQF8200RDX.h"
@@ -75,7 +76,13 @@ frmQF8200RDX::frmQF8200RDX()
     // After a complete read the limit search reads up to twelve EEPROM
     // cells. The progress window gives it ten steps (one of them the step the
     // model counts beyond the records); steps past its end are ignored.
-    Model().SetAfterSensorRead(9, [this](TransferProgress& progress) { EepromCellRead(progress); });
+    // Cells read while answers were shifted, twice, give the limits a sensor
+    // without a place that counts has.
+    Model().SetAfterSensorRead(9, [this](TransferProgress& progress) { EepromCellRead(progress); },
+                               [this] {
+                                   MINRELDIS = EvaluationLimits::DefaultLower;
+                                   MAXRELDIS = EvaluationLimits::DefaultUpper;
+                               });
     // A full write goes through once started: half a parameter set written
     // leaves the sensor in a state nobody chose.
     Model().SetSensorWriteCancellable(false);
