@@ -34,11 +34,13 @@ void switchTimer() {
 }
 
 // Poll traffic is cyclic: logged as such, the traffic monitor shows it only
-// while "dynamische Daten" is checked.
-QString ask(const QString& command, bool useRetries) {
+// while "dynamische Daten" is checked. Every answer of a round is noted with
+// the stretch it came in.
+QString ask(const QString& command, bool useRetries, TakenValues& taken) {
     QString answer;
     Ports::AnswerBytes bytes{};
     SendCommand(command, answer, bytes, std::nullopt, true, useRetries, true);
+    taken.Took(0);
     return answer;
 }
 
@@ -74,18 +76,18 @@ struct Outputs {
 
 // The QF8200Echo line has no switch-state commands: its outputs count as
 // inactive while the sensor answers.
-Outputs echoLineOutputs(bool distanceAnswered) {
+Outputs echoLineOutputs(bool distanceAnswered, TakenValues& taken) {
     Outputs out;
     out.state1 = out.state2 = distanceAnswered ? 0 : -1;
-    if (analogOutputInUse()) out.analog = LeadingLong(ask(QStringLiteral("IU"), false));
+    if (analogOutputInUse()) out.analog = LeadingLong(ask(QStringLiteral("IU"), false, taken));
     return out;
 }
 
 // A sensor that does not answer "SS1" twice in a row is not asked "SS2"
 // either until it answers again, so a silent sensor costs one wait per cycle.
-Outputs switchLineOutputs(PollState& poll) {
+Outputs switchLineOutputs(PollState& poll, TakenValues& taken) {
     Outputs out;
-    const QString first = ask(QStringLiteral("SS1"), false);
+    const QString first = ask(QStringLiteral("SS1"), false, taken);
     if (first.isEmpty()) {
         poll.SwitchErrorCount = std::min(poll.SwitchErrorCount + 1, 2);
     } else {
@@ -93,10 +95,10 @@ Outputs switchLineOutputs(PollState& poll) {
         out.state1 = switchState(first);
     }
     if (!(out.state1 < 0 && poll.SwitchErrorCount >= 2)) {
-        const QString second = ask(QStringLiteral("SS2"), false);
+        const QString second = ask(QStringLiteral("SS2"), false, taken);
         if (!second.isEmpty()) out.state2 = switchState(second);
     }
-    if (analogOutputInUse()) out.analog = LeadingLong(ask(QStringLiteral("RD"), false));
+    if (analogOutputInUse()) out.analog = LeadingLong(ask(QStringLiteral("RD"), false, taken));
     return out;
 }
 
@@ -145,14 +147,12 @@ void PollSensor() {
     }
 
     TakenValues taken;
-    QString distanceAnswer = ask(QStringLiteral("AD"), true);
-    taken.Took(0);
+    QString distanceAnswer = ask(QStringLiteral("AD"), true, taken);
     Outputs out;
     const bool displayed = SwitchDisplay().Loaded();
     if (displayed) {
         const bool echoLine = NumberFormat::LeadingNumber(sensor.SensorLine) == EchoLine;
-        out = echoLine ? echoLineOutputs(!distanceAnswer.isEmpty()) : switchLineOutputs(poll);
-        taken.Took(1);
+        out = echoLine ? echoLineOutputs(!distanceAnswer.isEmpty(), taken) : switchLineOutputs(poll, taken);
     }
     // Answers shifted on the line in this round: it shows and records
     // nothing it took, as if the sensor had not answered.

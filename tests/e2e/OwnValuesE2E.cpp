@@ -9,6 +9,8 @@
 #include "link/SensorCommands.h"
 #include "link/SensorDetection.h"
 
+#include <QScopeGuard>
+
 namespace {
 
 // The waits of the reads that give the sensor's own values: far beyond what
@@ -79,6 +81,7 @@ void OwnValuesE2E::TearDown() {
 // Boxes are answered as by a user who wants the read to go on: detection is
 // tried again a few times, and a record that cannot be read is ignored.
 int OwnValuesE2E::AnswerBox(const MsgBox::Request& box) {
+    boxes_.append(box.text);
     switch (box.style % MsgBox::Critical) {   // the buttons, without the icon
     case MsgBox::RetryCancel:
         if (++detectionRetries_ <= DetectionRetries) return MsgBox::Retry;
@@ -135,9 +138,17 @@ OwnValuesE2E::Values OwnValuesE2E::FullWriteTo(const SimulatedSensor& target) {
     return written;
 }
 
-void OwnValuesE2E::ExpectOnlyOwnValues(const QString& line, const QStringList& faults, int answerTimeoutMs,
-                                       int echoTimeoutMs) {
-    ASSERT_NO_FATAL_FAILURE(connect({"--line", line}));
+OwnValuesE2E::FaultyRead OwnValuesE2E::ExpectOnlyOwnValues(const QString& line, const QStringList& faults,
+                                                           int answerTimeoutMs, int echoTimeoutMs,
+                                                           const QStringList& build) {
+    FaultyRead read;
+    [&] { expectOnlyOwnValues(QStringList{"--line", line} + build, faults, answerTimeoutMs, echoTimeoutMs, read); }();
+    return read;
+}
+
+void OwnValuesE2E::expectOnlyOwnValues(const QStringList& sensor, const QStringList& faults, int answerTimeoutMs,
+                                       int echoTimeoutMs, FaultyRead& read) {
+    ASSERT_NO_FATAL_FAILURE(connect(sensor));
     setTimeouts(ReferenceTimeoutMs, ReferenceTimeoutMs);
     ASSERT_NO_FATAL_FAILURE(Detect());
     const QString editorName = Sensor::State().SensorFormName;
@@ -145,15 +156,18 @@ void OwnValuesE2E::ExpectOnlyOwnValues(const QString& line, const QStringList& f
     own.written = FullWriteTo(*sim);
     ASSERT_FALSE(own.written.isEmpty());
 
-    SimulatedSensor faulty(QStringList{"--line", line} + faults);
+    SimulatedSensor faulty(sensor + faults);
     ASSERT_TRUE(faulty.started()) << qPrintable(faulty.error());
     ASSERT_NO_FATAL_FAILURE(UsePort(faulty.devicePath()));
     setTimeouts(answerTimeoutMs, echoTimeoutMs);
+    boxes_.clear();
+    const auto noteBoxes = qScopeGuard([&] { read.boxes = boxes_; });
     ASSERT_NO_FATAL_FAILURE(Detect());
     ASSERT_EQ(Sensor::State().SensorFormName, editorName);
     // Every record was asked for: what the editor holds now came from this read.
     ASSERT_GE(faulty.requests().size(), own.shown.size());
     Taken seen = ValuesHeld();
+    for (auto it = seen.saved.cbegin(); it != seen.saved.cend(); ++it) read.savedKeys.insert(it.key());
 
     // What was read goes to the sensor answering in time, so that only the
     // values read show in what is written. The line rests while the sensors

@@ -18,11 +18,19 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // What the read with the faults left: the keys of the lines a parameter
+    // file saved then holds with a value (records and identification texts),
+    // and the texts of the message boxes it brought up.
+    struct FaultyRead {
+        QSet<QString> savedKeys;
+        QStringList boxes;
+    };
     // Reads the simulated sensor of the line answering in time, then again
     // with these faults and with the program's answer and echo timeouts set,
-    // and expects nothing but its own values from the second read.
-    void ExpectOnlyOwnValues(const QString& line, const QStringList& faults, int answerTimeoutMs,
-                             int echoTimeoutMs);
+    // and expects nothing but its own values from the second read. Both
+    // sensors are built as `build` says (--variant ...).
+    FaultyRead ExpectOnlyOwnValues(const QString& line, const QStringList& faults, int answerTimeoutMs,
+                                   int echoTimeoutMs, const QStringList& build = {});
 
 private:
     // Values by key: records by their key, parameter-file lines by theirs,
@@ -35,6 +43,8 @@ private:
     };
 
     int AnswerBox(const MsgBox::Request& box);
+    void expectOnlyOwnValues(const QStringList& sensor, const QStringList& faults, int answerTimeoutMs,
+                             int echoTimeoutMs, FaultyRead& read);
     // The program's port now leads to this device.
     void UsePort(const QString& device);
     // Detects the sensor on the port, which reads all its records into its editor.
@@ -48,4 +58,5 @@ private:
     FakeMainWindow mainWindow;
     int detectionRetries_ = 0;
     bool detectionGaveUp_ = false;
+    QStringList boxes_;
 };
