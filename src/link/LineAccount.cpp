@@ -138,7 +138,7 @@ void LineAccount::ForgetLost(double countedAt, double quietMs) {
             MarkLost();
             return;
         }
-        givenUp_.append(lost.text);
+        noteGivenUp(lost.text);
         if (answering_ && !echoMode_) {
             // Its answer may still come and settle a later try: whatever
             // was taken since the line was last in step is in doubt.
@@ -150,7 +150,7 @@ void LineAccount::ForgetLost(double countedAt, double quietMs) {
 }
 
 void LineAccount::LostTrack() {
-    for (const Try& lost : std::as_const(tries_)) givenUp_.append(lost.text);
+    for (const Try& lost : std::as_const(tries_)) noteGivenUp(lost.text);
     if (answering_ && !echoMode_) markDue_ = true;
     tries_.clear();
     markOwed_ = false;
@@ -178,6 +178,10 @@ void LineAccount::Reopened() {
     markDue_ = markOwed_ = false;
     givenUp_.clear();
     beginStretch();
+}
+
+void LineAccount::noteGivenUp(const QByteArray& text) {
+    if (!givenUp_.contains(text)) givenUp_.append(text);
 }
 
 QList<QByteArray> LineAccount::Unsettled() const {

@@ -66,8 +66,11 @@ public:
     void EchoCrSent() { ++echoCrOwed_; }
     void EchoCrCameBack() { echoCrOwed_ = std::max(echoCrOwed_ - 1, 0); }
     // Echo mode began: the echoes keep the line in step, and a give-up
-    // asks for no mark.
-    void EchoModeOn() { echoMode_ = true; }
+    // asks for no mark (nor does one given up before).
+    void EchoModeOn() {
+        echoMode_ = true;
+        markDue_ = false;
+    }
     // Echo mode ended: no carriage return on the line is ours any more.
     void EchoModeOff() {
         echoMode_ = false;
@@ -194,6 +197,8 @@ private:
         double sentAt;
         QByteArray text;
     };
+    // Notes the text of a try given up, once.
+    void noteGivenUp(const QByteArray& text);
     // Settles the oldest try owed with a line that began at firstAt; true
     // when every try owed was its request's.
     bool settleOldest(double firstAt);
