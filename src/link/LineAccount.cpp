@@ -131,13 +131,9 @@ double LineAccount::OldestLostAt(double quietMs) const {
 }
 
 void LineAccount::ForgetLost(double countedAt, double quietMs) {
+    if (markOwed_) return;
     while (!tries_.isEmpty() && countedAt >= OldestLostAt(quietMs)) {
         const Try lost = tries_.takeFirst();
-        if (markOwed_ && lost.request == markRequest_) {
-            // Not even the mark is answered: the sensor is silent now.
-            MarkLost();
-            return;
-        }
         noteGivenUp(lost.text);
         if (answering_ && !echoMode_) {
             // Its answer may still come and settle a later try: whatever
@@ -197,6 +193,12 @@ void LineAccount::MarkSent(double at, const QByteArray& request, std::function<b
     isMark_ = std::move(isMark);
     tries_.append({markRequest_, at, request});
     lastSentAt_ = std::max(lastSentAt_, at);
+}
+
+void LineAccount::MarkWaited(double now, double quietMs, double boundMs) {
+    if (!markOwed_) return;
+    const bool silent = lastHeardAt_ < markSentAt_ && now - markSentAt_ >= quietMs;
+    if (silent || now - markSentAt_ >= boundMs) MarkLost();
 }
 
 void LineAccount::MarkLost() {

@@ -108,8 +108,8 @@ public:
     // quietMs since they went out: the sensor answers nothing now. Only to be
     // called when every line that came by countedAt has been counted. A try
     // given up while the sensor was answering may still be answered: the
-    // stretch is out of step, and a mark is due (outside echo mode). A mark
-    // given up means the sensor is taken as silent.
+    // stretch is out of step, and a mark is due (outside echo mode). While a
+    // mark is owed, only its own wait gives anything up (MarkWaited).
     void ForgetLost(double countedAt, double quietMs);
     // When the oldest try owed is given up unless a byte comes first;
     // infinity when nothing is owed.
@@ -140,6 +140,11 @@ public:
     // every line is a late answer or noise, thrown away as proof.
     void MarkSent(double at, const QByteArray& request, std::function<bool(const QByteArray&)> isMark);
     bool MarkOwed() const { return markOwed_; }
+    // The mark's wait at this time: the sensor is taken as silent when
+    // nothing at all came for quietMs since the mark went out, or when its
+    // answer has not come boundMs after (late answers may keep coming
+    // before it for a while).
+    void MarkWaited(double now, double quietMs, double boundMs);
     // No mark can be asked for: the line is found in step on quiet alone.
     void WaiveMark() { markDue_ = false; }
     // The mark's answer did not come within the bound: the sensor is taken

@@ -61,7 +61,6 @@ bool Line::BringInStep() {
     }
     sendMark(*mark);
     const WaitingForAnswer waiting;
-    const double deadline = Now() + WaitBoundMs();
     while (account.MarkOwed() && Usable()) {
         const double counted = Now();
         TakeWaitingInput();
@@ -72,10 +71,7 @@ bool Line::BringInStep() {
             break;
         }
         if (QuietBehindIncompleteAnswer()) CutIncompleteAnswer();
-        // A mark nothing answers within the time after which any try
-        // counts as lost: the sensor is silent.
-        account.ForgetLost(counted, LostAfterMs());
-        if (counted >= deadline) account.MarkLost();
+        account.MarkWaited(counted, LostAfterMs(), WaitBoundMs());
         if (!account.MarkOwed()) break;
         WaitForInput(WaitSliceMs);
     }
