@@ -5,6 +5,7 @@
 #include "frame/STRING_UTIL.h"
 #include "link/PollCycle.h"
 #include "link/Sensor.h"
+#include "link/TakenValues.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -148,12 +149,16 @@ bool lineDue(const ProtFileRecorder& r, qint32 value) {
     }
 }
 
+// A channel's answer with the line's guard after it: one shifted onto it by
+// a line more than was asked for is recorded as no answer.
 QString askChannel(const QString& command, const QString& distanceAnswer) {
     if (command.toUpper() == QLatin1String("AD")) return distanceAnswer;
     QString answer;
     Ports::AnswerBytes bytes{};
-    SendCommand(command, answer, bytes, std::nullopt, true, true, true);   // cyclic, logged
-    return answer;
+    const bool inStep = TakenValues::InStep([&] {
+        SendCommand(command, answer, bytes, std::nullopt, true, true, true);   // cyclic, logged
+    });
+    return inStep ? answer : QString();
 }
 
 }  // namespace

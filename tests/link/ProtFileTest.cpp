@@ -104,6 +104,15 @@ TEST_F(ProtFileTest, ChannelsFollowChannelOnesDecision) {
     EXPECT_EQ(record({"5"}), (QList<QByteArray>{"AD=5"}));
 }
 
+// A channel's answer split by a noise carriage return shifts the next answer:
+// the line records it as no answer, not the part it got.
+TEST_F(ProtFileTest, AChannelAnswerShiftedOnTheLineIsRecordedAsNone) {
+    prot().ProtCommand = {"AD", "SV", ""};
+    prot().ProtData = "%4=%5";
+    answers["SV"] = "12\r34\r";
+    EXPECT_EQ(record({"5"}), (QList<QByteArray>{"AD=5", "SV="}));
+}
+
 TEST_F(ProtFileTest, TemplatePlaceholders) {
     const std::pair<QString, QByteArray> cases[] = {
         {"%0|%1|%2|%3|%4|%5", "1|1|05.03.24|14:03:05|AD|1234"},
