@@ -129,6 +129,11 @@ void openLine(FakeSerialControl& line, TestClock& clock) {
     Ports::SetTimeout(TimeoutMs);
     Ports::State().EchoTimeout = TimeoutMs;
     Ports::SetEchoMode(line.echo, false);
+    // After a try given up while the sensor answered, the line asks "ID",
+    // whose answer names it as every answer names its request.
+    Ports::SetStepMarks([] {
+        return QList<Ports::StepMark>{{"ID", [](const QByteArray& answer) { return answer == "=ID="; }}};
+    });
 }
 
 // Every answer names its request ("=K3=" for "K3" and "K3,5"); noise never

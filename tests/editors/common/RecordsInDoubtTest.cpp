@@ -7,6 +7,7 @@
 #include "editors/EditorTestSupport.h"
 #include "editors/common/ParamEditorModel.h"
 #include "link/LinkTestFixture.h"
+#include "link/Sensor.h"
 #include "support/InTurnSensor.h"
 
 #include <QMap>
@@ -123,6 +124,32 @@ TEST_F(RecordsInDoubt, AShiftInAChainWalkIsReadAgain) {
     EXPECT_EQ(model[K2].Value, "2222");
     EXPECT_EQ(model[K3].Value, "3333");
     EXPECT_EQ(messages.count(), 0);
+}
+
+// The line's own reads after the records (a search through memory cells) are
+// made once more when their answers were shifted; shifted again, the line
+// goes back to what it holds without them.
+TEST_F(RecordsInDoubt, TheLinesOwnReadsShiftedTwiceAreNotTrusted) {
+    for (const int shifted : {1, 2}) {
+        SCOPED_TRACE(testing::Message() << "shifted " << shifted << " times");
+        QStringList cells;
+        bool unsure = false;
+        model.SetAfterSensorRead(
+            1,
+            [&](TransferProgress&) {
+                QString answer;
+                Ports::AnswerBytes bytes{};
+                Sensor::SendCommand("K9", answer, bytes);
+                cells << answer;
+            },
+            [&] { unsure = true; });
+        asked.clear();
+        faults = {{"K9", {{1, Fault::Split}, {2, shifted == 2 ? Fault::Split : Fault::None}}}};
+        readAll();
+        EXPECT_EQ(cells, (QStringList{"99", shifted == 2 ? "99" : "9999"}));
+        EXPECT_EQ(unsure, shifted == 2);
+        EXPECT_TRUE(strangers().isEmpty()) << qPrintable(strangers().join(", "));
+    }
 }
 
 }  // namespace
