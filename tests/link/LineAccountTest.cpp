@@ -297,4 +297,108 @@ TEST(LineAccount, StretchesInStep) {
     });
 }
 
+// The mark after a give-up: steps and questions of its own.
+Step sentAs(int depth, double at, const char* request) {
+    return [=](Run& r) { r.account.TrySent(depth, at, request); return QString(); };
+}
+// A mark "ID" whose answer is `answer`.
+Step mark(double at, const char* answer = "QB") {
+    return [=](Run& r) {
+        r.account.MarkSent(at, "ID", [expected = QByteArray(answer)](const QByteArray& a) { return a == expected; });
+        return QString();
+    };
+}
+Step markWaited(double now, double quietMs = QuietMs, double boundMs = 2 * QuietMs) {
+    return [=](Run& r) { r.account.MarkWaited(now, quietMs, boundMs); return QString(); };
+}
+Step echoOn() {
+    return [](Run& r) { r.account.EchoModeOn(); return QString(); };
+}
+Step marks() {
+    return [](Run& r) { return QString("due=%1 owed=%2").arg(r.account.MarkDue()).arg(r.account.MarkOwed()); };
+}
+Step unsettled() {
+    return [](Run& r) {
+        QStringList texts;
+        for (const QByteArray& text : r.account.Unsettled()) texts << QString::fromLatin1(text);
+        return "unsettled=" + texts.join(',');
+    };
+}
+// The stretch an answer was handed in, counted from the account's first (1).
+Step handedIn(int depth) {
+    return [=](Run& r) {
+        const quint64 stretch = r.account.HandedStretch(depth);
+        return QString("handed@%1=%2").arg(depth).arg(stretch ? stretch - r.firstStretch + 1 : 0);
+    };
+}
+
+// The sensor answered "a" to K1; K2 is then given up after a second of silence.
+const std::vector<Step> K2GivenUp = {begin(Inner), sentAs(Inner, 0, "K1"), line("a", 5, 10), begin(Inner),
+                                     sentAs(Inner, 20, "K2"), forget(2000)};
+std::vector<Step> after(std::vector<Step> first, const std::vector<Step>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+TEST(LineAccount, AMarkAfterAGiveUp) {
+    check({
+        {"a try given up while the sensor answered: out of step, and no quiet brings the line in step",
+         after(K2GivenUp, {marks(), answering(), stretches(), inStep(9000, 100), unsettled()}),
+         "Wanted due=1 owed=0 answering=0 stretches=x notInStep unsettled=K2"},
+        {"a try given up while nothing answered asks for no mark",
+         {begin(Inner), sentAs(Inner, 0, "K1"), forget(2000), marks(), stretches(), inStep(3000, 100)},
+         "due=0 owed=0 stretches=. inStep"},
+        {"on the echoing line the echoes keep the line in step: no mark, nor one due from before",
+         {echoOn(), begin(Inner), sentAs(Inner, 0, "K1"), line("a", 5, 10), sentAs(Inner, 20, "K2"), forget(2000),
+          marks(), inStep(3000, 100)},
+         "Wanted due=0 owed=0 inStep"},
+        {"a mark due before echo mode began is dropped with it", after(K2GivenUp, {echoOn(), marks()}),
+         "Wanted due=0 owed=0"},
+        {"every line before the mark's answer is thrown away; its answer starts a clean stretch",
+         after(K2GivenUp, {mark(2100), line("b", 2200, 2210), line("K2", 3300, 3310), marks(), line("QB", 3400, 3420),
+                           marks(), owed(), answering(), unsettled(), stretches()}),
+         "Wanted OutOfStep OutOfStep due=1 owed=1 Nobody due=0 owed=0 owed=0 answering=1 unsettled= stretches=x."},
+        {"a line that began before the mark went out is not its answer",
+         after(K2GivenUp, {mark(2100), line("QB", 2090, 2120), marks()}), "Wanted OutOfStep due=1 owed=1"},
+        {"bytes cut short while the mark is owed are nobody's", after(K2GivenUp, {mark(2100), cut(2200, 2220), marks()}),
+         "Wanted cut:Nobody due=1 owed=1"},
+        {"tries sent after the mark are answered after it and stay owed",
+         after(K2GivenUp, {mark(2100), begin(Inner), sentAs(Inner, 2150, "K3"), line("QB", 2200, 2210), owed(),
+                           line("c", 2250, 2260)}),
+         "Wanted Nobody owed=1 Wanted"},
+        {"while the mark is owed the count gives nothing up",
+         after(K2GivenUp, {mark(2100), begin(Inner), sentAs(Inner, 2150, "K3"), forget(9000), owed(), marks()}),
+         "Wanted owed=2 due=1 owed=1"},
+        {"a mark nothing answers for the lost time: the sensor is taken as silent",
+         after(K2GivenUp, {mark(2100), markWaited(3000), marks(), markWaited(3100), marks(), owed(), answering(),
+                           inStep(3200, 100)}),
+         "Wanted due=1 owed=1 due=0 owed=0 owed=0 answering=0 inStep"},
+        {"late answers keep the mark waiting, up to the bound",
+         after(K2GivenUp, {mark(2100), line("b", 2200, 2210), markWaited(3500), marks(), markWaited(4100), marks()}),
+         "Wanted OutOfStep due=1 owed=1 due=0 owed=0"},
+        {"the texts of tries given up, once each, and those owed",
+         {begin(Inner), sentAs(Inner, 0, "K1"), line("a", 5, 10), sentAs(Inner, 20, "K2"), forget(2000),
+          sentAs(Inner, 2100, "K2"), forget(4000), sentAs(Inner, 4100, "K3"), unsettled()},
+         "Wanted unsettled=K2,K3"},
+        {"losing track while the sensor answered makes a mark due",
+         {begin(Inner), sentAs(Inner, 0, "K1"), line("a", 5, 10), sentAs(Inner, 20, "K2"), noise(), marks()},
+         "Wanted due=1 owed=0"},
+        {"a reopened port owes no mark", after(K2GivenUp, {reopen(), marks(), unsettled()}), "Wanted due=0 owed=0 unsettled="},
+    });
+}
+
+// Every answer is handed out with the stretch it came in; a parked one keeps it.
+TEST(LineAccount, AnAnswerCarriesItsStretch) {
+    check({
+        {"handed in the stretch it came in; none after the request began anew",
+         {begin(Inner), sentAs(Inner, 0, "K1"), line("a", 5, 10), handedIn(Inner), inStep(200, 100),
+          begin(Inner), handedIn(Inner), sentAs(Inner, 210, "K2"), line("b", 215, 220), handedIn(Inner)},
+         "Wanted handed@2=1 inStep handed@2=0 Wanted handed@2=2"},
+        {"a parked answer keeps the stretch it came in",
+         {begin(Outer), sentAs(Outer, 0, "K1"), begin(Inner), line("a", 5, 10, Inner, Inner), inStep(200, 100, false),
+          take(Outer), handedIn(Outer)},
+         "Parked inStep take@1=a handed@1=1"},
+    });
+}
+
 }  // namespace
