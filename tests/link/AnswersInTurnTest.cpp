@@ -12,6 +12,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -129,6 +130,23 @@ TEST_F(AnswersInTurn, ADroppedAnswerCostsAtMostTheNextRequest) {
     }
 }
 
+// A sensor that has not answered yet drops a request: its try stays owed
+// until the line has been silent for the time after which a try counts as
+// lost. The next request starting then gives it up first and takes its own
+// answer at its first try.
+TEST_F(AnswersInTurn, ATrySilentForTheLostTimeIsGivenUpAsTheNextRequestStarts) {
+    Options::Current().RetryCount = 1;
+    droppedRequest = "K1";
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    Sensor::SendCommand("K1", answer, bytes);
+    ASSERT_EQ(answer, "");
+    Ports::Delay(int(Ports::Line::LostAfterMs()));
+    Sensor::SendCommand("K2", answer, bytes);
+    EXPECT_EQ(answer, "2");
+    EXPECT_EQ(port.requests, (QList<QByteArray>{"K1", "K2"}));
+}
+
 // An answer late by nearly the time after which a try counts as lost still
 // goes to nobody but its own request; a line that gave up on tries any
 // sooner would hand it to whichever request waits then.
@@ -178,6 +196,66 @@ TEST_F(AnswersInTurn, AStrayByteAmongTheEchoesFailsTheTryNotTheRequest) {
     EXPECT_EQ(Sensor::SendCommand("K5", answer, bytes), 1);
     EXPECT_EQ(answer, "5");
     EXPECT_EQ(port.requests, (QList<QByteArray>{"K5", "K5"})) << "sent whole, then once more";
+}
+
+// A line nobody asked for that comes while a request's first byte is on the
+// wire shifts the echoes by its length: its bytes are read as the echoes of
+// the request's first bytes, and the request's last bytes come back behind
+// its carriage return, looking like a line. Nothing of that try is its
+// answer; the retry takes the request's own.
+TEST_F(AnswersInTurn, EchoesShiftedByAStrayLineAreNoAnswer) {
+    port.echo = true;
+    port.baud = 9600;
+    Ports::SetEchoMode(true, false);
+    port.arriveLater(0.5, "7\r");
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    EXPECT_EQ(Sensor::SendCommand("K12", answer, bytes), 2);
+    EXPECT_EQ(answer, "12");
+    EXPECT_EQ(port.requests, (QList<QByteArray>{"K12", "K12"})) << "sent whole, then once more";
+}
+
+// With an echo wait over half a second a try counts as lost only after twice
+// that wait: an answer later than the echo wait, within twice it, is still
+// its request's, and no retry goes out for it.
+TEST_F(AnswersInTurn, ALongEchoWaitKeepsATryOwedForTwiceThatWait) {
+    constexpr int EchoWaitMs = 800;
+    port.echo = true;
+    Ports::SetEchoMode(true, false);
+    Ports::State().EchoTimeout = EchoWaitMs;
+    lateRequest = "K1";
+    lateMs = 1.5 * EchoWaitMs;
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    EXPECT_EQ(Sensor::SendCommand("K1", answer, bytes), 1);
+    EXPECT_EQ(answer, "1");
+    EXPECT_EQ(port.requests, QList<QByteArray>{"K1"});
+}
+
+// In the round with the echo pause after every byte, a timer that goes off
+// in the pause behind the request line's carriage return starts a request
+// that runs one deeper: it sends nothing into the line that is still out,
+// and the answer it takes off the line meanwhile is kept for the request
+// that line belongs to, which gets it at its first try.
+TEST_F(AnswersInTurn, ARequestFromATimerInTheEchoPauseKeepsTheAnswerForTheRequestOut) {
+    Options::Current().RetryCount = 1;
+    port.echo = true;
+    Ports::SetEchoMode(true, true);
+    QString nested = "old";
+    bool started = false;
+    port.duringWait = [&nested, &started](const QByteArray& request) {
+        if (request != "K1" || std::exchange(started, true)) return;
+        QTimer::singleShot(0, [&nested] {
+            Ports::AnswerBytes bytes{};
+            Sensor::SendCommand("K2", nested, bytes);
+        });
+    };
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    EXPECT_EQ(Sensor::SendCommand("K1", answer, bytes), 1);
+    EXPECT_EQ(answer, "1");
+    EXPECT_EQ(nested, "");
+    EXPECT_EQ(port.requests, QList<QByteArray>{"K1"});
 }
 
 // A request started from a window event at any moment of another one (its

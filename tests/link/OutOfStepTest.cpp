@@ -275,6 +275,40 @@ TEST_F(OutOfStep, AValueParkedForAWaitingRequestKeepsTheStretchItWasTakenIn) {
     EXPECT_EQ(taken.OutOfStep(), QList<int>{1});
 }
 
+// As above, and a second read starts from a window event while K1 still
+// waits, once the line has been quiet for the guard behind the proof: the
+// line is in step again, yet K1's value, parked before the proof, still
+// belongs to the stretch the proof spoiled, not to one the second read begins.
+TEST_F(OutOfStep, AQuietLineBeforeANestedRequestLeavesTheParkedValueInItsStretch) {
+    Options::Current().RetryCount = 1;
+    everyMs = 10;
+    strayAfter = {{"K1", {-2}}};
+    QString first;
+    QList<int> firstOutOfStep;
+    port.eventLater(1, [&] {
+        TakenValues taken;
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K4", first, bytes);
+        taken.Took(4);
+        firstOutOfStep = taken.OutOfStep();
+    });
+    QString second;
+    port.eventLater(60, [&] {
+        Ports::AnswerBytes bytes{};
+        Sensor::SendCommand("K5", second, bytes);
+    });
+    TakenValues taken;
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    Sensor::SendCommand("K1", answer, bytes);
+    taken.Took(1);
+    ASSERT_EQ(first, "1");
+    ASSERT_EQ(firstOutOfStep, QList<int>{4});
+    ASSERT_EQ(second, "5");
+    ASSERT_EQ(answer, "7");
+    EXPECT_EQ(taken.OutOfStep(), QList<int>{1});
+}
+
 // In echo mode a line that comes while a request's line goes out loses its
 // carriage return among the echoes, and no count sees that line. Here it is
 // K1's answer, pushed off its try by an unasked line: the line it leaves

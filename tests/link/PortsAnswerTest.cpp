@@ -37,6 +37,26 @@ TEST_F(LinkTest, ReadAnswerCompletesAndCountsByExpectedLength) {
     }
 }
 
+// An answer comes with the start of a line nobody asked for right behind it,
+// whose end comes only after the next request went out. That line began
+// before the request's try: it is no answer to it, and the try's own is.
+TEST_F(TimedLinkTest, ALineBegunBeforeATryWentOutIsNoAnswerToIt) {
+    port.respond = [this](const QByteArray& request) {
+        if (request == "K1") return QByteArray("1\r7");
+        port.arriveLater(10, "2\r");
+        return QByteArray();
+    };
+    Ports::SendText("K1");
+    Ports::AnswerBytes answer{};
+    ASSERT_EQ(Ports::ReadAnswer(answer), 1);
+    ASSERT_EQ(Ports::State().RxBuffer, "7");
+    Ports::Delay(5);
+    port.arriveLater(2, "\r");
+    Ports::SendText("K2");
+    EXPECT_EQ(Ports::ReadAnswer(answer), 1);
+    EXPECT_EQ(bytesOf(answer, 1), "2");
+}
+
 // The pile's own end, when it comes, is no answer either.
 TEST_F(LinkTest, PileOfBytesWithoutCarriageReturnIsDroppedAndTheWaitGoesOn) {
     port.arrive(QByteArray(2100, 'g'));

@@ -1,6 +1,7 @@
 // The waits of the serial line, on a clock that moves only while the program
 // waits: how long each one lasts is exact, and nothing sleeps.
 #include "link/LinkTestFixture.h"
+#include "link/PortsLine.h"
 #include "link/SensorRequest.h"
 
 namespace {
@@ -94,6 +95,26 @@ TEST_F(SerialTiming, AnswerTimeoutCountsFromTheLastByte) {
         EXPECT_EQ(Ports::ReadAnswerText(answer), c.count);
         EXPECT_EQ(Ports::State().RxBuffer, c.gathered);
     }
+}
+
+// The line's guard after a value was taken, on a line that keeps sending
+// short bursts without a carriage return, each soon after the one before:
+// it is never quiet for the guard. The guard gives up at its bound, and the
+// stretch the value was taken in counts as out of step.
+TEST_F(SerialTiming, TheGuardGivesUpAtItsBoundOnALineThatNeverGoesQuiet) {
+    port.respond = [](const QByteArray&) { return QByteArray("1\r"); };
+    Ports::SendText("K1");
+    Ports::AnswerBytes answer{};
+    ASSERT_EQ(Ports::ReadAnswer(answer), 1);
+    const quint64 stretch = Ports::StepStretch();
+    const double bound = Ports::Line::WaitBoundMs();
+    for (double at = 5; at < bound + 200; at += 15) port.arriveLater(at, "xyz");
+    bool inStep = true;
+    const double held = waited([&] { inStep = Ports::ConfirmInStep(); });
+    EXPECT_FALSE(inStep);
+    EXPECT_TRUE(Ports::OutOfStepIn(stretch));
+    EXPECT_GE(held, bound);
+    EXPECT_LT(held, bound + Ports::Line::QuietGapMs + 5);
 }
 
 // Delay(0) waits half the answer timeout (integer halves); the pauses after a
