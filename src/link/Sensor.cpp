@@ -61,9 +61,21 @@ int tryOnce(const QString& text, bool earlierTries, Ports::AnswerBytes& bytes, i
     return Ports::ReadAnswer(bytes, expectedLength, dynamic, log, true, timeoutMs);
 }
 
-void endEchoFallback() {
-    if (Ports::EchoMode() && Ports::EchoWaitAlways()) Ports::SetEchoMode(true, false);
-}
+// The slower echo round ends with the request that began it. A request
+// started from a window event during that round leaves it on: ended there,
+// the request out would begin it again once its tries are used up, and again.
+class SlowerEchoRound {
+public:
+    SlowerEchoRound() : onBefore_(Ports::EchoWaitAlways()) {}
+    ~SlowerEchoRound() {
+        if (!onBefore_ && Ports::EchoMode() && Ports::EchoWaitAlways()) Ports::SetEchoMode(true, false);
+    }
+    SlowerEchoRound(const SlowerEchoRound&) = delete;
+    SlowerEchoRound& operator=(const SlowerEchoRound&) = delete;
+
+private:
+    bool onBefore_;
+};
 
 quint64& lastAnswerStretch() {
     static quint64 stretch = 0;
@@ -96,6 +108,7 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
     const int limit = useRetries ? tryLimit() : 1;
     int tries = 0;
     int count = 0;
+    const SlowerEchoRound slowerRound;
     Ports::FlushInput();
     bool earlierTries = false;
     bool refused = false;
@@ -133,7 +146,6 @@ int SendCommand(const QString& command, QString& answer, Ports::AnswerBytes& ans
     }
     lastAnswerStretch() = count > 0 ? stretch : Ports::StepStretch();
     answer = QString::fromLatin1(reinterpret_cast<const char*>(answerBytes.data()), count);
-    endEchoFallback();
     return count;
 }
 
@@ -156,6 +168,7 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
         return true;
     }
     const QString request = key + ',' + value;
+    const SlowerEchoRound slowerRound;
     int tries = 0;
     bool earlierTries = false;
     Ports::AnswerBytes bytes{};
@@ -175,7 +188,6 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
         if (answer) *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), late);
     }
     lastAnswerStretch() = stretch;
-    endEchoFallback();
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "support/InTurnSensor.h"
 
 #include <QSet>
+#include <QTimer>
 
 #include <cmath>
 #include <utility>
@@ -256,6 +257,32 @@ TEST_F(AnswersInTurn, ARequestFromATimerInTheEchoPauseKeepsTheAnswerForTheReques
     EXPECT_EQ(answer, "1");
     EXPECT_EQ(nested, "");
     EXPECT_EQ(port.requests, QList<QByteArray>{"K1"});
+}
+
+// In echo mode a request whose tries are used up goes once more with the
+// echo pause after every byte. A request started by a timer meanwhile ends
+// with that slower round still on: it was not its own to end, and the
+// request out does not start it over; a silent sensor costs two rounds.
+TEST_F(AnswersInTurn, ARequestStartedInTheSlowerEchoRoundLeavesThatRoundToTheRequestOut) {
+    Options::Current().RetryCount = 1;
+    port.echo = true;
+    Ports::SetEchoMode(true, false);
+    port.respond = [](const QByteArray&) { return QByteArray(); };
+    int nestedLeft = 20;
+    port.duringWait = [&nestedLeft](const QByteArray& request) {
+        if (request != "K1" || nestedLeft <= 0) return;
+        --nestedLeft;
+        QTimer::singleShot(0, [] {
+            QString nested;
+            Ports::AnswerBytes bytes{};
+            Sensor::SendCommand("K2", nested, bytes);
+        });
+    };
+    QString answer;
+    Ports::AnswerBytes bytes{};
+    EXPECT_EQ(Sensor::SendCommand("K1", answer, bytes), 0);
+    EXPECT_EQ(port.requests.count("K1"), 2);
+    EXPECT_FALSE(Ports::EchoWaitAlways()) << "the slower round ends with the request that began it";
 }
 
 // A request started from a window event at any moment of another one (its
