@@ -80,4 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
                     PlacedFault{"qf8200rdx", "qf8200rdx", {"--split", "ID:2"}, "ID", false},
                     PlacedFault{"qt8200", "qt8200", {"--split", "ID:2"}, "ID", false}));
 
+// The first "ID" of detection answered 1.2 s late, after the sensor answered
+// "MD,OFF": the sensor is there, and detection finds it without a message.
+INSTANTIATE_TEST_SUITE_P(
+    IdentificationLate, PlacedFaultE2E,
+    testing::Values(PlacedFault{"qf8200", "qf8200", late("ID", {1}, 1200), "ID", false},
+                    PlacedFault{"qf8200echo", "qf8200echo", late("ID", {1}, 1200), "ID", false},
+                    PlacedFault{"qf8200rdx", "qf8200rdx", late("ID", {1}, 1200), "ID", false},
+                    PlacedFault{"qt8200", "qt8200", late("ID", {1}, 1200), "ID", false}));
+
 }  // namespace
