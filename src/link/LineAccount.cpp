@@ -198,10 +198,10 @@ void LineAccount::MarkSent(double at, const QByteArray& request, std::function<b
 void LineAccount::MarkWaited(double now, double quietMs, double boundMs) {
     if (!markOwed_) return;
     const bool silent = lastHeardAt_ < markSentAt_ && now - markSentAt_ >= quietMs;
-    if (silent || now - markSentAt_ >= boundMs) MarkLost();
+    if (silent || now - markSentAt_ >= boundMs) markLost();
 }
 
-void LineAccount::MarkLost() {
+void LineAccount::markLost() {
     tries_.clear();
     markOwed_ = markDue_ = false;
     answering_ = false;

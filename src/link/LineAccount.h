@@ -147,9 +147,6 @@ public:
     void MarkWaited(double now, double quietMs, double boundMs);
     // No mark can be asked for: the line is found in step on quiet alone.
     void WaiveMark() { markDue_ = false; }
-    // The mark's answer did not come within the bound: the sensor is taken
-    // as silent, nothing is owed any more.
-    void MarkLost();
 
     bool Owes(RequestId request) const;
     bool OwesNothing() const { return tries_.isEmpty(); }
@@ -223,6 +220,9 @@ private:
     void beginStretch();
     // The mark's answer came: every try sent before it is answered or lost.
     void settleMark();
+    // The mark's answer did not come: the sensor is taken as silent, nothing
+    // is owed any more.
+    void markLost();
     int innermostWaitOf(RequestId request, int readDepth) const;
     bool parkedUpTo(int readDepth) const;
     static bool inRange(int depth) { return depth >= 0 && depth < Depths; }

@@ -195,8 +195,12 @@ void SetStepMarks(StepMarks marks);
 // A try was given up while the sensor was answering, and the line has not
 // been brought back in step since: its answer may still come.
 bool MarkDue();
-// Brings the line back in step now when a mark is due (outside echo mode and
-// any wait): true when the mark was answered. Every request does so first.
+// When a mark is due (and no wait is in progress, outside echo mode): sends
+// the mark and throws away every line before its answer, each a late answer
+// or noise; the line is in step once the answer comes. When it does not come
+// within the bound, the sensor is taken as silent. Nothing is sent when no
+// mark is installed: the line is then found in step on quiet alone. True
+// when the mark was answered. Every request does so first.
 bool BringInStep();
 
 // Link state that other windows read.

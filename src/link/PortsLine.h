@@ -128,14 +128,6 @@ int SettleWaitingInput(int wantedDepth, AnswerBytes* answer, bool untilQuiet);
 // returns its count, else 0.
 int AwaitOwedAnswers(int wantedDepth, AnswerBytes* answer);
 
-// When a mark is due (and no wait is in progress, outside echo mode): sends
-// the mark and throws away every line before its answer, each a late answer
-// or noise; the line is in step once the answer comes. When it does not come
-// within the bound, the sensor is taken as silent. Nothing is sent when no
-// mark is installed: the line is then found in step on quiet alone. True
-// when the mark was answered.
-bool BringInStep();
-
 // Reads one byte as an echo: whatever comes first, outside the account.
 // 0 when nothing came within timeoutMs.
 int ReadEchoByte(quint8& byte, int timeoutMs);

@@ -48,32 +48,30 @@ void SetStepMarks(StepMarks marks) { installedMarks() = std::move(marks); }
 
 bool MarkDue() { return State().Account.MarkDue(); }
 
-bool BringInStep() { return Line::BringInStep(); }
-
-bool Line::BringInStep() {
+bool BringInStep() {
     LinkState& s = State();
     LineAccount& account = s.Account;
-    if (!account.MarkDue() || s.EchoMode || s.ReadDepth > 0 || !Usable()) return false;
+    if (!account.MarkDue() || s.EchoMode || s.ReadDepth > 0 || !Line::Usable()) return false;
     const std::optional<StepMark> mark = chooseMark(account.Unsettled());
     if (!mark) {
         account.WaiveMark();
         return false;
     }
     sendMark(*mark);
-    const WaitingForAnswer waiting;
-    while (account.MarkOwed() && Usable()) {
-        const double counted = Now();
-        TakeWaitingInput();
-        SettleCompleteLines(0, nullptr);
+    const Line::WaitingForAnswer waiting;
+    while (account.MarkOwed() && Line::Usable()) {
+        const double counted = Line::Now();
+        Line::TakeWaitingInput();
+        Line::SettleCompleteLines(0, nullptr);
         if (!account.MarkOwed()) break;
         if (s.RxBuffer.size() > RxBufferSize) {
-            DropNoise();
+            Line::DropNoise();
             break;
         }
-        if (QuietBehindIncompleteAnswer()) CutIncompleteAnswer();
-        account.MarkWaited(counted, LostAfterMs(), WaitBoundMs());
+        if (Line::QuietBehindIncompleteAnswer()) Line::CutIncompleteAnswer();
+        account.MarkWaited(counted, Line::LostAfterMs(), Line::WaitBoundMs());
         if (!account.MarkOwed()) break;
-        WaitForInput(WaitSliceMs);
+        Line::WaitForInput(Line::WaitSliceMs);
     }
     // Answered: the sensor answers again; lost: it is taken as silent.
     return !account.MarkDue() && account.Answering();

@@ -134,7 +134,7 @@ QByteArray FlushInput() {
     account.ForgetLost(Line::Now(), Line::LostAfterMs());
     // A try given up may still be answered: the line is brought back in
     // step before this request's answer is taken.
-    Line::BringInStep();
+    BringInStep();
     account.FindInStep(Line::Now(), !s.RxBuffer.isEmpty(), account.GuardMs(ShortestGuardMs, Line::WaitBoundMs()),
                        depth);
     return dropped;
@@ -230,7 +230,7 @@ bool ConfirmInStep() {
         if (account.MarkDue()) {
             // This stretch is out of step already; the line is brought back
             // in step here when it can be, else by the next request.
-            Line::BringInStep();
+            BringInStep();
             if (account.MarkDue()) break;
         }
         const double guard = account.GuardMs(ShortestGuardMs, Line::WaitBoundMs());

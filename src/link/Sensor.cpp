@@ -182,12 +182,9 @@ bool SetParameter(const QString& name, const QString& value, std::optional<int> 
         if (count > 0 && answer) *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), count);
         if (count > 0 && !Ports::IsErrorStatus(bytes[0])) break;
     } while (anotherTry(tries, tryLimit()));
-    quint64 stretch = count > 0 ? Ports::AnswerStretch() : Ports::StepStretch();
-    if (const int late = Ports::SettleOwnTries(bytes, count > 0, 0, false, log); late > 0) {
-        stretch = Ports::AnswerStretch();
-        if (answer) *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), late);
-    }
-    lastAnswerStretch() = stretch;
+    if (const int late = Ports::SettleOwnTries(bytes, count > 0, 0, false, log); late > 0 && answer)
+        *answer = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), late);
+    lastAnswerStretch() = Ports::AnswerStretch();
     return true;
 }
 

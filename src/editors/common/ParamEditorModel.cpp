@@ -88,11 +88,7 @@ bool ParamEditorModel::IsRejected(const ParamRec& rec) {
 void ParamEditorModel::Fill(ParamRec& rec) {
     // A value in doubt is never shown as read; it stays marked until it is
     // read again.
-    if (TakenOutOfStep(rec)) {
-        const quint64 stretch = rec.Stretch;
-        LeaveNotRead(rec);
-        rec.Stretch = stretch;
-    }
+    if (TakenOutOfStep(rec)) ClearValue(rec);
     if (fillForm_) fillForm_(rec);
 }
 
@@ -174,10 +170,14 @@ bool ParamEditorModel::ReadAgainWhereOutOfStep(const std::function<bool(int)>& r
     return goOn;
 }
 
-void ParamEditorModel::LeaveNotRead(ParamRec& rec) {
+void ParamEditorModel::ClearValue(ParamRec& rec) {
     rec.Value.clear();
     rec.RawAnswer.fill(0);
     rec.AnswerLength = 0;
+}
+
+void ParamEditorModel::LeaveNotRead(ParamRec& rec) {
+    ClearValue(rec);
     rec.Stretch = 0;
 }
 
@@ -211,9 +211,7 @@ std::optional<QString> ParamEditorModel::ReadChecked(int index, const std::optio
     // arrive as an answer like any other. Shown, saved or written back it
     // would become the sensor's setting. The record keeps the stretch the
     // answer came in: a shift on the line may explain it.
-    const quint64 stretch = rec.Stretch;
-    LeaveNotRead(rec);
-    rec.Stretch = stretch;
+    ClearValue(rec);
     return InvalidAnswer;
 }
 

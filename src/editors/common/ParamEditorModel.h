@@ -231,7 +231,10 @@ private:
     // that proved out of step: their outcomes were perhaps another write's.
     // One out of step again counts as not answered.
     void WriteAgainWhereOutOfStep(const TakenValues& taken, std::map<int, WriteOutcome>& outcomes);
+    // Leaves the record not read; ClearValue keeps the stretch its value
+    // came in, so that a value in doubt is still read again.
     static void LeaveNotRead(ParamRec& rec);
+    static void ClearValue(ParamRec& rec);
     // Reads the record with the line's access: for the data set, or again
     // with request. An answer that is not of the record's answer form leaves
     // the record not read and fails the read as an error does.
