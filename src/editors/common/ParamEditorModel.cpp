@@ -284,10 +284,23 @@ void ParamEditorModel::WriteAgainWhereOutOfStep(const TakenValues& taken, std::m
     // The values are ours and the sensor may take them twice; only which
     // answer was whose is in doubt.
     for (const int index : taken.OutOfStep()) {
+        if (SensorHolds(index)) {
+            outcomes[index] = WriteOutcome::Taken;
+            continue;
+        }
         std::optional<WriteOutcome> outcome;
         const bool inStep = TakenValues::InStep([&] { outcome = access_->WriteDataSet(table_[index]); });
         outcomes[index] = outcome && inStep ? *outcome : WriteOutcome::Unanswered;
     }
+}
+
+bool ParamEditorModel::SensorHolds(int index) const {
+    const ParamRec& rec = table_[index];
+    if (!rec.Readable) return false;
+    ParamRec probe = rec;
+    ClearValue(probe);
+    const bool inStep = TakenValues::InStep([&] { access_->ReRead(probe, rec.Key); });
+    return inStep && IsParDefValid(probe) && probe.Value == rec.Value;
 }
 
 bool ParamEditorModel::Commit(int index, const QString& value, bool writeNow, const QStringList& parts) {

@@ -229,8 +229,13 @@ private:
     bool ShiftedAnswer(const ParamRec& rec) const;
     // Writes again, once each, the records whose answers came in a stretch
     // that proved out of step: their outcomes were perhaps another write's.
-    // One out of step again counts as not answered.
+    // Each is judged by a read first, as an edit is: a sensor that holds the
+    // value written took it. Otherwise it is written again once; one out of
+    // step again counts as not answered.
     void WriteAgainWhereOutOfStep(const TakenValues& taken, std::map<int, WriteOutcome>& outcomes);
+    // Whether the sensor holds the record's value, read with the line's guard
+    // (the record itself is left as it is).
+    bool SensorHolds(int index) const;
     // Leaves the record not read; ClearValue keeps the stretch its value
     // came in, so that a value in doubt is still read again.
     static void LeaveNotRead(ParamRec& rec);

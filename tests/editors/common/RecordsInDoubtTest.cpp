@@ -42,7 +42,8 @@ protected:
     QMap<QByteArray, int> asked;
     InTurnSensor sensor{port, [this](const QByteArray& request) {
                             const Fault fault = faults.value(request).value(++asked[request], Fault::None);
-                            QByteArray answer = own(request) + '\r';
+                            // A write is taken: the sensor holds what it had, its own value.
+                            QByteArray answer = request.contains(',') ? QByteArray("\x80\r") : own(request) + '\r';
                             InTurnSensor::Handling handling{answer, 5};
                             if (fault == Fault::Split) handling.answer.insert(2, '\r');
                             if (fault == Fault::Drop) handling.answer.clear();
@@ -150,6 +151,21 @@ TEST_F(RecordsInDoubt, TheLinesOwnReadsShiftedTwiceAreNotTrusted) {
         EXPECT_EQ(unsure, shifted == 2);
         EXPECT_TRUE(strangers().isEmpty()) << qPrintable(strangers().join(", "));
     }
+}
+
+// A full write whose answer is split by a noise carriage return: the answers
+// after it may be shifted. A write is judged by what the sensor holds, read
+// with the line's guard, as an edit is: nothing is reported, nothing written
+// twice.
+TEST_F(RecordsInDoubt, AWriteWithAShiftedAnswerIsJudgedByWhatTheSensorHolds) {
+    readAll();
+    faults["K2,2222"] = {{1, Fault::Split}};
+    port.requests.clear();
+    FakeProgress progress;
+    model.WriteAll(std::nullopt, progress);
+    EXPECT_EQ(messages.count(), 0) << qPrintable(boxTexts().join(" / "));
+    EXPECT_EQ(port.requests.count("K2,2222"), 1);
+    EXPECT_EQ(port.requests.count("K4,4444"), 1);
 }
 
 }  // namespace
